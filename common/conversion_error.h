@@ -1,0 +1,22 @@
+#pragma once
+// Decimal text to integer, with the error a director sees when a file holds something else.
+#include <stdexcept>
+#include <string>
+#include <string_view>
+
+namespace quorvex {
+
+struct EConvertError : std::runtime_error {
+    explicit EConvertError(std::string_view text)
+        : std::runtime_error("'" + std::string(text) + "' is not a valid integer value") {}
+};
+
+// Leading blanks are skipped, an optional sign and at least one decimal digit must follow,
+// and nothing after the digits. Values outside the 32-bit signed range are not integers either.
+int strToInt(std::string_view text);
+
+// Two decimal digits at text[pos], pos+1 (a card number in a board line). Anything else,
+// including a field cut short by the end of the line, raises the conversion error.
+int twoDigitNumber(std::string_view text, std::size_t pos);
+
+} // namespace quorvex

@@ -1,0 +1,16 @@
+#include "common/pad_to_width.h"
+
+#include "common/range_error.h"
+
+#include <algorithm>
+
+namespace quorvex {
+
+std::string PadToWidth(std::string_view text, unsigned width, char fill) {
+    if (text.empty() || width == 0 || width > 255) throw ERangeError();
+    std::string result(width, fill);
+    std::copy_n(text.begin(), std::min<std::size_t>(width, text.size()), result.begin());
+    return result;
+}
+
+} // namespace quorvex

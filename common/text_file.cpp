@@ -1,0 +1,94 @@
+#include "common/text_file.h"
+
+#include "common/io_error.h"
+
+#include <cerrno>
+
+namespace quorvex {
+
+namespace {
+
+constexpr std::size_t BufferSize = 1 << 16;
+
+std::FILE* openFile(const std::string& path, const char* mode) {
+    errno = 0;
+    std::FILE* file = std::fopen(path.c_str(), mode);
+    if (!file) throw ioErrorFromErrno(errno, path);
+    return file;
+}
+
+} // namespace
+
+FileWriter::FileWriter(const std::string& path, Mode mode)
+    : path_(path), file_(openFile(path, mode == Mode::Create ? "wb" : "ab")) {
+    std::setvbuf(file_, nullptr, _IOFBF, BufferSize);
+}
+
+FileWriter::~FileWriter() {
+    if (file_) std::fclose(file_);
+}
+
+void FileWriter::fail() const {
+    throw ioErrorFromErrno(errno != 0 ? errno : ENOSPC, path_);
+}
+
+void FileWriter::write(std::string_view bytes) {
+    errno = 0;
+    if (std::fwrite(bytes.data(), 1, bytes.size(), file_) != bytes.size()) fail();
+}
+
+void FileWriter::writeLine(std::string_view text) {
+    write(text);
+    write("\r\n");
+}
+
+void FileWriter::flush() {
+    errno = 0;
+    if (std::fflush(file_) != 0) fail();
+}
+
+void FileWriter::close() {
+    errno = 0;
+    std::FILE* file = file_;
+    file_ = nullptr;
+    if (std::fclose(file) != 0) fail();
+}
+
+TextFileReader::TextFileReader(const std::string& path) : path_(path), file_(openFile(path, "rb")) {}
+
+TextFileReader::~TextFileReader() { std::fclose(file_); }
+
+bool TextFileReader::fillBuffer() {
+    buffer_.erase(0, pos_);
+    pos_ = 0;
+    const std::size_t kept = buffer_.size();
+    buffer_.resize(kept + BufferSize);
+    errno = 0;
+    const std::size_t got = std::fread(buffer_.data() + kept, 1, BufferSize, file_);
+    buffer_.resize(kept + got);
+    if (got == 0 && std::ferror(file_)) throw ioErrorFromErrno(errno != 0 ? errno : EIO, path_);
+    return got > 0;
+}
+
+bool TextFileReader::atEnd() {
+    return pos_ == buffer_.size() && !fillBuffer();
+}
+
+std::string TextFileReader::readLine() {
+    std::size_t end;
+    while ((end = buffer_.find('\n', pos_)) == std::string::npos) {
+        if (!fillBuffer()) { // last line without a line end
+            std::string line = buffer_.substr(pos_);
+            pos_ = buffer_.size();
+            if (!line.empty() && line.back() == '\r') line.pop_back();
+            return line;
+        }
+    }
+    std::size_t stop = end;
+    if (stop > pos_ && buffer_[stop - 1] == '\r') --stop;
+    std::string line = buffer_.substr(pos_, stop - pos_);
+    pos_ = end + 1;
+    return line;
+}
+
+} // namespace quorvex

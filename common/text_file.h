@@ -1,0 +1,56 @@
+#pragma once
+// Buffered files for the main deal file, the entropy log and the output formats.
+// Text lines always end in CR LF, on every platform; record files are raw bytes.
+// Every failure raises EInOutError; nothing is held in memory beyond one buffer.
+#include <cstdio>
+#include <string>
+#include <string_view>
+
+namespace quorvex {
+
+class FileWriter {
+public:
+    enum class Mode { Create, Append };
+
+    // Create truncates an existing file; Append creates a missing one.
+    FileWriter(const std::string& path, Mode mode = Mode::Create);
+    ~FileWriter();
+    FileWriter(const FileWriter&) = delete;
+    FileWriter& operator=(const FileWriter&) = delete;
+
+    void write(std::string_view bytes);
+    void writeLine(std::string_view text); // text + CR LF
+    void flush();
+    void close(); // reports a failure to write out the last buffer
+
+    const std::string& path() const { return path_; }
+
+private:
+    [[noreturn]] void fail() const;
+
+    std::string path_;
+    std::FILE* file_ = nullptr;
+};
+
+class TextFileReader {
+public:
+    explicit TextFileReader(const std::string& path);
+    ~TextFileReader();
+    TextFileReader(const TextFileReader&) = delete;
+    TextFileReader& operator=(const TextFileReader&) = delete;
+
+    // True once every line has been read.
+    bool atEnd();
+    // The next line without its CR LF (a lone LF ends a line too); an empty text past the end.
+    std::string readLine();
+
+private:
+    bool fillBuffer();
+
+    std::string path_;
+    std::FILE* file_ = nullptr;
+    std::string buffer_;
+    std::size_t pos_ = 0;
+};
+
+} // namespace quorvex
