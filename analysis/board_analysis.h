@@ -1,0 +1,30 @@
+#pragma once
+// Distribution statistics over the boards of a main deal file.
+#include <array>
+#include <cstdint>
+#include <string>
+
+namespace quorvex {
+
+struct AnalysisTotals {
+    std::array<std::uint32_t, 14> LengthCount{};    // suits of each length 0..13
+    std::array<std::uint32_t, 13> SingletonCount{}; // singletons by rank A K Q J T 9 .. 2
+    std::array<std::uint32_t, 4> Points{};          // high-card points of North, East, South, West
+    std::array<std::uint32_t, 39> ShapeCount{};     // hands of each shape of ShapeKeys
+    std::uint32_t Balanced = 0;
+    std::uint32_t SemiBalanced = 0;
+    std::uint32_t Shaped = 0;
+};
+
+struct AnalysisResult {
+    AnalysisTotals totals;
+    std::uint32_t BoardsAnalysed = 0;
+};
+
+// Adds the four hands of one board line to the totals.
+void AnalyseTheBoard(const std::string& boardLine, AnalysisTotals& totals);
+
+// Analyses every board line after the header of the main deal file at `mainDealPath`.
+AnalysisResult DoSetAnalysis(const std::string& mainDealPath);
+
+} // namespace quorvex

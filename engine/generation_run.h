@@ -1,0 +1,38 @@
+#pragma once
+// One Generate run: deal every board into the main deal file, convert it into the
+// selected formats and, when asked, analyse it. The window and the command line both
+// fill RunSettings and call runGeneration, so the same inputs give the same files.
+#include "formats/conversion_settings.h"
+#include "engine/main_deal_file.h"
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace quorvex {
+
+class DealStream;
+
+struct RunSettings {
+    RunCounts counts;               // written in the main deal file's header
+    std::uint32_t totalBoards = 32; // boards dealt: sets x boards per set as the caller keeps it
+    ConversionSettings conversion;  // formats, identity text, folders, base file name
+    bool analysis = true;
+    char decimalSeparator = '.';    // of the report's percentages
+};
+
+struct RunResult {
+    std::string mainDealFile;
+    std::vector<std::string> filesWritten; // converted files, in the order written
+    std::vector<std::string> report;       // the analysis report's lines; empty without analysis
+};
+
+// Raised when the RIPEMD-160 hash class is not registered.
+struct EHashUnitMissing : std::runtime_error {
+    EHashUnitMissing() : std::runtime_error("Failed to create hash unit.") {}
+};
+
+// Stops at the first failure with its exception; files finished before stay as written.
+RunResult runGeneration(DealStream& stream, const RunSettings& settings);
+
+} // namespace quorvex

@@ -1,0 +1,15 @@
+#pragma once
+// The converter driver: reads the main deal file back once per selected format and writes
+// one file per set, in the fixed order .dlm, .dup, .bri, .dge, Deep Finesse .txt.
+#include "formats/conversion_settings.h"
+
+#include <string>
+#include <vector>
+
+namespace quorvex {
+
+// Returns the paths of the files written, in the order written. The first failure stops
+// the remaining writers with its exception.
+std::vector<std::string> ConvertMainDealFile(const ConversionSettings& settings);
+
+} // namespace quorvex

@@ -1,0 +1,24 @@
+#pragma once
+// Reading one hand of a board line into its four suit holdings of rank letters.
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace quorvex {
+
+// Rank letter of card number 1..52: each suit runs from the ace down to the two.
+char cardLetter(int cardNumber);
+
+// Reads two-digit card numbers from `boardLine` starting at the 1-based `position` and
+// appends each card's rank letter to the holding of its suit, until `position` reaches
+// `endPosition` (27, 53, 79, 105 for hands 0..3). Holdings are appended to, never cleared.
+// A card number outside 1..52 adds nothing; a field that is not two digits raises the
+// conversion error.
+void SplitHandIntoSuits(std::string_view boardLine, std::string& spades, std::string& hearts,
+                        std::string& diamonds, std::string& clubs, std::uint16_t& position,
+                        std::uint16_t endPosition);
+
+// Each empty holding becomes "-".
+void MarkVoids(std::string& spades, std::string& hearts, std::string& diamonds, std::string& clubs);
+
+} // namespace quorvex
