@@ -1,0 +1,51 @@
+#include "engine/deal_stream.h"
+
+#include "engine/deal_numbering.h"
+#include "hash/digest.h"
+
+#include <algorithm>
+#include <limits>
+#include <stdexcept>
+
+namespace quorvex {
+
+namespace {
+
+// Layout of the seed block: counter (little-endian), a zero byte, then the two digests,
+// each behind its length byte.
+constexpr std::size_t EntropyLengthOffset = 5;
+constexpr std::size_t IdentityLengthOffset = 26;
+constexpr std::uint8_t DigestLength = 20;
+constexpr int RawCopyEncoder = 1;
+
+} // namespace
+
+void DealStream::storeDigest(std::size_t lengthOffset, HashClass cls, std::string_view text) {
+    const std::string digest = DigestOfText(cls, text, nullptr, RawCopyEncoder);
+    if (digest.size() != DigestLength) throw std::logic_error("The seed needs a 20-byte digest");
+    block_[lengthOffset] = DigestLength;
+    std::copy(digest.begin(), digest.end(), block_.begin() + static_cast<std::ptrdiff_t>(lengthOffset) + 1);
+}
+
+void DealStream::seed(HashClass cls, std::string_view identityText, std::string_view entropyText) {
+    storeDigest(IdentityLengthOffset, cls, identityText);
+    storeDigest(EntropyLengthOffset, cls, entropyText);
+    drawCounter_ = 0;
+    std::fill_n(block_.begin(), 4, std::uint8_t{0});
+}
+
+MpInt DealStream::nextDealNumber(HashClass cls) {
+    for (;;) {
+        if (drawCounter_ == std::numeric_limits<std::int32_t>::max())
+            throw std::overflow_error("Integer overflow");
+        ++drawCounter_;
+        const auto counter = static_cast<std::uint32_t>(drawCounter_);
+        for (std::size_t i = 0; i < 4; ++i) block_[i] = static_cast<std::uint8_t>(counter >> (8 * i));
+        const std::string digest = DigestOfBuffer(cls, block_.data(), static_cast<int>(block_.size()), nullptr, RawCopyEncoder);
+        MpInt candidate;
+        mpFromBytes(digest, candidate);
+        if (isValidHandNumber(candidate)) return candidate;
+    }
+}
+
+} // namespace quorvex

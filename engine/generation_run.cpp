@@ -1,0 +1,24 @@
+#include "engine/generation_run.h"
+
+#include "analysis/analysis_report.h"
+#include "engine/deal_stream.h"
+#include "formats/convert_main_deal_file.h"
+
+namespace quorvex {
+
+RunResult runGeneration(DealStream& stream, const RunSettings& settings) {
+    const HashClass cls = FindHashClass("THash_RipeMD160");
+    if (!cls) throw EHashUnitMissing();
+
+    const ConversionSettings& conversion = settings.conversion;
+    RunResult result;
+    result.mainDealFile = MainDealFilePath(conversion.programFolder, conversion.identityText);
+    WriteMainDealFile(result.mainDealFile, settings.counts, settings.totalBoards, stream, cls);
+    result.filesWritten = ConvertMainDealFile(conversion);
+    if (settings.analysis)
+        result.report = AddToMemo(DoSetAnalysis(result.mainDealFile), conversion.identityText,
+                                  settings.decimalSeparator);
+    return result;
+}
+
+} // namespace quorvex
