@@ -5,6 +5,16 @@
 
 namespace quorvex {
 
+namespace {
+
+std::string otherErrorText(int code) {
+    std::string text = "I/O error ";
+    text += std::to_string(code);
+    return text;
+}
+
+} // namespace
+
 EInOutError ioErrorOfCode(int code) {
     switch (code) {
     case io_code::FileNotFound: return {code, "File not found"};
@@ -12,7 +22,7 @@ EInOutError ioErrorOfCode(int code) {
     case io_code::TooManyOpenFiles: return {code, "Too many open files"};
     case io_code::AccessDenied: return {code, "File access denied"};
     case io_code::DiskFull: return {code, "Disk full"};
-    default: return {code, "I/O error " + std::to_string(code)};
+    default: return {code, otherErrorText(code)};
     }
 }
 
@@ -50,7 +60,7 @@ EInOutError ioErrorFromErrno(int err, const std::string& path) {
         return ioErrorOfCode(io_code::DiskFull);
     default:
         // Unknown failures keep the system's own number so they can be looked up.
-        return {err, "I/O error " + std::to_string(err)};
+        return {err, otherErrorText(err)};
     }
 }
 

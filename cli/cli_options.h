@@ -1,0 +1,44 @@
+#pragma once
+// Options of the command-line dealer.
+#include <cstdint>
+#include <optional>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+namespace quorvex {
+
+// A bad command line: the message names the offending option.
+struct UsageError : std::runtime_error {
+    using std::runtime_error::runtime_error;
+};
+
+struct FormatSelection {
+    bool dlm = true, dup = true, bri = true, dge = true, deepFinesse = true;
+};
+
+struct CliOptions {
+    std::string identityText = "YourID";
+    std::optional<std::string> entropyText; // replayed text; none = fresh entropy
+    int numberOfSets = 1;
+    int boardsPerSet = 32;
+    int firstSetNumber = 1;
+    std::uint32_t skipBoards = 0;
+    std::string baseFileName = "QVW-";
+    std::string outputFolder = ".";
+    std::optional<std::string> workFolder; // defaults to the output folder
+    FormatSelection formats;
+    bool analysis = false;
+    std::optional<std::string> reportFile;
+    bool testMode = false;
+    bool quiet = false;
+    bool help = false;
+    bool version = false;
+};
+
+// Parses and validates everything before anything is written.
+CliOptions parseCliOptions(const std::vector<std::string>& arguments);
+
+extern const char* const CliUsage;
+
+} // namespace quorvex

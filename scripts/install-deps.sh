@@ -1,0 +1,31 @@
+#!/usr/bin/env bash
+# Installs every package needed to build, run and test Quorvex on Debian 12.
+# Run as root (or with sudo available); packages already present are skipped.
+set -euo pipefail
+
+packages=(
+  # build
+  cmake ninja-build g++ pkg-config
+  # core tests and benchmarks
+  googletest libgtest-dev libbenchmark-dev
+  # desktop program (Qt 6 Widgets, printing, the JPEG plugin that decodes with libjpeg)
+  qt6-base-dev qt6-base-dev-tools libqt6gui6 libgl-dev libjpeg62-turbo
+  # window tests: a virtual X display, window listing and PDF text checks
+  xvfb xauth x11-utils poppler-utils
+)
+
+missing=()
+for package in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" || missing+=("$package")
+done
+
+if [ ${#missing[@]} -eq 0 ]; then
+  echo "All build and test dependencies are installed."
+  exit 0
+fi
+
+sudo_cmd=()
+[ "$(id -u)" -eq 0 ] || sudo_cmd=(sudo)
+echo "Installing: ${missing[*]}"
+"${sudo_cmd[@]}" env DEBIAN_FRONTEND=noninteractive apt-get update -q
+"${sudo_cmd[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends "${missing[@]}"

@@ -1,0 +1,137 @@
+#include "run_command.h"
+#include "temp_folder.h"
+
+#include <filesystem>
+#include <gtest/gtest.h>
+
+namespace quorvex {
+namespace {
+
+using testing::readFile;
+using testing::runDealer;
+using testing::TempFolder;
+
+// The first two boards of the stream of identity "YourID" and an empty entropy text.
+const std::string FirstBoardOfYourId =
+    "03050927323436414244464952161719212226283133354550510104070812132429383943474802061011141518202325303740";
+const std::string SecondBoardOfYourId =
+    "01050912242830334041484952031518192022232635384243500610111416253132364546475102040708131721272934373944";
+
+std::vector<std::string> boardLines(const std::string& mainDealFile) {
+    std::vector<std::string> lines;
+    for (std::size_t start = mainDealFile.find("\r\n") + 2; start < mainDealFile.size(); start += 106)
+        lines.push_back(mainDealFile.substr(start, 104));
+    return lines;
+}
+
+std::size_t filesIn(const TempFolder& folder) {
+    return static_cast<std::size_t>(std::distance(std::filesystem::directory_iterator(folder.path()),
+                                                  std::filesystem::directory_iterator()));
+}
+
+TEST(QuorvexDeal, ReplayedEntropyGivesTheKnownBoards) {
+    TempFolder folder;
+    const auto result = runDealer({"--entropy-text", "", "--boards", "2", "--formats", "none", "--out", folder.str()});
+    ASSERT_EQ(result.exitCode, 0) << result.output;
+    EXPECT_EQ(readFile(folder.file("YourID.qvw")),
+              "1 2  1\r\n" + FirstBoardOfYourId + "\r\n" + SecondBoardOfYourId + "\r\n");
+    EXPECT_FALSE(std::filesystem::exists(folder.file("Int160.qvs"))) << "a replay logs nothing";
+    EXPECT_NE(result.output.find("YourID.qvw"), std::string::npos) << "the summary names the file";
+}
+
+TEST(QuorvexDeal, SkippingBoardsContinuesTheStreamOfAnEarlierRun) {
+    TempFolder fifteen, ten, five;
+    const std::vector<std::string> common = {"--id", "Club Night", "--entropy-text", "17-4", "--formats", "none", "--quiet"};
+    auto run = [&](const TempFolder& out, std::vector<std::string> extra) {
+        extra.insert(extra.end(), common.begin(), common.end());
+        extra.insert(extra.end(), {"--out", out.str()});
+        const auto result = runDealer(extra);
+        EXPECT_EQ(result.exitCode, 0) << result.output;
+        EXPECT_EQ(result.output, "") << "--quiet prints nothing";
+        return boardLines(readFile(out.file("Club Night.qvw")));
+    };
+    const auto all = run(fifteen, {"--boards", "15"});
+    const auto first = run(ten, {"--boards", "10"});
+    const auto second = run(five, {"--boards", "5", "--skip-boards", "10"});
+    ASSERT_EQ(all.size(), 15u);
+    std::vector<std::string> joined = first;
+    joined.insert(joined.end(), second.begin(), second.end());
+    EXPECT_EQ(joined, all);
+}
+
+TEST(QuorvexDeal, FreshEntropyIsLoggedInTheWorkFolderAndReplaysToTheSameBoards) {
+    TempFolder work, out, replay;
+    auto result = runDealer({"--boards", "3", "--formats", "none", "--out", out.str(), "--work-dir", work.str()});
+    ASSERT_EQ(result.exitCode, 0) << result.output;
+    const std::string log = readFile(work.file("Int160.qvs"));
+    ASSERT_GE(log.size(), 3u);
+    ASSERT_EQ(log.substr(log.size() - 2), "\r\n");
+    ASSERT_EQ(log.find("\r\n"), log.size() - 2) << "one line per run";
+    const std::string entropy = log.substr(0, log.size() - 2);
+    EXPECT_EQ(entropy.find_first_not_of("0123456789-"), std::string::npos);
+    EXPECT_FALSE(std::filesystem::exists(out.file("YourID.qvw"))) << "the main deal file lives in the work folder";
+
+    result = runDealer({"--boards", "3", "--formats", "none", "--out", replay.str(), "--entropy-text", entropy});
+    ASSERT_EQ(result.exitCode, 0) << result.output;
+    EXPECT_EQ(readFile(replay.file("YourID.qvw")), readFile(work.file("YourID.qvw")));
+
+    runDealer({"--boards", "3", "--formats", "none", "--out", out.str(), "--work-dir", work.str(), "--quiet"});
+    const std::string twoRuns = readFile(work.file("Int160.qvs"));
+    EXPECT_EQ(twoRuns.substr(0, log.size()), log) << "the log is appended to, never truncated";
+    EXPECT_NE(twoRuns.substr(log.size()), log) << "every run takes fresh entropy";
+}
+
+TEST(QuorvexDeal, UsageErrorsNameTheOptionAndWriteNothing) {
+    const std::vector<std::pair<std::vector<std::string>, std::string>> cases = {
+        {{"--bogus"}, "--bogus"},
+        {{"--sets"}, "--sets"},
+        {{"--sets", "0"}, "--sets"},
+        {{"--sets", "100"}, "--sets"},
+        {{"--boards", "1001", "--test-mode"}, "--boards"},
+        {{"--boards", "12x"}, "--boards"},
+        {{"--first-set", "100"}, "--first-set"},
+        {{"--skip-boards", "-1"}, "--skip-boards"},
+        {{"--id", "../x"}, "--id"},
+        {{"--id", "a_b"}, "--id"},
+        {{"--name", "QVW."}, "--name"},
+        {{"--entropy-text", "12a"}, "--entropy-text"},
+        {{"--formats", "dlm,pdf"}, "--formats"},
+        {{"--report"}, "--report"},
+    };
+    for (const auto& [arguments, option] : cases) {
+        TempFolder folder;
+        std::vector<std::string> full = arguments;
+        full.insert(full.begin(), {"--out", folder.str()});
+        const auto result = runDealer(full);
+        EXPECT_EQ(result.exitCode, 2) << arguments[0];
+        EXPECT_NE(result.output.find(option), std::string::npos) << result.output;
+        EXPECT_EQ(filesIn(folder), 0u) << arguments[0];
+    }
+}
+
+TEST(QuorvexDeal, TestModeWidensTheCountLimits) {
+    TempFolder folder;
+    const auto result = runDealer({"--test-mode", "--sets", "1", "--boards", "1000", "--entropy-text", "1",
+                                   "--formats", "none", "--out", folder.str()});
+    ASSERT_EQ(result.exitCode, 0) << result.output;
+    EXPECT_EQ(boardLines(readFile(folder.file("YourID.qvw"))).size(), 1000u);
+}
+
+TEST(QuorvexDeal, VersionAndHelp) {
+    auto result = runDealer({"--version"});
+    EXPECT_EQ(result.exitCode, 0);
+    EXPECT_EQ(result.output, "Version 1.09\n");
+    result = runDealer({"--help"});
+    EXPECT_EQ(result.exitCode, 0);
+    EXPECT_NE(result.output.find("--entropy-text"), std::string::npos);
+}
+
+TEST(QuorvexDeal, FileErrorsExitWithOneAndTheWindowsText) {
+    TempFolder folder;
+    const auto result = runDealer({"--entropy-text", "", "--out", folder.file("missing")});
+    EXPECT_EQ(result.exitCode, 1);
+    EXPECT_EQ(result.output, "Invalid filename.\n");
+}
+
+} // namespace
+} // namespace quorvex

@@ -1,0 +1,72 @@
+#include "common/io_error.h"
+
+#include "common/text_file.h"
+#include "temp_folder.h"
+
+#include <cerrno>
+#include <gtest/gtest.h>
+
+namespace quorvex {
+namespace {
+
+using testing::TempFolder;
+
+TEST(IoError, StandardCodesCarryTheirTexts) {
+    EXPECT_STREQ(ioErrorOfCode(2).what(), "File not found");
+    EXPECT_STREQ(ioErrorOfCode(3).what(), "Invalid filename");
+    EXPECT_STREQ(ioErrorOfCode(4).what(), "Too many open files");
+    EXPECT_STREQ(ioErrorOfCode(5).what(), "File access denied");
+    EXPECT_STREQ(ioErrorOfCode(101).what(), "Disk full");
+    EXPECT_STREQ(ioErrorOfCode(32).what(), "I/O error 32");
+    EXPECT_EQ(ioErrorOfCode(101).code(), 101);
+}
+
+TEST(IoError, OperatingSystemErrorsMapToTheDirectorsTexts) {
+    TempFolder folder;
+    EXPECT_EQ(ioErrorFromErrno(ENOENT, folder.file("missing.qvw")).code(), io_code::FileNotFound);
+    EXPECT_EQ(ioErrorFromErrno(ENOENT, folder.file("no-such-folder/x.dlm")).code(), io_code::PathNotFound);
+    EXPECT_EQ(ioErrorFromErrno(EACCES, "x").code(), io_code::AccessDenied);
+    EXPECT_EQ(ioErrorFromErrno(EROFS, "x").code(), io_code::AccessDenied);
+    EXPECT_EQ(ioErrorFromErrno(EMFILE, "x").code(), io_code::TooManyOpenFiles);
+    EXPECT_EQ(ioErrorFromErrno(ENOSPC, "x").code(), io_code::DiskFull);
+    EXPECT_STREQ(ioErrorFromErrno(EIO, "x").what(), ("I/O error " + std::to_string(EIO)).c_str());
+}
+
+// Real file operations report through the same error type.
+TEST(IoError, FileOperationsRaiseIt) {
+    TempFolder folder;
+    try {
+        FileWriter writer(folder.file("absent/out.dlm"));
+        FAIL() << "creating a file in a missing folder must fail";
+    } catch (const EInOutError& error) {
+        EXPECT_STREQ(error.what(), "Invalid filename");
+    }
+    try {
+        TextFileReader reader(folder.file("absent.qvw"));
+        FAIL() << "opening a missing file must fail";
+    } catch (const EInOutError& error) {
+        EXPECT_STREQ(error.what(), "File not found");
+    }
+    try {
+        FileWriter writer(folder.str()); // a folder cannot be opened as a file
+        FAIL() << "writing over a folder must fail";
+    } catch (const EInOutError& error) {
+        EXPECT_STREQ(error.what(), "File access denied");
+    }
+}
+
+#ifdef __linux__
+TEST(IoError, FullDiskIsReportedWhenTheDataIsWrittenOut) {
+    FileWriter writer("/dev/full");
+    writer.write(std::string(100, 'x'));
+    try {
+        writer.close();
+        FAIL() << "closing over a full disk must fail";
+    } catch (const EInOutError& error) {
+        EXPECT_STREQ(error.what(), "Disk full");
+    }
+}
+#endif
+
+} // namespace
+} // namespace quorvex

@@ -1,0 +1,81 @@
+#include "common/text_file.h"
+
+#include "temp_folder.h"
+
+#include <gtest/gtest.h>
+
+namespace quorvex {
+namespace {
+
+using testing::readFile;
+using testing::TempFolder;
+using testing::writeFile;
+
+TEST(FileWriter, LinesEndInCarriageReturnLineFeed) {
+    TempFolder folder;
+    FileWriter writer(folder.file("a.txt"));
+    writer.writeLine("1 32  1");
+    writer.writeLine("");
+    writer.write(std::string("\x06\0x", 3));
+    writer.close();
+    EXPECT_EQ(readFile(folder.file("a.txt")), std::string("1 32  1\r\n\r\n\x06\0x", 14));
+}
+
+TEST(FileWriter, CreateTruncatesAndAppendAddsAtTheEnd) {
+    TempFolder folder;
+    const std::string path = folder.file("log.qvs");
+    writeFile(path, "old line that is long\r\n");
+    {
+        FileWriter writer(path, FileWriter::Mode::Append);
+        writer.writeLine("new");
+        writer.close();
+    }
+    EXPECT_EQ(readFile(path), "old line that is long\r\nnew\r\n");
+    {
+        FileWriter writer(path);
+        writer.writeLine("x");
+        writer.close();
+    }
+    EXPECT_EQ(readFile(path), "x\r\n");
+}
+
+TEST(TextFileReader, ReadsLinesWithAnyLineEndAndEmptyTextsPastTheEnd) {
+    TempFolder folder;
+    const std::string path = folder.file("m.qvw");
+    writeFile(path, "first\r\nsecond\nthird");
+    TextFileReader reader(path);
+    EXPECT_FALSE(reader.atEnd());
+    EXPECT_EQ(reader.readLine(), "first");
+    EXPECT_EQ(reader.readLine(), "second");
+    EXPECT_FALSE(reader.atEnd());
+    EXPECT_EQ(reader.readLine(), "third");
+    EXPECT_TRUE(reader.atEnd());
+    EXPECT_EQ(reader.readLine(), "");
+}
+
+TEST(TextFileReader, LinesLongerThanTheBufferAndManyLinesSurviveRefills) {
+    TempFolder folder;
+    const std::string path = folder.file("big.qvw");
+    const std::string longLine(200000, '7');
+    std::string content = longLine + "\r\n";
+    for (int i = 0; i < 3000; ++i) content += std::to_string(i) + std::string(100, '1') + "\r\n";
+    writeFile(path, content);
+    TextFileReader reader(path);
+    EXPECT_EQ(reader.readLine(), longLine);
+    int lines = 0;
+    while (!reader.atEnd()) {
+        EXPECT_EQ(reader.readLine(), std::to_string(lines) + std::string(100, '1'));
+        ++lines;
+    }
+    EXPECT_EQ(lines, 3000);
+}
+
+TEST(TextFileReader, AnEmptyFileIsAtItsEndAtOnce) {
+    TempFolder folder;
+    writeFile(folder.file("e.qvw"), "");
+    TextFileReader reader(folder.file("e.qvw"));
+    EXPECT_TRUE(reader.atEnd());
+}
+
+} // namespace
+} // namespace quorvex
