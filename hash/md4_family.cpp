@@ -11,9 +11,11 @@ constexpr std::uint32_t kStartValues[THash_MD4::kStateWords] = {
     0x67452301, 0xEFCDAB89, 0x98BADCFE, 0x10325476, 0xC3D2E1F0,
     0x76543210, 0xFEDCBA98, 0x89ABCDEF, 0x01234567, 0x3C2D1E0F};
 
-// memset through a volatile pointer, so the compiler cannot drop the wipe of an
-// object that is about to die.
-void* (*const volatile wipeBytes)(void*, int, std::size_t) = std::memset;
+void ZeroBytes(void* bytes, std::size_t size) { std::memset(bytes, 0, size); }
+
+// Called through a volatile pointer, so the compiler cannot drop the wipe of an
+// object that is about to die as a dead store.
+void (*const volatile wipeBytes)(void*, std::size_t) = ZeroBytes;
 
 void StoreLittleEndian(std::uint32_t word, std::uint8_t* out) {
   out[0] = static_cast<std::uint8_t>(word);
@@ -29,9 +31,9 @@ const HashClassInfo THash_MD4::ClassInfo{"THash_MD4", nullptr};
 THash_MD4::THash_MD4(TProtection* protection) : THash(protection) {}
 
 THash_MD4::~THash_MD4() {
-  wipeBytes(digest_, 0, sizeof digest_);
-  wipeBytes(state_, 0, sizeof state_);
-  wipeBytes(buffer_, 0, sizeof buffer_);
+  wipeBytes(digest_, sizeof digest_);
+  wipeBytes(state_, sizeof state_);
+  wipeBytes(buffer_, sizeof buffer_);
 }
 
 void THash_MD4::Reset() {

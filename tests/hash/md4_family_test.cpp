@@ -31,6 +31,15 @@ protected:
   }
 };
 
+// Feeds `chunks` times 16 MiB of zeros without recording the blocks.
+constexpr int kChunkSize = 1 << 24;
+void FeedUnrecorded(RecordingHash& hash, int chunks) {
+  static const std::vector<std::uint8_t> zeros(kChunkSize, 0);
+  hash.record = false;
+  for (int i = 0; i < chunks; ++i) hash.Absorb(zeros.data(), kChunkSize);
+  hash.record = true;
+}
+
 std::array<std::uint8_t, 64> Block(std::initializer_list<std::pair<int, std::uint8_t>> bytes) {
   std::array<std::uint8_t, 64> block{};
   for (auto [index, value] : bytes) block[static_cast<std::size_t>(index)] = value;
@@ -78,12 +87,9 @@ TEST(Md4FamilyPadding, WholeBlocksAreCompressedStraightFromTheInput) {
 // The padding keeps only the low 32 bits of the bit count: 2^29 + 3 bytes
 // pad exactly like 3 bytes.
 TEST(Md4FamilyPadding, BitCountKeepsOnlyItsLow32Bits) {
-  const std::vector<std::uint8_t> chunk(1 << 24, 0);
   RecordingHash hash;
   hash.Reset();
-  hash.record = false;
-  for (int i = 0; i < 32; ++i) hash.Absorb(chunk.data(), static_cast<int>(chunk.size()));
-  hash.record = true;
+  FeedUnrecorded(hash, 32);
   hash.Absorb("abc", 3);
   hash.Finish();
   ASSERT_EQ(hash.blocks.size(), 1u);
@@ -91,13 +97,12 @@ TEST(Md4FamilyPadding, BitCountKeepsOnlyItsLow32Bits) {
 }
 
 TEST(Md4FamilyAbsorb, RefusesToLetTheByteCountOverflow) {
-  const std::vector<std::uint8_t> chunk(1 << 24, 0);
+  const std::vector<std::uint8_t> rest(kChunkSize - 1, 0);
   RecordingHash hash;
   hash.Reset();
-  hash.record = false;
-  for (int i = 0; i < 127; ++i) hash.Absorb(chunk.data(), static_cast<int>(chunk.size()));
-  hash.Absorb(chunk.data(), static_cast<int>(chunk.size()) - 1);  // 2^31 - 1 in total
-  EXPECT_THROW(hash.Absorb(chunk.data(), 1), std::overflow_error);
+  FeedUnrecorded(hash, 127);
+  hash.Absorb(rest.data(), kChunkSize - 1);  // 2^31 - 1 bytes in total
+  EXPECT_THROW(hash.Absorb(rest.data(), 1), std::overflow_error);
 }
 
 TEST(Md4FamilyAbsorb, RefusesMissingBytesButAcceptsNothingToFeed) {
