@@ -1,0 +1,81 @@
+#include "app/report_printer.h"
+
+#include "app/print_layout.h"
+#include "app/report_font.h"
+
+#include <QFontMetrics>
+#include <QPainter>
+#include <QPrinter>
+
+#include <stdexcept>
+
+namespace quorvex {
+
+namespace {
+
+bool printerSelected(const QPrinter& printer) {
+    // A printer falls back to PDF output when the system has no printer; without a file
+    // name such a printer has nowhere to print to.
+    if (printer.outputFormat() == QPrinter::PdfFormat) return !printer.outputFileName().isEmpty();
+    return printer.isValid();
+}
+
+FontMeasure measureOn(const QFont& font, QPrinter& printer) {
+    const QFontMetrics metrics(font, &printer);
+    return {metrics.height(), metrics.averageCharWidth(),
+            [metrics](const QString& text) { return metrics.horizontalAdvance(text); }};
+}
+
+// Ends the print job on every way out of printReport, so a failure part-way through
+// never leaves the job open.
+class PrintJob {
+public:
+    explicit PrintJob(QPrinter& printer) {
+        if (!painter_.begin(&printer)) throw std::runtime_error("The printer could not start the print job");
+    }
+    ~PrintJob() {
+        if (painter_.isActive()) painter_.end();
+    }
+    PrintJob(const PrintJob&) = delete;
+    PrintJob& operator=(const PrintJob&) = delete;
+
+    QPainter& painter() { return painter_; }
+
+    void finish() {
+        if (!painter_.end()) throw std::runtime_error("The print job could not be completed");
+    }
+
+private:
+    QPainter painter_;
+};
+
+} // namespace
+
+void printReport(const QStringList& lines, QPrinter& printer) {
+    if (!printerSelected(printer)) throw std::runtime_error("There is no default printer currently selected");
+
+    printer.setFullPage(false); // the printable area's corner is the origin: no margins of our own
+    const QFont titleFont = reportFont(15, true);
+    const QFont bodyFont = reportFont(9, false);
+    const QRect area = printer.pageLayout().paintRectPixels(printer.resolution());
+    const std::vector<TextRun> runs =
+        layoutReport(lines, area.width(), area.height(), measureOn(titleFont, printer), measureOn(bodyFont, printer));
+
+    const int titleAscent = QFontMetrics(titleFont, &printer).ascent();
+    const int bodyAscent = QFontMetrics(bodyFont, &printer).ascent();
+
+    PrintJob job(printer);
+    QPainter& painter = job.painter();
+    int pageShown = 0;
+    for (const TextRun& run : runs) {
+        for (; pageShown < run.page; ++pageShown)
+            if (!printer.newPage()) throw std::runtime_error("The printer could not start a new page");
+        const bool title = run.font == ReportFont::Title;
+        painter.setFont(title ? titleFont : bodyFont);
+        // Runs are placed by their top edge; text is drawn from its base line.
+        painter.drawText(QPoint(run.x, run.y + (title ? titleAscent : bodyAscent)), run.text);
+    }
+    job.finish();
+}
+
+} // namespace quorvex
