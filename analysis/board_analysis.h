@@ -21,10 +21,17 @@ struct AnalysisResult {
     std::uint32_t BoardsAnalysed = 0;
 };
 
-// Adds the four hands of one board line to the totals.
+// Adds one hand to the totals: `holdings` are its four suits in block order as rank
+// letters, highest first (as SplitHandIntoSuits gives them); `seat` 0..3 is North, East,
+// South, West. A suit of more than 13 cards raises ERangeError.
+void AnalyseHand(const std::array<std::string, 4>& holdings, std::size_t seat, AnalysisTotals& totals);
+
+// Adds the four hands of one board line to the totals. A card field that is not two
+// digits raises the conversion error.
 void AnalyseTheBoard(const std::string& boardLine, AnalysisTotals& totals);
 
-// Analyses every board line after the header of the main deal file at `mainDealPath`.
+// Analyses every board line after the header of the main deal file at `mainDealPath`,
+// reading one line at a time. File failures raise EInOutError.
 AnalysisResult DoSetAnalysis(const std::string& mainDealPath);
 
 } // namespace quorvex

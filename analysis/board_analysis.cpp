@@ -1,0 +1,88 @@
+#include "analysis/board_analysis.h"
+
+#include "analysis/shape_keys.h"
+#include "common/range_error.h"
+#include "common/text_file.h"
+#include "formats/split_hand.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <string_view>
+
+namespace quorvex {
+
+namespace {
+
+constexpr std::string_view RankLetters = "AKQJT98765432";
+constexpr std::size_t HonoursPerSuit = 4; // the highest four cards hold every honour
+
+unsigned highCardPoints(char rankLetter) {
+    switch (rankLetter) {
+    case 'A': return 4;
+    case 'K': return 3;
+    case 'Q': return 2;
+    case 'J': return 1;
+    default: return 0;
+    }
+}
+
+std::size_t rankIndex(char rankLetter) {
+    const std::size_t index = RankLetters.find(rankLetter);
+    if (index == std::string_view::npos) throw ERangeError();
+    return index;
+}
+
+void countShape(const SuitLengths& lengths, AnalysisTotals& totals) {
+    const int index = shapeIndexOf(lengths);
+    if (index < 0) return; // not a 13-card hand: no shape, no class
+    ++totals.ShapeCount[static_cast<std::size_t>(index)];
+    switch (ShapeKeys[static_cast<std::size_t>(index)].Class) {
+    case ShapeClass::Balanced: ++totals.Balanced; break;
+    case ShapeClass::SemiBalanced: ++totals.SemiBalanced; break;
+    case ShapeClass::Shaped: ++totals.Shaped; break;
+    }
+}
+
+} // namespace
+
+void AnalyseHand(const std::array<std::string, 4>& holdings, std::size_t seat, AnalysisTotals& totals) {
+    if (seat >= totals.Points.size()) throw ERangeError();
+    SuitLengths lengths{};
+    for (std::size_t suit = 0; suit < holdings.size(); ++suit) {
+        const std::size_t length = holdings[suit].size();
+        if (length >= totals.LengthCount.size()) throw ERangeError();
+        ++totals.LengthCount[length];
+        lengths[suit] = static_cast<unsigned>(length);
+    }
+    for (const std::string& holding : holdings)
+        if (holding.size() == 1) ++totals.SingletonCount[rankIndex(holding[0])];
+    countShape(lengths, totals);
+    for (const std::string& holding : holdings) {
+        const std::size_t examined = std::min(holding.size(), HonoursPerSuit);
+        for (std::size_t card = 0; card < examined; ++card) totals.Points[seat] += highCardPoints(holding[card]);
+    }
+}
+
+void AnalyseTheBoard(const std::string& boardLine, AnalysisTotals& totals) {
+    std::array<std::string, 4> holdings; // at most 13 letters each: no heap allocation
+    std::uint16_t position = 1;
+    for (std::size_t seat = 0; seat < 4; ++seat) {
+        for (std::string& holding : holdings) holding.clear();
+        const auto endPosition = static_cast<std::uint16_t>(26 * seat + 27);
+        SplitHandIntoSuits(boardLine, holdings[0], holdings[1], holdings[2], holdings[3], position, endPosition);
+        AnalyseHand(holdings, seat, totals);
+    }
+}
+
+AnalysisResult DoSetAnalysis(const std::string& mainDealPath) {
+    AnalysisResult result;
+    TextFileReader reader(mainDealPath);
+    reader.readLine(); // the header: its content plays no part
+    while (!reader.atEnd()) {
+        ++result.BoardsAnalysed;
+        AnalyseTheBoard(reader.readLine(), result.totals);
+    }
+    return result;
+}
+
+} // namespace quorvex

@@ -1,0 +1,81 @@
+#pragma once
+// Board lines and main deal files for the analysis tests.
+#include <algorithm>
+#include <array>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <numeric>
+#include <random>
+#include <string>
+#include <vector>
+
+namespace quorvex::test {
+
+using Hand = std::vector<int>; // card numbers 1..52
+using Deal = std::array<Hand, 4>;
+
+// Card numbers first..last, ascending.
+inline Hand cardRange(int first, int last) {
+    Hand cards(static_cast<std::size_t>(last - first + 1));
+    std::iota(cards.begin(), cards.end(), first);
+    return cards;
+}
+
+inline Hand joined(std::initializer_list<Hand> parts) {
+    Hand cards;
+    for (const Hand& part : parts) cards.insert(cards.end(), part.begin(), part.end());
+    return cards;
+}
+
+// Hands 0..3 in turn, each ascending, two digits per card.
+inline std::string boardLineOf(Deal deal) {
+    std::string line;
+    for (Hand& hand : deal) {
+        std::sort(hand.begin(), hand.end());
+        for (int card : hand) {
+            char digits[3];
+            std::snprintf(digits, sizeof digits, "%02d", card);
+            line += digits;
+        }
+    }
+    return line;
+}
+
+inline std::string randomBoardLine(std::mt19937& random) {
+    Hand pack = cardRange(1, 52);
+    std::shuffle(pack.begin(), pack.end(), random);
+    Deal deal;
+    for (std::size_t seat = 0; seat < 4; ++seat)
+        deal[seat].assign(pack.begin() + static_cast<long>(13 * seat), pack.begin() + static_cast<long>(13 * seat + 13));
+    return boardLineOf(deal);
+}
+
+// A main deal file in a fresh folder, removed with the object.
+class MainDealFile {
+public:
+    MainDealFile() {
+        static int serial = 0;
+        folder_ = std::filesystem::temp_directory_path() /
+                  ("quorvex-analysis-" + std::to_string(std::random_device{}()) + "-" + std::to_string(++serial));
+        std::filesystem::create_directories(folder_);
+    }
+    ~MainDealFile() { std::filesystem::remove_all(folder_); }
+    MainDealFile(const MainDealFile&) = delete;
+    MainDealFile& operator=(const MainDealFile&) = delete;
+
+    // Writes the header and then the board lines, every line ending in CR LF.
+    std::string write(const std::vector<std::string>& boardLines, const std::string& header = "1 1  1") const {
+        std::ofstream file(path(), std::ios::binary);
+        file << header << "\r\n";
+        for (const std::string& line : boardLines) file << line << "\r\n";
+        return path();
+    }
+
+    std::string path() const { return (folder_ / "Analysis test.qvw").string(); }
+
+private:
+    std::filesystem::path folder_;
+};
+
+} // namespace quorvex::test

@@ -1,0 +1,214 @@
+#include "analysis/board_analysis.h"
+
+#include "analysis/shape_keys.h"
+#include "analysis_test_support.h"
+#include "common/conversion_error.h"
+#include "common/io_error.h"
+#include "common/range_error.h"
+
+#include <gtest/gtest.h>
+
+#include <numeric>
+
+namespace quorvex {
+namespace {
+
+using test::cardRange;
+using test::joined;
+
+enum Rank { Ace = 0, Two = 12 };
+
+template <std::size_t N>
+std::uint64_t sum(const std::array<std::uint32_t, N>& counters) {
+    return std::accumulate(counters.begin(), counters.end(), std::uint64_t{0});
+}
+
+AnalysisTotals handTotals(std::array<std::string, 4> holdings, std::size_t seat = 0) {
+    AnalysisTotals totals;
+    AnalyseHand(holdings, seat, totals);
+    return totals;
+}
+
+std::uint32_t shapeCount(const AnalysisTotals& totals, std::string_view key) {
+    for (std::size_t i = 0; i < ShapeKeys.size(); ++i)
+        if (ShapeKeys[i].Key == key) return totals.ShapeCount[i];
+    ADD_FAILURE() << "no shape " << key;
+    return 0;
+}
+
+// North: spades AKQJ, hearts AKQ, diamonds AKQ, clubs AKQ (4-3-3-3, 37 points)
+// East:  spades T9876, hearts JT98, diamonds JT, clubs JT (5-4-2-2, 3 points)
+// South: spades 5432, hearts 765432, diamonds 98, clubs 2 (6-4-2-1, singleton two)
+// West:  diamonds 765432, clubs 9876543 (7-6-0-0)
+const test::Deal LayoutDeal{
+    joined({cardRange(1, 4), cardRange(14, 16), cardRange(27, 29), cardRange(40, 42)}),
+    joined({cardRange(5, 9), cardRange(17, 20), cardRange(30, 31), cardRange(43, 44)}),
+    joined({cardRange(10, 13), cardRange(21, 26), cardRange(32, 33), cardRange(52, 52)}),
+    joined({cardRange(34, 39), cardRange(45, 51)}),
+};
+
+TEST(AnalyseHand, ThirteenCardSuit) {
+    const AnalysisTotals totals = handTotals({"", "", "AKQJT98765432", ""}, 2);
+    EXPECT_EQ(shapeCount(totals, "13000"), 1u);
+    EXPECT_EQ(totals.LengthCount[13], 1u);
+    EXPECT_EQ(totals.LengthCount[0], 3u);
+    EXPECT_EQ(totals.Shaped, 1u);
+    EXPECT_EQ(totals.Points, (std::array<std::uint32_t, 4>{0, 0, 10, 0}));
+}
+
+TEST(AnalyseHand, SingletonsCountByRankAndScoreTheirHonour) {
+    const AnalysisTotals ace = handTotals({"432", "A", "5432", "T98765"});
+    EXPECT_EQ(ace.SingletonCount[Ace], 1u);
+    EXPECT_EQ(sum(ace.SingletonCount), 1u);
+    EXPECT_EQ(ace.LengthCount[1], 1u);
+    EXPECT_EQ(ace.Points[0], 4u);
+
+    const AnalysisTotals two = handTotals({"T987", "2", "65432", "543"}, 3);
+    EXPECT_EQ(two.SingletonCount[Two], 1u);
+    EXPECT_EQ(sum(two.SingletonCount), 1u);
+    EXPECT_EQ(two.Points[3], 0u);
+}
+
+TEST(AnalyseHand, ShapeClasses) {
+    struct Case {
+        std::array<std::string, 4> holdings;
+        std::string_view key;
+        std::uint32_t AnalysisTotals::*shapeClass;
+    };
+    const Case cases[] = {
+        {{"AKQJ", "T987", "6543", "2"}, "4441", &AnalysisTotals::SemiBalanced},
+        {{"AK", "QJT98", "76", "5432"}, "5422", &AnalysisTotals::SemiBalanced},
+        {{"AK", "QJ", "T98765", "432"}, "6322", &AnalysisTotals::SemiBalanced},
+        {{"AKQ", "JT987", "654", "32"}, "5332", &AnalysisTotals::Balanced},
+        {{"AKQJ", "T98", "76", "5432"}, "4432", &AnalysisTotals::Balanced},
+        {{"AKQJT", "9876", "543", "2"}, "5431", &AnalysisTotals::Shaped},
+    };
+    for (const Case& c : cases) {
+        const AnalysisTotals totals = handTotals(c.holdings);
+        EXPECT_EQ(shapeCount(totals, c.key), 1u) << c.key;
+        EXPECT_EQ(totals.*c.shapeClass, 1u) << c.key;
+        EXPECT_EQ(totals.Balanced + totals.SemiBalanced + totals.Shaped, 1u) << c.key;
+    }
+}
+
+TEST(AnalyseHand, HighCardPointsRangeFromNoneToThirtySeven) {
+    EXPECT_EQ(handTotals({"AKQJ", "AKQ", "AKQ", "AKQ"}).Points[0], 37u);
+    EXPECT_EQ(handTotals({"T987", "T98", "T98", "T98"}).Points[0], 0u);
+}
+
+TEST(AnalyseHand, HandsOfOtherThanThirteenCardsCountLengthsButNoShape) {
+    const AnalysisTotals totals = handTotals({"AKQJ", "T98", "76", "543"}); // 12 cards
+    EXPECT_EQ(sum(totals.LengthCount), 4u);
+    EXPECT_EQ(sum(totals.ShapeCount), 0u);
+    EXPECT_EQ(totals.Balanced + totals.SemiBalanced + totals.Shaped, 0u);
+}
+
+TEST(AnalyseHand, SuitOfMoreThanThirteenCardsIsARangeError) {
+    AnalysisTotals totals;
+    try {
+        AnalyseHand({"AKQJT98765432A", "", "", ""}, 0, totals);
+        FAIL() << "no error";
+    } catch (const ERangeError& error) {
+        EXPECT_STREQ(error.what(), "Range check error");
+    }
+    EXPECT_THROW(AnalyseHand({"AKQJ", "AKQ", "AKQ", "AKQ"}, 4, totals), ERangeError);
+}
+
+TEST(AnalyseTheBoard, CountsEveryHandOfTheBoard) {
+    AnalysisTotals totals;
+    AnalyseTheBoard(test::boardLineOf(LayoutDeal), totals);
+    EXPECT_EQ(totals.LengthCount, (std::array<std::uint32_t, 14>{2, 1, 3, 3, 3, 1, 2, 1, 0, 0, 0, 0, 0, 0}));
+    EXPECT_EQ(totals.SingletonCount[Two], 1u);
+    EXPECT_EQ(sum(totals.SingletonCount), 1u);
+    EXPECT_EQ(totals.Points, (std::array<std::uint32_t, 4>{37, 3, 0, 0}));
+    EXPECT_EQ(shapeCount(totals, "4333"), 1u);
+    EXPECT_EQ(shapeCount(totals, "5422"), 1u);
+    EXPECT_EQ(shapeCount(totals, "6421"), 1u);
+    EXPECT_EQ(shapeCount(totals, "7600"), 1u);
+    EXPECT_EQ(totals.Balanced, 1u);
+    EXPECT_EQ(totals.SemiBalanced, 1u);
+    EXPECT_EQ(totals.Shaped, 2u);
+}
+
+TEST(AnalyseTheBoard, EachSeatHoldingOneWholeSuit) {
+    AnalysisTotals totals;
+    AnalyseTheBoard(test::boardLineOf({cardRange(1, 13), cardRange(14, 26), cardRange(27, 39), cardRange(40, 52)}),
+                    totals);
+    EXPECT_EQ(shapeCount(totals, "13000"), 4u);
+    EXPECT_EQ(totals.LengthCount[13], 4u);
+    EXPECT_EQ(totals.LengthCount[0], 12u);
+    EXPECT_EQ(totals.Shaped, 4u);
+    EXPECT_EQ(totals.Points, (std::array<std::uint32_t, 4>{10, 10, 10, 10}));
+}
+
+TEST(AnalyseTheBoard, CardNumberOutsideThePackIsSkipped) {
+    std::string line = test::boardLineOf(LayoutDeal);
+    line.replace(0, 2, "00"); // North loses the spade ace
+    AnalysisTotals totals;
+    AnalyseTheBoard(line, totals);
+    EXPECT_EQ(totals.Points[0], 33u);
+    EXPECT_EQ(sum(totals.ShapeCount), 3u);
+    EXPECT_EQ(totals.Balanced, 0u);
+    EXPECT_EQ(sum(totals.LengthCount), 16u);
+}
+
+TEST(AnalyseTheBoard, FieldsThatAreNotNumbersAreConversionErrors) {
+    std::string line = test::boardLineOf(LayoutDeal);
+    line.replace(30, 2, "x1");
+    AnalysisTotals totals;
+    try {
+        AnalyseTheBoard(line, totals);
+        FAIL() << "no error";
+    } catch (const EConvertError& error) {
+        EXPECT_STREQ(error.what(), "'x1' is not a valid integer value");
+    }
+    EXPECT_THROW(AnalyseTheBoard("", totals), EConvertError);
+    EXPECT_THROW(AnalyseTheBoard(test::boardLineOf(LayoutDeal).substr(0, 100), totals), EConvertError);
+}
+
+TEST(DoSetAnalysis, SumsHoldOverManyRandomBoards) {
+    std::mt19937 random(4711);
+    std::vector<std::string> lines;
+    for (int i = 0; i < 3000; ++i) lines.push_back(test::randomBoardLine(random));
+    const test::MainDealFile file;
+    const AnalysisResult result = DoSetAnalysis(file.write(lines));
+    const AnalysisTotals& totals = result.totals;
+    const std::uint64_t boards = result.BoardsAnalysed;
+    EXPECT_EQ(boards, 3000u);
+    EXPECT_EQ(sum(totals.LengthCount), 16 * boards);
+    EXPECT_EQ(sum(totals.ShapeCount), 4 * boards);
+    EXPECT_EQ(std::uint64_t{totals.Balanced} + totals.SemiBalanced + totals.Shaped, 4 * boards);
+    EXPECT_EQ(sum(totals.Points), 40 * boards);
+    EXPECT_EQ(sum(totals.SingletonCount), totals.LengthCount[1]);
+    std::uint32_t byClass[3] = {};
+    for (std::size_t i = 0; i < ShapeKeys.size(); ++i)
+        byClass[static_cast<int>(ShapeKeys[i].Class)] += totals.ShapeCount[i];
+    EXPECT_EQ(byClass[static_cast<int>(ShapeClass::Balanced)], totals.Balanced);
+    EXPECT_EQ(byClass[static_cast<int>(ShapeClass::SemiBalanced)], totals.SemiBalanced);
+    EXPECT_EQ(byClass[static_cast<int>(ShapeClass::Shaped)], totals.Shaped);
+}
+
+TEST(DoSetAnalysis, SkipsTheHeaderWhateverItHolds) {
+    const test::MainDealFile file;
+    const std::string board = test::boardLineOf(LayoutDeal);
+    const AnalysisResult result = DoSetAnalysis(file.write({board, board}, "not a header at all"));
+    EXPECT_EQ(result.BoardsAnalysed, 2u);
+    EXPECT_EQ(result.totals.Points[0], 74u);
+    EXPECT_EQ(DoSetAnalysis(file.write({})).BoardsAnalysed, 0u);
+}
+
+TEST(DoSetAnalysis, Failures) {
+    const test::MainDealFile file;
+    try {
+        DoSetAnalysis(file.path());
+        FAIL() << "no error";
+    } catch (const EInOutError& error) {
+        EXPECT_STREQ(error.what(), "File not found");
+    }
+    const std::string board = test::boardLineOf(LayoutDeal);
+    EXPECT_THROW(DoSetAnalysis(file.write({board, "", board})), EConvertError);
+    EXPECT_THROW(DoSetAnalysis(file.write({board, board.substr(0, 52)})), EConvertError);
+}
+
+} // namespace
+} // namespace quorvex
