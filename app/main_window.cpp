@@ -1,0 +1,549 @@
+#include "app/main_window.h"
+
+#include "app/about_box.h"
+#include "app/analysis_dialog.h"
+#include "app/application_title.h"
+#include "app/busy_cursor.h"
+#include "app/check_parameter_string.h"
+#include "app/count_spin_box.h"
+#include "app/error_display.h"
+#include "app/filtered_line_edit.h"
+#include "app/hint_style.h"
+#include "app/native_text.h"
+#include "app/program_folder.h"
+#include "app/report_printer.h"
+#include "app/scope_exit.h"
+#include "app/settings_store.h"
+#include "entropy/entropy_form.h"
+
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QDir>
+#include <QFileDialog>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLocale>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPrintDialog>
+#include <QPushButton>
+#include <QScreen>
+#include <QSettings>
+#include <QStyle>
+#include <QVBoxLayout>
+
+#include <algorithm>
+#include <limits>
+
+namespace quorvex {
+namespace {
+
+constexpr QSize WindowSize{935, 574};
+constexpr int CountDesignMaximum = 1000;  // the count boxes' limit under the test switch
+constexpr int CountNormalMaximum = 99;
+constexpr int FirstSetMaximum = 99;
+
+const char* const FolderBrowserTitle = "Select path (folder) for files.";
+const char* const DoneText = "  Done. You may deal more boards by clicking Generate again.";
+const char* const EntropyDoneText = "Thank you. Sufficient entopy has been generated.";
+const char* const StartTotalCaption = "Total Boards to generate: ";
+const char* const TotalCaption = "Total boards to generate: ";
+
+QString defaultFolderChooser(QWidget* parent, const QString& title, const QString& startFolder) {
+    return QFileDialog::getExistingDirectory(parent, title, startFolder, QFileDialog::ShowDirsOnly);
+}
+
+// A message the handler shows itself: application title, no icon, OK.
+void showPlainMessage(QWidget* parent, const QString& text) {
+    QMessageBox box(QMessageBox::NoIcon, QString::fromLatin1(ApplicationTitle), text, QMessageBox::Ok, parent);
+    box.exec();
+}
+
+QLabel* boldLabel(const QString& text, QWidget* parent) {
+    auto* label = new QLabel(text, parent);
+    QFont font = label->font();
+    font.setBold(true);
+    label->setFont(font);
+    return label;
+}
+
+// Counts are typed within 0..1000 each, so the product fits easily; it is still bounded to
+// a count a run can deal, whatever the boxes hold.
+std::uint32_t boardCount(long long boards, long long sets) {
+    return static_cast<std::uint32_t>(
+        std::clamp<long long>(boards * sets, 0, std::numeric_limits<std::uint32_t>::max()));
+}
+
+// The report's percentages use the user's decimal separator when it is a single 8-bit
+// character (the report is 8-bit text); otherwise a full stop.
+char reportDecimalSeparator() {
+    const QString point = QLocale().decimalPoint();
+    if (point.size() == 1 && point.front().unicode() < 0x80)
+        return static_cast<char>(point.front().unicode());
+    return '.';
+}
+
+} // namespace
+
+TMainWin::TMainWin(const QStringList& arguments, const QString& programFolder)
+    : folderChooser_(defaultFolderChooser) {
+    setWindowTitle(QString::fromLatin1(ApplicationTitle));
+    buildMenu();
+    buildControls();
+    setTabOrderOfControls();
+    connectHandlers();
+    FormCreate(arguments, programFolder);
+    resize(WindowSize);
+    if (const QScreen* screen = this->screen())
+        move(screen->availableGeometry().center() - rect().center());
+}
+
+TMainWin::~TMainWin() = default;
+
+void TMainWin::attachDialogs(TEntropyForm& entropy, TAboutBox& about, TAnalysisDlg& analysis) {
+    entropyForm_ = &entropy;
+    aboutBox_ = &about;
+    analysisDlg_ = &analysis;
+    connect(entropyForm_, &TEntropyForm::collectionComplete, this, [this] { EntropyCollected(); });
+}
+
+void TMainWin::setFolderChooser(FolderChooser chooser) {
+    folderChooser_ = std::move(chooser);
+}
+
+// ---- Building the window ----
+
+void TMainWin::buildMenu() {
+    QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
+    QAction* setupPrinter = file->addAction(QStringLiteral("&Printer Setup"));
+    setupPrinter->setObjectName(QStringLiteral("SetupPrinter"));
+    connect(setupPrinter, &QAction::triggered, this, [this] { runShowingErrors([this] { SetupPrinterClick(); }); });
+
+    QAction* about = menuBar()->addAction(QStringLiteral("&About"));
+    about->setObjectName(QStringLiteral("About"));
+    connect(about, &QAction::triggered, this, [this] { runShowingErrors([this] { AboutClick(); }); });
+
+    QAction* quit = menuBar()->addAction(QStringLiteral("&Quit"));
+    quit->setObjectName(QStringLiteral("Quit1"));
+    connect(quit, &QAction::triggered, this, &QWidget::close);
+}
+
+void TMainWin::buildControls() {
+    auto* central = new QWidget(this);
+    auto* layout = new QVBoxLayout(central);
+
+    layout->addWidget(buildSetupGroup());
+
+    EntropyGeneratedST = boldLabel(QString(), central);
+    EntropyGeneratedST->setObjectName(QStringLiteral("EntropyGeneratedST"));
+    QPalette blue = EntropyGeneratedST->palette();
+    blue.setColor(QPalette::WindowText, Qt::blue);
+    EntropyGeneratedST->setPalette(blue);
+    EntropyGeneratedST->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+    layout->addWidget(EntropyGeneratedST);
+
+    auto* middle = new QHBoxLayout;
+    middle->addWidget(buildBoardsPanel(), 1);
+    middle->addWidget(buildFormatGroup(), 1);
+    layout->addLayout(middle);
+    layout->addWidget(buildFileGroup());
+    layout->addStretch(1);
+
+    CloseBtn = new QPushButton(style()->standardIcon(QStyle::SP_DialogCloseButton), QStringLiteral("&Close"), central);
+    CloseBtn->setObjectName(QStringLiteral("CloseBtn"));
+    auto* bottom = new QHBoxLayout;
+    bottom->addStretch(1);
+    bottom->addWidget(CloseBtn);
+    layout->addLayout(bottom);
+
+    setCentralWidget(central);
+}
+
+QWidget* TMainWin::buildSetupGroup() {
+    SetupGB = new QGroupBox(QStringLiteral(" Setup and entropy generation "));
+    SetupGB->setObjectName(QStringLiteral("SetupGB"));
+    auto* grid = new QGridLayout(SetupGB);
+
+    grid->addWidget(new QLabel(QStringLiteral("Your Identity:"), SetupGB), 0, 0);
+    IDEdit = new FilteredLineEdit(QStringLiteral("YourID"), SetupGB);
+    IDEdit->setObjectName(QStringLiteral("IDEdit"));
+    grid->addWidget(IDEdit, 0, 1);
+    InitBtn = new QPushButton(style()->standardIcon(QStyle::SP_BrowserReload), QStringLiteral("&Prepare"), SetupGB);
+    InitBtn->setObjectName(QStringLiteral("InitBtn"));
+    grid->addWidget(InitBtn, 0, 2);
+    // A label shows its text as it is: the stored caption's "&&" is a single "&" here.
+    StaticText1 = boldLabel(QStringLiteral("Enter Your User ID & click Prepare to generate a random No. seed."), SetupGB);
+    StaticText1->setObjectName(QStringLiteral("StaticText1"));
+    grid->addWidget(StaticText1, 1, 0, 1, 3);
+    grid->setColumnStretch(1, 1);
+    return SetupGB;
+}
+
+QWidget* TMainWin::buildBoardsPanel() {
+    BoardsPanel = new QGroupBox(QStringLiteral(" Boards "));
+    BoardsPanel->setObjectName(QStringLiteral("BoardsPanel"));
+    auto* grid = new QGridLayout(BoardsPanel);
+
+    NumberSetsSE = new CountSpinBox(1, CountDesignMaximum, 1, BoardsPanel);
+    NumberSetsSE->setObjectName(QStringLiteral("NumberSetsSE"));
+    setHint(NumberSetsSE, QStringLiteral("Maximum 99"));
+    grid->addWidget(new QLabel(QStringLiteral("Number of Sets to prepare:"), BoardsPanel), 0, 0);
+    grid->addWidget(NumberSetsSE, 0, 1);
+
+    NoBoardsSE = new CountSpinBox(1, CountDesignMaximum, 32, BoardsPanel);
+    NoBoardsSE->setObjectName(QStringLiteral("NoBoardsSE"));
+    setHint(NoBoardsSE, QStringLiteral("Maximum 99"));
+    grid->addWidget(new QLabel(QStringLiteral("Number of Boards per set:"), BoardsPanel), 1, 0);
+    grid->addWidget(NoBoardsSE, 1, 1);
+
+    const QString firstSetHint = QStringLiteral("Typically 1 - most users will not need to change this value.");
+    FirstSetNoSE = new CountSpinBox(1, FirstSetMaximum, 1, BoardsPanel);
+    FirstSetNoSE->setObjectName(QStringLiteral("FirstSetNoSE"));
+    setHint(FirstSetNoSE, firstSetHint);
+    auto* firstSetLabel = new QLabel(QStringLiteral("First Set Number:"), BoardsPanel);
+    setHint(firstSetLabel, firstSetHint);
+    grid->addWidget(firstSetLabel, 2, 0);
+    grid->addWidget(FirstSetNoSE, 2, 1);
+
+    TotalBoardsLbl = new QLabel(QStringLiteral("Total boards to generate:"), BoardsPanel);
+    TotalBoardsLbl->setObjectName(QStringLiteral("TotalBoardsLbl"));
+    grid->addWidget(TotalBoardsLbl, 3, 0, 1, 2);
+
+    SelectLbl = boldLabel(QStringLiteral("Select sets, boards, output formats, filenames & paths. Then click Generate."),
+                          BoardsPanel);
+    SelectLbl->setObjectName(QStringLiteral("SelectLbl"));
+    SelectLbl->setWordWrap(true);
+    grid->addWidget(SelectLbl, 4, 0, 1, 2);
+
+    GenerateBtn = new QPushButton(style()->standardIcon(QStyle::SP_MediaPlay), QStringLiteral("&Generate"), BoardsPanel);
+    GenerateBtn->setObjectName(QStringLiteral("GenerateBtn"));
+    grid->addWidget(GenerateBtn, 5, 1);
+    grid->setColumnStretch(2, 1);
+    return BoardsPanel;
+}
+
+QWidget* TMainWin::buildFormatGroup() {
+    FormatGB = new QGroupBox(QStringLiteral(" Output Formats "));
+    FormatGB->setObjectName(QStringLiteral("FormatGB"));
+    setHint(FormatGB, QStringLiteral("Other formats may be added by request."));
+    auto* grid = new QGridLayout(FormatGB);
+
+    const auto addFormat = [&](QCheckBox*& box, const char* name, const char* caption) {
+        box = new QCheckBox(QString::fromLatin1(caption), FormatGB);
+        box->setObjectName(QString::fromLatin1(name));
+        box->setChecked(true);
+        suppressParentHint(box);
+        grid->addWidget(box, grid->rowCount(), 0, 1, 2);
+    };
+    addFormat(dlmCB, "dlmCB", "Duplimate (.dlm)");
+    addFormat(dupCB, "dupCB", "Duplimate (.dup)");
+    addFormat(briCB, "briCB", "EBA && Duplimate. (.bri)");
+    addFormat(dgeCB, "dgeCB", "EBA && Duplimate. (.dge)");
+    addFormat(dfCB, "dfCB", "Deep Finesse (.txt)");
+
+    AnalysisCB = new QCheckBox(QStringLiteral("Basic Analysis of all boards just dealt."), FormatGB);
+    AnalysisCB->setObjectName(QStringLiteral("AnalysisCB"));
+    AnalysisCB->setChecked(true);
+    setHint(AnalysisCB, QStringLiteral("May increase run time slightly."));
+    const int analysisRow = grid->rowCount();
+    grid->addWidget(AnalysisCB, analysisRow, 0, 1, 2);
+
+    ViewAnalysisBtn = new QPushButton(style()->standardIcon(QStyle::SP_FileDialogContentsView), QStringLiteral("&View"),
+                                      FormatGB);
+    ViewAnalysisBtn->setObjectName(QStringLiteral("ViewAnalysisBtn"));
+    setHint(ViewAnalysisBtn, QStringLiteral("View analysis of last deal"));
+    PrintAnalysisBtn = new QPushButton(style()->standardIcon(QStyle::SP_DialogSaveButton), QStringLiteral("&Print"),
+                                       FormatGB);
+    PrintAnalysisBtn->setObjectName(QStringLiteral("PrintAnalysisBtn"));
+    setHint(PrintAnalysisBtn, QStringLiteral("Print Analysis of last deal"));
+    grid->addWidget(ViewAnalysisBtn, analysisRow + 1, 0);
+    grid->addWidget(PrintAnalysisBtn, analysisRow + 1, 1);
+    grid->setColumnStretch(2, 1);
+    return FormatGB;
+}
+
+QWidget* TMainWin::buildFileGroup() {
+    FileGB = new QGroupBox(QStringLiteral("File && Folder Information "));
+    FileGB->setObjectName(QStringLiteral("FileGB"));
+    auto* grid = new QGridLayout(FileGB);
+
+    Label4 = boldLabel(QStringLiteral("Filename for saved hands. (Extentions will be added automatically)."), FileGB);
+    Label4->setObjectName(QStringLiteral("Label4"));
+    grid->addWidget(Label4, 0, 0);
+    FileNameEB = new FilteredLineEdit(baseFileName_, FileGB);
+    FileNameEB->setObjectName(QStringLiteral("FileNameEB"));
+    grid->addWidget(FileNameEB, 1, 0);
+
+    Label5 = boldLabel(QStringLiteral("File (folder) path for saved hands. Click here to change."), FileGB);
+    Label5->setObjectName(QStringLiteral("Label5"));
+    Label5->setCursor(Qt::PointingHandCursor);
+    grid->addWidget(Label5, 2, 0);
+    // Only the folder browser sets the output folder; the box just shows it.
+    FilepathEB = new QLineEdit(FileGB);
+    FilepathEB->setObjectName(QStringLiteral("FilepathEB"));
+    FilepathEB->setReadOnly(true);
+    grid->addWidget(FilepathEB, 3, 0);
+    return FileGB;
+}
+
+void TMainWin::setTabOrderOfControls() {
+    QWidget* const order[] = {IDEdit, InitBtn, NumberSetsSE, NoBoardsSE, FirstSetNoSE, GenerateBtn,
+                              dlmCB, dupCB, briCB, dgeCB, dfCB, AnalysisCB, ViewAnalysisBtn, PrintAnalysisBtn,
+                              FileNameEB, FilepathEB, CloseBtn};
+    for (std::size_t i = 1; i < std::size(order); ++i)
+        QWidget::setTabOrder(order[i - 1], order[i]);
+}
+
+void TMainWin::connectHandlers() {
+    const auto handle = [this](auto* sender, auto signal, void (TMainWin::*handler)()) {
+        connect(sender, signal, this, [this, handler] { runShowingErrors([this, handler] { (this->*handler)(); }); });
+    };
+    handle(InitBtn, &QPushButton::clicked, &TMainWin::InitBtnClick);
+    handle(GenerateBtn, &QPushButton::clicked, &TMainWin::GenerateBtnClick);
+    handle(ViewAnalysisBtn, &QPushButton::clicked, &TMainWin::ViewAnalysisBtnClick);
+    handle(PrintAnalysisBtn, &QPushButton::clicked, &TMainWin::PrintAnalysisBtnClick);
+    for (CountSpinBox* box : {NumberSetsSE, NoBoardsSE, FirstSetNoSE})
+        handle(box, &CountSpinBox::countTextChanged, &TMainWin::NumberSetsSEChange);
+    connect(CloseBtn, &QPushButton::clicked, this, &QWidget::close);
+    FileNameEB->installEventFilter(this);
+    FilepathEB->installEventFilter(this);
+    Label5->installEventFilter(this);
+}
+
+// ---- Life cycle ----
+
+void TMainWin::FormCreate(const QStringList& arguments, const QString& programFolder) {
+    applyHintStyle();
+    programFolder_ = programFolder.isEmpty() ? ProgramFolder() : QDir::toNativeSeparators(programFolder);
+    testMode_ = CheckParameterString(arguments);
+
+    const std::unique_ptr<QSettings> store = openSettingsStore();
+    StoredSettings defaults;
+    defaults.boardsPerSet = NoBoardsSE->value();
+    defaults.numberSets = NumberSetsSE->value();
+    defaults.outputFolder = programFolder_;
+    const StoredSettings stored = readSettings(*store, defaults);
+    // The boxes still have their design maximum here, so counts come back within 1..1000.
+    NoBoardsSE->setClampedValue(stored.boardsPerSet);
+    NumberSetsSE->setClampedValue(stored.numberSets);
+    dlmCB->setChecked(stored.dlmSelected);
+    dupCB->setChecked(stored.dupSelected);
+    briCB->setChecked(stored.briSelected);
+    dgeCB->setChecked(stored.dgeSelected);
+    dfCB->setChecked(stored.dfSelected);
+    // With no folder stored the output folder is the program folder, so what the box shows
+    // is where the files go.
+    outputFolder_ = QDir::toNativeSeparators(stored.outputFolder);
+    FilepathEB->setText(outputFolder_);
+    AnalysisCB->setChecked(stored.analysisSelected);
+}
+
+void TMainWin::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    if (!activated_) {
+        activated_ = true;
+        runShowingErrors([this] { FormActivate(); });
+    }
+}
+
+void TMainWin::FormActivate() {
+    BoardsPanel->hide();
+    FormatGB->hide();
+    FileGB->hide();
+    EntropyGeneratedST->clear();
+    TotalBoards = boardCount(NoBoardsSE->value(), NumberSetsSE->value());
+    setTotalLabel(StartTotalCaption, TotalBoards);
+    FileNameEB->setText(baseFileName_);
+    ViewAnalysisBtn->hide();
+    PrintAnalysisBtn->hide();
+    // A count loaded above the new limit keeps showing until the box is left or stepped.
+    const int countMaximum = testMode_ ? CountDesignMaximum : CountNormalMaximum;
+    NumberSetsSE->setLimitMaximum(countMaximum);
+    NoBoardsSE->setLimitMaximum(countMaximum);
+}
+
+void TMainWin::closeEvent(QCloseEvent* event) {
+    runShowingErrors([this] { FormClose(); });
+    QMainWindow::closeEvent(event);
+}
+
+void TMainWin::FormClose() {
+    StoredSettings settings;
+    settings.boardsPerSet = NoBoardsSE->value();
+    settings.numberSets = NumberSetsSE->value();
+    settings.dlmSelected = dlmCB->isChecked();
+    settings.dupSelected = dupCB->isChecked();
+    settings.briSelected = briCB->isChecked();
+    settings.dgeSelected = dgeCB->isChecked();
+    settings.dfSelected = dfCB->isChecked();
+    settings.outputFolder = outputFolder_;
+    settings.analysisSelected = AnalysisCB->isChecked();
+    writeSettings(*openSettingsStore(), settings);
+}
+
+// ---- Counts and the total ----
+
+void TMainWin::NumberSetsSEChange() {
+    const std::optional<int> boards = NoBoardsSE->textNumber();
+    const std::optional<int> sets = NumberSetsSE->textNumber();
+    if (!boards || !sets)
+        return;
+    TotalBoards = boardCount(*boards, *sets);
+    setTotalLabel(TotalCaption, TotalBoards);
+}
+
+void TMainWin::setTotalLabel(const char* caption, std::uint32_t total) {
+    TotalBoardsLbl->setText(QString::fromLatin1(caption) + QString::number(total));
+}
+
+// ---- The two text boxes and the folder ----
+
+bool TMainWin::eventFilter(QObject* watched, QEvent* event) {
+    const QEvent::Type type = event->type();
+    if (watched == FileNameEB) {
+        if (type == QEvent::FocusIn || type == QEvent::MouseButtonRelease)
+            FileNameEBClick();
+        else if (type == QEvent::FocusOut)
+            runShowingErrors([this] { FileNameEBExit(); });
+    } else if ((watched == FilepathEB || watched == Label5) && type == QEvent::MouseButtonRelease) {
+        runShowingErrors([this] { FilepathEBClick(); });
+        return true;
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void TMainWin::FileNameEBClick() {
+    // Queued: the box places its cursor while handling the same click or entry.
+    QMetaObject::invokeMethod(FileNameEB, &QLineEdit::selectAll, Qt::QueuedConnection);
+}
+
+void TMainWin::FileNameEBExit() {
+    baseFileName_ = FileNameEB->text();
+}
+
+void TMainWin::FilepathEBClick() {
+    const QString current = QDir(outputFolder_).exists() ? outputFolder_ : QString();
+    const QString chosen = folderChooser_(this, QString::fromLatin1(FolderBrowserTitle), current);
+    if (chosen.isEmpty())
+        return;
+    outputFolder_ = QDir::toNativeSeparators(chosen);
+    FilepathEB->setText(outputFolder_);
+}
+
+// ---- Menu ----
+
+void TMainWin::SetupPrinterClick() {
+    QPrintDialog dialog(&printer_, this);
+    dialog.exec();
+}
+
+void TMainWin::AboutClick() {
+    aboutBox_->exec();
+}
+
+// ---- Prepare ----
+
+void TMainWin::InitBtnClick() {
+    const HashClass cls = FindHashClass("THash_RipeMD160");
+    if (!cls) {
+        showPlainMessage(this, QStringLiteral("failed to create"));
+        return;
+    }
+    const std::string identity = toNative8Bit(IDEdit->text());
+    entropyForm_->exec();
+    stream_.seed(cls, identity, entropyForm_->EntropyText());
+
+    // The identity is fixed from now on and Prepare cannot run again.
+    IDEdit->setEnabled(false);
+    InitBtn->setEnabled(false);
+    SetupGB->setEnabled(false);
+    BoardsPanel->show();
+    FormatGB->show();
+    FileGB->show();
+    NumberSetsSE->setFocus();
+}
+
+void TMainWin::EntropyCollected() {
+    EntropyGeneratedST->setText(QString::fromLatin1(EntropyDoneText));
+    setTotalLabel(TotalCaption, boardCount(NoBoardsSE->value(), NumberSetsSE->value()));
+}
+
+// ---- Generate ----
+
+void TMainWin::GenerateBtnClick() {
+    BusyCursor busy;
+    // A shortcut (Alt+G) starts a run without leaving the box being typed in; the run
+    // takes what the boxes show, as a click on the button would.
+    commitPendingEdits();
+    analysisDlg_->clearReport();
+    if (!ViewAnalysisBtn->isHidden())
+        setAnalysisButtonsEnabled(false);
+    const ScopeExit reenableButtons([this] {
+        if (!ViewAnalysisBtn->isHidden())
+            setAnalysisButtonsEnabled(true);
+    });
+
+    const RunSettings settings = runSettings();
+    RunResult result;
+    try {
+        result = runGeneration(stream_, settings);
+    } catch (const EHashUnitMissing& missing) {
+        busy.restore();
+        showPlainMessage(this, QString::fromLatin1(missing.what()));
+        return;
+    }
+    if (settings.analysis) {
+        analysisDlg_->setReport(result.report);
+        ViewAnalysisBtn->show();
+        PrintAnalysisBtn->show();
+    }
+    busy.restore();
+    QMessageBox done(QMessageBox::Information, QStringLiteral("Information"), QString::fromLatin1(DoneText),
+                     QMessageBox::Ok, this);
+    done.exec();
+}
+
+void TMainWin::commitPendingEdits() {
+    for (CountSpinBox* box : {NumberSetsSE, NoBoardsSE, FirstSetNoSE})
+        box->commitText();
+    FileNameEBExit();
+}
+
+RunSettings TMainWin::runSettings() const {
+    RunSettings settings;
+    settings.counts.numberOfSets = NumberSetsSE->value();
+    settings.counts.boardsPerSet = NoBoardsSE->value();
+    settings.counts.firstSetNumber = FirstSetNoSE->value();
+    settings.totalBoards = TotalBoards;
+    settings.conversion.dlm = dlmCB->isChecked();
+    settings.conversion.dup = dupCB->isChecked();
+    settings.conversion.bri = briCB->isChecked();
+    settings.conversion.dge = dgeCB->isChecked();
+    settings.conversion.deepFinesse = dfCB->isChecked();
+    settings.conversion.identityText = toNative8Bit(IDEdit->text());
+    settings.conversion.programFolder = toNative8Bit(programFolder_);
+    settings.conversion.outputFolder = toNative8Bit(outputFolder_);
+    settings.conversion.baseFileName = toNative8Bit(baseFileName_);
+    settings.analysis = AnalysisCB->isChecked();
+    settings.decimalSeparator = reportDecimalSeparator();
+    return settings;
+}
+
+void TMainWin::setAnalysisButtonsEnabled(bool enabled) {
+    ViewAnalysisBtn->setEnabled(enabled);
+    PrintAnalysisBtn->setEnabled(enabled);
+}
+
+// ---- View and Print ----
+
+void TMainWin::ViewAnalysisBtnClick() {
+    analysisDlg_->exec();
+}
+
+void TMainWin::PrintAnalysisBtnClick() {
+    printReport(analysisDlg_->reportLines(), printer_);
+}
+
+} // namespace quorvex

@@ -1,0 +1,137 @@
+#pragma once
+// The main window: the director types an identity, prepares the seed through the entropy
+// dialog, chooses counts, formats, analysis, base file name and output folder, and deals
+// any number of runs. Its settings live from one start of the program to the next.
+//
+// Controls carry the object names of their roles (IDEdit, InitBtn, NumberSetsSE, ...), so
+// tests and accessibility tools find them by name.
+#include "engine/deal_stream.h"
+#include "engine/generation_run.h"
+
+#include <QMainWindow>
+#include <QPrinter>
+#include <QString>
+#include <QStringList>
+
+#include <cstdint>
+#include <functional>
+
+class QCheckBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+namespace quorvex {
+
+class CountSpinBox;
+class FilteredLineEdit;
+class TAboutBox;
+class TAnalysisDlg;
+class TEntropyForm;
+
+class TMainWin : public QMainWindow {
+    Q_OBJECT
+public:
+    // Runs the creation steps: hint style, program folder, command line, stored settings.
+    // `arguments` is the command line, program path first. `programFolder` replaces the
+    // program's own folder rule when not empty (tests keep their files in a temp folder).
+    explicit TMainWin(const QStringList& arguments, const QString& programFolder = QString());
+    ~TMainWin() override;
+
+    // The three dialogs are created after the window (the entropy dialog needs its program
+    // folder) and handed over before it is shown.
+    void attachDialogs(TEntropyForm& entropy, TAboutBox& about, TAnalysisDlg& analysis);
+
+    const QString& programFolder() const { return programFolder_; }
+    const QString& outputFolder() const { return outputFolder_; }
+    const QString& baseFileName() const { return baseFileName_; }
+    bool testMode() const { return testMode_; }
+    std::uint32_t totalBoards() const { return TotalBoards; }
+    QPrinter& printer() { return printer_; }
+
+    // Asks the director for a folder: parent, title, folder to preselect (empty for none).
+    // Returns the chosen folder, or an empty text when cancelled.
+    using FolderChooser = std::function<QString(QWidget*, const QString&, const QString&)>;
+    void setFolderChooser(FolderChooser chooser);
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void buildMenu();
+    void buildControls();
+    QWidget* buildSetupGroup();
+    QWidget* buildBoardsPanel();
+    QWidget* buildFormatGroup();
+    QWidget* buildFileGroup();
+    void setTabOrderOfControls();
+    void connectHandlers();
+
+    void FormCreate(const QStringList& arguments, const QString& programFolder);
+    void FormActivate();
+    void FormClose();
+    void NumberSetsSEChange();
+    void FileNameEBClick();
+    void FileNameEBExit();
+    void FilepathEBClick();
+    void SetupPrinterClick();
+    void AboutClick();
+    void InitBtnClick();
+    void GenerateBtnClick();
+    void ViewAnalysisBtnClick();
+    void PrintAnalysisBtnClick();
+    void EntropyCollected();
+
+    void commitPendingEdits();
+    RunSettings runSettings() const;
+    void setAnalysisButtonsEnabled(bool enabled);
+    void setTotalLabel(const char* caption, std::uint32_t total);
+
+    // Controls, named by role.
+    QGroupBox* SetupGB = nullptr;
+    FilteredLineEdit* IDEdit = nullptr;
+    QLabel* StaticText1 = nullptr;
+    QPushButton* InitBtn = nullptr;
+    QLabel* EntropyGeneratedST = nullptr;
+    QGroupBox* BoardsPanel = nullptr;
+    CountSpinBox* NumberSetsSE = nullptr;
+    CountSpinBox* NoBoardsSE = nullptr;
+    CountSpinBox* FirstSetNoSE = nullptr;
+    QLabel* TotalBoardsLbl = nullptr;
+    QLabel* SelectLbl = nullptr;
+    QPushButton* GenerateBtn = nullptr;
+    QGroupBox* FormatGB = nullptr;
+    QCheckBox* dlmCB = nullptr;
+    QCheckBox* dupCB = nullptr;
+    QCheckBox* briCB = nullptr;
+    QCheckBox* dgeCB = nullptr;
+    QCheckBox* dfCB = nullptr;
+    QCheckBox* AnalysisCB = nullptr;
+    QPushButton* ViewAnalysisBtn = nullptr;
+    QPushButton* PrintAnalysisBtn = nullptr;
+    QGroupBox* FileGB = nullptr;
+    QLabel* Label4 = nullptr;
+    FilteredLineEdit* FileNameEB = nullptr;
+    QLabel* Label5 = nullptr;
+    QLineEdit* FilepathEB = nullptr;
+    QPushButton* CloseBtn = nullptr;
+
+    TEntropyForm* entropyForm_ = nullptr;
+    TAboutBox* aboutBox_ = nullptr;
+    TAnalysisDlg* analysisDlg_ = nullptr;
+
+    QString programFolder_;
+    QString outputFolder_;
+    QString baseFileName_ = QStringLiteral("QVW-");
+    bool testMode_ = false;
+    bool activated_ = false;
+    std::uint32_t TotalBoards = 0;
+    DealStream stream_;
+    QPrinter printer_;
+    FolderChooser folderChooser_;
+};
+
+} // namespace quorvex

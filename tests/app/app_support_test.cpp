@@ -1,0 +1,293 @@
+// The main window's supporting rules: the test switch, the character rule of the identity
+// and file-name boxes, the settings store, the program folder and the error display.
+#include "app/check_parameter_string.h"
+#include "app/error_display.h"
+#include "app/identity_text_filter.h"
+#include "app/program_folder.h"
+#include "app/settings_store.h"
+
+#include "modal_watcher.h"
+
+#include <QDir>
+#include <QKeyEvent>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <stdexcept>
+
+using namespace quorvex;
+
+namespace {
+
+QKeyEvent keyPress(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier, const QString& text = QString()) {
+    return QKeyEvent(QEvent::KeyPress, key, modifiers, text);
+}
+
+// A widget whose every key press fails, as a handler with an error would.
+class FailingWidget : public QWidget {
+public:
+    int keysSeen = 0;
+
+protected:
+    void keyPressEvent(QKeyEvent*) override {
+        ++keysSeen;
+        throw std::runtime_error("Boom");
+    }
+};
+
+} // namespace
+
+class AppSupportTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() {
+        QStandardPaths::setTestModeEnabled(true);
+        QVERIFY(settingsDir_.isValid());
+        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settingsDir_.path());
+    }
+
+    void init() { QFile::remove(QSettings(QSettings::IniFormat, QSettings::UserScope, "Quorvex").fileName()); }
+
+    // ---- The test switch ----
+
+    void testSwitchIsTheWholeArgumentInAnyCase() {
+        QVERIFY(CheckParameterString({"quorvex", "qvxtest"}));
+        QVERIFY(CheckParameterString({"quorvex", "other", "QvXtEsT"}));
+        QVERIFY(CheckParameterString({"QVXTEST"}));  // the program path itself counts
+        QVERIFY(!CheckParameterString({"quorvex", "/QVXTEST"}));
+        QVERIFY(!CheckParameterString({"quorvex", "-qvxtest"}));
+        QVERIFY(!CheckParameterString({"quorvex", "QVXTEST "}));
+        QVERIFY(!CheckParameterString({"quorvex", "QVXTESTS"}));
+        QVERIFY(!CheckParameterString({}));
+    }
+
+    void testSwitchFoldsOnlyLettersAToZ() {
+        // U+017F (long s) upper-cases to "S" under full Unicode rules.
+        QVERIFY(!CheckParameterString({"quorvex", QString::fromUtf8("qvxte\u017Ft")}));
+    }
+
+    // ---- Character rule of the two text boxes ----
+
+    void identityCharactersAreLettersDigitsSpaceAndHyphen() {
+        for (QChar c : QStringLiteral("azAZ09 -"))
+            QVERIFY2(isIdentityCharacter(c), qPrintable(QString(c)));
+        for (QChar c : QStringLiteral("_./\\:*?\"<>|@`[{~\t\x7f\u00e9\u0663"))
+            QVERIFY2(!isIdentityCharacter(c), qPrintable(QString::number(c.unicode())));
+    }
+
+    void enterMovesTheFocusShiftEnterBackwards() {
+        QCOMPARE(classifyKey(keyPress(Qt::Key_Return, Qt::NoModifier, "\r")), KeyAction::FocusNext);
+        QCOMPARE(classifyKey(keyPress(Qt::Key_Enter, Qt::KeypadModifier, "\r")), KeyAction::FocusNext);
+        QCOMPARE(classifyKey(keyPress(Qt::Key_Return, Qt::ShiftModifier, "\r")), KeyAction::FocusPrevious);
+    }
+
+    void allowedCharactersAndEditingKeysPass() {
+        QCOMPARE(classifyKey(keyPress(Qt::Key_A, Qt::NoModifier, "a")), KeyAction::Pass);
+        QCOMPARE(classifyKey(keyPress(Qt::Key_A, Qt::ShiftModifier, "A")), KeyAction::Pass);
+        QCOMPARE(classifyKey(keyPress(Qt::Key_7, Qt::KeypadModifier, "7")), KeyAction::Pass);
+        QCOMPARE(classifyKey(keyPress(Qt::Key_Space, Qt::NoModifier, " ")), KeyAction::Pass);
+        QCOMPARE(classifyKey(keyPress(Qt::Key_Minus, Qt::NoModifier, "-")), KeyAction::Pass);
+        QCOMPARE(classifyKey(keyPress(Qt::Key_Backspace, Qt::NoModifier, "\b")), KeyAction::Pass);
+        QCOMPARE(classifyKey(keyPress(Qt::Key_Left)), KeyAction::Pass);
+        QCOMPARE(classifyKey(keyPress(Qt::Key_End, Qt::ShiftModifier)), KeyAction::Pass);
+        QCOMPARE(classifyKey(keyPress(Qt::Key_Delete, Qt::NoModifier, "\x7f")), KeyAction::Pass);
+    }
+
+    void everyOtherCharacterAndTheClipboardShortcutsAreDropped() {
+        QCOMPARE(classifyKey(keyPress(Qt::Key_Underscore, Qt::ShiftModifier, "_")), KeyAction::Drop);
+        QCOMPARE(classifyKey(keyPress(Qt::Key_Period, Qt::NoModifier, ".")), KeyAction::Drop);
+        QCOMPARE(classifyKey(keyPress(Qt::Key_Slash, Qt::NoModifier, "/")), KeyAction::Drop);
+        QCOMPARE(classifyKey(keyPress(Qt::Key_Eacute, Qt::NoModifier, QString::fromUtf8("\u00e9"))), KeyAction::Drop);
+        QCOMPARE(classifyKey(keyPress(Qt::Key_Escape, Qt::NoModifier, "\x1b")), KeyAction::Drop);
+        QCOMPARE(classifyKey(keyPress(Qt::Key_V, Qt::ControlModifier, "\x16")), KeyAction::Drop);
+        QCOMPARE(classifyKey(keyPress(Qt::Key_C, Qt::ControlModifier, "\x03")), KeyAction::Drop);
+        QCOMPARE(classifyKey(keyPress(Qt::Key_Insert, Qt::ShiftModifier)), KeyAction::Drop);  // paste
+        QCOMPARE(classifyKey(keyPress(Qt::Key_Z, Qt::ControlModifier, "\x1a")), KeyAction::Drop);
+        QCOMPARE(classifyKey(keyPress(Qt::Key_Backspace, Qt::ControlModifier, "\x7f")), KeyAction::Drop);
+        QCOMPARE(classifyKey(keyPress(Qt::Key_A, Qt::AltModifier, "a")), KeyAction::Drop);
+    }
+
+    void validatorStripsForbiddenCharactersAndKeepsTheCursorPlace() {
+        IdentityTextValidator validator;
+        QString text = "../a_b";
+        int pos = 6;
+        QCOMPARE(validator.validate(text, pos), QValidator::Acceptable);
+        QCOMPARE(text, QString("ab"));
+        QCOMPARE(pos, 2);
+
+        text = "Ab_c.d";
+        pos = 3;  // behind the underscore
+        validator.validate(text, pos);
+        QCOMPARE(text, QString("Abcd"));
+        QCOMPARE(pos, 2);
+
+        text = "___";
+        pos = 1;
+        validator.validate(text, pos);
+        QCOMPARE(text, QString());
+        QCOMPARE(pos, 0);
+    }
+
+    // ---- Settings store ----
+
+    void missingValuesKeepTheDefaults() {
+        auto store = openSettingsStore();
+        StoredSettings defaults;
+        defaults.outputFolder = "/program";
+        const StoredSettings read = readSettings(*store, defaults);
+        QCOMPARE(read.boardsPerSet, 32);
+        QCOMPARE(read.numberSets, 1);
+        QVERIFY(read.dlmSelected && read.dupSelected && read.briSelected && read.dgeSelected && read.dfSelected);
+        QVERIFY(read.analysisSelected);
+        QCOMPARE(read.outputFolder, QString("/program"));
+    }
+
+    void openingCreatesTheStore() {
+        const QString fileName = openSettingsStore()->fileName();
+        QVERIFY(fileName.startsWith(settingsDir_.path()));
+        QVERIFY(QFile::exists(fileName));
+    }
+
+    void allNineValuesRoundTripThroughTheFile() {
+        StoredSettings written;
+        written.boardsPerSet = 24;
+        written.numberSets = 7;
+        written.dlmSelected = false;
+        written.dupSelected = true;
+        written.briSelected = false;
+        written.dgeSelected = true;
+        written.dfSelected = false;
+        written.outputFolder = "/tmp/out folder";
+        written.analysisSelected = false;
+        writeSettings(*openSettingsStore(), written);
+
+        auto store = openSettingsStore();
+        QCOMPARE(store->value("dlmSelected").toString(), QString("0"));  // flags are stored as 0 and 1
+        QCOMPARE(store->value("dupSelected").toString(), QString("1"));
+        const StoredSettings read = readSettings(*store, StoredSettings{});
+        QCOMPARE(read.boardsPerSet, 24);
+        QCOMPARE(read.numberSets, 7);
+        QCOMPARE(read.dlmSelected, false);
+        QCOMPARE(read.dupSelected, true);
+        QCOMPARE(read.briSelected, false);
+        QCOMPARE(read.dgeSelected, true);
+        QCOMPARE(read.dfSelected, false);
+        QCOMPARE(read.outputFolder, QString("/tmp/out folder"));
+        QCOMPARE(read.analysisSelected, false);
+        QCOMPARE(store->allKeys().size(), 9);
+    }
+
+    void anyNonZeroFlagReadsAsChecked() {
+        auto store = openSettingsStore();
+        store->setValue("dlmSelected", 7);
+        store->setValue("dupSelected", "-1");
+        store->setValue("briSelected", 0);
+        const StoredSettings read = readSettings(*store, StoredSettings{});
+        QVERIFY(read.dlmSelected);
+        QVERIFY(read.dupSelected);
+        QVERIFY(!read.briSelected);
+    }
+
+    void valuesOfAnUnexpectedKindAreIgnored() {
+        auto store = openSettingsStore();
+        store->setValue("BoardsPerSet", "many");
+        store->setValue("NumberSets", QStringList{"1", "2"});
+        store->setValue("dlmSelected", "yes");
+        store->setValue("dgeSelected", 2.5);
+        store->setValue("OutputFolder", 12);
+        store->setValue("AnalysisSelected", QByteArray("\x01", 1));
+        StoredSettings defaults;
+        defaults.dlmSelected = false;
+        defaults.outputFolder = "/program";
+        const StoredSettings read = readSettings(*store, defaults);
+        QCOMPARE(read.boardsPerSet, 32);
+        QCOMPARE(read.numberSets, 1);
+        QCOMPARE(read.dlmSelected, false);
+        QCOMPARE(read.dgeSelected, true);
+        QCOMPARE(read.outputFolder, QString("/program"));
+        QCOMPARE(read.analysisSelected, true);
+    }
+
+    void numbersAreReadAsTheRegistryHandsThemBack() {
+        auto store = openSettingsStore();
+        store->setValue("BoardsPerSet", 500);
+        store->setValue("NumberSets", 5000u);
+        const StoredSettings read = readSettings(*store, StoredSettings{});
+        QCOMPARE(read.boardsPerSet, 500);  // clamping is the boxes' business
+        QCOMPARE(read.numberSets, 5000);
+    }
+
+    void anEmptyOutputFolderKeepsTheDefault() {
+        auto store = openSettingsStore();
+        store->setValue("OutputFolder", QString());
+        StoredSettings defaults;
+        defaults.outputFolder = "/program";
+        QCOMPARE(readSettings(*store, defaults).outputFolder, QString("/program"));
+    }
+
+    // ---- Program folder ----
+
+    void aWritableExecutableFolderIsTheProgramFolder() {
+        QTemporaryDir folder;
+        QCOMPARE(chooseProgramFolder(folder.path()), QDir::toNativeSeparators(folder.path()));
+        QCOMPARE(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden).size(), 0);  // the probe is gone
+    }
+
+    void anUnusableExecutableFolderGivesThePerUserDataFolder() {
+        QTemporaryDir parent;
+        const QString chosen = chooseProgramFolder(parent.filePath("missing"));
+        QCOMPARE(chosen, QDir::toNativeSeparators(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)));
+        QVERIFY(QDir(chosen).exists());
+    }
+
+    // ---- Error display ----
+
+    void aFullStopFollowsLettersAndDigits() {
+        QCOMPARE(errorDisplayText("Disk full"), QString("Disk full."));
+        QCOMPARE(errorDisplayText("I/O error 5"), QString("I/O error 5."));
+        QCOMPARE(errorDisplayText("path/"), QString("path/."));  // "/" is above "."
+        QCOMPARE(errorDisplayText("File not found."), QString("File not found."));
+        QCOMPARE(errorDisplayText("done-"), QString("done-"));
+        QCOMPARE(errorDisplayText("(x)"), QString("(x)"));
+        QCOMPARE(errorDisplayText("trailing "), QString("trailing "));
+        QCOMPARE(errorDisplayText(QString()), QString());
+    }
+
+    void errorsAreShownWithTitleIconAndOk() {
+        int buttons = 0;
+        test::ModalWatcher watcher([&](QWidget* modal) {
+            buttons = int(qobject_cast<QMessageBox*>(modal)->buttons().size());
+            return false;
+        });
+        showError(std::runtime_error("Access denied"));
+        QCOMPARE(watcher.messages().size(), 1);
+        QCOMPARE(watcher.messages()[0].title, QString("Quorvex for Windows"));
+        QCOMPARE(watcher.messages()[0].text, QString("Access denied."));
+        QCOMPARE(watcher.messages()[0].icon, QMessageBox::Critical);
+        QCOMPARE(buttons, 1);
+    }
+
+    void anErrorInAnEventHandlerIsShownAndTheProgramCarriesOn() {
+        FailingWidget widget;
+        test::ModalWatcher watcher;
+        QTest::keyClick(&widget, Qt::Key_A);
+        QTest::keyClick(&widget, Qt::Key_B);
+        QCOMPARE(widget.keysSeen, 2);
+        QCOMPARE(watcher.messages().size(), 2);
+        QCOMPARE(watcher.messages()[1].text, QString("Boom."));
+    }
+
+private:
+    QTemporaryDir settingsDir_;
+};
+
+int main(int argc, char** argv) {
+    QuorvexApplication app(argc, argv);
+    AppSupportTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "app_support_test.moc"
