@@ -1,0 +1,101 @@
+// The "Deal Analysis" dialog: the report shown read-only in fixed pitch, tabs of eight
+// characters, and emptied between runs.
+#include "app/analysis_dialog.h"
+
+#include <QFontInfo>
+#include <QFontMetricsF>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QTextBlock>
+
+using quorvex::TAnalysisDlg;
+
+class AnalysisDialogTest : public QObject {
+    Q_OBJECT
+
+    static QPlainTextEdit* memo(TAnalysisDlg& dialog) {
+        return dialog.findChild<QPlainTextEdit*>(QStringLiteral("AnalysisMemo"));
+    }
+
+    // Horizontal position at which the character at `column` of line `line` is drawn.
+    static int xOf(QPlainTextEdit* edit, int line, int column) {
+        QTextCursor cursor(edit->document()->findBlockByNumber(line));
+        cursor.setPosition(cursor.position() + column);
+        return edit->cursorRect(cursor).left();
+    }
+
+private slots:
+    void formAndControls() {
+        TAnalysisDlg dialog(nullptr);
+        QCOMPARE(dialog.windowTitle(), QStringLiteral("Deal Analysis"));
+        QCOMPARE(dialog.size(), QSize(798, 518));
+        QPlainTextEdit* edit = memo(dialog);
+        QVERIFY(edit);
+        QCOMPARE(edit->geometry(), QRect(5, 8, 780, 448));
+        QCOMPARE(edit->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
+        QCOMPARE(edit->lineWrapMode(), QPlainTextEdit::NoWrap);
+        auto* close = dialog.findChild<QPushButton*>(QStringLiteral("CloseBtn"));
+        QVERIFY(close);
+        QCOMPARE(close->text(), QStringLiteral("&Close"));
+        QCOMPARE(close->geometry(), QRect(8, 463, 75, 25));
+    }
+
+    void closeButtonHidesTheDialog() {
+        TAnalysisDlg dialog(nullptr);
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        QTest::mouseClick(dialog.findChild<QPushButton*>(QStringLiteral("CloseBtn")), Qt::LeftButton);
+        QVERIFY(!dialog.isVisible());
+    }
+
+    void reportIsShownReplacedAndCleared() {
+        TAnalysisDlg dialog(nullptr);
+        QVERIFY(dialog.reportLines().isEmpty());
+
+        dialog.setReport({"Analysis of hands: QVW-1.qvw", "", "Total Points:\tNorth\tSouth", "last line  "});
+        const QStringList expected{"Analysis of hands: QVW-1.qvw", "", "Total Points:\tNorth\tSouth", "last line  "};
+        QCOMPARE(dialog.reportLines(), expected);
+        QCOMPARE(memo(dialog)->document()->blockCount(), 4);
+
+        dialog.setReport({"second run"});
+        QCOMPARE(dialog.reportLines(), QStringList{"second run"});
+
+        dialog.clearReport();
+        QVERIFY(dialog.reportLines().isEmpty());
+        QVERIFY(memo(dialog)->toPlainText().isEmpty());
+    }
+
+    void readOnlyToTheUser() {
+        TAnalysisDlg dialog(nullptr);
+        dialog.setReport({"report"});
+        QPlainTextEdit* edit = memo(dialog);
+        QVERIFY(edit->isReadOnly());
+        dialog.show();
+        edit->setFocus();
+        QTest::keyClicks(edit, "typed");
+        QTest::keyClick(edit, Qt::Key_Backspace);
+        QCOMPARE(dialog.reportLines(), QStringList{"report"});
+    }
+
+    void fixedPitchWithTabsOfEightCharacters() {
+        TAnalysisDlg dialog(nullptr);
+        QPlainTextEdit* edit = memo(dialog);
+        QVERIFY(QFontInfo(edit->font()).fixedPitch());
+        const QFontMetricsF metrics(edit->font());
+        QCOMPARE(metrics.horizontalAdvance(QStringLiteral("iiii")), metrics.horizontalAdvance(QStringLiteral("WWWW")));
+        QCOMPARE(edit->tabStopDistance(), 8.0 * metrics.averageCharWidth());
+
+        // A tab lines up with the ninth column, from the line's start or from inside the first stop.
+        dialog.setReport({"12345678x", "\tx", "abc\tx", "12345678\tx"});
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        const int ninth = xOf(edit, 0, 8);
+        QCOMPARE(xOf(edit, 1, 1), ninth);
+        QCOMPARE(xOf(edit, 2, 4), ninth);
+        QVERIFY(xOf(edit, 3, 9) > ninth);
+    }
+};
+
+QTEST_MAIN(AnalysisDialogTest)
+#include "analysis_dialog_test.moc"
