@@ -1,0 +1,119 @@
+#include "analysis/analysis_report.h"
+
+#include "analysis_test_support.h"
+
+#include <gtest/gtest.h>
+
+#include <stdexcept>
+
+namespace quorvex {
+namespace {
+
+using test::cardRange;
+using test::joined;
+
+// One board: North 4-3-3-3 with 37 points, East 5-4-2-2 with 3, South 6-4-2-1 with a
+// singleton two, West 7-6-0-0.
+AnalysisResult layoutBoardResult() {
+    const test::Deal deal{
+        joined({cardRange(1, 4), cardRange(14, 16), cardRange(27, 29), cardRange(40, 42)}),
+        joined({cardRange(5, 9), cardRange(17, 20), cardRange(30, 31), cardRange(43, 44)}),
+        joined({cardRange(10, 13), cardRange(21, 26), cardRange(32, 33), cardRange(52, 52)}),
+        joined({cardRange(34, 39), cardRange(45, 51)}),
+    };
+    const test::MainDealFile file;
+    return DoSetAnalysis(file.write({test::boardLineOf(deal)}));
+}
+
+TEST(AddToMemo, FullLayoutOfOneBoard) {
+    const std::vector<std::string> expected{
+        "Analysis of hands: Club night.qvw",
+        "",
+        "Number of Boards: 1       Number of Hands: 4\t* (Expected)",
+        "",
+        "Total Points:\tNorth\tSouth\tEast\tWest\t\tNorth/South\tEast/West",
+        "\t\t37\t0\t3\t0\t\t37\t\t3",
+        "",
+        "Balanced Hands: 1       25.00%\t* (47.60%)",
+        "Semi Balanced:  1       25.00%\t* (19.22%)",
+        "Shaped:         2       50.00%\t* (33.18%)",
+        "",
+        "Voids:          2       12.50%  * (1.28%)       Singletons:     1       6.25%\t* (8.01%)",
+        "Doubletons:     3       18.75%  * (20.96%)      3 card suits:   3       18.75%\t* (28.69%)",
+        "4 card suits:   3       18.75%  * (23.86%)      5 card suits:   1       6.25%\t* (13.38%)",
+        "6 card suits:   2       12.50%  * (4.31%)       7 card suits:   1       6.25%\t* (0.50%)",
+        "8 card suits:   0       0.00%   * (0.12%)       9 card suits:   0       0.00%\t* (0.01%)",
+        "10 card suits:  0       0.00%   * (0.(3)4%)     11 card suits:  0       0.00%\t* (0.(5)9%)",
+        "12 card suits:  0       0.00%   * (0.(7)8%)     13 card suits:  0       0.00%\t* (0.(9)2%)",
+        "",
+        "Shape       Actual      Expected    Shape       Actual      Expected",
+        "4-4-3-2     0.00%       (21.55%)    4-3-3-3     25.00%      (10.53%)    ",
+        "4-4-4-1     0.00%       (2.99%)     5-3-3-2     0.00%       (15.52%)    ",
+        "5-4-3-1     0.00%       (12.93%)    5-4-2-2     25.00%      (10.58%)    ",
+        "5-5-2-1     0.00%       (3.17%)     5-4-4-0     0.00%       (1.24%)     ",
+        "5-5-3-0     0.00%       (0.90%)     6-3-2-2     0.00%       (5.64%)     ",
+        "6-4-2-1     25.00%      (4.70%)     6-3-3-1     0.00%       (3.45%)     ",
+        "6-4-3-0     0.00%       (1.33%)     6-5-1-1     0.00%       (0.70%)     ",
+        "6-5-2-0     0.00%       (0.65%)     6-6-1-0     0.00%       (0.07%)     ",
+        "7-3-2-1     0.00%       (1.88%)     7-2-2-2     0.00%       (0.51%)     ",
+        "7-4-1-1     0.00%       (0.39%)     7-4-2-0     0.00%       (0.36%)     ",
+        "7-3-3-0     0.00%       (0.26%)     7-5-1-0     0.00%       (0.11%)     ",
+        "7-6-0-0     25.00%      (0.01%)     8-2-2-1     0.00%       (0.19%)     ",
+        "8-3-1-1     0.00%       (0.12%)     8-3-2-0     0.00%       (0.11%)     ",
+        "8-4-1-0     0.00%       (0.05%)     8-5-0-0     0.00%       (0.003%)    ",
+        "9-2-1-1     0.00%       (0.02%)     9-3-1-0     0.00%       (0.01%)     ",
+        "9-2-2-0     0.00%       (0.008%)    9-4-0-0     0.00%       (0.001%)    ",
+        "10-2-1-0    0.00%       (0.001%)    10-1-1-1    0.00%       (0.0004%)   ",
+        "10-3-0-0    0.00%       (0.0002%)   11-1-1-0    0.00%       (0.(4)2%)   ",
+        "11-2-0-0    0.00%       (0.(4)1%)   12-1-0-0    0.00%       (0.(6)3%)   ",
+        "13-0-0-0    0.00%       (0.(0)2%)   ",
+        "",
+        "Singletons:      A      K      Q      J      T      9      8      7      6      5      4      3      2",
+        "                 0      0      0      0      0      0      0      0      0      0      0      0      1      ",
+    };
+    const std::vector<std::string> lines = AddToMemo(layoutBoardResult(), "Club night", '.');
+    ASSERT_EQ(lines.size(), expected.size());
+    for (std::size_t i = 0; i < expected.size(); ++i) EXPECT_EQ(lines[i], expected[i]) << "line " << i + 1;
+}
+
+TEST(AddToMemo, ThirtyTwoBoardsWithSixtyOneBalancedHands) {
+    AnalysisResult result;
+    result.BoardsAnalysed = 32;
+    result.totals.Balanced = 61;
+    const std::vector<std::string> lines = AddToMemo(result, "Pairs", '.');
+    EXPECT_EQ(lines[2], "Number of Boards: 32      Number of Hands: 128\t* (Expected)");
+    EXPECT_EQ(lines[7], "Balanced Hands: 61      47.66%\t* (47.60%)");
+}
+
+TEST(AddToMemo, TwoBoardsWithOneVoidShowBelowTheRoundingBoundary) {
+    AnalysisResult result;
+    result.BoardsAnalysed = 2;
+    result.totals.LengthCount[0] = 1;
+    EXPECT_EQ(AddToMemo(result, "Pairs", '.')[11],
+              "Voids:          1       3.12%   * (1.28%)       Singletons:     0       0.00%\t* (8.01%)");
+}
+
+TEST(AddToMemo, PercentagesUseTheDecimalSeparator) {
+    const std::vector<std::string> lines = AddToMemo(layoutBoardResult(), "Club night", ',');
+    EXPECT_EQ(lines[7], "Balanced Hands: 1       25,00%\t* (47.60%)");
+    EXPECT_EQ(lines[11], "Voids:          2       12,50%  * (1.28%)       Singletons:     1       6,25%\t* (8.01%)");
+    EXPECT_EQ(lines[39], "13-0-0-0    0,00%       (0.(0)2%)   ");
+}
+
+TEST(AddToMemo, LongNumbersFillOrAreCutToTheirFields) {
+    AnalysisResult result;
+    result.BoardsAnalysed = 4294967295u;
+    result.totals.Balanced = 12345678;
+    result.totals.Shaped = 123456789;
+    const std::vector<std::string> lines = AddToMemo(result, "Big", '.');
+    EXPECT_EQ(lines[2], "Number of Boards: 42949672Number of Hands: 17179869180\t* (Expected)");
+    EXPECT_EQ(lines[7], "Balanced Hands: 123456780.07%\t* (47.60%)");
+    EXPECT_EQ(lines[9], "Shaped:         123456780.72%\t* (33.18%)");
+}
+
+TEST(AddToMemo, NoBoardsGiveNoPercentages) {
+    EXPECT_THROW(AddToMemo(AnalysisResult{}, "Empty", '.'), std::domain_error);
+}
+
+} // namespace
+} // namespace quorvex
