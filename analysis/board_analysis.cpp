@@ -57,10 +57,12 @@ void AnalyseHand(const std::array<std::string, 4>& holdings, std::size_t seat, A
     for (const std::string& holding : holdings)
         if (holding.size() == 1) ++totals.SingletonCount[rankIndex(holding[0])];
     countShape(lengths, totals);
+    unsigned points = 0;
     for (const std::string& holding : holdings) {
         const std::size_t examined = std::min(holding.size(), HonoursPerSuit);
-        for (std::size_t card = 0; card < examined; ++card) totals.Points[seat] += highCardPoints(holding[card]);
+        for (std::size_t card = 0; card < examined; ++card) points += highCardPoints(holding[card]);
     }
+    totals.Points[seat] += points;
 }
 
 void AnalyseTheBoard(const std::string& boardLine, AnalysisTotals& totals) {

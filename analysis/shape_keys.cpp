@@ -18,9 +18,9 @@ SuitLengths sortedDescending(SuitLengths lengths) {
     return lengths;
 }
 
-std::size_t slotOf(const SuitLengths& sorted) {
+std::size_t slotOf(const SuitLengths& lengths) {
     std::size_t slot = 0;
-    for (unsigned length : sorted) slot = slot * LengthLimit + length;
+    for (unsigned length : lengths) slot = slot * LengthLimit + length;
     return slot;
 }
 
@@ -30,17 +30,16 @@ int findKey(std::string_view key) {
     return found == ShapeKeys.end() ? -1 : static_cast<int>(found - ShapeKeys.begin());
 }
 
-// Looking up a key string for every hand is slow over a million boards, so the index of
-// every possible sorted set of lengths is found once, by the key comparison itself.
+// Building and comparing a key string for every hand is slow over a million boards, so the
+// index of every possible set of lengths, in every order, is found once by that comparison.
 std::vector<std::int8_t> buildShapeIndexTable() {
-    std::vector<std::int8_t> table(LengthLimit * LengthLimit * LengthLimit * LengthLimit, -1);
-    for (unsigned a = 0; a < LengthLimit; ++a)
-        for (unsigned b = 0; b <= a; ++b)
-            for (unsigned c = 0; c <= b; ++c)
-                for (unsigned d = 0; d <= c; ++d) {
-                    const SuitLengths sorted{a, b, c, d};
-                    table[slotOf(sorted)] = static_cast<std::int8_t>(findKey(shapeKeyOf(sorted)));
-                }
+    std::vector<std::int8_t> table(LengthLimit * LengthLimit * LengthLimit * LengthLimit);
+    for (std::size_t slot = 0; slot < table.size(); ++slot) {
+        SuitLengths lengths{};
+        for (std::size_t suit = lengths.size(), rest = slot; suit-- > 0; rest /= LengthLimit)
+            lengths[suit] = static_cast<unsigned>(rest % LengthLimit);
+        table[slot] = static_cast<std::int8_t>(findKey(shapeKeyOf(lengths)));
+    }
     return table;
 }
 
@@ -54,9 +53,9 @@ std::string shapeKeyOf(SuitLengths lengths) {
 
 int shapeIndexOf(SuitLengths lengths) {
     static const std::vector<std::int8_t> table = buildShapeIndexTable();
-    const SuitLengths sorted = sortedDescending(lengths);
-    if (sorted[0] >= LengthLimit) throw ERangeError();
-    return table[slotOf(sorted)];
+    for (unsigned length : lengths)
+        if (length >= LengthLimit) throw ERangeError();
+    return table[slotOf(lengths)];
 }
 
 } // namespace quorvex

@@ -46,7 +46,7 @@ using SuitLengths = std::array<unsigned, 4>;
 std::string shapeKeyOf(SuitLengths lengths);
 
 // Index into ShapeKeys of the entry whose key equals the hand's shape key, or -1 when
-// none does (a hand of other than 13 cards). Lengths above 13 are outside the contract.
+// none does (a hand of other than 13 cards). A length above 13 raises ERangeError.
 int shapeIndexOf(SuitLengths lengths);
 
 } // namespace quorvex
