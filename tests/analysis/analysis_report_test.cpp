@@ -9,20 +9,9 @@
 namespace quorvex {
 namespace {
 
-using test::cardRange;
-using test::joined;
-
-// One board: North 4-3-3-3 with 37 points, East 5-4-2-2 with 3, South 6-4-2-1 with a
-// singleton two, West 7-6-0-0.
 AnalysisResult layoutBoardResult() {
-    const test::Deal deal{
-        joined({cardRange(1, 4), cardRange(14, 16), cardRange(27, 29), cardRange(40, 42)}),
-        joined({cardRange(5, 9), cardRange(17, 20), cardRange(30, 31), cardRange(43, 44)}),
-        joined({cardRange(10, 13), cardRange(21, 26), cardRange(32, 33), cardRange(52, 52)}),
-        joined({cardRange(34, 39), cardRange(45, 51)}),
-    };
     const test::MainDealFile file;
-    return DoSetAnalysis(file.write({test::boardLineOf(deal)}));
+    return DoSetAnalysis(file.write({test::boardLineOf(test::layoutDeal())}));
 }
 
 TEST(AddToMemo, FullLayoutOfOneBoard) {

@@ -28,6 +28,20 @@ inline Hand joined(std::initializer_list<Hand> parts) {
     return cards;
 }
 
+// One board of every kind of hand:
+// North: spades AKQJ, hearts AKQ, diamonds AKQ, clubs AKQ (4-3-3-3, 37 points)
+// East:  spades T9876, hearts JT98, diamonds JT, clubs JT (5-4-2-2, 3 points)
+// South: spades 5432, hearts 765432, diamonds 98, clubs 2 (6-4-2-1, singleton two)
+// West:  diamonds 765432, clubs 9876543 (7-6-0-0)
+inline Deal layoutDeal() {
+    return {
+        joined({cardRange(1, 4), cardRange(14, 16), cardRange(27, 29), cardRange(40, 42)}),
+        joined({cardRange(5, 9), cardRange(17, 20), cardRange(30, 31), cardRange(43, 44)}),
+        joined({cardRange(10, 13), cardRange(21, 26), cardRange(32, 33), cardRange(52, 52)}),
+        joined({cardRange(34, 39), cardRange(45, 51)}),
+    };
+}
+
 // Hands 0..3 in turn, each ascending, two digits per card.
 inline std::string boardLineOf(Deal deal) {
     std::string line;

@@ -14,7 +14,6 @@ namespace quorvex {
 namespace {
 
 using test::cardRange;
-using test::joined;
 
 enum Rank { Ace = 0, Two = 12 };
 
@@ -36,25 +35,7 @@ std::uint32_t shapeCount(const AnalysisTotals& totals, std::string_view key) {
     return 0;
 }
 
-// North: spades AKQJ, hearts AKQ, diamonds AKQ, clubs AKQ (4-3-3-3, 37 points)
-// East:  spades T9876, hearts JT98, diamonds JT, clubs JT (5-4-2-2, 3 points)
-// South: spades 5432, hearts 765432, diamonds 98, clubs 2 (6-4-2-1, singleton two)
-// West:  diamonds 765432, clubs 9876543 (7-6-0-0)
-const test::Deal LayoutDeal{
-    joined({cardRange(1, 4), cardRange(14, 16), cardRange(27, 29), cardRange(40, 42)}),
-    joined({cardRange(5, 9), cardRange(17, 20), cardRange(30, 31), cardRange(43, 44)}),
-    joined({cardRange(10, 13), cardRange(21, 26), cardRange(32, 33), cardRange(52, 52)}),
-    joined({cardRange(34, 39), cardRange(45, 51)}),
-};
-
-TEST(AnalyseHand, ThirteenCardSuit) {
-    const AnalysisTotals totals = handTotals({"", "", "AKQJT98765432", ""}, 2);
-    EXPECT_EQ(shapeCount(totals, "13000"), 1u);
-    EXPECT_EQ(totals.LengthCount[13], 1u);
-    EXPECT_EQ(totals.LengthCount[0], 3u);
-    EXPECT_EQ(totals.Shaped, 1u);
-    EXPECT_EQ(totals.Points, (std::array<std::uint32_t, 4>{0, 0, 10, 0}));
-}
+const test::Deal LayoutDeal = test::layoutDeal();
 
 TEST(AnalyseHand, SingletonsCountByRankAndScoreTheirHonour) {
     const AnalysisTotals ace = handTotals({"432", "A", "5432", "T98765"});
@@ -130,7 +111,7 @@ TEST(AnalyseTheBoard, CountsEveryHandOfTheBoard) {
     EXPECT_EQ(totals.Shaped, 2u);
 }
 
-TEST(AnalyseTheBoard, EachSeatHoldingOneWholeSuit) {
+TEST(AnalyseTheBoard, EachSeatHoldingOneWholeSuitOfThirteenCards) {
     AnalysisTotals totals;
     AnalyseTheBoard(test::boardLineOf({cardRange(1, 13), cardRange(14, 26), cardRange(27, 39), cardRange(40, 52)}),
                     totals);
