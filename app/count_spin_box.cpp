@@ -13,7 +13,10 @@ CountSpinBox::CountSpinBox(int minimum, int designMaximum, int value, QWidget* p
     setRange(std::min(0, minimum), designMaximum);
     setClampedValue(value);
     lineEdit()->installEventFilter(this);
+    // Typing changes the text of the line edit, setting or stepping the value changes it
+    // with the line edit's signals blocked; both count.
     connect(lineEdit(), &QLineEdit::textChanged, this, &CountSpinBox::countTextChanged);
+    connect(this, &QSpinBox::textChanged, this, &CountSpinBox::countTextChanged);
 }
 
 void CountSpinBox::setLimitMaximum(int maximum) {

@@ -258,7 +258,7 @@ private slots:
 
     void errorsAreShownWithTitleIconAndOk() {
         int buttons = 0;
-        test::ModalWatcher watcher([&](QWidget* modal) {
+        testing::ModalWatcher watcher([&](QWidget* modal) {
             buttons = int(qobject_cast<QMessageBox*>(modal)->buttons().size());
             return false;
         });
@@ -272,7 +272,7 @@ private slots:
 
     void anErrorInAnEventHandlerIsShownAndTheProgramCarriesOn() {
         FailingWidget widget;
-        test::ModalWatcher watcher;
+        testing::ModalWatcher watcher;
         QTest::keyClick(&widget, Qt::Key_A);
         QTest::keyClick(&widget, Qt::Key_B);
         QCOMPARE(widget.keysSeen, 2);

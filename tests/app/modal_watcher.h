@@ -10,7 +10,7 @@
 
 #include <functional>
 
-namespace quorvex::test {
+namespace quorvex::testing {
 
 struct SeenMessage {
     QString title;
@@ -68,4 +68,4 @@ private:
     int dialogsSeen_ = 0;
 };
 
-} // namespace quorvex::test
+} // namespace quorvex::testing

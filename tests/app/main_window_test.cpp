@@ -1,0 +1,451 @@
+// The main window driven through its real controls: start state, captions, stored
+// settings, the count boxes and the total, the key filter of the two text boxes with
+// paste and drop, focus movement, the folder browser and the test switch.
+#include "main_window_session.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QInputMethodEvent>
+#include <QMenuBar>
+#include <QMimeData>
+
+using namespace quorvex;
+using namespace quorvex::testing;
+
+class MainWindowTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() {
+        QVERIFY(settingsDir_.isValid());
+        useTempSettingsStore(settingsDir_);
+    }
+
+    void init() {
+        writeSettingsFile({});
+        programDir_ = std::make_unique<QTemporaryDir>();
+    }
+
+    // ---- Start ----
+
+    void firstStartShowsTheDefaultsAndCreatesTheStore() {
+        MainWindowSession s(programFolder());
+        QCOMPARE(s.window.windowTitle(), QString("Quorvex for Windows"));
+        QCOMPARE(s.window.size(), QSize(935, 574));
+        QCOMPARE(s.edit("IDEdit")->text(), QString("YourID"));
+        QCOMPARE(s.spin("NumberSetsSE")->value(), 1);
+        QCOMPARE(s.spin("NoBoardsSE")->value(), 32);
+        QCOMPARE(s.spin("FirstSetNoSE")->value(), 1);
+        for (const char* name : {"dlmCB", "dupCB", "briCB", "dgeCB", "dfCB", "AnalysisCB"})
+            QVERIFY2(s.check(name)->isChecked(), name);
+        QCOMPARE(s.label("TotalBoardsLbl"), QString("Total Boards to generate: 32"));
+        QCOMPARE(s.window.totalBoards(), 32u);
+        QCOMPARE(s.edit("FileNameEB")->text(), QString("QVW-"));
+        QCOMPARE(s.edit("FilepathEB")->text(), programFolder());
+        QCOMPARE(s.window.outputFolder(), programFolder());  // the box shows where files go
+        QCOMPARE(s.label("EntropyGeneratedST"), QString());
+        QVERIFY(QFile::exists(settingsFileName()));
+    }
+
+    void beforePrepareOnlyTheSetupGroupIsReachable() {
+        MainWindowSession s(programFolder());
+        QVERIFY(s.control("SetupGB")->isVisible());
+        QVERIFY(s.button("CloseBtn")->isVisible());
+        for (const char* name : {"BoardsPanel", "FormatGB", "FileGB", "ViewAnalysisBtn", "PrintAnalysisBtn"})
+            QVERIFY2(s.control(name)->isHidden(), name);
+        QVERIFY(!s.button("GenerateBtn")->isVisible());
+    }
+
+    void captionsAndHintsAreTheProgramsOwn() {
+        MainWindowSession s(programFolder());
+        const QList<QAction*> menu = s.window.menuBar()->actions();
+        QCOMPARE(menu.size(), 3);
+        QCOMPARE(menu[0]->text(), QString("&File"));
+        QCOMPARE(menu[0]->menu()->actions().value(0)->text(), QString("&Printer Setup"));
+        QCOMPARE(menu[1]->text(), QString("&About"));
+        QCOMPARE(menu[2]->text(), QString("&Quit"));
+
+        QCOMPARE(s.control<QGroupBox>("SetupGB")->title(), QString(" Setup and entropy generation "));
+        QCOMPARE(s.control<QGroupBox>("BoardsPanel")->title(), QString(" Boards "));
+        QCOMPARE(s.control<QGroupBox>("FormatGB")->title(), QString(" Output Formats "));
+        QCOMPARE(s.control<QGroupBox>("FileGB")->title(), QString("File && Folder Information "));
+        QCOMPARE(s.check("briCB")->text(), QString("EBA && Duplimate. (.bri)"));
+        QCOMPARE(s.check("dgeCB")->text(), QString("EBA && Duplimate. (.dge)"));
+        QCOMPARE(s.check("dfCB")->text(), QString("Deep Finesse (.txt)"));
+        // Labels show their text as it is, so the caption's "&&" is one "&" there.
+        QCOMPARE(s.label("StaticText1"),
+                 QString("Enter Your User ID & click Prepare to generate a random No. seed."));
+        QCOMPARE(s.label("SelectLbl"),
+                 QString("Select sets, boards, output formats, filenames & paths. Then click Generate."));
+        QCOMPARE(s.label("Label4"), QString("Filename for saved hands. (Extentions will be added automatically)."));
+        QCOMPARE(s.button("InitBtn")->text(), QString("&Prepare"));
+        QCOMPARE(s.button("GenerateBtn")->text(), QString("&Generate"));
+        QCOMPARE(s.button("CloseBtn")->text(), QString("&Close"));
+
+        QCOMPARE(s.spin("NumberSetsSE")->toolTip(), QString("Maximum 99"));
+        QCOMPARE(s.spin("NoBoardsSE")->toolTip(), QString("Maximum 99"));
+        QCOMPARE(s.spin("FirstSetNoSE")->toolTip(),
+                 QString("Typically 1 - most users will not need to change this value."));
+        QCOMPARE(s.control("FormatGB")->toolTip(), QString("Other formats may be added by request."));
+        QCOMPARE(s.check("AnalysisCB")->toolTip(), QString("May increase run time slightly."));
+        QCOMPARE(s.button("ViewAnalysisBtn")->toolTip(), QString("View analysis of last deal"));
+        QCOMPARE(s.button("PrintAnalysisBtn")->toolTip(), QString("Print Analysis of last deal"));
+        QCOMPARE(s.check("dlmCB")->toolTip(), QString());
+    }
+
+    void tabOrderFollowsTheWindowsLayout() {
+        MainWindowSession s(programFolder());
+        const QStringList expected{"IDEdit", "InitBtn", "NumberSetsSE", "NoBoardsSE", "FirstSetNoSE",
+                                   "GenerateBtn", "dlmCB", "dupCB", "briCB", "dgeCB", "dfCB", "AnalysisCB",
+                                   "ViewAnalysisBtn", "PrintAnalysisBtn", "FileNameEB", "FilepathEB", "CloseBtn"};
+        QStringList chain;
+        QWidget* w = s.control("IDEdit");
+        do {
+            if (expected.contains(w->objectName()) && !chain.contains(w->objectName()))
+                chain << w->objectName();
+            w = w->nextInFocusChain();
+        } while (w != s.control("IDEdit"));
+        QCOMPARE(chain, expected);
+    }
+
+    // ---- Stored settings ----
+
+    void closingWritesAllNineValuesAndTheNextStartReadsThem() {
+        QTemporaryDir output;
+        {
+            MainWindowSession s(programFolder());
+            s.prepare();
+            s.spin("NumberSetsSE")->setValue(3);
+            s.spin("NoBoardsSE")->setValue(24);
+            s.spin("FirstSetNoSE")->setValue(5);
+            s.check("dlmCB")->setChecked(false);
+            s.check("briCB")->setChecked(false);
+            s.check("AnalysisCB")->setChecked(false);
+            s.window.setFolderChooser([&](QWidget*, const QString&, const QString&) { return output.path(); });
+            QTest::mouseClick(s.edit("FilepathEB"), Qt::LeftButton);
+            s.window.close();
+        }
+        QSettings stored(settingsFileName(), QSettings::IniFormat);
+        QCOMPARE(stored.allKeys().size(), 9);
+        QCOMPARE(stored.value("BoardsPerSet").toString(), QString("24"));
+        QCOMPARE(stored.value("NumberSets").toString(), QString("3"));
+        QCOMPARE(stored.value("dlmSelected").toString(), QString("0"));
+        QCOMPARE(stored.value("dupSelected").toString(), QString("1"));
+        QCOMPARE(stored.value("briSelected").toString(), QString("0"));
+        QCOMPARE(stored.value("dgeSelected").toString(), QString("1"));
+        QCOMPARE(stored.value("dfSelected").toString(), QString("1"));
+        QCOMPARE(stored.value("OutputFolder").toString(), QDir::toNativeSeparators(output.path()));
+        QCOMPARE(stored.value("AnalysisSelected").toString(), QString("0"));
+
+        MainWindowSession next(programFolder());
+        QCOMPARE(next.spin("NumberSetsSE")->value(), 3);
+        QCOMPARE(next.spin("NoBoardsSE")->value(), 24);
+        QCOMPARE(next.spin("FirstSetNoSE")->value(), 1);  // not kept
+        QVERIFY(!next.check("dlmCB")->isChecked());
+        QVERIFY(next.check("dupCB")->isChecked());
+        QVERIFY(!next.check("briCB")->isChecked());
+        QVERIFY(!next.check("AnalysisCB")->isChecked());
+        QCOMPARE(next.edit("FilepathEB")->text(), QDir::toNativeSeparators(output.path()));
+        QCOMPARE(next.edit("FileNameEB")->text(), QString("QVW-"));
+        QCOMPARE(next.label("TotalBoardsLbl"), QString("Total Boards to generate: 72"));
+    }
+
+    void aMissingFlagChecksItsBox() {
+        writeSettingsFile("dlmSelected=0\n");
+        MainWindowSession s(programFolder());
+        QVERIFY(!s.check("dlmCB")->isChecked());
+        QVERIFY(s.check("dgeCB")->isChecked());
+    }
+
+    void valuesOfAnUnexpectedKindKeepTheDefaults() {
+        writeSettingsFile("BoardsPerSet=lots\nNumberSets=4\nOutputFolder=a, b\ndfSelected=yes\n");
+        MainWindowSession s(programFolder());
+        QCOMPARE(s.spin("NoBoardsSE")->value(), 32);
+        QCOMPARE(s.spin("NumberSetsSE")->value(), 4);
+        QVERIFY(s.check("dfCB")->isChecked());
+        QCOMPARE(s.edit("FilepathEB")->text(), programFolder());
+        QCOMPARE(s.label("TotalBoardsLbl"), QString("Total Boards to generate: 128"));
+    }
+
+    // ---- Count boxes and the total ----
+
+    void aStoredCountAboveTheLimitShowsUntilTheBoxIsLeft() {
+        writeSettingsFile("BoardsPerSet=500\n");
+        MainWindowSession s(programFolder());
+        CountSpinBox* boards = s.spin("NoBoardsSE");
+        QCOMPARE(boards->value(), 500);
+        QCOMPARE(boards->limitMaximum(), 99);
+        QCOMPARE(s.label("TotalBoardsLbl"), QString("Total Boards to generate: 500"));
+        QCOMPARE(s.window.totalBoards(), 500u);
+
+        s.prepare();
+        QCOMPARE(boards->value(), 500);
+        boards->setFocus();
+        s.spin("NumberSetsSE")->setFocus();
+        QCOMPARE(boards->value(), 99);
+        QCOMPARE(s.label("TotalBoardsLbl"), QString("Total boards to generate: 99"));
+        QCOMPARE(s.window.totalBoards(), 99u);
+    }
+
+    void theArrowsClampAStoredCount() {
+        writeSettingsFile("NumberSets=500\n");
+        MainWindowSession s(programFolder());
+        s.prepare();
+        CountSpinBox* sets = s.spin("NumberSetsSE");
+        QCOMPARE(sets->value(), 500);
+        sets->setFocus();
+        QTest::keyClick(sets, Qt::Key_Up);
+        QCOMPARE(sets->value(), 99);
+        QTest::keyClick(sets, Qt::Key_Up);
+        QCOMPARE(sets->value(), 99);
+        QTest::keyClick(sets, Qt::Key_Down);
+        QCOMPARE(sets->value(), 98);
+        QCOMPARE(s.label("TotalBoardsLbl"), QString("Total boards to generate: 3136"));
+    }
+
+    void aStoredCountBeyondTheTestLimitComesBackAtIt() {
+        writeSettingsFile("BoardsPerSet=5000\nNumberSets=0\n");
+        MainWindowSession s(programFolder());
+        QCOMPARE(s.spin("NoBoardsSE")->value(), 1000);
+        QCOMPARE(s.spin("NumberSetsSE")->value(), 1);
+    }
+
+    void typedCountsAreClampedWhenTheBoxIsLeft() {
+        MainWindowSession s(programFolder());
+        s.prepare();
+        CountSpinBox* boards = s.spin("NoBoardsSE");
+        boards->setFocus();
+        boards->selectAll();
+        QTest::keyClicks(boards, "250");
+        QCOMPARE(s.label("TotalBoardsLbl"), QString("Total boards to generate: 250"));  // as typed
+        s.spin("FirstSetNoSE")->setFocus();
+        QCOMPARE(boards->value(), 99);
+        QCOMPARE(s.label("TotalBoardsLbl"), QString("Total boards to generate: 99"));
+
+        boards->setFocus();
+        boards->selectAll();
+        QTest::keyClicks(boards, "-0");  // no sign can be typed; 0 counts as itself until left
+        QCOMPARE(boards->text(), QString("0"));
+        QCOMPARE(s.window.totalBoards(), 0u);
+        s.spin("FirstSetNoSE")->setFocus();
+        QCOMPARE(boards->value(), 1);
+        QCOMPARE(s.window.totalBoards(), 1u);
+    }
+
+    void clearingTheSetsBoxLeavesTheTotalUntilANumberIsTyped() {
+        MainWindowSession s(programFolder());
+        s.prepare();
+        CountSpinBox* sets = s.spin("NumberSetsSE");
+        sets->setFocus();
+        sets->selectAll();
+        QTest::keyClick(sets, Qt::Key_Backspace);
+        QCOMPARE(sets->text(), QString());
+        QCOMPARE(s.label("TotalBoardsLbl"), QString("Total boards to generate: 32"));
+        QTest::keyClicks(sets, "3");
+        QCOMPARE(s.label("TotalBoardsLbl"), QString("Total boards to generate: 96"));
+        QCOMPARE(s.window.totalBoards(), 96u);
+    }
+
+    void anEmptiedBoxCountsAsTheMinimumWhenLeft() {
+        MainWindowSession s(programFolder());
+        s.prepare();
+        CountSpinBox* boards = s.spin("NoBoardsSE");
+        boards->setFocus();
+        boards->selectAll();
+        QTest::keyClick(boards, Qt::Key_Delete);
+        s.spin("FirstSetNoSE")->setFocus();
+        QCOMPARE(boards->text(), QString("1"));
+        QCOMPARE(s.window.totalBoards(), 1u);
+    }
+
+    void onlyTheStartLabelHasACapitalB() {
+        MainWindowSession s(programFolder());
+        QCOMPARE(s.label("TotalBoardsLbl"), QString("Total Boards to generate: 32"));
+        s.spin("FirstSetNoSE")->setValue(2);  // the first set number does not enter the total
+        QCOMPARE(s.label("TotalBoardsLbl"), QString("Total boards to generate: 32"));
+    }
+
+    void theTestSwitchRaisesTheLimitsToAThousand() {
+        MainWindowSession s(programFolder(), {"quorvex", "qvxtest"});
+        QVERIFY(s.window.testMode());
+        s.prepare();
+        for (const char* name : {"NumberSetsSE", "NoBoardsSE"}) {
+            CountSpinBox* box = s.spin(name);
+            box->setFocus();
+            box->selectAll();
+            QTest::keyClicks(box, "1000");
+            s.spin("FirstSetNoSE")->setFocus();
+            QCOMPARE(box->value(), 1000);
+        }
+        QCOMPARE(s.label("TotalBoardsLbl"), QString("Total boards to generate: 1000000"));
+        QCOMPARE(s.spin("FirstSetNoSE")->limitMaximum(), 99);
+        QCOMPARE(s.spin("NoBoardsSE")->toolTip(), QString("Maximum 99"));
+    }
+
+    void aSwitchBehindASlashDoesNotCount() {
+        MainWindowSession s(programFolder(), {"quorvex", "/QVXTEST"});
+        QVERIFY(!s.window.testMode());
+        QCOMPARE(s.spin("NumberSetsSE")->limitMaximum(), 99);
+        QCOMPARE(s.spin("NoBoardsSE")->limitMaximum(), 99);
+    }
+
+    // ---- Identity and file-name boxes ----
+
+    void onlyLettersDigitsSpacesAndHyphensCanBeTyped() {
+        MainWindowSession s(programFolder());
+        QLineEdit* id = s.edit("IDEdit");
+        id->setFocus();
+        id->clear();
+        QTest::keyClicks(id, "Ab_c.d-1 /:9");
+        QCOMPARE(id->text(), QString("Abcd-1 9"));
+        QTest::keyClick(id, Qt::Key_Backspace);
+        QCOMPARE(id->text(), QString("Abcd-1 "));
+    }
+
+    void pastingDroppingAndComposingObeyTheSameRule() {
+        MainWindowSession s(programFolder());
+        QLineEdit* id = s.edit("IDEdit");
+        id->setFocus();
+        id->clear();
+        QApplication::clipboard()->setText("../a_b");
+        QTest::keyClick(id, Qt::Key_V, Qt::ControlModifier);  // the shortcut does nothing
+        QCOMPARE(id->text(), QString());
+        id->paste();  // what the context menu's Paste does
+        QCOMPARE(id->text(), QString("ab"));
+
+        id->clear();
+        QMimeData dropped;
+        dropped.setText("..\\x?y");
+        const QPoint spot = id->rect().center();
+        QDragEnterEvent enter(spot, Qt::CopyAction, &dropped, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(id, &enter);
+        QVERIFY(enter.isAccepted());
+        QDropEvent drop(QPointF(spot), Qt::CopyAction, &dropped, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(id, &drop);
+        QCOMPARE(id->text(), QString("xy"));
+
+        id->clear();
+        QInputMethodEvent composed;
+        composed.setCommitString(QString::fromUtf8("\u00e9-z."));
+        QApplication::sendEvent(id, &composed);
+        QCOMPARE(id->text(), QString("-z"));
+    }
+
+    void enterInTheIdentityBoxMovesToPrepareWithoutPressingIt() {
+        MainWindowSession s(programFolder());
+        ModalWatcher watcher;
+        s.edit("IDEdit")->setFocus();
+        QTest::keyClick(s.edit("IDEdit"), Qt::Key_Return);
+        QCOMPARE(QApplication::focusWidget(), s.button("InitBtn"));
+        QCOMPARE(watcher.dialogsSeen(), 0);
+        QCOMPARE(s.edit("IDEdit")->text(), QString("YourID"));
+    }
+
+    void enterInTheFileNameBoxMovesToTheFolderBoxShiftEnterBack() {
+        MainWindowSession s(programFolder());
+        s.prepare();
+        int browsed = 0;
+        s.window.setFolderChooser([&](QWidget*, const QString&, const QString&) {
+            ++browsed;
+            return QString();
+        });
+        QLineEdit* name = s.edit("FileNameEB");
+        name->setFocus();
+        QTest::keyClick(name, Qt::Key_Enter, Qt::KeypadModifier);
+        QCOMPARE(QApplication::focusWidget(), s.edit("FilepathEB"));
+        QCOMPARE(browsed, 0);
+        name->setFocus();
+        QTest::keyClick(name, Qt::Key_Return, Qt::ShiftModifier);
+        QCOMPARE(QApplication::focusWidget(), s.check("AnalysisCB"));  // View and Print are hidden
+    }
+
+    void theFileNameBecomesTheBaseNameWhenLeft() {
+        MainWindowSession s(programFolder());
+        s.prepare();
+        QLineEdit* name = s.edit("FileNameEB");
+        name->setFocus();
+        QTest::qWait(0);
+        QCOMPARE(name->selectedText(), QString("QVW-"));  // entry selects the whole text
+        QTest::keyClicks(name, "Club_night-");
+        QCOMPARE(s.window.baseFileName(), QString("QVW-"));
+        s.edit("FilepathEB")->setFocus();
+        QCOMPARE(s.window.baseFileName(), QString("Clubnight-"));
+    }
+
+    // ---- Output folder ----
+
+    void theFolderBrowserSetsTheOutputFolderCancelKeepsIt() {
+        QTemporaryDir chosen;
+        MainWindowSession s(programFolder());
+        s.prepare();
+        QString askedTitle, askedStart;
+        QString answer = chosen.path();
+        s.window.setFolderChooser([&](QWidget*, const QString& title, const QString& start) {
+            askedTitle = title;
+            askedStart = start;
+            return answer;
+        });
+        QTest::mouseClick(s.edit("FilepathEB"), Qt::LeftButton);
+        QCOMPARE(askedTitle, QString("Select path (folder) for files."));
+        QCOMPARE(askedStart, programFolder());
+        QCOMPARE(s.edit("FilepathEB")->text(), QDir::toNativeSeparators(chosen.path()));
+        QCOMPARE(s.window.outputFolder(), QDir::toNativeSeparators(chosen.path()));
+
+        answer.clear();
+        QTest::mouseClick(s.control("Label5"), Qt::LeftButton);
+        QCOMPARE(askedStart, QDir::toNativeSeparators(chosen.path()));
+        QCOMPARE(s.window.outputFolder(), QDir::toNativeSeparators(chosen.path()));
+    }
+
+    void aStoredFolderThatIsGoneIsNotPreselectedAndCancelKeepsIt() {
+        writeSettingsFile("OutputFolder=/no/such/folder/anywhere\n");
+        MainWindowSession s(programFolder());
+        s.prepare();
+        QString askedStart = "unset";
+        s.window.setFolderChooser([&](QWidget*, const QString&, const QString& start) {
+            askedStart = start;
+            return QString();
+        });
+        QTest::mouseClick(s.edit("FilepathEB"), Qt::LeftButton);
+        QCOMPARE(askedStart, QString());
+        QCOMPARE(s.edit("FilepathEB")->text(), QDir::toNativeSeparators("/no/such/folder/anywhere"));
+    }
+
+    void typingIntoTheFolderBoxChangesNothing() {
+        MainWindowSession s(programFolder());
+        s.prepare();
+        QLineEdit* path = s.edit("FilepathEB");
+        path->setFocus();
+        QTest::keyClicks(path, "abc");
+        QCOMPARE(path->text(), programFolder());
+        QCOMPARE(s.window.outputFolder(), programFolder());
+    }
+
+    // ---- Menu ----
+
+    void theMenuOpensPrinterSetupAndTheAboutBox() {
+        MainWindowSession s(programFolder());
+        QStringList opened;
+        ModalWatcher watcher([&](QWidget* modal) {
+            opened << (modal->inherits("QPrintDialog") ? QString("print dialog") : modal->objectName());
+            qobject_cast<QDialog*>(modal)->reject();
+            return true;
+        });
+        s.window.findChild<QAction*>("SetupPrinter")->trigger();
+        s.window.findChild<QAction*>("About")->trigger();
+        QCOMPARE(opened, (QStringList{"print dialog", s.about.objectName()}));
+        QVERIFY(!s.about.isVisible());
+        s.window.findChild<QAction*>("Quit1")->trigger();
+        QVERIFY(!s.window.isVisible());
+    }
+
+private:
+    QString programFolder() const { return QDir::toNativeSeparators(programDir_->path()); }
+
+    QTemporaryDir settingsDir_;
+    std::unique_ptr<QTemporaryDir> programDir_;
+};
+
+QTEST_MAIN(MainWindowTest)
+#include "main_window_test.moc"
