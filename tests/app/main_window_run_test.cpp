@@ -1,0 +1,299 @@
+// Prepare and Generate through the main window: the locked setup after Prepare, files
+// identical to those of the core run the command line uses, the Done message, the View
+// and Print buttons across runs, printing, and a run that fails.
+#include "main_window_session.h"
+
+#include "app/error_display.h"
+#include "engine/deal_stream.h"
+#include "engine/generation_run.h"
+#include "hash/hash_registry.h"
+
+#include <QPrinter>
+#include <QPrinterInfo>
+
+#include <map>
+
+using namespace quorvex;
+using namespace quorvex::testing;
+
+namespace {
+
+// Every file of a folder with its bytes.
+std::map<QString, QByteArray> folderContents(const QString& folder) {
+    std::map<QString, QByteArray> contents;
+    for (const QString& name : QDir(folder).entryList(QDir::Files)) {
+        QFile file(QDir(folder).filePath(name));
+        if (file.open(QIODevice::ReadOnly))
+            contents[name] = file.readAll();
+    }
+    return contents;
+}
+
+QStringList names(const std::map<QString, QByteArray>& contents) {
+    QStringList list;
+    for (const auto& [name, bytes] : contents)
+        list << name;
+    return list;
+}
+
+QByteArray readAll(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+QStringList toQStringList(const std::vector<std::string>& lines) {
+    QStringList list;
+    for (const std::string& line : lines)
+        list << QString::fromStdString(line);
+    return list;
+}
+
+const QString DoneText = "  Done. You may deal more boards by clicking Generate again.";
+
+} // namespace
+
+class MainWindowRunTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() {
+        QVERIFY(settingsDir_.isValid());
+        useTempSettingsStore(settingsDir_);
+    }
+
+    void init() {
+        writeSettingsFile({});
+        programDir_ = std::make_unique<QTemporaryDir>();
+        outputDir_ = std::make_unique<QTemporaryDir>();
+    }
+
+    void prepareLocksTheSetupAndShowsTheRunControls() {
+        MainWindowSession s(programFolder());
+        s.prepare();
+        QVERIFY(!s.edit("IDEdit")->isEnabled());
+        QVERIFY(!s.button("InitBtn")->isEnabled());
+        QVERIFY(!s.control("SetupGB")->isEnabled());
+        for (const char* name : {"BoardsPanel", "FormatGB", "FileGB"})
+            QVERIFY2(s.control(name)->isVisible(), name);
+        QVERIFY(s.control("ViewAnalysisBtn")->isHidden());
+        QWidget* focus = QApplication::focusWidget();
+        QVERIFY(focus == s.spin("NumberSetsSE") || s.spin("NumberSetsSE")->isAncestorOf(focus));
+        QCOMPARE(s.label("EntropyGeneratedST"), QString("Thank you. Sufficient entopy has been generated."));
+        QCOMPARE(s.label("TotalBoardsLbl"), QString("Total boards to generate: 32"));
+        QVERIFY(QFile::exists(QDir(programFolder()).filePath("Int160.qvs")));
+    }
+
+    void generateWritesTheSameFilesAsTheCoreRun() {
+        MainWindowSession s(programFolder());
+        s.platform.setCounter(987654321);
+        s.prepare();
+        s.spin("NumberSetsSE")->setValue(2);
+        s.spin("NoBoardsSE")->setValue(3);
+        s.spin("FirstSetNoSE")->setValue(5);
+        chooseOutputFolder(s, outputFolder());
+        QLineEdit* name = s.edit("FileNameEB");
+        name->setFocus();
+        name->selectAll();
+        QTest::keyClicks(name, "Club-");
+        s.spin("NumberSetsSE")->setFocus();
+
+        // The same identity and entropy text through the core, as the command line runs it.
+        QTemporaryDir coreProgram, coreOutput;
+        DealStream coreStream;
+        coreStream.seed(FindHashClass("THash_RipeMD160"), "YourID", s.entropy.EntropyText());
+        RunSettings core;
+        core.counts = {2, 3, 5};
+        core.totalBoards = 6;
+        core.conversion.identityText = "YourID";
+        core.conversion.programFolder = coreProgram.path().toStdString();
+        core.conversion.outputFolder = coreOutput.path().toStdString();
+        core.conversion.baseFileName = "Club-";
+        core.analysis = true;
+
+        for (int run = 1; run <= 2; ++run) {  // a second run continues the same stream
+            ModalWatcher watcher;
+            s.button("GenerateBtn")->click();
+            QCOMPARE(watcher.messages().size(), 1);
+            QCOMPARE(watcher.messages()[0].title, QString("Information"));
+            QCOMPARE(watcher.messages()[0].text, DoneText);
+            QCOMPARE(watcher.messages()[0].icon, QMessageBox::Information);
+
+            const RunResult expected = runGeneration(coreStream, core);
+            const auto written = folderContents(outputFolder());
+            QCOMPARE(names(written), (QStringList{"Club-05.bri", "Club-05.dge", "Club-05.dlm", "Club-05.dup",
+                                                  "Club-05.txt", "Club-06.bri", "Club-06.dge", "Club-06.dlm",
+                                                  "Club-06.dup", "Club-06.txt"}));
+            QVERIFY(written == folderContents(coreOutput.path()));
+            const QByteArray mainDealFile = readAll(QDir(programFolder()).filePath("YourID.qvw"));
+            QCOMPARE(mainDealFile, readAll(QString::fromStdString(expected.mainDealFile)));
+            QVERIFY(mainDealFile.startsWith("2 3  5\r\n"));
+            QCOMPARE(mainDealFile.size(), 8 + 6 * 106);
+            QCOMPARE(s.analysis.reportLines(), toQStringList(expected.report));
+        }
+        QCOMPARE(QApplication::overrideCursor(), nullptr);
+    }
+
+    void analysisButtonsFollowTheRuns() {
+        MainWindowSession s(programFolder());
+        s.prepare();
+        chooseOutputFolder(s, outputFolder());
+        QPushButton* view = s.button("ViewAnalysisBtn");
+        QPushButton* print = s.button("PrintAnalysisBtn");
+
+        s.check("AnalysisCB")->setChecked(false);
+        generate(s);
+        QVERIFY(view->isHidden() && print->isHidden());
+        QVERIFY(s.analysis.reportLines().isEmpty());
+
+        s.check("AnalysisCB")->setChecked(true);
+        generate(s);
+        QVERIFY(view->isVisible() && print->isVisible());
+        QVERIFY(view->isEnabled() && print->isEnabled());
+        QVERIFY(!s.analysis.reportLines().isEmpty());
+
+        // Without analysis the report is emptied, the buttons stay, disabled while the run
+        // lasts (the Done message is part of it) and enabled again afterwards.
+        s.check("AnalysisCB")->setChecked(false);
+        bool enabledDuringRun = true;
+        {
+            ModalWatcher watcher([&](QWidget*) {
+                enabledDuringRun = view->isEnabled() || print->isEnabled();
+                return false;
+            });
+            s.button("GenerateBtn")->click();
+            QCOMPARE(watcher.messages().size(), 1);
+        }
+        QVERIFY(!enabledDuringRun);
+        QVERIFY(view->isVisible() && view->isEnabled() && print->isEnabled());
+        QVERIFY(s.analysis.reportLines().isEmpty());
+
+        bool viewShown = false;
+        ModalWatcher viewer([&](QWidget* modal) {
+            viewShown = modal == &s.analysis;
+            s.analysis.reject();
+            return true;
+        });
+        view->click();
+        QVERIFY(viewShown);
+    }
+
+    void shiftEnterInTheFileNameBoxReachesPrintOnceItShows() {
+        MainWindowSession s(programFolder());
+        s.prepare();
+        chooseOutputFolder(s, outputFolder());
+        generate(s);
+        s.activate();
+        QLineEdit* name = s.edit("FileNameEB");
+        name->setFocus();
+        QTest::keyClick(name, Qt::Key_Return, Qt::ShiftModifier);
+        QCOMPARE(QApplication::focusWidget(), s.button("PrintAnalysisBtn"));
+    }
+
+    void printWritesTheReportToThePdfFileChosenForThePrinter() {
+        MainWindowSession s(programFolder());
+        s.prepare();
+        chooseOutputFolder(s, outputFolder());
+        generate(s);
+        const QString pdf = QDir(outputFolder()).filePath("report.pdf");
+        s.window.printer().setOutputFormat(QPrinter::PdfFormat);
+        s.window.printer().setOutputFileName(pdf);
+        ModalWatcher watcher;
+        s.button("PrintAnalysisBtn")->click();
+        QCOMPARE(watcher.messages().size(), 0);
+        QVERIFY(readAll(pdf).startsWith("%PDF"));
+    }
+
+    void printingWithoutAPrinterSaysSo() {
+        if (!QPrinterInfo::defaultPrinter().isNull())
+            QSKIP("this machine has a default printer");
+        MainWindowSession s(programFolder());
+        s.prepare();
+        chooseOutputFolder(s, outputFolder());
+        generate(s);
+        ModalWatcher watcher;
+        s.button("PrintAnalysisBtn")->click();
+        QCOMPARE(watcher.messages().size(), 1);
+        QCOMPARE(watcher.messages()[0].text, QString("There is no default printer currently selected."));
+        QCOMPARE(watcher.messages()[0].icon, QMessageBox::Critical);
+    }
+
+    void aFailedRunIsShownAndTheWindowCarriesOn() {
+        MainWindowSession s(programFolder());
+        s.prepare();
+        const QString gone = QDir(outputFolder()).filePath("gone");
+        QDir().mkpath(gone);
+        chooseOutputFolder(s, gone);
+        generate(s);  // with analysis: View and Print now show
+        QDir(gone).removeRecursively();
+
+        std::string coreError;
+        try {
+            DealStream stream;
+            stream.seed(FindHashClass("THash_RipeMD160"), "YourID", "");
+            RunSettings settings;
+            settings.conversion.programFolder = programFolder().toStdString();
+            settings.conversion.outputFolder = gone.toStdString();
+            runGeneration(stream, settings);
+        } catch (const std::exception& error) {
+            coreError = error.what();
+        }
+        QVERIFY(!coreError.empty());
+
+        {
+            ModalWatcher watcher;
+            s.button("GenerateBtn")->click();
+            QCOMPARE(watcher.messages().size(), 1);
+            QCOMPARE(watcher.messages()[0].title, QString("Quorvex for Windows"));
+            QCOMPARE(watcher.messages()[0].icon, QMessageBox::Critical);
+            QCOMPARE(watcher.messages()[0].text, errorDisplayText(QString::fromStdString(coreError)));
+        }
+        QCOMPARE(QApplication::overrideCursor(), nullptr);
+        QVERIFY(s.button("ViewAnalysisBtn")->isEnabled() && s.button("PrintAnalysisBtn")->isEnabled());
+        QVERIFY(s.button("GenerateBtn")->isEnabled());
+
+        QDir().mkpath(gone);
+        QCOMPARE(generate(s), DoneText);
+    }
+
+    void aShortcutRunTakesTheCountsAsTheBoxesShowThem() {
+        MainWindowSession s(programFolder());
+        s.prepare();
+        chooseOutputFolder(s, outputFolder());
+        CountSpinBox* sets = s.spin("NumberSetsSE");
+        sets->setFocus();
+        sets->selectAll();
+        QTest::keyClick(sets, Qt::Key_0);
+        QCOMPARE(s.window.totalBoards(), 0u);
+        ModalWatcher watcher;
+        // The button's access key presses it a moment later, without taking the focus.
+        QTest::keyClick(s.window.windowHandle(), Qt::Key_G, Qt::AltModifier);
+        QTRY_COMPARE(watcher.messages().size(), 1);
+        QCOMPARE(sets->value(), 1);
+        const QByteArray mainDealFile = readAll(QDir(programFolder()).filePath("YourID.qvw"));
+        QVERIFY(mainDealFile.startsWith("1 32  1\r\n"));
+        QCOMPARE(mainDealFile.count('\n'), 33);
+    }
+
+private:
+    QString programFolder() const { return QDir::toNativeSeparators(programDir_->path()); }
+    QString outputFolder() const { return QDir::toNativeSeparators(outputDir_->path()); }
+
+    static void chooseOutputFolder(MainWindowSession& s, const QString& folder) {
+        s.window.setFolderChooser([folder](QWidget*, const QString&, const QString&) { return folder; });
+        QTest::mouseClick(s.edit("FilepathEB"), Qt::LeftButton);
+    }
+
+    // One run; returns the text of the message that ended it.
+    static QString generate(MainWindowSession& s) {
+        ModalWatcher watcher;
+        s.button("GenerateBtn")->click();
+        return watcher.messages().value(0).text;
+    }
+
+    QTemporaryDir settingsDir_;
+    std::unique_ptr<QTemporaryDir> programDir_;
+    std::unique_ptr<QTemporaryDir> outputDir_;
+};
+
+QTEST_MAIN(MainWindowRunTest)
+#include "main_window_run_test.moc"
