@@ -64,10 +64,12 @@ void TEntropyForm::buildControls() {
     bold.setBold(true);
     StaticText1->setFont(bold);
     StaticText1->setAlignment(Qt::AlignCenter);
-    StaticText1->setGeometry(8, 170, DialogSize.width() - 16, 24);
+    // Room for a second line where the system font is too wide for one.
+    StaticText1->setWordWrap(true);
+    StaticText1->setGeometry(8, 164, DialogSize.width() - 16, 40);
 
     StartBtn = new QPushButton(style()->standardIcon(QStyle::SP_MediaPlay), "Start", this);
-    StartBtn->setGeometry((DialogSize.width() - 90) / 2, 204, 90, 32);
+    StartBtn->setGeometry((DialogSize.width() - 90) / 2, 210, 90, 32);
     connect(StartBtn, &QPushButton::clicked, this, [this] { runShowingErrors([this] { StartBtnClick(); }); });
 }
 

@@ -6,6 +6,7 @@
 #include <QScreen>
 #include <QTest>
 
+#include <algorithm>
 #include <stdexcept>
 #include <vector>
 
