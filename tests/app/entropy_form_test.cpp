@@ -14,6 +14,7 @@
 #include <QScreen>
 #include <QTest>
 
+#include <deque>
 #include <filesystem>
 #include <limits>
 #include <memory>
@@ -46,6 +47,17 @@ struct Session {
         return *form;
     }
     TEntropyForm& create() { return create(folder.str()); }
+    TEntropyForm& shown() {
+        create().show();
+        return *form;
+    }
+    // Shown and started; the random integers (the first target first) come from `randomValues`.
+    TEntropyForm& started(std::deque<std::int32_t> randomValues) {
+        shown();
+        platform.randomValues = std::move(randomValues);
+        clickStart(*form);
+        return *form;
+    }
 
     EntropyGrid& grid() { return entropyGrid(*form); }
     std::string logPath() const { return folder.file(std::string(EntropyLogFileName)); }
@@ -227,18 +239,14 @@ void EntropyFormTest::textOfAScriptedCollectionAndTheCursorThrows() {
 void EntropyFormTest::twelveStillHitsGiveExactly39Numbers() {
     // A clock that stands still and a mouse that never moves: every number is a single 0.
     Session s;
-    TEntropyForm& form = s.create();
-    form.show();
+    TEntropyForm& form = s.shown();
     collectEntropy(form);
     QCOMPARE(form.EntropyText(), ZerosOnly);
 }
 
 void EntropyFormTest::missesRecordNothingAndKeepTheTarget() {
     Session s;
-    TEntropyForm& form = s.create();
-    form.show();
-    s.platform.randomValues = {4};
-    clickStart(form);
+    TEntropyForm& form = s.started({4});
     QCOMPARE(s.red(), (std::vector<GridCell>{{1, 1}}));
     const std::string before = form.EntropyText();
     const int readsBefore = s.platform.counterReads;
@@ -262,10 +270,7 @@ void EntropyFormTest::missesRecordNothingAndKeepTheTarget() {
 
 void EntropyFormTest::hitSquareTurnsBlueUntilTheClickChoosesTheNext() {
     Session s;
-    TEntropyForm& form = s.create();
-    form.show();
-    s.platform.randomValues = {8, 0, 0, 3};
-    clickStart(form);
+    s.started({8, 0, 0, 3});
     const QImage collecting = s.grid().grab().toImage();
     QCOMPARE(collecting.pixelColor(s.grid().cellRect(2, 2).center()), QColor(Qt::red));
     QCOMPARE(collecting.pixelColor(s.grid().cellRect(0, 0).center()), QColor(Qt::blue));
@@ -281,10 +286,7 @@ void EntropyFormTest::hitSquareTurnsBlueUntilTheClickChoosesTheNext() {
 
 void EntropyFormTest::keysNeverSelectATarget() {
     Session s;
-    TEntropyForm& form = s.create();
-    form.show();
-    s.platform.randomValues = {4};
-    clickStart(form);
+    TEntropyForm& form = s.started({4});
     clickCell(s.grid(), {1, 0});  // a miss that gives the grid the keyboard focus
     QCOMPARE(form.focusWidget(), &s.grid());
     const std::string before = form.EntropyText();
@@ -303,10 +305,7 @@ void EntropyFormTest::keysNeverSelectATarget() {
 
 void EntropyFormTest::doubleClickCountsAsOneClick() {
     Session s;
-    TEntropyForm& form = s.create();
-    form.show();
-    s.platform.randomValues = {4, 0, 0, 4};  // the next target is the same square
-    clickStart(form);
+    TEntropyForm& form = s.started({4, 0, 0, 4});  // the next target is the same square
     const QRect target = s.grid().cellRect(1, 1);
     QTest::mouseDClick(&windowOf(form), Qt::LeftButton, {}, windowPoint(s.grid(), target.center()));
 
@@ -318,9 +317,7 @@ void EntropyFormTest::doubleClickCountsAsOneClick() {
 
 void EntropyFormTest::onlyTheTwelfthHitClosesTheDialog() {
     Session s;
-    TEntropyForm& form = s.create();
-    form.show();
-    clickStart(form);
+    TEntropyForm& form = s.started({});
     hitRedSquares(form, EntropyHitsNeeded - 1);
     QVERIFY(form.isVisible());
     QTest::keyClick(&windowOf(form), Qt::Key_Escape);
@@ -354,8 +351,7 @@ void EntropyFormTest::modalShowingEndsAfterTheTwelfthHit() {
 
 void EntropyFormTest::logIsCreatedWithOneLineThenAppended() {
     Session s;
-    TEntropyForm& form = s.create();
-    form.show();
+    TEntropyForm& form = s.shown();
     collectEntropy(form);
     QCOMPARE(readFile(s.logPath()), ZerosOnly + "\r\n");
 
@@ -369,8 +365,7 @@ void EntropyFormTest::logIsCreatedWithOneLineThenAppended() {
 
 void EntropyFormTest::secondShowingStartsAfresh() {
     Session s;
-    TEntropyForm& form = s.create();  // created at tick 0
-    form.show();
+    TEntropyForm& form = s.shown();  // created at tick 0
     collectEntropy(form);
 
     s.platform.counterReadings = {600};
