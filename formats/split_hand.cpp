@@ -22,7 +22,7 @@ void SplitHandIntoSuits(std::string_view boardLine, std::string& spades, std::st
 
 void MarkVoids(std::string& spades, std::string& hearts, std::string& diamonds, std::string& clubs) {
     for (std::string* holding : {&spades, &hearts, &diamonds, &clubs})
-        if (holding->empty()) *holding = "-";
+        if (holding->empty()) holding->push_back('-');
 }
 
 } // namespace quorvex

@@ -1,0 +1,31 @@
+#pragma once
+// A board line of the main deal file that has been checked to describe one whole deal,
+// so that no writer can turn a damaged line into a file a dealing machine would accept.
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+namespace quorvex {
+
+class ValidBoardLine {
+public:
+    // Takes a line as read from the main deal file and checks it field by field, in
+    // reading order. A field that is not two decimal digits (including a line cut short,
+    // or the empty line read past the end of the file) and characters after the 104th
+    // raise the conversion error with the offending text; a card number outside 1..52,
+    // or one that occurs a second time, raises ERangeError.
+    explicit ValidBoardLine(std::string line);
+
+    // The 104 digits: hands North, East, South, West, 13 card numbers of two digits each.
+    std::string_view text() const { return line_; }
+
+    // The card number (1..52) of field 0..51.
+    int card(std::size_t field) const {
+        return (line_[2 * field] - '0') * 10 + (line_[2 * field + 1] - '0');
+    }
+
+private:
+    std::string line_;
+};
+
+} // namespace quorvex

@@ -1,0 +1,61 @@
+#include "formats/valid_board_line.h"
+
+#include "common/conversion_error.h"
+#include "common/range_error.h"
+#include "conversion_fixture.h"
+
+#include <gtest/gtest.h>
+
+namespace quorvex {
+namespace {
+
+using testing::OneSuitEachDeal;
+using testing::RoundRobinDeal;
+
+std::string conversionErrorOf(std::string line) {
+    try {
+        ValidBoardLine board(std::move(line));
+    } catch (const EConvertError& error) {
+        return error.what();
+    }
+    return "no conversion error";
+}
+
+std::string withField(std::string line, std::size_t field, const char* digits) {
+    line.replace(2 * field, 2, digits);
+    return line;
+}
+
+TEST(ValidBoardLine, KeepsAWholeDealAndDecodesItsCards) {
+    const ValidBoardLine board(RoundRobinDeal);
+    EXPECT_EQ(board.text(), RoundRobinDeal);
+    EXPECT_EQ(board.card(0), 1);
+    EXPECT_EQ(board.card(13), 2);
+    EXPECT_EQ(board.card(51), 52);
+}
+
+TEST(ValidBoardLine, ALineThatIsNotFiftyTwoTwoDigitNumbersIsAConversionError) {
+    EXPECT_EQ(conversionErrorOf(""), "'' is not a valid integer value");
+    EXPECT_EQ(conversionErrorOf(OneSuitEachDeal.substr(0, 102)), "'' is not a valid integer value");
+    EXPECT_EQ(conversionErrorOf(OneSuitEachDeal.substr(0, 103)), "'5' is not a valid integer value");
+    EXPECT_EQ(conversionErrorOf(OneSuitEachDeal + "7"), "'7' is not a valid integer value");
+    EXPECT_EQ(conversionErrorOf(withField(OneSuitEachDeal, 20, "2x")), "'2x' is not a valid integer value");
+    EXPECT_EQ(conversionErrorOf(withField(OneSuitEachDeal, 0, " 1")), "' 1' is not a valid integer value");
+}
+
+TEST(ValidBoardLine, ACardOutsideOneToFiftyTwoOrTwiceIsARangeError) {
+    EXPECT_THROW(ValidBoardLine(withField(OneSuitEachDeal, 0, "00")), ERangeError);
+    EXPECT_THROW(ValidBoardLine(withField(OneSuitEachDeal, 51, "53")), ERangeError);
+    EXPECT_THROW(ValidBoardLine(withField(OneSuitEachDeal, 51, "99")), ERangeError);
+    EXPECT_THROW(ValidBoardLine(withField(OneSuitEachDeal, 51, "01")), ERangeError); // club two missing
+}
+
+TEST(ValidBoardLine, TheFirstDefectInReadingOrderDecides) {
+    const std::string badCardFirst = withField(withField(OneSuitEachDeal, 3, "60"), 9, "zz");
+    EXPECT_THROW(ValidBoardLine{badCardFirst}, ERangeError);
+    const std::string badTextFirst = withField(withField(OneSuitEachDeal, 3, "zz"), 9, "60");
+    EXPECT_EQ(conversionErrorOf(badTextFirst), "'zz' is not a valid integer value");
+}
+
+} // namespace
+} // namespace quorvex
