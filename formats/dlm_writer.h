@@ -1,0 +1,35 @@
+#pragma once
+// The Duplimate .dlm file: a key=value text that always describes boards 1 to 99, each deal
+// packed into 26 letters with a checksum; numbers after the set's last board hold a
+// fixed placeholder deal.
+#include "formats/conversion_settings.h"
+#include "formats/valid_board_line.h"
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace quorvex {
+
+inline constexpr unsigned DlmBoardCount = 99;
+
+// Letters of the deal in which North holds every spade, East every heart, South every
+// diamond and West every club; it fills the board numbers the set does not use.
+inline constexpr std::string_view FillerBoard = "aaaaaabffffffkkkkkklpppppp";
+
+// Hand (0 North .. 3 West) of each card number 1..52, at index card - 1.
+std::array<std::uint8_t, 52> CardOwners(const ValidBoardLine& board);
+
+// Cards taken in pairs (1,2), (3,4) .. (51,52): each pair becomes the letter
+// 'a' + 4 x owner of the first + owner of the second.
+std::string DlmBoardLetters(const std::array<std::uint8_t, 52>& owners);
+
+// "Board BB=" + letters + three-digit checksum (board number XOR every letter code).
+std::string DlmBoardLine(unsigned boardNumber, std::string_view letters);
+
+// One file per set; a set of more than 99 boards keeps its first 99.
+void WriteDlmFiles(const ConversionSettings& settings, std::vector<std::string>& written);
+
+} // namespace quorvex

@@ -1,0 +1,32 @@
+#include "formats/dup_writer.h"
+
+#include "formats/hand_text.h"
+#include "formats/record_files.h"
+
+#include <algorithm>
+
+namespace quorvex {
+
+namespace {
+constexpr unsigned LargestSetSize = 999;
+} // namespace
+
+std::string DupRecord(const ValidBoardLine& board, std::uint16_t boardsPerSet) {
+    std::string record(board.text().substr(0, 78));
+    record.reserve(DupRecordLength);
+    record += MarkedHandTexts(board);
+    record += "YN1  1 ";
+    record += std::to_string(std::min<unsigned>(boardsPerSet, LargestSetSize));
+    record.resize(DupRecordLength, ' ');
+    return record;
+}
+
+void WriteDupFiles(const ConversionSettings& settings, std::vector<std::string>& written) {
+    WriteRecordFiles(settings, ".dup",
+                     [](const ValidBoardLine& board, const MainDealHeader& header) {
+                         return DupRecord(board, header.boardsPerSet);
+                     },
+                     written);
+}
+
+} // namespace quorvex

@@ -1,0 +1,22 @@
+#pragma once
+// The record formats (.dup, .bri, .dge): one fixed-length record per board, no header,
+// no trailer, no line ends.
+#include "formats/conversion_settings.h"
+#include "formats/main_deal_reader.h"
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace quorvex {
+
+using RecordOfBoard = std::string (*)(const ValidBoardLine& board, const MainDealHeader& header);
+
+// One file per set with the extension, holding record(board) for each board in turn.
+// Records are not flushed one by one: the file's buffer goes out when it fills and when
+// the file is closed, which reports any failure; on an error the records before it are
+// still written out.
+void WriteRecordFiles(const ConversionSettings& settings, std::string_view extension,
+                      RecordOfBoard record, std::vector<std::string>& written);
+
+} // namespace quorvex

@@ -1,0 +1,23 @@
+#include "formats/set_file_writer.h"
+
+#include "formats/set_file_name.h"
+
+namespace quorvex {
+
+void WriteSetFiles(const ConversionSettings& settings, SetFileFormat& format,
+                   std::vector<std::string>& written) {
+    TextFileReader reader = OpenMainDealReader(settings);
+    const MainDealHeader header = ReadMainDealHeader(reader);
+    const unsigned lastSet = header.firstSetNumber + header.setCount - 1u;
+    for (unsigned set = header.firstSetNumber; set <= lastSet; ++set) {
+        FileWriter out(SetFileName(settings.outputFolder, settings.baseFileName, set, format.extension()));
+        written.push_back(out.path());
+        format.startFile(out, header);
+        for (unsigned board = 1; board <= header.boardsPerSet; ++board)
+            format.writeBoard(out, header, board, ReadBoardLine(reader));
+        format.finishFile(out, header);
+        out.close();
+    }
+}
+
+} // namespace quorvex

@@ -1,0 +1,36 @@
+#pragma once
+// The frame every format writer shares: read the main deal file back from its first line,
+// and for each set create one file, write its header, one record or line group per board
+// and its trailer, then close it.
+#include "common/text_file.h"
+#include "formats/conversion_settings.h"
+#include "formats/main_deal_reader.h"
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace quorvex {
+
+// What one output format contributes to the frame.
+class SetFileFormat {
+public:
+    virtual ~SetFileFormat() = default;
+    virtual std::string_view extension() const = 0;
+    // Called once per set file, before its first board.
+    virtual void startFile(FileWriter& /*out*/, const MainDealHeader& /*header*/) {}
+    // Board numbers count from 1 in every set.
+    virtual void writeBoard(FileWriter& out, const MainDealHeader& header, unsigned boardNumber,
+                            const ValidBoardLine& board) = 0;
+    // Called once per set file, after its last board.
+    virtual void finishFile(FileWriter& /*out*/, const MainDealHeader& /*header*/) {}
+};
+
+// Writes every set's file of `format`, appending each path to `written` as soon as the
+// file has been created. Every board line is read and checked, also where a format
+// writes nothing for it. The first failure propagates; files finished before stay
+// complete and the file being written keeps the records before the failure.
+void WriteSetFiles(const ConversionSettings& settings, SetFileFormat& format,
+                   std::vector<std::string>& written);
+
+} // namespace quorvex
