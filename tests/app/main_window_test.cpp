@@ -9,6 +9,8 @@
 #include <QInputMethodEvent>
 #include <QMenuBar>
 #include <QMimeData>
+#include <QStyle>
+#include <QToolTip>
 
 using namespace quorvex;
 using namespace quorvex::testing;
@@ -92,6 +94,11 @@ private slots:
         QCOMPARE(s.button("ViewAnalysisBtn")->toolTip(), QString("View analysis of last deal"));
         QCOMPARE(s.button("PrintAnalysisBtn")->toolTip(), QString("Print Analysis of last deal"));
         QCOMPARE(s.check("dlmCB")->toolTip(), QString());
+
+        // Pale yellow hints, up after 200 ms, gone after 4 s.
+        QCOMPARE(QToolTip::palette().color(QPalette::ToolTipBase), QColor(255, 254, 206));
+        QCOMPARE(QApplication::style()->styleHint(QStyle::SH_ToolTip_WakeUpDelay), 200);
+        QCOMPARE(s.spin("NoBoardsSE")->toolTipDuration(), 4000);
     }
 
     void tabOrderFollowsTheWindowsLayout() {
@@ -358,6 +365,20 @@ private slots:
         name->setFocus();
         QTest::keyClick(name, Qt::Key_Return, Qt::ShiftModifier);
         QCOMPARE(QApplication::focusWidget(), s.check("AnalysisCB"));  // View and Print are hidden
+    }
+
+    void aClickSelectsTheWholeTextOfACountOrTheFileName() {
+        MainWindowSession s(programFolder());
+        s.prepare();
+        QLineEdit* boardsText = s.spin("NoBoardsSE")->findChild<QLineEdit*>();
+        QTest::mouseClick(boardsText, Qt::LeftButton, {}, QPoint(2, boardsText->height() / 2));
+        QTRY_COMPARE(boardsText->selectedText(), QString("32"));
+
+        QLineEdit* name = s.edit("FileNameEB");
+        name->setFocus();
+        name->deselect();
+        QTest::mouseClick(name, Qt::LeftButton, {}, QPoint(2, name->height() / 2));
+        QTRY_COMPARE(name->selectedText(), QString("QVW-"));
     }
 
     void theFileNameBecomesTheBaseNameWhenLeft() {
