@@ -4,4 +4,4 @@ namespace quorvex {
 
 inline constexpr char ApplicationTitle[] = "Quorvex for Windows";
 
-} // namespace quorvex
+}  // namespace quorvex

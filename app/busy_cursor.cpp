@@ -4,19 +4,14 @@
 
 namespace quorvex {
 
-BusyCursor::BusyCursor() {
-    QApplication::setOverrideCursor(Qt::WaitCursor);
-}
+BusyCursor::BusyCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
 
-BusyCursor::~BusyCursor() {
-    restore();
-}
+BusyCursor::~BusyCursor() { restore(); }
 
 void BusyCursor::restore() {
-    if (!active_)
-        return;
+    if (!active_) return;
     active_ = false;
     QApplication::restoreOverrideCursor();
 }
 
-} // namespace quorvex
+}  // namespace quorvex

@@ -17,4 +17,4 @@ private:
     bool active_ = true;
 };
 
-} // namespace quorvex
+}  // namespace quorvex

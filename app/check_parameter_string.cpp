@@ -5,20 +5,18 @@ namespace {
 
 QString upperCaseAsciiLetters(QString text) {
     for (QChar& c : text) {
-        if (c >= u'a' && c <= u'z')
-            c = QChar(c.unicode() - u'a' + u'A');
+        if (c >= u'a' && c <= u'z') c = QChar(c.unicode() - u'a' + u'A');
     }
     return text;
 }
 
-} // namespace
+}  // namespace
 
 bool CheckParameterString(const QStringList& arguments) {
     for (const QString& argument : arguments) {
-        if (upperCaseAsciiLetters(argument) == u"QVXTEST")
-            return true;
+        if (upperCaseAsciiLetters(argument) == u"QVXTEST") return true;
     }
     return false;
 }
 
-} // namespace quorvex
+}  // namespace quorvex

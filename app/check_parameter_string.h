@@ -9,4 +9,4 @@ namespace quorvex {
 // "-qvxtest" do not count, and no other letter is folded (so "qvxteſt" does not count).
 bool CheckParameterString(const QStringList& arguments);
 
-} // namespace quorvex
+}  // namespace quorvex

@@ -2,7 +2,6 @@
 
 #include <QEvent>
 #include <QLineEdit>
-
 #include <algorithm>
 
 namespace quorvex {
@@ -23,22 +22,17 @@ void CountSpinBox::setLimitMaximum(int maximum) {
     limitMaximum_ = std::clamp(maximum, limitMinimum_, QSpinBox::maximum());
 }
 
-void CountSpinBox::setClampedValue(int value) {
-    setValue(clamped(value));
-}
+void CountSpinBox::setClampedValue(int value) { setValue(clamped(value)); }
 
 std::optional<int> CountSpinBox::textNumber() const {
     const QString text = cleanText();
-    if (text.isEmpty())
-        return std::nullopt;
+    if (text.isEmpty()) return std::nullopt;
     bool ok = false;
     const int number = locale().toInt(text, &ok);
     return ok ? number : limitMinimum_;
 }
 
-void CountSpinBox::commitText() {
-    setClampedValue(textNumber().value_or(limitMinimum_));
-}
+void CountSpinBox::commitText() { setClampedValue(textNumber().value_or(limitMinimum_)); }
 
 void CountSpinBox::stepBy(int steps) {
     setClampedValue(clamped(static_cast<long long>(value()) + steps));
@@ -47,10 +41,8 @@ void CountSpinBox::stepBy(int steps) {
 
 QAbstractSpinBox::StepEnabled CountSpinBox::stepEnabled() const {
     StepEnabled enabled = StepNone;
-    if (value() != limitMaximum_)
-        enabled |= StepUpEnabled;
-    if (value() != limitMinimum_)
-        enabled |= StepDownEnabled;
+    if (value() != limitMaximum_) enabled |= StepUpEnabled;
+    if (value() != limitMinimum_) enabled |= StepDownEnabled;
     return enabled;
 }
 
@@ -71,4 +63,4 @@ int CountSpinBox::clamped(long long value) const {
     return static_cast<int>(std::clamp<long long>(value, limitMinimum_, limitMaximum_));
 }
 
-} // namespace quorvex
+}  // namespace quorvex

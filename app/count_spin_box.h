@@ -8,7 +8,6 @@
 // overlong number can be typed. Limits apply to set values, to the arrows and when the
 // box loses the focus, where an empty text counts as the minimum.
 #include <QSpinBox>
-
 #include <optional>
 
 namespace quorvex {
@@ -49,4 +48,4 @@ private:
     int limitMaximum_;
 };
 
-} // namespace quorvex
+}  // namespace quorvex

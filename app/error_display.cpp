@@ -1,15 +1,14 @@
 #include "app/error_display.h"
 
+#include <QMessageBox>
+
 #include "app/application_title.h"
 #include "app/native_text.h"
-
-#include <QMessageBox>
 
 namespace quorvex {
 
 QString errorDisplayText(const QString& text) {
-    if (!text.isEmpty() && text.back().unicode() > u'.')
-        return text + u'.';
+    if (!text.isEmpty() && text.back().unicode() > u'.') return text + u'.';
     return text;
 }
 
@@ -19,9 +18,7 @@ void showErrorText(const QString& text) {
     box.exec();
 }
 
-void showError(const std::exception& error) {
-    showErrorText(fromNative8Bit(error.what()));
-}
+void showError(const std::exception& error) { showErrorText(fromNative8Bit(error.what())); }
 
 QuorvexApplication::QuorvexApplication(int& argc, char** argv) : QApplication(argc, argv) {}
 
@@ -34,4 +31,4 @@ bool QuorvexApplication::notify(QObject* receiver, QEvent* event) {
     }
 }
 
-} // namespace quorvex
+}  // namespace quorvex

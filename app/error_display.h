@@ -3,7 +3,6 @@
 // ends that handler and is shown to the director in a message box; the program carries on.
 #include <QApplication>
 #include <QString>
-
 #include <exception>
 #include <utility>
 
@@ -35,4 +34,4 @@ public:
     bool notify(QObject* receiver, QEvent* event) override;
 };
 
-} // namespace quorvex
+}  // namespace quorvex

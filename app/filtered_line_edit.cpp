@@ -1,8 +1,8 @@
 #include "app/filtered_line_edit.h"
 
-#include "app/identity_text_filter.h"
-
 #include <QKeyEvent>
+
+#include "app/identity_text_filter.h"
 
 namespace quorvex {
 
@@ -13,21 +13,21 @@ FilteredLineEdit::FilteredLineEdit(const QString& text, QWidget* parent) : QLine
 
 void FilteredLineEdit::keyPressEvent(QKeyEvent* event) {
     switch (classifyKey(*event)) {
-    case KeyAction::Pass:
-        QLineEdit::keyPressEvent(event);
-        return;
-    case KeyAction::Drop:
-        event->accept();
-        return;
-    case KeyAction::FocusNext:
-        event->accept();
-        focusNextPrevChild(true);
-        return;
-    case KeyAction::FocusPrevious:
-        event->accept();
-        focusNextPrevChild(false);
-        return;
+        case KeyAction::Pass:
+            QLineEdit::keyPressEvent(event);
+            return;
+        case KeyAction::Drop:
+            event->accept();
+            return;
+        case KeyAction::FocusNext:
+            event->accept();
+            focusNextPrevChild(true);
+            return;
+        case KeyAction::FocusPrevious:
+            event->accept();
+            focusNextPrevChild(false);
+            return;
     }
 }
 
-} // namespace quorvex
+}  // namespace quorvex

@@ -19,8 +19,7 @@ public:
     using QProxyStyle::QProxyStyle;
     int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
                   QStyleHintReturn* returnData) const override {
-        if (hint == SH_ToolTip_WakeUpDelay)
-            return HintShowDelayMs;
+        if (hint == SH_ToolTip_WakeUpDelay) return HintShowDelayMs;
         return QProxyStyle::styleHint(hint, option, widget, returnData);
     }
 };
@@ -32,7 +31,7 @@ public:
     bool eventFilter(QObject*, QEvent* event) override { return event->type() == QEvent::ToolTip; }
 };
 
-} // namespace
+}  // namespace
 
 void applyHintStyle() {
     QPalette palette = QToolTip::palette();
@@ -48,8 +47,6 @@ void setHint(QWidget* widget, const QString& text) {
     widget->setToolTipDuration(HintDisplayMs);
 }
 
-void suppressParentHint(QWidget* widget) {
-    widget->installEventFilter(new ParentHintBlocker(widget));
-}
+void suppressParentHint(QWidget* widget) { widget->installEventFilter(new ParentHintBlocker(widget)); }
 
-} // namespace quorvex
+}  // namespace quorvex

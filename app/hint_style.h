@@ -16,4 +16,4 @@ void setHint(QWidget* widget, const QString& text);
 // Keeps a widget without a hint of its own from showing its parent's hint.
 void suppressParentHint(QWidget* widget);
 
-} // namespace quorvex
+}  // namespace quorvex

@@ -15,19 +15,17 @@ KeyAction classifyKey(const QKeyEvent& event) {
     const Qt::KeyboardModifiers commandModifiers = Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier;
     const int key = event.key();
     if (key == Qt::Key_Return || key == Qt::Key_Enter)
-        return event.modifiers().testFlag(Qt::ShiftModifier) ? KeyAction::FocusPrevious : KeyAction::FocusNext;
+        return event.modifiers().testFlag(Qt::ShiftModifier) ? KeyAction::FocusPrevious
+                                                             : KeyAction::FocusNext;
     if (key == Qt::Key_Backspace)
         return (event.modifiers() & commandModifiers) ? KeyAction::Drop : KeyAction::Pass;
-    for (const auto shortcut : {QKeySequence::Paste, QKeySequence::Copy, QKeySequence::Cut, QKeySequence::Undo,
-                                QKeySequence::Redo, QKeySequence::SelectAll}) {
-        if (event.matches(shortcut))
-            return KeyAction::Drop;
+    for (const auto shortcut : {QKeySequence::Paste, QKeySequence::Copy, QKeySequence::Cut,
+                                QKeySequence::Undo, QKeySequence::Redo, QKeySequence::SelectAll}) {
+        if (event.matches(shortcut)) return KeyAction::Drop;
     }
     // Keys that type nothing move the cursor or delete; some platforms give Delete a text.
-    if (event.text().isEmpty() || key == Qt::Key_Delete)
-        return KeyAction::Pass;
-    if (event.modifiers() & commandModifiers)
-        return KeyAction::Drop;
+    if (event.text().isEmpty() || key == Qt::Key_Delete) return KeyAction::Pass;
+    if (event.modifiers() & commandModifiers) return KeyAction::Drop;
     const QString text = event.text();
     return text.size() == 1 && isIdentityCharacter(text.front()) ? KeyAction::Pass : KeyAction::Drop;
 }
@@ -37,15 +35,13 @@ QValidator::State IdentityTextValidator::validate(QString& input, int& pos) cons
     kept.reserve(input.size());
     int keptPos = 0;
     for (int i = 0; i < input.size(); ++i) {
-        if (!isIdentityCharacter(input[i]))
-            continue;
+        if (!isIdentityCharacter(input[i])) continue;
         kept += input[i];
-        if (i < pos)
-            ++keptPos;
+        if (i < pos) ++keptPos;
     }
     input = kept;
     pos = keptPos;
     return Acceptable;
 }
 
-} // namespace quorvex
+}  // namespace quorvex

@@ -14,10 +14,10 @@ bool isIdentityCharacter(QChar c);
 
 // What a key press in one of the boxes does.
 enum class KeyAction {
-    Pass,              // let the box handle it: an allowed character, Backspace, navigation
-    Drop,              // silently ignored: any other character, clipboard and undo shortcuts
-    FocusNext,         // Enter: the next control in tab order
-    FocusPrevious,     // Shift+Enter: the previous control in tab order
+    Pass,           // let the box handle it: an allowed character, Backspace, navigation
+    Drop,           // silently ignored: any other character, clipboard and undo shortcuts
+    FocusNext,      // Enter: the next control in tab order
+    FocusPrevious,  // Shift+Enter: the previous control in tab order
 };
 KeyAction classifyKey(const QKeyEvent& event);
 
@@ -29,4 +29,4 @@ public:
     State validate(QString& input, int& pos) const override;
 };
 
-} // namespace quorvex
+}  // namespace quorvex

@@ -21,8 +21,7 @@ int main(int argc, char** argv) {
     // at start-up. Without a usable counter the program ends, however the message went.
     quorvex::QtPlatformServices platform;
     quorvex::TEntropyForm entropyForm(platform, quorvex::toNative8Bit(mainWin.programFolder()), &mainWin);
-    if (!entropyForm.counterUsable())
-        return 1;
+    if (!entropyForm.counterUsable()) return 1;
     quorvex::TAboutBox aboutBox(&mainWin);
     quorvex::TAnalysisDlg analysisDlg(&mainWin);
     mainWin.attachDialogs(entropyForm, aboutBox, analysisDlg);

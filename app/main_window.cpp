@@ -1,21 +1,5 @@
 #include "app/main_window.h"
 
-#include "app/about_box.h"
-#include "app/analysis_dialog.h"
-#include "app/application_title.h"
-#include "app/busy_cursor.h"
-#include "app/check_parameter_string.h"
-#include "app/count_spin_box.h"
-#include "app/error_display.h"
-#include "app/filtered_line_edit.h"
-#include "app/hint_style.h"
-#include "app/native_text.h"
-#include "app/program_folder.h"
-#include "app/report_printer.h"
-#include "app/scope_exit.h"
-#include "app/settings_store.h"
-#include "entropy/entropy_form.h"
-
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QDir>
@@ -33,9 +17,24 @@
 #include <QSettings>
 #include <QStyle>
 #include <QVBoxLayout>
-
 #include <algorithm>
 #include <limits>
+
+#include "app/about_box.h"
+#include "app/analysis_dialog.h"
+#include "app/application_title.h"
+#include "app/busy_cursor.h"
+#include "app/check_parameter_string.h"
+#include "app/count_spin_box.h"
+#include "app/error_display.h"
+#include "app/filtered_line_edit.h"
+#include "app/hint_style.h"
+#include "app/native_text.h"
+#include "app/program_folder.h"
+#include "app/report_printer.h"
+#include "app/scope_exit.h"
+#include "app/settings_store.h"
+#include "entropy/entropy_form.h"
 
 namespace quorvex {
 namespace {
@@ -57,8 +56,21 @@ QString defaultFolderChooser(QWidget* parent, const QString& title, const QStrin
 
 // A message the handler shows itself: application title, no icon, OK.
 void showPlainMessage(QWidget* parent, const QString& text) {
-    QMessageBox box(QMessageBox::NoIcon, QString::fromLatin1(ApplicationTitle), text, QMessageBox::Ok, parent);
+    QMessageBox box(QMessageBox::NoIcon, QString::fromLatin1(ApplicationTitle), text, QMessageBox::Ok,
+                    parent);
     box.exec();
+}
+
+// Gives a control the name of its role.
+template <typename Widget>
+Widget* named(Widget* widget, const char* name) {
+    widget->setObjectName(QString::fromLatin1(name));
+    return widget;
+}
+
+// A button with a picture, as the window's action buttons are.
+QPushButton* pictureButton(QStyle::StandardPixmap picture, const char* caption, QWidget* parent) {
+    return new QPushButton(parent->style()->standardIcon(picture), QString::fromLatin1(caption), parent);
 }
 
 QLabel* boldLabel(const QString& text, QWidget* parent) {
@@ -85,7 +97,7 @@ char reportDecimalSeparator() {
     return '.';
 }
 
-} // namespace
+}  // namespace
 
 TMainWin::TMainWin(const QStringList& arguments, const QString& programFolder)
     : folderChooser_(defaultFolderChooser) {
@@ -96,8 +108,7 @@ TMainWin::TMainWin(const QStringList& arguments, const QString& programFolder)
     connectHandlers();
     FormCreate(arguments, programFolder);
     resize(WindowSize);
-    if (const QScreen* screen = this->screen())
-        move(screen->availableGeometry().center() - rect().center());
+    if (const QScreen* screen = this->screen()) move(screen->availableGeometry().center() - rect().center());
 }
 
 TMainWin::~TMainWin() = default;
@@ -109,9 +120,7 @@ void TMainWin::attachDialogs(TEntropyForm& entropy, TAboutBox& about, TAnalysisD
     connect(entropyForm_, &TEntropyForm::collectionComplete, this, [this] { EntropyCollected(); });
 }
 
-void TMainWin::setFolderChooser(FolderChooser chooser) {
-    folderChooser_ = std::move(chooser);
-}
+void TMainWin::setFolderChooser(FolderChooser chooser) { folderChooser_ = std::move(chooser); }
 
 // ---- Building the window ----
 
@@ -119,7 +128,8 @@ void TMainWin::buildMenu() {
     QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
     QAction* setupPrinter = file->addAction(QStringLiteral("&Printer Setup"));
     setupPrinter->setObjectName(QStringLiteral("SetupPrinter"));
-    connect(setupPrinter, &QAction::triggered, this, [this] { runShowingErrors([this] { SetupPrinterClick(); }); });
+    connect(setupPrinter, &QAction::triggered, this,
+            [this] { runShowingErrors([this] { SetupPrinterClick(); }); });
 
     QAction* about = menuBar()->addAction(QStringLiteral("&About"));
     about->setObjectName(QStringLiteral("About"));
@@ -136,8 +146,7 @@ void TMainWin::buildControls() {
 
     layout->addWidget(buildSetupGroup());
 
-    EntropyGeneratedST = boldLabel(QString(), central);
-    EntropyGeneratedST->setObjectName(QStringLiteral("EntropyGeneratedST"));
+    EntropyGeneratedST = named(boldLabel(QString(), central), "EntropyGeneratedST");
     QPalette blue = EntropyGeneratedST->palette();
     blue.setColor(QPalette::WindowText, Qt::blue);
     EntropyGeneratedST->setPalette(blue);
@@ -151,8 +160,7 @@ void TMainWin::buildControls() {
     layout->addWidget(buildFileGroup());
     layout->addStretch(1);
 
-    CloseBtn = new QPushButton(style()->standardIcon(QStyle::SP_DialogCloseButton), QStringLiteral("&Close"), central);
-    CloseBtn->setObjectName(QStringLiteral("CloseBtn"));
+    CloseBtn = named(pictureButton(QStyle::SP_DialogCloseButton, "&Close", central), "CloseBtn");
     auto* bottom = new QHBoxLayout;
     bottom->addStretch(1);
     bottom->addWidget(CloseBtn);
@@ -162,71 +170,67 @@ void TMainWin::buildControls() {
 }
 
 QWidget* TMainWin::buildSetupGroup() {
-    SetupGB = new QGroupBox(QStringLiteral(" Setup and entropy generation "));
-    SetupGB->setObjectName(QStringLiteral("SetupGB"));
+    SetupGB = named(new QGroupBox(QStringLiteral(" Setup and entropy generation ")), "SetupGB");
     auto* grid = new QGridLayout(SetupGB);
 
     grid->addWidget(new QLabel(QStringLiteral("Your Identity:"), SetupGB), 0, 0);
-    IDEdit = new FilteredLineEdit(QStringLiteral("YourID"), SetupGB);
-    IDEdit->setObjectName(QStringLiteral("IDEdit"));
+    IDEdit = named(new FilteredLineEdit(QStringLiteral("YourID"), SetupGB), "IDEdit");
     grid->addWidget(IDEdit, 0, 1);
-    InitBtn = new QPushButton(style()->standardIcon(QStyle::SP_BrowserReload), QStringLiteral("&Prepare"), SetupGB);
-    InitBtn->setObjectName(QStringLiteral("InitBtn"));
+    InitBtn = named(pictureButton(QStyle::SP_BrowserReload, "&Prepare", SetupGB), "InitBtn");
     grid->addWidget(InitBtn, 0, 2);
     // A label shows its text as it is: the stored caption's "&&" is a single "&" here.
-    StaticText1 = boldLabel(QStringLiteral("Enter Your User ID & click Prepare to generate a random No. seed."), SetupGB);
-    StaticText1->setObjectName(QStringLiteral("StaticText1"));
+    StaticText1 =
+        named(boldLabel(QStringLiteral("Enter Your User ID & click Prepare to generate a random No. seed."),
+                        SetupGB),
+              "StaticText1");
     grid->addWidget(StaticText1, 1, 0, 1, 3);
     grid->setColumnStretch(1, 1);
     return SetupGB;
 }
 
 QWidget* TMainWin::buildBoardsPanel() {
-    BoardsPanel = new QGroupBox(QStringLiteral(" Boards "));
-    BoardsPanel->setObjectName(QStringLiteral("BoardsPanel"));
+    BoardsPanel = named(new QGroupBox(QStringLiteral(" Boards ")), "BoardsPanel");
     auto* grid = new QGridLayout(BoardsPanel);
 
-    NumberSetsSE = new CountSpinBox(1, CountDesignMaximum, 1, BoardsPanel);
-    NumberSetsSE->setObjectName(QStringLiteral("NumberSetsSE"));
+    NumberSetsSE = named(new CountSpinBox(1, CountDesignMaximum, 1, BoardsPanel), "NumberSetsSE");
     setHint(NumberSetsSE, QStringLiteral("Maximum 99"));
     grid->addWidget(new QLabel(QStringLiteral("Number of Sets to prepare:"), BoardsPanel), 0, 0);
     grid->addWidget(NumberSetsSE, 0, 1);
 
-    NoBoardsSE = new CountSpinBox(1, CountDesignMaximum, 32, BoardsPanel);
-    NoBoardsSE->setObjectName(QStringLiteral("NoBoardsSE"));
+    NoBoardsSE = named(new CountSpinBox(1, CountDesignMaximum, 32, BoardsPanel), "NoBoardsSE");
     setHint(NoBoardsSE, QStringLiteral("Maximum 99"));
     grid->addWidget(new QLabel(QStringLiteral("Number of Boards per set:"), BoardsPanel), 1, 0);
     grid->addWidget(NoBoardsSE, 1, 1);
 
-    const QString firstSetHint = QStringLiteral("Typically 1 - most users will not need to change this value.");
-    FirstSetNoSE = new CountSpinBox(1, FirstSetMaximum, 1, BoardsPanel);
-    FirstSetNoSE->setObjectName(QStringLiteral("FirstSetNoSE"));
+    const QString firstSetHint =
+        QStringLiteral("Typically 1 - most users will not need to change this value.");
+    FirstSetNoSE = named(new CountSpinBox(1, FirstSetMaximum, 1, BoardsPanel), "FirstSetNoSE");
     setHint(FirstSetNoSE, firstSetHint);
     auto* firstSetLabel = new QLabel(QStringLiteral("First Set Number:"), BoardsPanel);
     setHint(firstSetLabel, firstSetHint);
     grid->addWidget(firstSetLabel, 2, 0);
     grid->addWidget(FirstSetNoSE, 2, 1);
 
-    TotalBoardsLbl = new QLabel(QStringLiteral("Total boards to generate:"), BoardsPanel);
-    TotalBoardsLbl->setObjectName(QStringLiteral("TotalBoardsLbl"));
+    TotalBoardsLbl =
+        named(new QLabel(QStringLiteral("Total boards to generate:"), BoardsPanel), "TotalBoardsLbl");
     grid->addWidget(TotalBoardsLbl, 3, 0, 1, 2);
 
-    SelectLbl = boldLabel(QStringLiteral("Select sets, boards, output formats, filenames & paths. Then click Generate."),
-                          BoardsPanel);
-    SelectLbl->setObjectName(QStringLiteral("SelectLbl"));
+    SelectLbl = named(
+        boldLabel(
+            QStringLiteral("Select sets, boards, output formats, filenames & paths. Then click Generate."),
+            BoardsPanel),
+        "SelectLbl");
     SelectLbl->setWordWrap(true);
     grid->addWidget(SelectLbl, 4, 0, 1, 2);
 
-    GenerateBtn = new QPushButton(style()->standardIcon(QStyle::SP_MediaPlay), QStringLiteral("&Generate"), BoardsPanel);
-    GenerateBtn->setObjectName(QStringLiteral("GenerateBtn"));
+    GenerateBtn = named(pictureButton(QStyle::SP_MediaPlay, "&Generate", BoardsPanel), "GenerateBtn");
     grid->addWidget(GenerateBtn, 5, 1);
     grid->setColumnStretch(2, 1);
     return BoardsPanel;
 }
 
 QWidget* TMainWin::buildFormatGroup() {
-    FormatGB = new QGroupBox(QStringLiteral(" Output Formats "));
-    FormatGB->setObjectName(QStringLiteral("FormatGB"));
+    FormatGB = named(new QGroupBox(QStringLiteral(" Output Formats ")), "FormatGB");
     setHint(FormatGB, QStringLiteral("Other formats may be added by request."));
     auto* grid = new QGridLayout(FormatGB);
 
@@ -243,20 +247,18 @@ QWidget* TMainWin::buildFormatGroup() {
     addFormat(dgeCB, "dgeCB", "EBA && Duplimate. (.dge)");
     addFormat(dfCB, "dfCB", "Deep Finesse (.txt)");
 
-    AnalysisCB = new QCheckBox(QStringLiteral("Basic Analysis of all boards just dealt."), FormatGB);
-    AnalysisCB->setObjectName(QStringLiteral("AnalysisCB"));
+    AnalysisCB = named(new QCheckBox(QStringLiteral("Basic Analysis of all boards just dealt."), FormatGB),
+                       "AnalysisCB");
     AnalysisCB->setChecked(true);
     setHint(AnalysisCB, QStringLiteral("May increase run time slightly."));
     const int analysisRow = grid->rowCount();
     grid->addWidget(AnalysisCB, analysisRow, 0, 1, 2);
 
-    ViewAnalysisBtn = new QPushButton(style()->standardIcon(QStyle::SP_FileDialogContentsView), QStringLiteral("&View"),
-                                      FormatGB);
-    ViewAnalysisBtn->setObjectName(QStringLiteral("ViewAnalysisBtn"));
+    ViewAnalysisBtn =
+        named(pictureButton(QStyle::SP_FileDialogContentsView, "&View", FormatGB), "ViewAnalysisBtn");
     setHint(ViewAnalysisBtn, QStringLiteral("View analysis of last deal"));
-    PrintAnalysisBtn = new QPushButton(style()->standardIcon(QStyle::SP_DialogSaveButton), QStringLiteral("&Print"),
-                                       FormatGB);
-    PrintAnalysisBtn->setObjectName(QStringLiteral("PrintAnalysisBtn"));
+    PrintAnalysisBtn =
+        named(pictureButton(QStyle::SP_DialogSaveButton, "&Print", FormatGB), "PrintAnalysisBtn");
     setHint(PrintAnalysisBtn, QStringLiteral("Print Analysis of last deal"));
     grid->addWidget(ViewAnalysisBtn, analysisRow + 1, 0);
     grid->addWidget(PrintAnalysisBtn, analysisRow + 1, 1);
@@ -265,40 +267,41 @@ QWidget* TMainWin::buildFormatGroup() {
 }
 
 QWidget* TMainWin::buildFileGroup() {
-    FileGB = new QGroupBox(QStringLiteral("File && Folder Information "));
-    FileGB->setObjectName(QStringLiteral("FileGB"));
+    FileGB = named(new QGroupBox(QStringLiteral("File && Folder Information ")), "FileGB");
     auto* grid = new QGridLayout(FileGB);
 
-    Label4 = boldLabel(QStringLiteral("Filename for saved hands. (Extentions will be added automatically)."), FileGB);
-    Label4->setObjectName(QStringLiteral("Label4"));
+    Label4 =
+        named(boldLabel(QStringLiteral("Filename for saved hands. (Extentions will be added automatically)."),
+                        FileGB),
+              "Label4");
     grid->addWidget(Label4, 0, 0);
-    FileNameEB = new FilteredLineEdit(baseFileName_, FileGB);
-    FileNameEB->setObjectName(QStringLiteral("FileNameEB"));
+    FileNameEB = named(new FilteredLineEdit(baseFileName_, FileGB), "FileNameEB");
     grid->addWidget(FileNameEB, 1, 0);
 
-    Label5 = boldLabel(QStringLiteral("File (folder) path for saved hands. Click here to change."), FileGB);
-    Label5->setObjectName(QStringLiteral("Label5"));
+    Label5 =
+        named(boldLabel(QStringLiteral("File (folder) path for saved hands. Click here to change."), FileGB),
+              "Label5");
     Label5->setCursor(Qt::PointingHandCursor);
     grid->addWidget(Label5, 2, 0);
     // Only the folder browser sets the output folder; the box just shows it.
-    FilepathEB = new QLineEdit(FileGB);
-    FilepathEB->setObjectName(QStringLiteral("FilepathEB"));
+    FilepathEB = named(new QLineEdit(FileGB), "FilepathEB");
     FilepathEB->setReadOnly(true);
     grid->addWidget(FilepathEB, 3, 0);
     return FileGB;
 }
 
 void TMainWin::setTabOrderOfControls() {
-    QWidget* const order[] = {IDEdit, InitBtn, NumberSetsSE, NoBoardsSE, FirstSetNoSE, GenerateBtn,
-                              dlmCB, dupCB, briCB, dgeCB, dfCB, AnalysisCB, ViewAnalysisBtn, PrintAnalysisBtn,
-                              FileNameEB, FilepathEB, CloseBtn};
-    for (std::size_t i = 1; i < std::size(order); ++i)
-        QWidget::setTabOrder(order[i - 1], order[i]);
+    QWidget* const order[] = {
+        IDEdit,     InitBtn,    NumberSetsSE, NoBoardsSE, FirstSetNoSE, GenerateBtn,     dlmCB,
+        dupCB,      briCB,      dgeCB,        dfCB,       AnalysisCB,   ViewAnalysisBtn, PrintAnalysisBtn,
+        FileNameEB, FilepathEB, CloseBtn};
+    for (std::size_t i = 1; i < std::size(order); ++i) QWidget::setTabOrder(order[i - 1], order[i]);
 }
 
 void TMainWin::connectHandlers() {
     const auto handle = [this](auto* sender, auto signal, void (TMainWin::*handler)()) {
-        connect(sender, signal, this, [this, handler] { runShowingErrors([this, handler] { (this->*handler)(); }); });
+        connect(sender, signal, this,
+                [this, handler] { runShowingErrors([this, handler] { (this->*handler)(); }); });
     };
     handle(InitBtn, &QPushButton::clicked, &TMainWin::InitBtnClick);
     handle(GenerateBtn, &QPushButton::clicked, &TMainWin::GenerateBtnClick);
@@ -388,8 +391,7 @@ void TMainWin::FormClose() {
 void TMainWin::NumberSetsSEChange() {
     const std::optional<int> boards = NoBoardsSE->textNumber();
     const std::optional<int> sets = NumberSetsSE->textNumber();
-    if (!boards || !sets)
-        return;
+    if (!boards || !sets) return;
     TotalBoards = boardCount(*boards, *sets);
     setTotalLabel(TotalCaption, TotalBoards);
 }
@@ -419,15 +421,12 @@ void TMainWin::FileNameEBClick() {
     QMetaObject::invokeMethod(FileNameEB, &QLineEdit::selectAll, Qt::QueuedConnection);
 }
 
-void TMainWin::FileNameEBExit() {
-    baseFileName_ = FileNameEB->text();
-}
+void TMainWin::FileNameEBExit() { baseFileName_ = FileNameEB->text(); }
 
 void TMainWin::FilepathEBClick() {
     const QString current = QDir(outputFolder_).exists() ? outputFolder_ : QString();
     const QString chosen = folderChooser_(this, QString::fromLatin1(FolderBrowserTitle), current);
-    if (chosen.isEmpty())
-        return;
+    if (chosen.isEmpty()) return;
     outputFolder_ = QDir::toNativeSeparators(chosen);
     FilepathEB->setText(outputFolder_);
 }
@@ -439,9 +438,7 @@ void TMainWin::SetupPrinterClick() {
     dialog.exec();
 }
 
-void TMainWin::AboutClick() {
-    aboutBox_->exec();
-}
+void TMainWin::AboutClick() { aboutBox_->exec(); }
 
 // ---- Prepare ----
 
@@ -478,11 +475,9 @@ void TMainWin::GenerateBtnClick() {
     // takes what the boxes show, as a click on the button would.
     commitPendingEdits();
     analysisDlg_->clearReport();
-    if (!ViewAnalysisBtn->isHidden())
-        setAnalysisButtonsEnabled(false);
+    if (!ViewAnalysisBtn->isHidden()) setAnalysisButtonsEnabled(false);
     const ScopeExit reenableButtons([this] {
-        if (!ViewAnalysisBtn->isHidden())
-            setAnalysisButtonsEnabled(true);
+        if (!ViewAnalysisBtn->isHidden()) setAnalysisButtonsEnabled(true);
     });
 
     const RunSettings settings = runSettings();
@@ -506,8 +501,7 @@ void TMainWin::GenerateBtnClick() {
 }
 
 void TMainWin::commitPendingEdits() {
-    for (CountSpinBox* box : {NumberSetsSE, NoBoardsSE, FirstSetNoSE})
-        box->commitText();
+    for (CountSpinBox* box : {NumberSetsSE, NoBoardsSE, FirstSetNoSE}) box->commitText();
     FileNameEBExit();
 }
 
@@ -538,12 +532,8 @@ void TMainWin::setAnalysisButtonsEnabled(bool enabled) {
 
 // ---- View and Print ----
 
-void TMainWin::ViewAnalysisBtnClick() {
-    analysisDlg_->exec();
-}
+void TMainWin::ViewAnalysisBtnClick() { analysisDlg_->exec(); }
 
-void TMainWin::PrintAnalysisBtnClick() {
-    printReport(analysisDlg_->reportLines(), printer_);
-}
+void TMainWin::PrintAnalysisBtnClick() { printReport(analysisDlg_->reportLines(), printer_); }
 
-} // namespace quorvex
+}  // namespace quorvex

@@ -5,16 +5,15 @@
 //
 // Controls carry the object names of their roles (IDEdit, InitBtn, NumberSetsSE, ...), so
 // tests and accessibility tools find them by name.
-#include "engine/deal_stream.h"
-#include "engine/generation_run.h"
-
 #include <QMainWindow>
 #include <QPrinter>
 #include <QString>
 #include <QStringList>
-
 #include <cstdint>
 #include <functional>
+
+#include "engine/deal_stream.h"
+#include "engine/generation_run.h"
 
 class QCheckBox;
 class QGroupBox;
@@ -134,4 +133,4 @@ private:
     FolderChooser folderChooser_;
 };
 
-} // namespace quorvex
+}  // namespace quorvex

@@ -13,4 +13,4 @@ QString chooseProgramFolder(const QString& executableFolder);
 // The folder for this program run: chooseProgramFolder of the executable's folder.
 QString ProgramFolder();
 
-} // namespace quorvex
+}  // namespace quorvex

@@ -16,4 +16,4 @@ private:
     Step step_;
 };
 
-} // namespace quorvex
+}  // namespace quorvex

@@ -5,7 +5,6 @@
 #include <QFileInfo>
 #include <QSettings>
 #include <QStandardPaths>
-
 #include <limits>
 #include <optional>
 
@@ -16,59 +15,57 @@ namespace {
 // a DWORD as a number. Both are accepted, as long as the whole value is a number.
 std::optional<int> wholeNumber(const QVariant& value) {
     switch (value.typeId()) {
-    case QMetaType::Int:
-    case QMetaType::UInt:
-    case QMetaType::LongLong:
-    case QMetaType::ULongLong: {
-        bool ok = false;
-        const qlonglong number = value.toLongLong(&ok);
-        if (ok && number >= std::numeric_limits<int>::min() && number <= std::numeric_limits<int>::max())
-            return static_cast<int>(number);
-        return std::nullopt;
-    }
-    case QMetaType::QString: {
-        bool ok = false;
-        const int number = value.toString().trimmed().toInt(&ok);
-        return ok ? std::optional<int>(number) : std::nullopt;
-    }
-    default:
-        return std::nullopt;
+        case QMetaType::Int:
+        case QMetaType::UInt:
+        case QMetaType::LongLong:
+        case QMetaType::ULongLong: {
+            bool ok = false;
+            const qlonglong number = value.toLongLong(&ok);
+            if (ok && number >= std::numeric_limits<int>::min() && number <= std::numeric_limits<int>::max())
+                return static_cast<int>(number);
+            return std::nullopt;
+        }
+        case QMetaType::QString: {
+            bool ok = false;
+            const int number = value.toString().trimmed().toInt(&ok);
+            return ok ? std::optional<int>(number) : std::nullopt;
+        }
+        default:
+            return std::nullopt;
     }
 }
 
 void readCount(QSettings& store, const QString& name, int& target) {
-    if (const auto number = wholeNumber(store.value(name)))
-        target = *number;
+    if (const auto number = wholeNumber(store.value(name))) target = *number;
 }
 
 void readFlag(QSettings& store, const QString& name, bool& target) {
-    if (const auto number = wholeNumber(store.value(name)))
-        target = *number != 0;
+    if (const auto number = wholeNumber(store.value(name))) target = *number != 0;
 }
 
 void readFolder(QSettings& store, const QString& name, QString& target) {
     const QVariant value = store.value(name);
-    if (value.typeId() == QMetaType::QString && !value.toString().isEmpty())
-        target = value.toString();
+    if (value.typeId() == QMetaType::QString && !value.toString().isEmpty()) target = value.toString();
 }
 
 // Like the registry key, the file exists from the first start on, even before anything
 // has been written to it.
 void createIfMissing(const QString& fileName) {
-    if (QFileInfo::exists(fileName))
-        return;
+    if (QFileInfo::exists(fileName)) return;
     QDir().mkpath(QFileInfo(fileName).absolutePath());
     QFile(fileName).open(QIODevice::WriteOnly);
 }
 
-} // namespace
+}  // namespace
 
 std::unique_ptr<QSettings> openSettingsStore() {
 #ifdef _WIN32
     if (!QStandardPaths::isTestModeEnabled())
-        return std::make_unique<QSettings>(QStringLiteral("HKEY_CURRENT_USER\\Quorvex"), QSettings::NativeFormat);
+        return std::make_unique<QSettings>(QStringLiteral("HKEY_CURRENT_USER\\Quorvex"),
+                                           QSettings::NativeFormat);
 #endif
-    auto store = std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("Quorvex"));
+    auto store =
+        std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("Quorvex"));
     createIfMissing(store->fileName());
     return store;
 }
@@ -101,4 +98,4 @@ void writeSettings(QSettings& store, const StoredSettings& s) {
     store.sync();
 }
 
-} // namespace quorvex
+}  // namespace quorvex

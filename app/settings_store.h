@@ -3,7 +3,6 @@
 // On Windows they live in the registry under HKEY_CURRENT_USER\Quorvex; elsewhere in a
 // per-user INI file of the organisation "Quorvex".
 #include <QString>
-
 #include <memory>
 
 class QSettings;
@@ -36,4 +35,4 @@ StoredSettings readSettings(QSettings& store, StoredSettings defaults);
 // OutputFolder as text.
 void writeSettings(QSettings& store, const StoredSettings& settings);
 
-} // namespace quorvex
+}  // namespace quorvex

@@ -1,27 +1,26 @@
 // The main window's supporting rules: the test switch, the character rule of the identity
 // and file-name boxes, the settings store, the program folder and the error display.
-#include "app/check_parameter_string.h"
-#include "app/error_display.h"
-#include "app/identity_text_filter.h"
-#include "app/program_folder.h"
-#include "app/settings_store.h"
-
-#include "modal_watcher.h"
-
 #include <QDir>
 #include <QKeyEvent>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
-
 #include <stdexcept>
+
+#include "app/check_parameter_string.h"
+#include "app/error_display.h"
+#include "app/identity_text_filter.h"
+#include "app/program_folder.h"
+#include "app/settings_store.h"
+#include "modal_watcher.h"
 
 using namespace quorvex;
 
 namespace {
 
-QKeyEvent keyPress(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier, const QString& text = QString()) {
+QKeyEvent keyPress(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier,
+                   const QString& text = QString()) {
     return QKeyEvent(QEvent::KeyPress, key, modifiers, text);
 }
 
@@ -37,7 +36,7 @@ protected:
     }
 };
 
-} // namespace
+}  // namespace
 
 class AppSupportTest : public QObject {
     Q_OBJECT
@@ -49,7 +48,9 @@ private slots:
         QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settingsDir_.path());
     }
 
-    void init() { QFile::remove(QSettings(QSettings::IniFormat, QSettings::UserScope, "Quorvex").fileName()); }
+    void init() {
+        QFile::remove(QSettings(QSettings::IniFormat, QSettings::UserScope, "Quorvex").fileName());
+    }
 
     // ---- The test switch ----
 
@@ -72,8 +73,7 @@ private slots:
     // ---- Character rule of the two text boxes ----
 
     void identityCharactersAreLettersDigitsSpaceAndHyphen() {
-        for (QChar c : QStringLiteral("azAZ09 -"))
-            QVERIFY2(isIdentityCharacter(c), qPrintable(QString(c)));
+        for (QChar c : QStringLiteral("azAZ09 -")) QVERIFY2(isIdentityCharacter(c), qPrintable(QString(c)));
         for (QChar c : QStringLiteral("_./\\:*?\"<>|@`[{~\t\x7f\u00e9\u0663"))
             QVERIFY2(!isIdentityCharacter(c), qPrintable(QString::number(c.unicode())));
     }
@@ -100,7 +100,8 @@ private slots:
         QCOMPARE(classifyKey(keyPress(Qt::Key_Underscore, Qt::ShiftModifier, "_")), KeyAction::Drop);
         QCOMPARE(classifyKey(keyPress(Qt::Key_Period, Qt::NoModifier, ".")), KeyAction::Drop);
         QCOMPARE(classifyKey(keyPress(Qt::Key_Slash, Qt::NoModifier, "/")), KeyAction::Drop);
-        QCOMPARE(classifyKey(keyPress(Qt::Key_Eacute, Qt::NoModifier, QString::fromUtf8("\u00e9"))), KeyAction::Drop);
+        QCOMPARE(classifyKey(keyPress(Qt::Key_Eacute, Qt::NoModifier, QString::fromUtf8("\u00e9"))),
+                 KeyAction::Drop);
         QCOMPARE(classifyKey(keyPress(Qt::Key_Escape, Qt::NoModifier, "\x1b")), KeyAction::Drop);
         QCOMPARE(classifyKey(keyPress(Qt::Key_V, Qt::ControlModifier, "\x16")), KeyAction::Drop);
         QCOMPARE(classifyKey(keyPress(Qt::Key_C, Qt::ControlModifier, "\x03")), KeyAction::Drop);
@@ -140,7 +141,8 @@ private slots:
         const StoredSettings read = readSettings(*store, defaults);
         QCOMPARE(read.boardsPerSet, 32);
         QCOMPARE(read.numberSets, 1);
-        QVERIFY(read.dlmSelected && read.dupSelected && read.briSelected && read.dgeSelected && read.dfSelected);
+        QVERIFY(read.dlmSelected && read.dupSelected && read.briSelected && read.dgeSelected &&
+                read.dfSelected);
         QVERIFY(read.analysisSelected);
         QCOMPARE(read.outputFolder, QString("/program"));
     }
@@ -239,7 +241,8 @@ private slots:
     void anUnusableExecutableFolderGivesThePerUserDataFolder() {
         QTemporaryDir parent;
         const QString chosen = chooseProgramFolder(parent.filePath("missing"));
-        QCOMPARE(chosen, QDir::toNativeSeparators(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)));
+        QCOMPARE(chosen,
+                 QDir::toNativeSeparators(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)));
         QVERIFY(QDir(chosen).exists());
     }
 

@@ -1,17 +1,15 @@
 // Prepare and Generate through the main window: the locked setup after Prepare, files
 // identical to those of the core run the command line uses, the Done message, the View
 // and Print buttons across runs, printing, and a run that fails.
-#include "main_window_session.h"
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <map>
 
 #include "app/error_display.h"
 #include "engine/deal_stream.h"
 #include "engine/generation_run.h"
 #include "hash/hash_registry.h"
-
-#include <QPrinter>
-#include <QPrinterInfo>
-
-#include <map>
+#include "main_window_session.h"
 
 using namespace quorvex;
 using namespace quorvex::testing;
@@ -23,16 +21,14 @@ std::map<QString, QByteArray> folderContents(const QString& folder) {
     std::map<QString, QByteArray> contents;
     for (const QString& name : QDir(folder).entryList(QDir::Files)) {
         QFile file(QDir(folder).filePath(name));
-        if (file.open(QIODevice::ReadOnly))
-            contents[name] = file.readAll();
+        if (file.open(QIODevice::ReadOnly)) contents[name] = file.readAll();
     }
     return contents;
 }
 
 QStringList names(const std::map<QString, QByteArray>& contents) {
     QStringList list;
-    for (const auto& [name, bytes] : contents)
-        list << name;
+    for (const auto& [name, bytes] : contents) list << name;
     return list;
 }
 
@@ -43,29 +39,19 @@ QByteArray readAll(const QString& path) {
 
 QStringList toQStringList(const std::vector<std::string>& lines) {
     QStringList list;
-    for (const std::string& line : lines)
-        list << QString::fromStdString(line);
+    for (const std::string& line : lines) list << QString::fromStdString(line);
     return list;
 }
 
 const QString DoneText = "  Done. You may deal more boards by clicking Generate again.";
 
-} // namespace
+}  // namespace
 
 class MainWindowRunTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase() {
-        QVERIFY(settingsDir_.isValid());
-        useTempSettingsStore(settingsDir_);
-    }
-
-    void init() {
-        writeSettingsFile({});
-        programDir_ = std::make_unique<QTemporaryDir>();
-        outputDir_ = std::make_unique<QTemporaryDir>();
-    }
+    void init() { folders_.reset(); }
 
     void prepareLocksTheSetupAndShowsTheRunControls() {
         MainWindowSession s(programFolder());
@@ -92,9 +78,7 @@ private slots:
         s.spin("FirstSetNoSE")->setValue(5);
         chooseOutputFolder(s, outputFolder());
         QLineEdit* name = s.edit("FileNameEB");
-        name->setFocus();
-        name->selectAll();
-        QTest::keyClicks(name, "Club-");
+        retype(name, "Club-");
         s.spin("NumberSetsSE")->setFocus();
 
         // The same identity and entropy text through the core, as the command line runs it.
@@ -204,8 +188,7 @@ private slots:
     }
 
     void printingWithoutAPrinterSaysSo() {
-        if (!QPrinterInfo::defaultPrinter().isNull())
-            QSKIP("this machine has a default printer");
+        if (!QPrinterInfo::defaultPrinter().isNull()) QSKIP("this machine has a default printer");
         MainWindowSession s(programFolder());
         s.prepare();
         chooseOutputFolder(s, outputFolder());
@@ -260,9 +243,7 @@ private slots:
         s.prepare();
         chooseOutputFolder(s, outputFolder());
         CountSpinBox* sets = s.spin("NumberSetsSE");
-        sets->setFocus();
-        sets->selectAll();
-        QTest::keyClick(sets, Qt::Key_0);
+        retype(sets, "0");
         QCOMPARE(s.window.totalBoards(), 0u);
         ModalWatcher watcher;
         // The button's access key presses it a moment later, without taking the focus.
@@ -275,8 +256,8 @@ private slots:
     }
 
 private:
-    QString programFolder() const { return QDir::toNativeSeparators(programDir_->path()); }
-    QString outputFolder() const { return QDir::toNativeSeparators(outputDir_->path()); }
+    QString programFolder() const { return folders_.programFolder(); }
+    QString outputFolder() const { return folders_.outputFolder(); }
 
     static void chooseOutputFolder(MainWindowSession& s, const QString& folder) {
         s.window.setFolderChooser([folder](QWidget*, const QString&, const QString&) { return folder; });
@@ -290,9 +271,7 @@ private:
         return watcher.messages().value(0).text;
     }
 
-    QTemporaryDir settingsDir_;
-    std::unique_ptr<QTemporaryDir> programDir_;
-    std::unique_ptr<QTemporaryDir> outputDir_;
+    SessionFolders folders_;
 };
 
 QTEST_MAIN(MainWindowRunTest)

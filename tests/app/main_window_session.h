@@ -2,16 +2,6 @@
 // One start of the desktop program for a test: the four windows created in their order
 // with scripted platform services, a temp program folder and a temp settings store, and
 // helpers that reach the main window's controls by their names.
-#include "app/about_box.h"
-#include "app/analysis_dialog.h"
-#include "app/count_spin_box.h"
-#include "app/main_window.h"
-#include "entropy/entropy_form.h"
-
-#include "entropy_dialog_driver.h"
-#include "modal_watcher.h"
-#include "scripted_platform_services.h"
-
 #include <QCheckBox>
 #include <QDir>
 #include <QGroupBox>
@@ -22,9 +12,17 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
-
 #include <memory>
 #include <stdexcept>
+
+#include "app/about_box.h"
+#include "app/analysis_dialog.h"
+#include "app/count_spin_box.h"
+#include "app/main_window.h"
+#include "entropy/entropy_form.h"
+#include "entropy_dialog_driver.h"
+#include "modal_watcher.h"
+#include "scripted_platform_services.h"
 
 namespace quorvex::testing {
 
@@ -41,18 +39,50 @@ inline QString settingsFileName() {
 // Starts the next session with these raw lines in the store (or none at all).
 inline void writeSettingsFile(const QByteArray& lines) {
     QFile::remove(settingsFileName());
-    if (lines.isEmpty())
-        return;
+    if (lines.isEmpty()) return;
     QDir().mkpath(QFileInfo(settingsFileName()).absolutePath());
     QFile file(settingsFileName());
-    if (!file.open(QIODevice::WriteOnly))
-        throw std::runtime_error("cannot write the settings file");
+    if (!file.open(QIODevice::WriteOnly)) throw std::runtime_error("cannot write the settings file");
     file.write("[General]\n" + lines);
+}
+
+// The temp folders of a test class: settings store, program folder and output folder, all
+// fresh (and the store empty) after every reset.
+class SessionFolders {
+public:
+    void reset() {
+        if (!settings_) {
+            settings_ = std::make_unique<QTemporaryDir>();
+            useTempSettingsStore(*settings_);
+        }
+        writeSettingsFile({});
+        program_ = std::make_unique<QTemporaryDir>();
+        output_ = std::make_unique<QTemporaryDir>();
+    }
+    QString programFolder() const { return QDir::toNativeSeparators(program_->path()); }
+    QString outputFolder() const { return QDir::toNativeSeparators(output_->path()); }
+
+private:
+    std::unique_ptr<QTemporaryDir> settings_;
+    std::unique_ptr<QTemporaryDir> program_;
+    std::unique_ptr<QTemporaryDir> output_;
+};
+
+// Focuses a box and types `text` over its whole text (an empty text clears it).
+template <typename Box>
+void retype(Box* box, const QString& text) {
+    box->setFocus();
+    box->selectAll();
+    if (text.isEmpty())
+        QTest::keyClick(box, Qt::Key_Backspace);
+    else
+        QTest::keyClicks(box, text);
 }
 
 class MainWindowSession {
 public:
-    explicit MainWindowSession(const QString& programFolder, QStringList arguments = {QStringLiteral("quorvex")})
+    explicit MainWindowSession(const QString& programFolder,
+                               QStringList arguments = {QStringLiteral("quorvex")})
         : window(arguments, programFolder),
           entropy(platform, QDir::toNativeSeparators(programFolder).toStdString(), &window),
           about(&window),
@@ -73,8 +103,7 @@ public:
     template <typename Widget = QWidget>
     Widget* control(const char* name) {
         auto* widget = window.findChild<Widget*>(QString::fromLatin1(name));
-        if (!widget)
-            throw std::logic_error(std::string("no control ") + name);
+        if (!widget) throw std::logic_error(std::string("no control ") + name);
         return widget;
     }
     CountSpinBox* spin(const char* name) { return control<CountSpinBox>(name); }
@@ -86,8 +115,7 @@ public:
     // Prepare with the twelve hits made on the entropy dialog; message boxes are answered.
     void prepare() {
         ModalWatcher watcher([this](QWidget* modal) {
-            if (modal != &entropy)
-                return false;
+            if (modal != &entropy) return false;
             collectEntropy(entropy);
             return true;
         });
@@ -102,4 +130,4 @@ public:
     TAnalysisDlg analysis;
 };
 
-} // namespace quorvex::testing
+}  // namespace quorvex::testing

@@ -1,8 +1,6 @@
 // The main window driven through its real controls: start state, captions, stored
 // settings, the count boxes and the total, the key filter of the two text boxes with
 // paste and drop, focus movement, the folder browser and the test switch.
-#include "main_window_session.h"
-
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
@@ -12,6 +10,8 @@
 #include <QStyle>
 #include <QToolTip>
 
+#include "main_window_session.h"
+
 using namespace quorvex;
 using namespace quorvex::testing;
 
@@ -19,15 +19,7 @@ class MainWindowTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase() {
-        QVERIFY(settingsDir_.isValid());
-        useTempSettingsStore(settingsDir_);
-    }
-
-    void init() {
-        writeSettingsFile({});
-        programDir_ = std::make_unique<QTemporaryDir>();
-    }
+    void init() { folders_.reset(); }
 
     // ---- Start ----
 
@@ -80,7 +72,8 @@ private slots:
                  QString("Enter Your User ID & click Prepare to generate a random No. seed."));
         QCOMPARE(s.label("SelectLbl"),
                  QString("Select sets, boards, output formats, filenames & paths. Then click Generate."));
-        QCOMPARE(s.label("Label4"), QString("Filename for saved hands. (Extentions will be added automatically)."));
+        QCOMPARE(s.label("Label4"),
+                 QString("Filename for saved hands. (Extentions will be added automatically)."));
         QCOMPARE(s.button("InitBtn")->text(), QString("&Prepare"));
         QCOMPARE(s.button("GenerateBtn")->text(), QString("&Generate"));
         QCOMPARE(s.button("CloseBtn")->text(), QString("&Close"));
@@ -103,9 +96,23 @@ private slots:
 
     void tabOrderFollowsTheWindowsLayout() {
         MainWindowSession s(programFolder());
-        const QStringList expected{"IDEdit", "InitBtn", "NumberSetsSE", "NoBoardsSE", "FirstSetNoSE",
-                                   "GenerateBtn", "dlmCB", "dupCB", "briCB", "dgeCB", "dfCB", "AnalysisCB",
-                                   "ViewAnalysisBtn", "PrintAnalysisBtn", "FileNameEB", "FilepathEB", "CloseBtn"};
+        const QStringList expected{"IDEdit",
+                                   "InitBtn",
+                                   "NumberSetsSE",
+                                   "NoBoardsSE",
+                                   "FirstSetNoSE",
+                                   "GenerateBtn",
+                                   "dlmCB",
+                                   "dupCB",
+                                   "briCB",
+                                   "dgeCB",
+                                   "dfCB",
+                                   "AnalysisCB",
+                                   "ViewAnalysisBtn",
+                                   "PrintAnalysisBtn",
+                                   "FileNameEB",
+                                   "FilepathEB",
+                                   "CloseBtn"};
         QStringList chain;
         QWidget* w = s.control("IDEdit");
         do {
@@ -129,7 +136,8 @@ private slots:
             s.check("dlmCB")->setChecked(false);
             s.check("briCB")->setChecked(false);
             s.check("AnalysisCB")->setChecked(false);
-            s.window.setFolderChooser([&](QWidget*, const QString&, const QString&) { return output.path(); });
+            s.window.setFolderChooser(
+                [&](QWidget*, const QString&, const QString&) { return output.path(); });
             QTest::mouseClick(s.edit("FilepathEB"), Qt::LeftButton);
             s.window.close();
         }
@@ -222,17 +230,13 @@ private slots:
         MainWindowSession s(programFolder());
         s.prepare();
         CountSpinBox* boards = s.spin("NoBoardsSE");
-        boards->setFocus();
-        boards->selectAll();
-        QTest::keyClicks(boards, "250");
+        retype(boards, "250");
         QCOMPARE(s.label("TotalBoardsLbl"), QString("Total boards to generate: 250"));  // as typed
         s.spin("FirstSetNoSE")->setFocus();
         QCOMPARE(boards->value(), 99);
         QCOMPARE(s.label("TotalBoardsLbl"), QString("Total boards to generate: 99"));
 
-        boards->setFocus();
-        boards->selectAll();
-        QTest::keyClicks(boards, "-0");  // no sign can be typed; 0 counts as itself until left
+        retype(boards, "-0");  // no sign can be typed; 0 counts as itself until left
         QCOMPARE(boards->text(), QString("0"));
         QCOMPARE(s.window.totalBoards(), 0u);
         s.spin("FirstSetNoSE")->setFocus();
@@ -244,9 +248,7 @@ private slots:
         MainWindowSession s(programFolder());
         s.prepare();
         CountSpinBox* sets = s.spin("NumberSetsSE");
-        sets->setFocus();
-        sets->selectAll();
-        QTest::keyClick(sets, Qt::Key_Backspace);
+        retype(sets, "");
         QCOMPARE(sets->text(), QString());
         QCOMPARE(s.label("TotalBoardsLbl"), QString("Total boards to generate: 32"));
         QTest::keyClicks(sets, "3");
@@ -258,9 +260,7 @@ private slots:
         MainWindowSession s(programFolder());
         s.prepare();
         CountSpinBox* boards = s.spin("NoBoardsSE");
-        boards->setFocus();
-        boards->selectAll();
-        QTest::keyClick(boards, Qt::Key_Delete);
+        retype(boards, "");
         s.spin("FirstSetNoSE")->setFocus();
         QCOMPARE(boards->text(), QString("1"));
         QCOMPARE(s.window.totalBoards(), 1u);
@@ -279,9 +279,7 @@ private slots:
         s.prepare();
         for (const char* name : {"NumberSetsSE", "NoBoardsSE"}) {
             CountSpinBox* box = s.spin(name);
-            box->setFocus();
-            box->selectAll();
-            QTest::keyClicks(box, "1000");
+            retype(box, "1000");
             s.spin("FirstSetNoSE")->setFocus();
             QCOMPARE(box->value(), 1000);
         }
@@ -462,10 +460,9 @@ private slots:
     }
 
 private:
-    QString programFolder() const { return QDir::toNativeSeparators(programDir_->path()); }
+    QString programFolder() const { return folders_.programFolder(); }
 
-    QTemporaryDir settingsDir_;
-    std::unique_ptr<QTemporaryDir> programDir_;
+    SessionFolders folders_;
 };
 
 QTEST_MAIN(MainWindowTest)

@@ -2,12 +2,11 @@
 // Keeps modal windows from blocking a test: while it lives, every modal window that comes
 // up is recorded and handed to a handler. Message boxes are answered with their default
 // button unless the handler takes care of them; other dialogs must be handled.
-#include <QPushButton>
 #include <QApplication>
 #include <QMessageBox>
 #include <QPointer>
+#include <QPushButton>
 #include <QTimer>
-
 #include <functional>
 
 namespace quorvex::testing {
@@ -35,26 +34,21 @@ public:
 private:
     void look() {
         QWidget* modal = QApplication::activeModalWidget();
-        if (!modal || modal == current_)
-            return;
+        if (!modal || modal == current_) return;
         current_ = modal;
         ++dialogsSeen_;
         if (auto* box = qobject_cast<QMessageBox*>(modal))
             messages_.append({box->windowTitle(), box->text(), box->icon()});
-        if (!(handler_ && handler_(modal)))
-            answer(modal);
+        if (!(handler_ && handler_(modal))) answer(modal);
         // A dialog that lives on (hidden) may be shown again and must then count anew.
-        if (!modal->isVisible())
-            current_ = nullptr;
+        if (!modal->isVisible()) current_ = nullptr;
     }
 
     static void answer(QWidget* modal) {
         auto* box = qobject_cast<QMessageBox*>(modal);
-        if (!box)
-            return;
+        if (!box) return;
         QAbstractButton* button = box->defaultButton();
-        if (!button)
-            button = box->buttons().value(0);
+        if (!button) button = box->buttons().value(0);
         if (button)
             button->click();
         else
@@ -68,4 +62,4 @@ private:
     int dialogsSeen_ = 0;
 };
 
-} // namespace quorvex::testing
+}  // namespace quorvex::testing
