@@ -1,0 +1,105 @@
+#include "engine/mp.h"
+
+#include "common/range_error.h"
+
+namespace quorvex {
+
+namespace {
+
+// The number as three 32-bit limbs, least significant first, so that the arithmetic
+// runs on native words instead of single bytes.
+using Limbs = std::array<std::uint32_t, 3>;
+
+Limbs toLimbs(const MpInt& a)
+{
+    Limbs limbs{};
+    for (int limb = 0; limb < 3; ++limb) {
+        const int top = 8 - 4 * limb; // byte index of the limb's most significant byte
+        limbs[limb] = (std::uint32_t{a.bytes[top]} << 24) | (std::uint32_t{a.bytes[top + 1]} << 16)
+                      | (std::uint32_t{a.bytes[top + 2]} << 8) | std::uint32_t{a.bytes[top + 3]};
+    }
+    return limbs;
+}
+
+void fromLimbs(const Limbs& limbs, MpInt& r)
+{
+    for (int limb = 0; limb < 3; ++limb) {
+        const int top = 8 - 4 * limb;
+        for (int i = 0; i < 4; ++i)
+            r.bytes[top + i] = static_cast<std::uint8_t>(limbs[limb] >> (24 - 8 * i));
+    }
+}
+
+std::uint32_t low32(std::uint64_t v) { return static_cast<std::uint32_t>(v); }
+std::uint64_t high32(std::uint64_t v) { return v >> 32; }
+
+// x + y + carry modulo 2^96; carry is 0 or 1.
+Limbs addWithCarry(const Limbs& x, const Limbs& y, std::uint64_t carry)
+{
+    Limbs sum{};
+    for (std::size_t i = 0; i < sum.size(); ++i) {
+        const std::uint64_t t = std::uint64_t{x[i]} + y[i] + carry;
+        sum[i] = low32(t);
+        carry = high32(t);
+    }
+    return sum;
+}
+
+} // namespace
+
+void mpZero(MpInt& r) { r.bytes.fill(0); }
+
+void mpOne(MpInt& r)
+{
+    mpZero(r);
+    r.bytes[11] = 1;
+}
+
+void mpAdd(MpInt a, MpInt b, MpInt& r)
+{
+    fromLimbs(addWithCarry(toLimbs(a), toLimbs(b), 0), r);
+}
+
+// a - b = a + (2^96 - 1 - b) + 1 modulo 2^96: subtraction is addition of the complement.
+void mpSub(MpInt a, MpInt b, MpInt& r)
+{
+    Limbs complement = toLimbs(b);
+    for (std::uint32_t& limb : complement)
+        limb = ~limb;
+    fromLimbs(addWithCarry(toLimbs(a), complement, 1), r);
+}
+
+void mpMul(MpInt a, MpInt b, MpInt& r)
+{
+    const Limbs x = toLimbs(a);
+    const Limbs y = toLimbs(b);
+    // Schoolbook product keeping only the three low limbs. Each 32 x 32 product plus a
+    // 32-bit addend fits in 64 bits, so carries are collected one addend at a time.
+    const std::uint64_t p00 = std::uint64_t{x[0]} * y[0];
+    const std::uint64_t p10 = std::uint64_t{x[1]} * y[0] + high32(p00);
+    const std::uint64_t p01 = std::uint64_t{x[0]} * y[1] + low32(p10);
+    const std::uint64_t carryInto2 = high32(p10) + high32(p01);
+    // The top limb only needs its value modulo 2^32, so plain 32-bit wrapping suffices.
+    const std::uint32_t top = low32(std::uint64_t{x[2]} * y[0]) + low32(std::uint64_t{x[1]} * y[1])
+                              + low32(std::uint64_t{x[0]} * y[2]) + low32(carryInto2);
+    fromLimbs({low32(p00), low32(p01), top}, r);
+}
+
+int mpCompare(MpInt a, MpInt b)
+{
+    for (std::size_t i = 0; i < a.bytes.size(); ++i) {
+        if (a.bytes[i] != b.bytes[i])
+            return int{a.bytes[i]} - int{b.bytes[i]};
+    }
+    return 0;
+}
+
+void mpFromBytes(std::string_view s, MpInt& r)
+{
+    if (s.size() < r.bytes.size())
+        throw ERangeError();
+    for (std::size_t i = 0; i < r.bytes.size(); ++i)
+        r.bytes[i] = static_cast<std::uint8_t>(s[i]);
+}
+
+} // namespace quorvex
