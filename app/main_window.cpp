@@ -18,6 +18,7 @@
 #include <QStyle>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <iterator>
 #include <limits>
 
 #include "app/about_box.h"
