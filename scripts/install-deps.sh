@@ -11,7 +11,7 @@ packages=(
   # desktop program (Qt 6 Widgets, printing, the JPEG plugin that decodes with libjpeg)
   qt6-base-dev qt6-base-dev-tools libqt6gui6 libgl-dev libjpeg62-turbo
   # window tests: a virtual X display, window listing and PDF text checks
-  xvfb xauth x11-utils poppler-utils
+  xvfb xauth x11-utils poppler-utils fonts-dejavu-core
 )
 
 missing=()
