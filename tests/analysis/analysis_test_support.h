@@ -3,12 +3,13 @@
 #include <algorithm>
 #include <array>
 #include <cstdio>
-#include <filesystem>
 #include <fstream>
 #include <numeric>
 #include <random>
 #include <string>
 #include <vector>
+
+#include "temp_folder.h"
 
 namespace quorvex::test {
 
@@ -68,16 +69,6 @@ inline std::string randomBoardLine(std::mt19937& random) {
 // A main deal file in a fresh folder, removed with the object.
 class MainDealFile {
 public:
-    MainDealFile() {
-        static int serial = 0;
-        folder_ = std::filesystem::temp_directory_path() /
-                  ("quorvex-analysis-" + std::to_string(std::random_device{}()) + "-" + std::to_string(++serial));
-        std::filesystem::create_directories(folder_);
-    }
-    ~MainDealFile() { std::filesystem::remove_all(folder_); }
-    MainDealFile(const MainDealFile&) = delete;
-    MainDealFile& operator=(const MainDealFile&) = delete;
-
     // Writes the header and then the board lines, every line ending in CR LF.
     std::string write(const std::vector<std::string>& boardLines, const std::string& header = "1 1  1") const {
         std::ofstream file(path(), std::ios::binary);
@@ -86,10 +77,10 @@ public:
         return path();
     }
 
-    std::string path() const { return (folder_ / "Analysis test.qvw").string(); }
+    std::string path() const { return folder_.file("Analysis test.qvw"); }
 
 private:
-    std::filesystem::path folder_;
+    testing::TempFolder folder_;
 };
 
 } // namespace quorvex::test
