@@ -6,14 +6,18 @@
 namespace quorvex {
 
 std::string BriRecord(const ValidBoardLine& board) {
-    std::string record(board.text().substr(0, 78));
+    std::string record;
+    record.reserve(BriDgeRecordLength);
+    record += board.text().substr(0, 78);
     record.append(32, ' ');
     record.resize(BriDgeRecordLength, '\0');
     return record;
 }
 
 std::string DgeRecord(const ValidBoardLine& board) {
-    std::string record = MarkedHandTexts(board);
+    std::string record;
+    record.reserve(BriDgeRecordLength);
+    AppendMarkedHandTexts(board, record);
     record.resize(BriDgeRecordLength, '\0');
     return record;
 }

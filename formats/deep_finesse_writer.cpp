@@ -1,6 +1,5 @@
 #include "formats/deep_finesse_writer.h"
 
-#include "common/pad_to_width.h"
 #include "formats/hand_text.h"
 #include "formats/set_file_writer.h"
 
@@ -8,26 +7,50 @@ namespace quorvex {
 
 namespace {
 
+enum Hand : std::size_t { North, East, South, West };
+
+// Fills `line` with blanks up to `column` (counted from 1), where the next field starts.
+// No field before a padding ever reaches it: the board number has at most 5 digits and
+// East's text ends by column 40.
+void padToColumn(std::string& line, std::size_t lineStart, std::size_t column) {
+    line.resize(lineStart + column - 1, ' ');
+}
+
 class DeepFinesseFormat final : public SetFileFormat {
 public:
     std::string_view extension() const override { return ".txt"; }
 
     void writeBoard(FileWriter& out, const MainDealHeader&, unsigned boardNumber,
                     const ValidBoardLine& board) override {
-        for (const std::string& line : DeepFinesseBoardLines(boardNumber, board)) out.writeLine(line);
+        out.write(DeepFinesseBoardLines(boardNumber, board));
     }
 };
 
 } // namespace
 
-std::array<std::string, 5> DeepFinesseBoardLines(unsigned boardNumber, const ValidBoardLine& board) {
-    const std::array<std::string, 4> hands = DeepFinesseHandTexts(board);
-    // East's text ends by column 40, so padding to 55 never cuts it.
-    return {"Deal: " + PadToWidth(std::to_string(boardNumber), 32) + hands[0],
-            PadToWidth(PadToWidth("Contract: 3NT", 21) + hands[1], 55) + hands[2],
-            PadToWidth("OnLead: East", 38) + hands[3],
-            "Lead: Any",
-            ""};
+std::string DeepFinesseBoardLines(unsigned boardNumber, const ValidBoardLine& board) {
+    std::string text;
+    text.reserve(256);
+    text += "Deal: ";
+    text += std::to_string(boardNumber);
+    padToColumn(text, 0, 39);
+    AppendDeepFinesseHandText(board, North, text);
+    text += "\r\n";
+
+    std::size_t lineStart = text.size();
+    text += "Contract: 3NT";
+    padToColumn(text, lineStart, 22);
+    AppendDeepFinesseHandText(board, East, text);
+    padToColumn(text, lineStart, 56);
+    AppendDeepFinesseHandText(board, South, text);
+    text += "\r\n";
+
+    lineStart = text.size();
+    text += "OnLead: East";
+    padToColumn(text, lineStart, 39);
+    AppendDeepFinesseHandText(board, West, text);
+    text += "\r\nLead: Any\r\n\r\n";
+    return text;
 }
 
 void WriteDeepFinesseFiles(const ConversionSettings& settings, std::vector<std::string>& written) {

@@ -4,16 +4,15 @@
 #include "formats/conversion_settings.h"
 #include "formats/valid_board_line.h"
 
-#include <array>
 #include <string>
 #include <vector>
 
 namespace quorvex {
 
-// The five lines of one board, without line ends: "Deal: " and the board number with
+// The five lines of one board, each ending in CR LF: "Deal: " and the board number with
 // North from column 39; "Contract: 3NT" with East from column 22 and South from column 56;
 // "OnLead: East" with West from column 39; "Lead: Any"; an empty line.
-std::array<std::string, 5> DeepFinesseBoardLines(unsigned boardNumber, const ValidBoardLine& board);
+std::string DeepFinesseBoardLines(unsigned boardNumber, const ValidBoardLine& board);
 
 // One file per set, extension ".txt".
 void WriteDeepFinesseFiles(const ConversionSettings& settings, std::vector<std::string>& written);

@@ -12,9 +12,10 @@ constexpr unsigned LargestSetSize = 999;
 } // namespace
 
 std::string DupRecord(const ValidBoardLine& board, std::uint16_t boardsPerSet) {
-    std::string record(board.text().substr(0, 78));
+    std::string record;
     record.reserve(DupRecordLength);
-    record += MarkedHandTexts(board);
+    record += board.text().substr(0, 78);
+    AppendMarkedHandTexts(board, record);
     record += "YN1  1 ";
     record += std::to_string(std::min<unsigned>(boardsPerSet, LargestSetSize));
     record.resize(DupRecordLength, ' ');

@@ -15,12 +15,12 @@ inline constexpr std::array<char, 4> SuitMarks = {'\x06', '\x03', '\x04', '\x05'
 
 inline constexpr std::size_t MarkedHandTextLength = 17; // four marks, thirteen letters
 
-// North's, East's, South's and West's marked texts one after the other (68 bytes). A void
-// leaves its mark followed directly by the next mark.
-std::string MarkedHandTexts(const ValidBoardLine& board);
+// Appends North's, East's, South's and West's marked texts one after the other (68 bytes).
+// A void leaves its mark followed directly by the next mark.
+void AppendMarkedHandTexts(const ValidBoardLine& board, std::string& out);
 
-// The four hands (North, East, South, West) as Deep Finesse shows them: the spade, heart,
-// diamond and club holdings joined by one blank, a void written "-".
-std::array<std::string, 4> DeepFinesseHandTexts(const ValidBoardLine& board);
+// Appends one hand (0 North .. 3 West) as Deep Finesse shows it: the spade, heart, diamond
+// and club holdings joined by one blank, a void written "-".
+void AppendDeepFinesseHandText(const ValidBoardLine& board, std::size_t hand, std::string& out);
 
 } // namespace quorvex

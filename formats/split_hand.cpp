@@ -4,11 +4,6 @@
 
 namespace quorvex {
 
-char cardLetter(int cardNumber) {
-    static constexpr std::string_view Ranks = "AKQJT98765432";
-    return Ranks[static_cast<std::size_t>((cardNumber - 1) % 13)];
-}
-
 void SplitHandIntoSuits(std::string_view boardLine, std::string& spades, std::string& hearts,
                         std::string& diamonds, std::string& clubs, std::uint16_t& position,
                         std::uint16_t endPosition) {

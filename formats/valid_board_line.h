@@ -12,11 +12,13 @@ public:
     // Takes a line as read from the main deal file and checks it field by field, in
     // reading order. A field that is not two decimal digits (including a line cut short,
     // or the empty line read past the end of the file) and characters after the 104th
-    // raise the conversion error with the offending text; a card number outside 1..52,
-    // or one that occurs a second time, raises ERangeError.
+    // raise the conversion error with the offending text. A card number that does not fit
+    // raises ERangeError: outside 1..52, seen before (another card would have no hand), or
+    // not above the previous card of its hand (every hand ascends, which lists each suit
+    // from the ace down).
     explicit ValidBoardLine(std::string line);
 
-    // The 104 digits: hands North, East, South, West, 13 card numbers of two digits each.
+    // The 104 digits: hands North, East, South, West, 13 ascending card numbers each.
     std::string_view text() const { return line_; }
 
     // The card number (1..52) of field 0..51.

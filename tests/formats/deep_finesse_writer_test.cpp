@@ -13,25 +13,23 @@ using testing::OneSuitEachDeal;
 using testing::OneVoidEachDeal;
 using testing::RoundRobinDeal;
 
-using Lines = std::array<std::string, 5>;
-
 TEST(DeepFinesseBoardLines, PutTheHandsAtTheirColumns) {
-    const Lines expected = {
+    const std::string expected = crlfLines({
         "Deal: 1" + std::string(31, ' ') + "AKQJT98765432 - - -",
         "Contract: 3NT" + std::string(8, ' ') + "- AKQJT98765432 - -" + std::string(15, ' ') + "- - AKQJT98765432 -",
         "OnLead: East" + std::string(26, ' ') + "- - - AKQJT98765432",
         "Lead: Any",
-        ""};
+        ""});
     EXPECT_EQ(DeepFinesseBoardLines(1, ValidBoardLine(OneSuitEachDeal)), expected);
 }
 
 TEST(DeepFinesseBoardLines, ATwoDigitBoardNumberTakesOneMoreColumnOfTheField) {
-    const Lines expected = {
+    const std::string expected = crlfLines({
         "Deal: 10" + std::string(30, ' ') + "AT62 J73 Q84 K95",
         "Contract: 3NT" + std::string(8, ' ') + "K95 AT62 J73 Q84" + std::string(18, ' ') + "Q84 K95 AT62 J73",
         "OnLead: East" + std::string(26, ' ') + "J73 Q84 K95 AT62",
         "Lead: Any",
-        ""};
+        ""});
     EXPECT_EQ(DeepFinesseBoardLines(10, ValidBoardLine(RoundRobinDeal)), expected);
 }
 

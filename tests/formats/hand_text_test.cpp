@@ -32,34 +32,46 @@ TEST(MarkVoids, OnlyEmptyHoldingsBecomeADash) {
     EXPECT_EQ(clubs, "2");
 }
 
-TEST(MarkedHandTexts, EachHandIsSeventeenBytesOfMarksAndLetters) {
-    EXPECT_EQ(MarkedHandTexts(ValidBoardLine(RoundRobinDeal)),
+std::string markedTexts(const std::string& line) {
+    std::string text = "x";
+    AppendMarkedHandTexts(ValidBoardLine(line), text);
+    return text.substr(1);
+}
+
+std::array<std::string, 4> deepFinesseTexts(const std::string& line) {
+    std::array<std::string, 4> texts;
+    for (std::size_t hand = 0; hand < 4; ++hand) AppendDeepFinesseHandText(ValidBoardLine(line), hand, texts[hand]);
+    return texts;
+}
+
+TEST(MarkedHandText, EachHandIsSeventeenBytesOfMarksAndLetters) {
+    EXPECT_EQ(markedTexts(RoundRobinDeal),
               "\x06" "AT62" "\x03" "J73" "\x04" "Q84" "\x05" "K95"
               "\x06" "K95" "\x03" "AT62" "\x04" "J73" "\x05" "Q84"
               "\x06" "Q84" "\x03" "K95" "\x04" "AT62" "\x05" "J73"
               "\x06" "J73" "\x03" "Q84" "\x04" "K95" "\x05" "AT62");
 }
 
-TEST(MarkedHandTexts, AVoidLeavesItsMarkNextToTheFollowingMark) {
-    EXPECT_EQ(MarkedHandTexts(ValidBoardLine(OneVoidEachDeal)),
+TEST(MarkedHandText, AVoidLeavesItsMarkNextToTheFollowingMark) {
+    EXPECT_EQ(markedTexts(OneVoidEachDeal),
               "\x06" "\x03" "AKQJT" "\x04" "AKQJ" "\x05" "AKQJ"
               "\x06" "AKQJ" "\x03" "\x04" "T9876" "\x05" "T987"
               "\x06" "T987" "\x03" "9876" "\x04" "\x05" "65432"
               "\x06" "65432" "\x03" "5432" "\x04" "5432" "\x05");
-    EXPECT_EQ(MarkedHandTexts(ValidBoardLine(OneSuitEachDeal)),
+    EXPECT_EQ(markedTexts(OneSuitEachDeal),
               "\x06" "AKQJT98765432" "\x03" "\x04" "\x05"
               "\x06" "\x03" "AKQJT98765432" "\x04" "\x05"
               "\x06" "\x03" "\x04" "AKQJT98765432" "\x05"
               "\x06" "\x03" "\x04" "\x05" "AKQJT98765432");
 }
 
-TEST(DeepFinesseHandTexts, HoldingsAreJoinedByBlanksWithDashesForVoids) {
+TEST(DeepFinesseHandText, HoldingsAreJoinedByBlanksWithDashesForVoids) {
     const std::array<std::string, 4> noVoid = {"AT62 J73 Q84 K95", "K95 AT62 J73 Q84", "Q84 K95 AT62 J73",
                                                "J73 Q84 K95 AT62"};
-    EXPECT_EQ(DeepFinesseHandTexts(ValidBoardLine(RoundRobinDeal)), noVoid);
+    EXPECT_EQ(deepFinesseTexts(RoundRobinDeal), noVoid);
     const std::array<std::string, 4> oneVoid = {"- AKQJT AKQJ AKQJ", "AKQJ - T9876 T987", "T987 9876 - 65432",
                                                 "65432 5432 5432 -"};
-    EXPECT_EQ(DeepFinesseHandTexts(ValidBoardLine(OneVoidEachDeal)), oneVoid);
+    EXPECT_EQ(deepFinesseTexts(OneVoidEachDeal), oneVoid);
 }
 
 } // namespace

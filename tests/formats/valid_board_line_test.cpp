@@ -43,11 +43,20 @@ TEST(ValidBoardLine, ALineThatIsNotFiftyTwoTwoDigitNumbersIsAConversionError) {
     EXPECT_EQ(conversionErrorOf(withField(OneSuitEachDeal, 0, " 1")), "' 1' is not a valid integer value");
 }
 
-TEST(ValidBoardLine, ACardOutsideOneToFiftyTwoOrTwiceIsARangeError) {
+TEST(ValidBoardLine, ACardThatDoesNotFitIsARangeError) {
     EXPECT_THROW(ValidBoardLine(withField(OneSuitEachDeal, 0, "00")), ERangeError);
     EXPECT_THROW(ValidBoardLine(withField(OneSuitEachDeal, 51, "53")), ERangeError);
     EXPECT_THROW(ValidBoardLine(withField(OneSuitEachDeal, 51, "99")), ERangeError);
-    EXPECT_THROW(ValidBoardLine(withField(OneSuitEachDeal, 51, "01")), ERangeError); // club two missing
+    // East's first card also in North's hand, the heart ace nowhere.
+    EXPECT_THROW(ValidBoardLine(withField(OneSuitEachDeal, 13, "13")), ERangeError);
+    // North's first two cards in descending order.
+    EXPECT_THROW(ValidBoardLine(withField(withField(OneSuitEachDeal, 0, "02"), 1, "01")), ERangeError);
+}
+
+TEST(ValidBoardLine, EachHandAscendsOnItsOwn) {
+    // Every hand starts low again after the previous hand's high cards.
+    EXPECT_NO_THROW(ValidBoardLine{RoundRobinDeal});
+    EXPECT_NO_THROW(ValidBoardLine{testing::OneVoidEachDeal});
 }
 
 TEST(ValidBoardLine, TheFirstDefectInReadingOrderDecides) {
