@@ -1,0 +1,70 @@
+// Speed of converting a main deal file of 1000 sets x 1000 random boards into each output
+// format, and into all five as one Generate run does.
+#include <benchmark/benchmark.h>
+
+#include "formats/convert_main_deal_file.h"
+
+#include <algorithm>
+#include <array>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <numeric>
+#include <random>
+
+namespace {
+
+using namespace quorvex;
+
+constexpr int Sets = 1000;
+constexpr int BoardsPerSet = 1000;
+
+// A program folder with "Bench.qvw" and an empty output folder, removed afterwards.
+class BenchFolders {
+public:
+    BenchFolders()
+        : root_(std::filesystem::temp_directory_path() / ("quorvex-formats-bench-" + std::to_string(std::random_device{}()))) {
+        std::filesystem::create_directories(root_ / "out");
+        std::ofstream file(root_ / "Bench.qvw", std::ios::binary);
+        file << Sets << ' ' << BoardsPerSet << "  1\r\n";
+        std::mt19937 random(2024);
+        std::array<int, 52> pack;
+        std::iota(pack.begin(), pack.end(), 1);
+        char line[106];
+        for (int board = 0; board < Sets * BoardsPerSet; ++board) {
+            std::shuffle(pack.begin(), pack.end(), random);
+            for (int hand = 0; hand < 4; ++hand) std::sort(pack.begin() + 13 * hand, pack.begin() + 13 * hand + 13);
+            for (int i = 0; i < 52; ++i) std::snprintf(line + 2 * i, 3, "%02d", pack[static_cast<std::size_t>(i)]);
+            file.write(line, 104) << "\r\n";
+        }
+    }
+    ~BenchFolders() {
+        std::error_code ignored;
+        std::filesystem::remove_all(root_, ignored);
+    }
+
+    ConversionSettings settings() const {
+        ConversionSettings settings;
+        settings.dlm = settings.dup = settings.bri = settings.dge = settings.deepFinesse = false;
+        settings.identityText = "Bench";
+        settings.programFolder = root_.string();
+        settings.outputFolder = (root_ / "out").string();
+        return settings;
+    }
+
+private:
+    std::filesystem::path root_;
+};
+
+// Argument: 0 .dlm, 1 .dup, 2 .bri, 3 .dge, 4 Deep Finesse, 5 all five.
+void BM_ConvertMillionBoards(benchmark::State& state) {
+    static const BenchFolders folders;
+    ConversionSettings settings = folders.settings();
+    bool* const flags[] = {&settings.dlm, &settings.dup, &settings.bri, &settings.dge, &settings.deepFinesse};
+    for (int format = 0; format < 5; ++format) *flags[format] = state.range(0) == format || state.range(0) == 5;
+    for (auto _ : state) benchmark::DoNotOptimize(ConvertMainDealFile(settings));
+    state.SetItemsProcessed(state.iterations() * Sets * BoardsPerSet);
+}
+BENCHMARK(BM_ConvertMillionBoards)->DenseRange(0, 5)->Unit(benchmark::kMillisecond)->Iterations(2);
+
+} // namespace
