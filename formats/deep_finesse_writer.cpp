@@ -9,11 +9,11 @@ namespace {
 
 enum Hand : std::size_t { North, East, South, West };
 
-// Fills `line` with blanks up to `column` (counted from 1), where the next field starts.
-// No field before a padding ever reaches it: the board number has at most 5 digits and
-// East's text ends by column 40.
-void padToColumn(std::string& line, std::size_t lineStart, std::size_t column) {
-    line.resize(lineStart + column - 1, ' ');
+// Fills the line that starts at `lineStart` in `text` with blanks up to `column` (counted
+// from 1), where the next field starts. No field before a padding ever reaches it: the
+// board number has at most 5 digits and East's text ends by column 40.
+void padToColumn(std::string& text, std::size_t lineStart, std::size_t column) {
+    text.resize(lineStart + column - 1, ' ');
 }
 
 class DeepFinesseFormat final : public SetFileFormat {

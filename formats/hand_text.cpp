@@ -84,7 +84,10 @@ void AppendDeepFinesseHandText(const ValidBoardLine& board, std::size_t hand, st
         if (suit > 0) text[first - 1] = ' ';
         voidsBefore[suit] = voids;
         const std::size_t length = cards.length(suit);
-        if (length == 0) text[first] = '-', ++voids;
+        if (length == 0) {
+            text[first] = '-';
+            ++voids;
+        }
         cardsBefore += length;
     }
     cards.forEachCard(

@@ -73,6 +73,25 @@ TEST(ConvertMainDealFile, ASecondRunReplacesTheFilesOfTheFirst) {
     EXPECT_EQ(folder.read("QVW-01.bri").size(), 128u);
 }
 
+TEST(ConvertMainDealFile, EverySetFileStartsWithItsOwnSetsFirstBoard) {
+    ConversionFolder folder;
+    std::vector<std::string> boards(240, OneSuitEachDeal);
+    boards[120] = OneVoidEachDeal; // the 121st board line: board 1 of set 2
+    folder.writeMainDeal("2 120  1", boards);
+    selectAll(folder.settings);
+    ConvertMainDealFile(folder.settings);
+
+    EXPECT_NE(folder.read("QVW-02.dlm").find("\r\nBoard 01=ffkkppmaakkppaaffhpmabfgkk027\r\n"), std::string::npos);
+    const std::string oneVoidEachNumbers = "14151617182728293040414243"
+                                           "01020304313233343544454647"
+                                           "05060708192021224849505152";
+    EXPECT_EQ(folder.read("QVW-02.dup").substr(0, 78), oneVoidEachNumbers);
+    EXPECT_EQ(folder.read("QVW-02.bri").substr(0, 78), oneVoidEachNumbers);
+    EXPECT_EQ(folder.read("QVW-02.dge").substr(0, 17), "\x06" "\x03" "AKQJT" "\x04" "AKQJ" "\x05" "AKQJ");
+    EXPECT_EQ(folder.read("QVW-02.txt").substr(0, 57), "Deal: 1" + std::string(31, ' ') + "- AKQJT AKQJ AKQJ\r\n");
+    EXPECT_EQ(folder.read("QVW-01.dup").substr(0, 78), OneSuitEachDeal.substr(0, 78));
+}
+
 // What each format must show for one set of a given size.
 struct SetSize {
     unsigned boards;

@@ -41,12 +41,16 @@ TEST(ValidBoardLine, ALineThatIsNotFiftyTwoTwoDigitNumbersIsAConversionError) {
     EXPECT_EQ(conversionErrorOf(OneSuitEachDeal + "7"), "'7' is not a valid integer value");
     EXPECT_EQ(conversionErrorOf(withField(OneSuitEachDeal, 20, "2x")), "'2x' is not a valid integer value");
     EXPECT_EQ(conversionErrorOf(withField(OneSuitEachDeal, 0, " 1")), "' 1' is not a valid integer value");
+    // Characters just above and below the digits; read as a digit worth 10, "0:" would be card 10.
+    EXPECT_EQ(conversionErrorOf(withField(OneSuitEachDeal, 9, "0:")), "'0:' is not a valid integer value");
+    EXPECT_EQ(conversionErrorOf(withField(OneSuitEachDeal, 31, "/2")), "'/2' is not a valid integer value");
 }
 
 TEST(ValidBoardLine, ACardThatDoesNotFitIsARangeError) {
     EXPECT_THROW(ValidBoardLine(withField(OneSuitEachDeal, 0, "00")), ERangeError);
     EXPECT_THROW(ValidBoardLine(withField(OneSuitEachDeal, 51, "53")), ERangeError);
     EXPECT_THROW(ValidBoardLine(withField(OneSuitEachDeal, 51, "99")), ERangeError);
+    EXPECT_THROW(ValidBoardLine(withField(OneSuitEachDeal, 12, "77")), ERangeError); // 77 = 64 + 13
     // East's first card also in North's hand, the heart ace nowhere.
     EXPECT_THROW(ValidBoardLine(withField(OneSuitEachDeal, 13, "13")), ERangeError);
     // North's first two cards in descending order.
