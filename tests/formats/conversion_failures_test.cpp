@@ -23,19 +23,10 @@ using testing::ConversionFolder;
 using testing::OneSuitEachDeal;
 using testing::RoundRobinDeal;
 
-void selectAll(ConversionSettings& settings) {
-    settings.dlm = settings.dup = settings.bri = settings.dge = settings.deepFinesse = true;
-}
-
 // The text of the error ConvertMainDealFile raises, checking its type.
 template <class Error>
-std::string failureOf(const ConversionSettings& settings) {
-    try {
-        ConvertMainDealFile(settings);
-    } catch (const Error& error) {
-        return error.what();
-    }
-    return "no error of the expected type";
+std::string conversionFailure(const ConversionSettings& settings) {
+    return testing::failureOf<Error>([&] { ConvertMainDealFile(settings); });
 }
 
 using Writer = void (*)(const ConversionSettings&, std::vector<std::string>&);
@@ -49,26 +40,26 @@ const std::pair<const char*, Writer> EveryWriter[] = {{".dlm", WriteDlmFiles},
 TEST(ConversionFailures, AMissingOutputFolderIsAnInvalidFilename) {
     ConversionFolder folder;
     folder.writeMainDeal("1 1  1", {RoundRobinDeal});
-    selectAll(folder.settings);
+    folder.selectAllFormats();
     folder.settings.outputFolder = folder.outputFile("missing");
-    EXPECT_EQ(failureOf<EInOutError>(folder.settings), "Invalid filename");
+    EXPECT_EQ(conversionFailure<EInOutError>(folder.settings), "Invalid filename");
     EXPECT_EQ(folder.outputCount(), 0u);
 }
 
 TEST(ConversionFailures, AMissingMainDealFileIsFileNotFound) {
     ConversionFolder folder;
-    selectAll(folder.settings);
-    EXPECT_EQ(failureOf<EInOutError>(folder.settings), "File not found");
+    folder.selectAllFormats();
+    EXPECT_EQ(conversionFailure<EInOutError>(folder.settings), "File not found");
     EXPECT_EQ(folder.outputCount(), 0u);
 }
 
 TEST(ConversionFailures, AnOutputFileThatCannotBeWrittenStopsTheLaterWriters) {
     ConversionFolder folder;
     folder.writeMainDeal("1 1  1", {RoundRobinDeal});
-    selectAll(folder.settings);
+    folder.selectAllFormats();
     // A folder in the place of the .dup file refuses to be opened as a file, for every user.
     std::filesystem::create_directory(folder.outputFile("QVW-01.dup"));
-    EXPECT_EQ(failureOf<EInOutError>(folder.settings), "File access denied");
+    EXPECT_EQ(conversionFailure<EInOutError>(folder.settings), "File access denied");
 
     const std::string dlm = folder.read("QVW-01.dlm");
     EXPECT_NE(dlm.find("\r\nBoard 01=blblblblblblblblblblblblbl015\r\n"), std::string::npos);
@@ -87,7 +78,7 @@ TEST(ConversionFailures, AReadOnlyOutputFileIsFileAccessDenied) {
     std::filesystem::permissions(bri, std::filesystem::perms::owner_read | std::filesystem::perms::group_read |
                                           std::filesystem::perms::others_read);
     if (std::ofstream(bri, std::ios::app)) GTEST_SKIP() << "this user may write read-only files (administrator)";
-    EXPECT_EQ(failureOf<EInOutError>(folder.settings), "File access denied");
+    EXPECT_EQ(conversionFailure<EInOutError>(folder.settings), "File access denied");
     EXPECT_EQ(folder.read("QVW-01.bri"), "old");
 }
 
@@ -96,8 +87,8 @@ TEST(ConversionFailures, AMalformedBoardLineStopsTheRunAndKeepsEarlierSetFiles) 
     std::string damaged = RoundRobinDeal;
     damaged[41] = 'x';
     folder.writeMainDeal("2 2  1", {RoundRobinDeal, OneSuitEachDeal, OneSuitEachDeal, damaged});
-    selectAll(folder.settings);
-    EXPECT_EQ(failureOf<EConvertError>(folder.settings), "'3x' is not a valid integer value");
+    folder.selectAllFormats();
+    EXPECT_EQ(conversionFailure<EConvertError>(folder.settings), "'3x' is not a valid integer value");
 
     const std::string first = folder.read("QVW-01.dlm");
     EXPECT_NE(first.find("\r\nBoard 02=aaaaaabffffffkkkkkklpppppp012\r\n"), std::string::npos);
@@ -113,12 +104,8 @@ TEST(ConversionFailures, ReadingPastTheEndFailsInEveryWriterAndKeepsTheRecordsBe
         ConversionFolder folder;
         folder.writeMainDeal("1 3  1", {RoundRobinDeal, OneSuitEachDeal});
         std::vector<std::string> written;
-        try {
-            writer(folder.settings, written);
-            ADD_FAILURE() << "no error";
-        } catch (const EConvertError& error) {
-            EXPECT_STREQ(error.what(), "'' is not a valid integer value");
-        }
+        EXPECT_EQ(testing::failureOf<EConvertError>([&] { writer(folder.settings, written); }),
+                  "'' is not a valid integer value");
         EXPECT_EQ(written, std::vector<std::string>{folder.outputFile(std::string("QVW-01") + extension)});
         // The records of the two boards read before the failure are in the file.
         const std::string kept = folder.read(std::string("QVW-01") + extension);
@@ -141,12 +128,8 @@ TEST(ConversionFailures, ABoardLineOfTheWrongLengthFailsInEveryWriter) {
         ConversionFolder folder;
         folder.writeMainDeal("1 1  1", {RoundRobinDeal + "52"});
         std::vector<std::string> written;
-        try {
-            writer(folder.settings, written);
-            ADD_FAILURE() << "no error";
-        } catch (const EConvertError& error) {
-            EXPECT_STREQ(error.what(), "'52' is not a valid integer value");
-        }
+        EXPECT_EQ(testing::failureOf<EConvertError>([&] { writer(folder.settings, written); }),
+                  "'52' is not a valid integer value");
     }
 }
 
@@ -156,17 +139,17 @@ TEST(ConversionFailures, ACardNumberOutsideTheDeckFailsInEveryWriter) {
         ConversionFolder folder;
         folder.writeMainDeal("1 1  1", {RoundRobinDeal.substr(0, 102) + "53"});
         std::vector<std::string> written;
-        EXPECT_THROW(writer(folder.settings, written), ERangeError);
+        EXPECT_EQ(testing::failureOf<ERangeError>([&] { writer(folder.settings, written); }), "Range check error");
     }
 }
 
 TEST(ConversionFailures, ABrokenHeaderFailsBeforeAnyFileIsCreated) {
     ConversionFolder folder;
     folder.writeMainDeal("1 32 1", {RoundRobinDeal});
-    selectAll(folder.settings);
-    EXPECT_EQ(failureOf<EConvertError>(folder.settings), "'' is not a valid integer value");
+    folder.selectAllFormats();
+    EXPECT_EQ(conversionFailure<EConvertError>(folder.settings), "'' is not a valid integer value");
     folder.writeMainDeal("1 0  1", {});
-    EXPECT_EQ(failureOf<ERangeError>(folder.settings), "Range check error");
+    EXPECT_EQ(conversionFailure<ERangeError>(folder.settings), "Range check error");
     EXPECT_EQ(folder.outputCount(), 0u);
 }
 

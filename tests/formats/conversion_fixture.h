@@ -29,6 +29,18 @@ inline const std::string OneVoidEachDeal = "14151617182728293040414243"
                                            "05060708192021224849505152"
                                            "09101112132324252636373839";
 
+// The text of the error of type Error that `run` raises; another outcome gives a text
+// that matches no expectation.
+template <class Error, class Run>
+std::string failureOf(Run run) {
+    try {
+        run();
+    } catch (const Error& error) {
+        return error.what();
+    }
+    return "no error of the expected type";
+}
+
 // Text lines joined with CR LF after each, as the system writes them.
 inline std::string crlfLines(const std::vector<std::string>& lines) {
     std::string text;
@@ -44,6 +56,10 @@ public:
         settings.identityText = "T";
         settings.programFolder = folder_.str();
         settings.outputFolder = output();
+    }
+
+    void selectAllFormats() {
+        settings.dlm = settings.dup = settings.bri = settings.dge = settings.deepFinesse = true;
     }
 
     // Writes the main deal file: the header text and the board lines, each ending in CR LF.

@@ -12,10 +12,6 @@ using testing::OneSuitEachDeal;
 using testing::OneVoidEachDeal;
 using testing::RoundRobinDeal;
 
-void selectAll(ConversionSettings& settings) {
-    settings.dlm = settings.dup = settings.bri = settings.dge = settings.deepFinesse = true;
-}
-
 std::size_t countLines(const std::string& text) {
     std::size_t lines = 0;
     for (std::size_t at = text.find("\r\n"); at != std::string::npos; at = text.find("\r\n", at + 2)) ++lines;
@@ -25,7 +21,7 @@ std::size_t countLines(const std::string& text) {
 TEST(ConvertMainDealFile, WritesTheSelectedFormatsInTheirFixedOrder) {
     ConversionFolder folder;
     folder.writeMainDeal("1 32  1", std::vector<std::string>(32, RoundRobinDeal));
-    selectAll(folder.settings);
+    folder.selectAllFormats();
     const std::vector<std::string> written = ConvertMainDealFile(folder.settings);
     EXPECT_EQ(written, (std::vector<std::string>{folder.outputFile("QVW-01.dlm"), folder.outputFile("QVW-01.dup"),
                                                  folder.outputFile("QVW-01.bri"), folder.outputFile("QVW-01.dge"),
@@ -78,7 +74,7 @@ TEST(ConvertMainDealFile, EverySetFileStartsWithItsOwnSetsFirstBoard) {
     std::vector<std::string> boards(240, OneSuitEachDeal);
     boards[120] = OneVoidEachDeal; // the 121st board line: board 1 of set 2
     folder.writeMainDeal("2 120  1", boards);
-    selectAll(folder.settings);
+    folder.selectAllFormats();
     ConvertMainDealFile(folder.settings);
 
     EXPECT_NE(folder.read("QVW-02.dlm").find("\r\nBoard 01=ffkkppmaakkppaaffhpmabfgkk027\r\n"), std::string::npos);
@@ -109,7 +105,7 @@ TEST_P(ConvertSetSizes, EveryFormatHoldsTheWholeSet) {
     std::vector<std::string> boards(size.boards, OneSuitEachDeal);
     boards.back() = RoundRobinDeal;
     folder.writeMainDeal("1 " + std::to_string(size.boards) + "  1", boards);
-    selectAll(folder.settings);
+    folder.selectAllFormats();
     ConvertMainDealFile(folder.settings);
 
     const std::string dlm = folder.read("QVW-01.dlm");

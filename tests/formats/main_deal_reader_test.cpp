@@ -15,12 +15,7 @@ using testing::OneSuitEachDeal;
 
 template <class Error>
 std::string errorText(std::string_view header) {
-    try {
-        ParseMainDealHeader(header);
-    } catch (const Error& error) {
-        return error.what();
-    }
-    return "no error";
+    return testing::failureOf<Error>([&] { ParseMainDealHeader(header); });
 }
 
 TEST(ParseMainDealHeader, FindsTheFieldsAtTheFirstBlankAndTheFirstPairOfBlanks) {
@@ -76,23 +71,13 @@ TEST(MainDealReader, ReadsTheHeaderAndThenTheBoardsInOrder) {
     EXPECT_EQ(header.firstSetNumber, 3);
     EXPECT_EQ(ReadBoardLine(reader).text(), OneSuitEachDeal);
     EXPECT_EQ(ReadBoardLine(reader).text(), testing::RoundRobinDeal);
-    try {
-        ReadBoardLine(reader);
-        FAIL() << "reading past the end must fail";
-    } catch (const EConvertError& error) {
-        EXPECT_STREQ(error.what(), "'' is not a valid integer value");
-    }
+    EXPECT_EQ(testing::failureOf<EConvertError>([&] { ReadBoardLine(reader); }), "'' is not a valid integer value");
 }
 
 TEST(MainDealReader, AMissingMainDealFileIsFileNotFound) {
     ConversionFolder folder;
     folder.settings.identityText = "absent";
-    try {
-        OpenMainDealReader(folder.settings);
-        FAIL() << "no error";
-    } catch (const EInOutError& error) {
-        EXPECT_STREQ(error.what(), "File not found");
-    }
+    EXPECT_EQ(testing::failureOf<EInOutError>([&] { OpenMainDealReader(folder.settings); }), "File not found");
 }
 
 } // namespace

@@ -12,13 +12,8 @@ namespace {
 using testing::OneSuitEachDeal;
 using testing::RoundRobinDeal;
 
-std::string conversionErrorOf(std::string line) {
-    try {
-        ValidBoardLine board(std::move(line));
-    } catch (const EConvertError& error) {
-        return error.what();
-    }
-    return "no conversion error";
+std::string conversionErrorOf(const std::string& line) {
+    return testing::failureOf<EConvertError>([&] { ValidBoardLine{line}; });
 }
 
 std::string withField(std::string line, std::size_t field, const char* digits) {
