@@ -52,19 +52,6 @@ TEST(MarkedHandText, EachHandIsSeventeenBytesOfMarksAndLetters) {
               "\x06" "J73" "\x03" "Q84" "\x04" "K95" "\x05" "AT62");
 }
 
-TEST(MarkedHandText, AVoidLeavesItsMarkNextToTheFollowingMark) {
-    EXPECT_EQ(markedTexts(OneVoidEachDeal),
-              "\x06" "\x03" "AKQJT" "\x04" "AKQJ" "\x05" "AKQJ"
-              "\x06" "AKQJ" "\x03" "\x04" "T9876" "\x05" "T987"
-              "\x06" "T987" "\x03" "9876" "\x04" "\x05" "65432"
-              "\x06" "65432" "\x03" "5432" "\x04" "5432" "\x05");
-    EXPECT_EQ(markedTexts(OneSuitEachDeal),
-              "\x06" "AKQJT98765432" "\x03" "\x04" "\x05"
-              "\x06" "\x03" "AKQJT98765432" "\x04" "\x05"
-              "\x06" "\x03" "\x04" "AKQJT98765432" "\x05"
-              "\x06" "\x03" "\x04" "\x05" "AKQJT98765432");
-}
-
 TEST(DeepFinesseHandText, HoldingsAreJoinedByBlanksWithDashesForVoids) {
     const std::array<std::string, 4> noVoid = {"AT62 J73 Q84 K95", "K95 AT62 J73 Q84", "Q84 K95 AT62 J73",
                                                "J73 Q84 K95 AT62"};

@@ -53,6 +53,7 @@ TEST(BriRecord, IsThreeHandsAsNumbersThen32BlanksAnd18ZeroBytes) {
     EXPECT_EQ(BriRecord(ValidBoardLine(RoundRobinDeal)), expected);
 }
 
+// A void leaves its mark directly before the next one; every hand text is 17 bytes.
 TEST(DgeRecord, IsFourMarkedHandTextsThen60ZeroBytes) {
     EXPECT_EQ(DgeRecord(ValidBoardLine(OneSuitEachDeal)), OneSuitEachMarked + std::string(60, '\0'));
     EXPECT_EQ(DgeRecord(ValidBoardLine(OneVoidEachDeal)), OneVoidEachMarked + std::string(60, '\0'));
