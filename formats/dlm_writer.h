@@ -26,7 +26,8 @@ std::array<std::uint8_t, 52> CardOwners(const ValidBoardLine& board);
 // 'a' + 4 x owner of the first + owner of the second.
 std::string DlmBoardLetters(const std::array<std::uint8_t, 52>& owners);
 
-// "Board BB=" + letters + three-digit checksum (board number XOR every letter code).
+// "Board BB=" + letters + three-digit checksum (board number XOR every letter code), for
+// board numbers 1..99.
 std::string DlmBoardLine(unsigned boardNumber, std::string_view letters);
 
 // One file per set; a set of more than 99 boards keeps its first 99.
