@@ -13,7 +13,6 @@ namespace quorvex {
 
 namespace {
 
-constexpr std::string_view RankLetters = "AKQJT98765432";
 constexpr std::size_t HonoursPerSuit = 4; // the highest four cards hold every honour
 
 unsigned highCardPoints(char rankLetter) {

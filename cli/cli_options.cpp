@@ -65,6 +65,13 @@ std::string nameText(ArgumentReader& reader, const std::string& option) {
     return text;
 }
 
+// An empty folder would put the files at the file-system root, since paths join with a separator.
+std::string folder(ArgumentReader& reader, const std::string& option) {
+    const std::string& text = reader.valueOf(option);
+    if (text.empty()) throw UsageError("option " + option + " needs a folder, not an empty text");
+    return text;
+}
+
 std::string entropyText(ArgumentReader& reader) {
     const std::string& text = reader.valueOf("--entropy-text");
     if (text.find_first_not_of("0123456789-") != std::string::npos)
@@ -107,8 +114,8 @@ CliOptions parseCliOptions(const std::vector<std::string>& arguments) {
         else if (option == "--first-set") options.firstSetNumber = static_cast<int>(reader.numberOf(option, 1, 99));
         else if (option == "--skip-boards") options.skipBoards = static_cast<std::uint32_t>(reader.numberOf(option, 0, 1000000000));
         else if (option == "--name") options.baseFileName = nameText(reader, option);
-        else if (option == "--out") options.outputFolder = reader.valueOf(option);
-        else if (option == "--work-dir") options.workFolder = reader.valueOf(option);
+        else if (option == "--out") options.outputFolder = folder(reader, option);
+        else if (option == "--work-dir") options.workFolder = folder(reader, option);
         else if (option == "--formats") options.formats = formatList(reader.valueOf(option));
         else if (option == "--analysis") options.analysis = true;
         else if (option == "--report") options.reportFile = reader.valueOf(option), options.analysis = true;

@@ -20,8 +20,8 @@ std::FILE* openFile(const std::string& path, const char* mode) {
 } // namespace
 
 FileWriter::FileWriter(const std::string& path, Mode mode)
-    : path_(path), file_(openFile(path, mode == Mode::Create ? "wb" : "ab")) {
-    std::setvbuf(file_, nullptr, _IOFBF, BufferSize);
+    : path_(path), file_(openFile(path, mode == Mode::Create ? "wb" : "ab")), buffer_(new char[BufferSize]) {
+    std::setvbuf(file_, buffer_.get(), _IOFBF, BufferSize);
 }
 
 FileWriter::~FileWriter() {

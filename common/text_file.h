@@ -3,6 +3,7 @@
 // Text lines always end in CR LF, on every platform; record files are raw bytes.
 // Every failure raises EInOutError; nothing is held in memory beyond one buffer.
 #include <cstdio>
+#include <memory>
 #include <string>
 #include <string_view>
 
@@ -30,6 +31,7 @@ private:
 
     std::string path_;
     std::FILE* file_ = nullptr;
+    std::unique_ptr<char[]> buffer_; // given to stdio: without its own buffer it writes 4 KiB at a time
 };
 
 class TextFileReader {

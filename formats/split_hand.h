@@ -6,10 +6,13 @@
 
 namespace quorvex {
 
-// Rank letter of card number 1..52: each suit runs from the ace down to the two.
+// The ranks of a suit from the ace down to the two, as card numbers run within each suit.
+inline constexpr std::string_view RankLetters = "AKQJT98765432";
+
+// Rank letter of card number 1..52.
 // Inline: the writers call it for every card of up to a million boards.
 constexpr char cardLetter(int cardNumber) {
-    return "AKQJT98765432"[(cardNumber - 1) % 13];
+    return RankLetters[static_cast<std::size_t>((cardNumber - 1) % 13)];
 }
 
 // Reads two-digit card numbers from `boardLine` starting at the 1-based `position` and

@@ -97,6 +97,7 @@ TEST(QuorvexDeal, UsageErrorsNameTheOptionAndWriteNothing) {
         {{"--entropy-text", "12a"}, "--entropy-text"},
         {{"--formats", "dlm,pdf"}, "--formats"},
         {{"--report"}, "--report"},
+        {{"--work-dir", ""}, "--work-dir"},
     };
     for (const auto& [arguments, option] : cases) {
         TempFolder folder;
