@@ -8,12 +8,8 @@
 
 namespace quorvex {
 
-// The text as shown: a full stop is added when the text ends in a character whose code
-// is above that of "." (letters and digits), so "Disk full" reads "Disk full.".
-QString errorDisplayText(const QString& text);
-
-// Shows the text in a modal message box: application title, error icon, one OK button.
-void showErrorText(const QString& text);
+// Shows the error's text in a modal message box: application title, error icon, one OK
+// button; a full stop is added after a final letter or digit, as on the command line.
 void showError(const std::exception& error);
 
 // Runs a handler body; an error escaping it is shown by the display above. Slots are

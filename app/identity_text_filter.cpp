@@ -3,12 +3,12 @@
 #include <QKeyEvent>
 #include <QKeySequence>
 
+#include "common/name_text.h"
+
 namespace quorvex {
 
 bool isIdentityCharacter(QChar c) {
-    const char16_t u = c.unicode();
-    return u == u' ' || u == u'-' || (u >= u'0' && u <= u'9') || (u >= u'A' && u <= u'Z') ||
-           (u >= u'a' && u <= u'z');
+    return c.unicode() < 128 && isNameCharacter(static_cast<char>(c.unicode()));
 }
 
 KeyAction classifyKey(const QKeyEvent& event) {

@@ -248,17 +248,6 @@ private slots:
 
     // ---- Error display ----
 
-    void aFullStopFollowsLettersAndDigits() {
-        QCOMPARE(errorDisplayText("Disk full"), QString("Disk full."));
-        QCOMPARE(errorDisplayText("I/O error 5"), QString("I/O error 5."));
-        QCOMPARE(errorDisplayText("path/"), QString("path/."));  // "/" is above "."
-        QCOMPARE(errorDisplayText("File not found."), QString("File not found."));
-        QCOMPARE(errorDisplayText("done-"), QString("done-"));
-        QCOMPARE(errorDisplayText("(x)"), QString("(x)"));
-        QCOMPARE(errorDisplayText("trailing "), QString("trailing "));
-        QCOMPARE(errorDisplayText(QString()), QString());
-    }
-
     void errorsAreShownWithTitleIconAndOk() {
         int buttons = 0;
         testing::ModalWatcher watcher([&](QWidget* modal) {

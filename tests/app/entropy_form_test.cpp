@@ -2,6 +2,7 @@
 // random integers: what the text records, when the cursor moves, the log and the failures.
 #include "app/application_title.h"
 #include "app/error_display.h"
+#include "common/error_text.h"
 #include "common/io_error.h"
 #include "entropy/entropy_form.h"
 #include "entropy/entropy_log.h"
@@ -414,7 +415,7 @@ void EntropyFormTest::logWriteFailureStillCompletes() {
     const SeenMessage& shown = watcher.messages().front();
     QCOMPARE(shown.title, QString(ApplicationTitle));
     QCOMPARE(shown.icon, QMessageBox::Critical);
-    QCOMPARE(shown.text, errorDisplayText(QString::fromStdString(expectedError)));
+    QCOMPARE(shown.text, QString::fromStdString(displayedErrorText(expectedError)));
     QVERIFY(shown.text.endsWith('.'));
     QVERIFY(!form.isVisible());
     QCOMPARE(s.completions, 1);

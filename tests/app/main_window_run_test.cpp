@@ -6,6 +6,7 @@
 #include <map>
 
 #include "app/error_display.h"
+#include "common/error_text.h"
 #include "engine/deal_stream.h"
 #include "engine/generation_run.h"
 #include "hash/hash_registry.h"
@@ -228,7 +229,7 @@ private slots:
             QCOMPARE(watcher.messages().size(), 1);
             QCOMPARE(watcher.messages()[0].title, QString("Quorvex for Windows"));
             QCOMPARE(watcher.messages()[0].icon, QMessageBox::Critical);
-            QCOMPARE(watcher.messages()[0].text, errorDisplayText(QString::fromStdString(coreError)));
+            QCOMPARE(watcher.messages()[0].text, QString::fromStdString(displayedErrorText(coreError)));
         }
         QCOMPARE(QApplication::overrideCursor(), nullptr);
         QVERIFY(s.button("ViewAnalysisBtn")->isEnabled() && s.button("PrintAnalysisBtn")->isEnabled());

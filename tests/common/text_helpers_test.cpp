@@ -64,6 +64,10 @@ TEST(DisplayedErrorText, AddsAFullStopAfterLettersAndDigitsOnly) {
     EXPECT_EQ(displayedErrorText("Failed to create hash unit."), "Failed to create hash unit.");
     EXPECT_EQ(displayedErrorText("'' is not a valid integer value"), "'' is not a valid integer value.");
     EXPECT_EQ(displayedErrorText("odd!"), "odd!");
+    EXPECT_EQ(displayedErrorText("path/"), "path/.") << "'/' comes after '.'";
+    EXPECT_EQ(displayedErrorText("done-"), "done-");
+    EXPECT_EQ(displayedErrorText("(x)"), "(x)");
+    EXPECT_EQ(displayedErrorText("trailing "), "trailing ");
     EXPECT_EQ(displayedErrorText(""), "");
 }
 
