@@ -25,10 +25,4 @@ int strToInt(std::string_view text) {
     return static_cast<int>(value);
 }
 
-int twoDigitNumber(std::string_view text, std::size_t pos) {
-    const std::string_view field = pos < text.size() ? text.substr(pos, 2) : std::string_view{};
-    if (field.size() != 2 || !isDigit(field[0]) || !isDigit(field[1])) throw EConvertError(field);
-    return (field[0] - '0') * 10 + (field[1] - '0');
-}
-
 } // namespace quorvex

@@ -1,5 +1,6 @@
 #include "formats/deep_finesse_writer.h"
 
+#include "common/pad_to_width.h"
 #include "formats/hand_text.h"
 #include "formats/set_file_writer.h"
 
@@ -8,13 +9,6 @@ namespace quorvex {
 namespace {
 
 enum Hand : std::size_t { North, East, South, West };
-
-// Fills the line that starts at `lineStart` in `text` with blanks up to `column` (counted
-// from 1), where the next field starts. No field before a padding ever reaches it: the
-// board number has at most 5 digits and East's text ends by column 40.
-void padToColumn(std::string& text, std::size_t lineStart, std::size_t column) {
-    text.resize(lineStart + column - 1, ' ');
-}
 
 class DeepFinesseFormat final : public SetFileFormat {
 public:
@@ -29,25 +23,18 @@ public:
 } // namespace
 
 std::string DeepFinesseBoardLines(unsigned boardNumber, const ValidBoardLine& board) {
-    std::string text;
-    text.reserve(256);
-    text += "Deal: ";
-    text += std::to_string(boardNumber);
-    padToColumn(text, 0, 39);
+    // Hands stand at fixed columns: North and West from column 39, East from 22, South from 56.
+    std::string text = PadToWidth("Deal: " + std::to_string(boardNumber), 38);
     AppendDeepFinesseHandText(board, North, text);
     text += "\r\n";
 
-    std::size_t lineStart = text.size();
-    text += "Contract: 3NT";
-    padToColumn(text, lineStart, 22);
-    AppendDeepFinesseHandText(board, East, text);
-    padToColumn(text, lineStart, 56);
+    std::string contract = PadToWidth("Contract: 3NT", 21);
+    AppendDeepFinesseHandText(board, East, contract);
+    text += PadToWidth(contract, 55);
     AppendDeepFinesseHandText(board, South, text);
     text += "\r\n";
 
-    lineStart = text.size();
-    text += "OnLead: East";
-    padToColumn(text, lineStart, 39);
+    text += PadToWidth("OnLead: East", 38);
     AppendDeepFinesseHandText(board, West, text);
     text += "\r\nLead: Any\r\n\r\n";
     return text;
