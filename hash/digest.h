@@ -17,11 +17,10 @@ namespace quorvex {
 
 // Digests all characters of `text`, no terminator; longer than 2^31 - 1 bytes
 // throws std::length_error.
-std::string DigestOfText(HashClass hashClass, std::string_view text, TProtection* protection,
-                         int encoderId);
+std::string DigestOfText(HashClass hashClass, std::string_view text, TProtection* protection, int encoderId);
 
 // Digests `length` bytes at `bytes`; a length of 0 or less digests nothing.
-std::string DigestOfBuffer(HashClass hashClass, const void* bytes, int length,
-                           TProtection* protection, int encoderId);
+std::string DigestOfBuffer(HashClass hashClass, const void* bytes, int length, TProtection* protection,
+                           int encoderId);
 
 }  // namespace quorvex

@@ -9,9 +9,9 @@ namespace quorvex {
 
 // One class of the hash family with the description and kind it registers with.
 struct HashFamilyMember {
-  HashClass hashClass;
-  std::string_view description;
-  std::string_view kind;
+    HashClass hashClass;
+    std::string_view description;
+    std::string_view kind;
 };
 
 // The 28 classes of the hash family in registration order. Only

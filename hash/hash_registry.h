@@ -10,8 +10,8 @@ namespace quorvex {
 
 // One registered class with its entry text: description + "=" + kind.
 struct HashRegistryEntry {
-  HashClass hashClass;
-  std::string text;
+    HashClass hashClass;
+    std::string text;
 };
 
 // An ordered list of hash classes, looked up by class name or description.
@@ -19,22 +19,21 @@ struct HashRegistryEntry {
 // registered names and descriptions are plain ASCII.
 class HashRegistry {
 public:
-  // False for no class. Otherwise trims blanks and control characters around
-  // `description`; an empty description becomes the class name without its
-  // leading "T" and without everything up to and including its first "_".
-  // A class already listed gets its entry text replaced, a new one is appended.
-  bool RegisterHashClass(HashClass hashClass, std::string_view description,
-                         std::string_view kind);
+    // False for no class. Otherwise trims blanks and control characters around
+    // `description`; an empty description becomes the class name without its
+    // leading "T" and without everything up to and including its first "_".
+    // A class already listed gets its entry text replaced, a new one is appended.
+    bool RegisterHashClass(HashClass hashClass, std::string_view description, std::string_view kind);
 
-  // The first class whose name, cut after its first "_", equals `name` cut the
-  // same way; failing that, the first class whose description (the entry text
-  // before its first "=") equals `name` cut that way; otherwise nullptr.
-  HashClass FindHashClass(std::string_view name) const;
+    // The first class whose name, cut after its first "_", equals `name` cut the
+    // same way; failing that, the first class whose description (the entry text
+    // before its first "=") equals `name` cut that way; otherwise nullptr.
+    HashClass FindHashClass(std::string_view name) const;
 
-  const std::vector<HashRegistryEntry>& Entries() const { return entries_; }
+    const std::vector<HashRegistryEntry>& Entries() const { return entries_; }
 
 private:
-  std::vector<HashRegistryEntry> entries_;
+    std::vector<HashRegistryEntry> entries_;
 };
 
 // Registers the 28 classes of the hash family in their fixed order.

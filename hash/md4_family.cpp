@@ -18,10 +18,10 @@ void ZeroBytes(void* bytes, std::size_t size) { std::memset(bytes, 0, size); }
 void (*const volatile wipeBytes)(void*, std::size_t) = ZeroBytes;
 
 void StoreLittleEndian(std::uint32_t word, std::uint8_t* out) {
-  out[0] = static_cast<std::uint8_t>(word);
-  out[1] = static_cast<std::uint8_t>(word >> 8);
-  out[2] = static_cast<std::uint8_t>(word >> 16);
-  out[3] = static_cast<std::uint8_t>(word >> 24);
+    out[0] = static_cast<std::uint8_t>(word);
+    out[1] = static_cast<std::uint8_t>(word >> 8);
+    out[2] = static_cast<std::uint8_t>(word >> 16);
+    out[3] = static_cast<std::uint8_t>(word >> 24);
 }
 
 }  // namespace
@@ -31,62 +31,62 @@ const HashClassInfo THash_MD4::ClassInfo{"THash_MD4", nullptr};
 THash_MD4::THash_MD4(TProtection* protection) : THash(protection) {}
 
 THash_MD4::~THash_MD4() {
-  wipeBytes(digest_, sizeof digest_);
-  wipeBytes(state_, sizeof state_);
-  wipeBytes(buffer_, sizeof buffer_);
+    wipeBytes(digest_, sizeof digest_);
+    wipeBytes(state_, sizeof state_);
+    wipeBytes(buffer_, sizeof buffer_);
 }
 
 void THash_MD4::Reset() {
-  std::memset(buffer_, 0, sizeof buffer_);
-  std::memcpy(state_, kStartValues, sizeof state_);
-  byteCount_ = 0;
-  PublishDigest();
+    std::memset(buffer_, 0, sizeof buffer_);
+    std::memcpy(state_, kStartValues, sizeof state_);
+    byteCount_ = 0;
+    PublishDigest();
 }
 
 void THash_MD4::Absorb(const void* bytes, int length) {
-  if (length <= 0) return;
-  if (bytes == nullptr) throw std::invalid_argument("Hash input has no bytes");
-  if (byteCount_ > std::numeric_limits<std::int32_t>::max() - length) {
-    throw std::overflow_error("Hash input exceeds 2147483647 bytes");
-  }
-  auto input = static_cast<const std::uint8_t*>(bytes);
-  const int fill = byteCount_ % kBlockSize;
-  byteCount_ += length;
-  if (fill > 0) {
-    const int room = kBlockSize - fill;
-    if (length < room) {
-      std::memcpy(buffer_ + fill, input, static_cast<std::size_t>(length));
-      return;
+    if (length <= 0) return;
+    if (bytes == nullptr) throw std::invalid_argument("Hash input has no bytes");
+    if (byteCount_ > std::numeric_limits<std::int32_t>::max() - length) {
+        throw std::overflow_error("Hash input exceeds 2147483647 bytes");
     }
-    std::memcpy(buffer_ + fill, input, static_cast<std::size_t>(room));
-    ProcessBlock(buffer_);
-    input += room;
-    length -= room;
-  }
-  for (; length >= kBlockSize; input += kBlockSize, length -= kBlockSize) {
-    ProcessBlock(input);
-  }
-  std::memcpy(buffer_, input, static_cast<std::size_t>(length));
+    auto input = static_cast<const std::uint8_t*>(bytes);
+    const int fill = byteCount_ % kBlockSize;
+    byteCount_ += length;
+    if (fill > 0) {
+        const int room = kBlockSize - fill;
+        if (length < room) {
+            std::memcpy(buffer_ + fill, input, static_cast<std::size_t>(length));
+            return;
+        }
+        std::memcpy(buffer_ + fill, input, static_cast<std::size_t>(room));
+        ProcessBlock(buffer_);
+        input += room;
+        length -= room;
+    }
+    for (; length >= kBlockSize; input += kBlockSize, length -= kBlockSize) {
+        ProcessBlock(input);
+    }
+    std::memcpy(buffer_, input, static_cast<std::size_t>(length));
 }
 
 void THash_MD4::Finish() {
-  int i = byteCount_ % kBlockSize;
-  buffer_[i++] = 0x80;
-  if (i > kBlockSize - 8) {
+    int i = byteCount_ % kBlockSize;
+    buffer_[i++] = 0x80;
+    if (i > kBlockSize - 8) {
+        std::memset(buffer_ + i, 0, static_cast<std::size_t>(kBlockSize - i));
+        ProcessBlock(buffer_);
+        i = 0;
+    }
     std::memset(buffer_ + i, 0, static_cast<std::size_t>(kBlockSize - i));
+    // Only the low 32 bits of the bit count are stored; the high word stays 0.
+    StoreLittleEndian(static_cast<std::uint32_t>(byteCount_) * 8u, buffer_ + kBlockSize - 8);
     ProcessBlock(buffer_);
-    i = 0;
-  }
-  std::memset(buffer_ + i, 0, static_cast<std::size_t>(kBlockSize - i));
-  // Only the low 32 bits of the bit count are stored; the high word stays 0.
-  StoreLittleEndian(static_cast<std::uint32_t>(byteCount_) * 8u, buffer_ + kBlockSize - 8);
-  ProcessBlock(buffer_);
-  std::memset(buffer_, 0, sizeof buffer_);
-  PublishDigest();
+    std::memset(buffer_, 0, sizeof buffer_);
+    PublishDigest();
 }
 
 void THash_MD4::PublishDigest() {
-  for (int w = 0; w < kStateWords; ++w) StoreLittleEndian(state_[w], digest_ + 4 * w);
+    for (int w = 0; w < kStateWords; ++w) StoreLittleEndian(state_[w], digest_ + 4 * w);
 }
 
 }  // namespace quorvex

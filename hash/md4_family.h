@@ -15,34 +15,34 @@ namespace quorvex {
 // more in total throws std::overflow_error instead of wrapping the count.
 class THash_MD4 : public THash {
 public:
-  // The family's base is registered as a class but its own compression is not
-  // built in this program, so this class refuses to create objects.
-  static const HashClassInfo ClassInfo;
+    // The family's base is registered as a class but its own compression is not
+    // built in this program, so this class refuses to create objects.
+    static const HashClassInfo ClassInfo;
 
-  static constexpr int kBlockSize = 64;
-  static constexpr int kStateWords = 10;
+    static constexpr int kBlockSize = 64;
+    static constexpr int kStateWords = 10;
 
-  explicit THash_MD4(TProtection* protection = nullptr);
-  // Wipes the digest and the rest of the hashing state.
-  ~THash_MD4() override;
+    explicit THash_MD4(TProtection* protection = nullptr);
+    // Wipes the digest and the rest of the hashing state.
+    ~THash_MD4() override;
 
-  void Reset() override;
-  void Absorb(const void* bytes, int length) override;
-  void Finish() override;
-  const std::uint8_t* DigestBytes() const override { return digest_; }
+    void Reset() override;
+    void Absorb(const void* bytes, int length) override;
+    void Finish() override;
+    const std::uint8_t* DigestBytes() const override { return digest_; }
 
 protected:
-  // Compresses one 64-byte block into state_.
-  virtual void ProcessBlock(const std::uint8_t* block) = 0;
+    // Compresses one 64-byte block into state_.
+    virtual void ProcessBlock(const std::uint8_t* block) = 0;
 
-  std::uint32_t state_[kStateWords] = {};
+    std::uint32_t state_[kStateWords] = {};
 
 private:
-  void PublishDigest();
+    void PublishDigest();
 
-  std::int32_t byteCount_ = 0;
-  std::uint8_t buffer_[kBlockSize] = {};
-  std::uint8_t digest_[kStateWords * 4] = {};
+    std::int32_t byteCount_ = 0;
+    std::uint8_t buffer_[kBlockSize] = {};
+    std::uint8_t digest_[kStateWords * 4] = {};
 };
 
 }  // namespace quorvex

@@ -8,7 +8,7 @@ namespace quorvex {
 // Raised when a protection chain would loop back to one of its own members.
 class EProtectionError : public std::runtime_error {
 public:
-  using std::runtime_error::runtime_error;
+    using std::runtime_error::runtime_error;
 };
 
 // Base of every hash object. A protection object may route its data through a
@@ -18,20 +18,20 @@ public:
 // run forever, so it is refused when the link is made.
 class TProtection {
 public:
-  explicit TProtection(TProtection* protection = nullptr);
-  virtual ~TProtection() = default;
+    explicit TProtection(TProtection* protection = nullptr);
+    virtual ~TProtection() = default;
 
-  TProtection(const TProtection&) = delete;
-  TProtection& operator=(const TProtection&) = delete;
+    TProtection(const TProtection&) = delete;
+    TProtection& operator=(const TProtection&) = delete;
 
-  TProtection* Protection() const { return protection_; }
+    TProtection* Protection() const { return protection_; }
 
-  // Links this object to `protection` (nullptr unlinks). Throws EProtectionError
-  // when `protection` is this object or already leads back to it.
-  void SetProtection(TProtection* protection);
+    // Links this object to `protection` (nullptr unlinks). Throws EProtectionError
+    // when `protection` is this object or already leads back to it.
+    void SetProtection(TProtection* protection);
 
 private:
-  TProtection* protection_ = nullptr;
+    TProtection* protection_ = nullptr;
 };
 
 }  // namespace quorvex

@@ -21,6 +21,8 @@ namespace {
 
 constexpr int kSteps = 80;
 
+// The tables keep one round of 16 steps per line.
+// clang-format off
 // Message word taken by each step of the left and the right line.
 constexpr std::uint8_t kWordLeft[kSteps] = {
     0, 1, 2,  3,  4,  5,  6,  7,  8,  9,  10, 11, 12, 13, 14, 15,
@@ -55,76 +57,81 @@ constexpr std::uint32_t kConstLeft[5] = {0x00000000, 0x5A827999, 0x6ED9EBA1, 0x8
 constexpr std::uint32_t kConstRight[5] = {0x50A28BE6, 0x5C4DD124, 0x6D703EF3, 0x7A6D76E9,
                                           0x00000000};
 
+// clang-format on
+
 // The five boolean functions; the right line uses them in reverse round order.
 // Functions 1 and 3 are the usual selections written with one operation less.
 template <int Function>
 QUORVEX_ALWAYS_INLINE std::uint32_t Boolean(std::uint32_t x, std::uint32_t y, std::uint32_t z) {
-  if constexpr (Function == 0) return x ^ y ^ z;
-  else if constexpr (Function == 1) return ((y ^ z) & x) ^ z;  // (x & y) | (~x & z)
-  else if constexpr (Function == 2) return (x | ~y) ^ z;
-  else if constexpr (Function == 3) return ((x ^ y) & z) ^ y;  // (x & z) | (y & ~z)
-  else return x ^ (y | ~z);
+    if constexpr (Function == 0)
+        return x ^ y ^ z;
+    else if constexpr (Function == 1)
+        return ((y ^ z) & x) ^ z;  // (x & y) | (~x & z)
+    else if constexpr (Function == 2)
+        return (x | ~y) ^ z;
+    else if constexpr (Function == 3)
+        return ((x ^ y) & z) ^ y;  // (x & z) | (y & ~z)
+    else
+        return x ^ (y | ~z);
 }
 
 // One step of one line. Roles A..E sit in words[a..e]; after the step the
 // roles move one slot down, so step S finds A in slot (-S mod 5).
 template <int Step, bool Right>
 QUORVEX_ALWAYS_INLINE void LineStep(std::uint32_t (&words)[5], const std::uint32_t (&x)[16]) {
-  constexpr int round = Step / 16;
-  constexpr int a = (5 - Step % 5) % 5;
-  constexpr int b = (a + 1) % 5, c = (a + 2) % 5, d = (a + 3) % 5, e = (a + 4) % 5;
-  constexpr int function = Right ? 4 - round : round;
-  constexpr std::uint32_t constant = Right ? kConstRight[round] : kConstLeft[round];
-  constexpr int word = Right ? kWordRight[Step] : kWordLeft[Step];
-  constexpr int shift = Right ? kShiftRight[Step] : kShiftLeft[Step];
-  words[a] = std::rotl(words[a] + Boolean<function>(words[b], words[c], words[d]) + x[word] +
-                           constant,
-                       shift) +
-             words[e];
-  words[c] = std::rotl(words[c], 10);
+    constexpr int round = Step / 16;
+    constexpr int a = (5 - Step % 5) % 5;
+    constexpr int b = (a + 1) % 5, c = (a + 2) % 5, d = (a + 3) % 5, e = (a + 4) % 5;
+    constexpr int function = Right ? 4 - round : round;
+    constexpr std::uint32_t constant = Right ? kConstRight[round] : kConstLeft[round];
+    constexpr int word = Right ? kWordRight[Step] : kWordLeft[Step];
+    constexpr int shift = Right ? kShiftRight[Step] : kShiftLeft[Step];
+    words[a] =
+        std::rotl(words[a] + Boolean<function>(words[b], words[c], words[d]) + x[word] + constant, shift) +
+        words[e];
+    words[c] = std::rotl(words[c], 10);
 }
 
 // Runs the two independent lines interleaved, giving the processor two
 // dependency chains to overlap.
 template <std::size_t... Steps>
 QUORVEX_ALWAYS_INLINE void BothLines(std::uint32_t (&left)[5], std::uint32_t (&right)[5],
-                                     const std::uint32_t (&x)[16],
-                                     std::index_sequence<Steps...>) {
-  ((LineStep<Steps, false>(left, x), LineStep<Steps, true>(right, x)), ...);
+                                     const std::uint32_t (&x)[16], std::index_sequence<Steps...>) {
+    ((LineStep<Steps, false>(left, x), LineStep<Steps, true>(right, x)), ...);
 }
 
 QUORVEX_ALWAYS_INLINE std::uint32_t LoadLittleEndian(const std::uint8_t* p) {
-  if constexpr (std::endian::native == std::endian::little) {
-    std::uint32_t word;
-    std::memcpy(&word, p, sizeof word);
-    return word;
-  } else {
-    return std::uint32_t{p[0]} | std::uint32_t{p[1]} << 8 | std::uint32_t{p[2]} << 16 |
-           std::uint32_t{p[3]} << 24;
-  }
+    if constexpr (std::endian::native == std::endian::little) {
+        std::uint32_t word;
+        std::memcpy(&word, p, sizeof word);
+        return word;
+    } else {
+        return std::uint32_t{p[0]} | std::uint32_t{p[1]} << 8 | std::uint32_t{p[2]} << 16 |
+               std::uint32_t{p[3]} << 24;
+    }
 }
 
 std::unique_ptr<THash> CreateRipeMD160(TProtection* protection) {
-  return std::make_unique<THash_RipeMD160>(protection);
+    return std::make_unique<THash_RipeMD160>(protection);
 }
 
 }  // namespace
 
 void RipeMD160Compress(std::uint32_t state[5], const std::uint8_t* block) {
-  std::uint32_t x[16];
-  for (int i = 0; i < 16; ++i) x[i] = LoadLittleEndian(block + 4 * i);
+    std::uint32_t x[16];
+    for (int i = 0; i < 16; ++i) x[i] = LoadLittleEndian(block + 4 * i);
 
-  std::uint32_t left[5] = {state[0], state[1], state[2], state[3], state[4]};
-  std::uint32_t right[5] = {state[0], state[1], state[2], state[3], state[4]};
-  BothLines(left, right, x, std::make_index_sequence<kSteps>{});
+    std::uint32_t left[5] = {state[0], state[1], state[2], state[3], state[4]};
+    std::uint32_t right[5] = {state[0], state[1], state[2], state[3], state[4]};
+    BothLines(left, right, x, std::make_index_sequence<kSteps>{});
 
-  // 80 steps are a whole number of role rotations: slot i holds role i again.
-  const std::uint32_t first = state[1] + left[2] + right[3];
-  state[1] = state[2] + left[3] + right[4];
-  state[2] = state[3] + left[4] + right[0];
-  state[3] = state[4] + left[0] + right[1];
-  state[4] = state[0] + left[1] + right[2];
-  state[0] = first;
+    // 80 steps are a whole number of role rotations: slot i holds role i again.
+    const std::uint32_t first = state[1] + left[2] + right[3];
+    state[1] = state[2] + left[3] + right[4];
+    state[2] = state[3] + left[4] + right[0];
+    state[3] = state[4] + left[0] + right[1];
+    state[4] = state[0] + left[1] + right[2];
+    state[0] = first;
 }
 
 const HashClassInfo THash_RipeMD160::ClassInfo{"THash_RipeMD160", &CreateRipeMD160};

@@ -14,15 +14,15 @@ void RipeMD160Compress(std::uint32_t state[5], const std::uint8_t* block);
 // RIPEMD-160 on the MD4-family buffering: a 20-byte digest.
 class THash_RipeMD160 : public THash_MD4 {
 public:
-  static const HashClassInfo ClassInfo;
-  static constexpr int kDigestSize = 20;
+    static const HashClassInfo ClassInfo;
+    static constexpr int kDigestSize = 20;
 
-  using THash_MD4::THash_MD4;
+    using THash_MD4::THash_MD4;
 
-  int DigestSize() const override { return kDigestSize; }
+    int DigestSize() const override { return kDigestSize; }
 
 protected:
-  void ProcessBlock(const std::uint8_t* block) override;
+    void ProcessBlock(const std::uint8_t* block) override;
 };
 
 }  // namespace quorvex

@@ -11,7 +11,7 @@ namespace quorvex {
 // Raised for an unknown encoder id or input that an encoder refuses.
 class EStringFormatError : public std::runtime_error {
 public:
-  using std::runtime_error::runtime_error;
+    using std::runtime_error::runtime_error;
 };
 
 // Encoder id of the raw copy, the only encoder this program has.
@@ -21,12 +21,12 @@ inline constexpr int kStringFormatCopy = 1;
 // copy ("copy Input to Output"): the string holds exactly the input bytes.
 class TStringFormat {
 public:
-  virtual ~TStringFormat() = default;
+    virtual ~TStringFormat() = default;
 
-  virtual std::string_view Name() const { return "Copy"; }
-  // Whether this encoder accepts the input; the raw copy accepts every input.
-  virtual bool IsValid(const std::uint8_t* bytes, std::size_t length) const;
-  virtual std::string Encode(const std::uint8_t* bytes, std::size_t length) const;
+    virtual std::string_view Name() const { return "Copy"; }
+    // Whether this encoder accepts the input; the raw copy accepts every input.
+    virtual bool IsValid(const std::uint8_t* bytes, std::size_t length) const;
+    virtual std::string Encode(const std::uint8_t* bytes, std::size_t length) const;
 };
 
 // The encoder with that id, or nullptr when there is none.

@@ -15,44 +15,44 @@ using test::Hex;
 
 class Digest : public ::testing::Test {
 protected:
-  HashClass ripemd160 = FindHashClass("THash_RipeMD160");
+    HashClass ripemd160 = FindHashClass("THash_RipeMD160");
 };
 
 TEST_F(Digest, EmptyTextGivesTheDigestOfTheEmptyMessage) {
-  EXPECT_EQ(Hex(DigestOfText(ripemd160, "", nullptr, kStringFormatCopy)),
-            "9c1185a5c5e9fc54612808977ee8f548b2258d31");
+    EXPECT_EQ(Hex(DigestOfText(ripemd160, "", nullptr, kStringFormatCopy)),
+              "9c1185a5c5e9fc54612808977ee8f548b2258d31");
 }
 
 TEST_F(Digest, BufferAndTextOfTheSameBytesAgree) {
-  const std::vector<std::uint8_t> bytes = test::PatternBytes(47);
-  const std::string text(bytes.begin(), bytes.end());
-  const std::string fromBuffer = DigestOfBuffer(ripemd160, bytes.data(), 47, nullptr, kStringFormatCopy);
-  EXPECT_EQ(Hex(fromBuffer), "d74c2d634072a970f1d9381eb4cbb1162c3768f5");
-  EXPECT_EQ(DigestOfText(ripemd160, text, nullptr, kStringFormatCopy), fromBuffer);
+    const std::vector<std::uint8_t> bytes = test::PatternBytes(47);
+    const std::string text(bytes.begin(), bytes.end());
+    const std::string fromBuffer = DigestOfBuffer(ripemd160, bytes.data(), 47, nullptr, kStringFormatCopy);
+    EXPECT_EQ(Hex(fromBuffer), "d74c2d634072a970f1d9381eb4cbb1162c3768f5");
+    EXPECT_EQ(DigestOfText(ripemd160, text, nullptr, kStringFormatCopy), fromBuffer);
 }
 
 TEST_F(Digest, RawDigestKeepsEmbeddedZeroBytes) {
-  const std::string digest = DigestOfText(ripemd160, "board 12", nullptr, kStringFormatCopy);
-  ASSERT_EQ(digest.size(), 20u);
-  EXPECT_EQ(digest[17], '\0');
-  EXPECT_EQ(Hex(digest), "a983e5bf20cfb2779870dcad8f21f6565100c164");
+    const std::string digest = DigestOfText(ripemd160, "board 12", nullptr, kStringFormatCopy);
+    ASSERT_EQ(digest.size(), 20u);
+    EXPECT_EQ(digest[17], '\0');
+    EXPECT_EQ(Hex(digest), "a983e5bf20cfb2779870dcad8f21f6565100c164");
 }
 
 TEST_F(Digest, EncoderIdDecidesTheResult) {
-  EXPECT_EQ(DigestOfText(ripemd160, "abc", nullptr, 0), "");
-  EXPECT_THROW(DigestOfText(ripemd160, "abc", nullptr, 16), EStringFormatError);
+    EXPECT_EQ(DigestOfText(ripemd160, "abc", nullptr, 0), "");
+    EXPECT_THROW(DigestOfText(ripemd160, "abc", nullptr, 16), EStringFormatError);
 }
 
 TEST_F(Digest, AcceptsAProtectionObject) {
-  TProtection protection;
-  EXPECT_EQ(Hex(DigestOfText(ripemd160, "abc", &protection, kStringFormatCopy)),
-            "8eb208f7e05d987a9b044a8e98c6b087f15a0bfc");
+    TProtection protection;
+    EXPECT_EQ(Hex(DigestOfText(ripemd160, "abc", &protection, kStringFormatCopy)),
+              "8eb208f7e05d987a9b044a8e98c6b087f15a0bfc");
 }
 
 TEST_F(Digest, MissingOrUnbuiltClassesAreErrors) {
-  EXPECT_THROW(DigestOfText(nullptr, "abc", nullptr, kStringFormatCopy), std::invalid_argument);
-  EXPECT_THROW(DigestOfBuffer(FindHashClass("THash_SHA1"), "abc", 3, nullptr, kStringFormatCopy),
-               std::logic_error);
+    EXPECT_THROW(DigestOfText(nullptr, "abc", nullptr, kStringFormatCopy), std::invalid_argument);
+    EXPECT_THROW(DigestOfBuffer(FindHashClass("THash_SHA1"), "abc", 3, nullptr, kStringFormatCopy),
+                 std::logic_error);
 }
 
 }  // namespace
