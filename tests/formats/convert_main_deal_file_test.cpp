@@ -140,7 +140,8 @@ INSTANTIATE_TEST_SUITE_P(
                       SetSize{10, "10", "11", "Board 11=aaaaaabffffffkkkkkklpppppp005", "YN1  1 10 "},
                       SetSize{32, "32", "33", "Board 33=aaaaaabffffffkkkkkklpppppp047", "YN1  1 32 "},
                       SetSize{99, "99", "98", "", "YN1  1 99 "},
-                      SetSize{120, "99", "98", "", "YN1  1 120"}));
+                      SetSize{120, "99", "98", "", "YN1  1 120"}),
+    [](const ::testing::TestParamInfo<SetSize>& info) { return std::to_string(info.param.boards) + "Boards"; });
 
 } // namespace
 } // namespace quorvex
