@@ -7,7 +7,7 @@ packages=(
   # build
   cmake ninja-build g++ pkg-config
   # core tests and benchmarks
-  googletest libgtest-dev libbenchmark-dev
+  googletest libgtest-dev libbenchmark-dev time
   # desktop program (Qt 6 Widgets, printing, the JPEG plugin that decodes with libjpeg)
   qt6-base-dev qt6-base-dev-tools libqt6gui6 libgl-dev libjpeg62-turbo
   # window tests: a virtual X display, window listing and PDF text checks
