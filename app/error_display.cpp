@@ -2,7 +2,7 @@
 
 #include <QMessageBox>
 
-#include "app/application_title.h"
+#include "common/product.h"
 #include "app/native_text.h"
 #include "common/error_text.h"
 

@@ -5,7 +5,7 @@
 #include "common/error_text.h"
 #include "common/text_file.h"
 #include "engine/deal_stream.h"
-#include "engine/generation_run.h"
+#include "run/generation_run.h"
 #include "entropy/entropy_log.h"
 #include "hash/hash_registry.h"
 
@@ -17,14 +17,11 @@ using namespace quorvex;
 
 RunSettings runSettingsOf(const CliOptions& options) {
     RunSettings settings;
-    settings.counts = {options.numberOfSets, options.boardsPerSet, options.firstSetNumber};
+    settings.counts = {static_cast<std::uint16_t>(options.numberOfSets), static_cast<std::uint16_t>(options.boardsPerSet),
+                       static_cast<std::uint16_t>(options.firstSetNumber)};
     settings.totalBoards = static_cast<std::uint32_t>(options.numberOfSets) * static_cast<std::uint32_t>(options.boardsPerSet);
     ConversionSettings& conversion = settings.conversion;
-    conversion.dlm = options.formats.dlm;
-    conversion.dup = options.formats.dup;
-    conversion.bri = options.formats.bri;
-    conversion.dge = options.formats.dge;
-    conversion.deepFinesse = options.formats.deepFinesse;
+    conversion.formats = options.formats;
     conversion.identityText = options.identityText;
     conversion.programFolder = options.workFolder.value_or(options.outputFolder);
     conversion.outputFolder = options.outputFolder;
@@ -47,7 +44,7 @@ void writeReport(const std::vector<std::string>& report, const CliOptions& optio
 int deal(const CliOptions& options) {
     RegisterHashClasses();
     const RunSettings settings = runSettingsOf(options);
-    const HashClass cls = FindHashClass("THash_RipeMD160");
+    const HashClass cls = seedingHashClass();
     if (!cls) throw EHashUnitMissing();
 
     std::string entropyText;
@@ -86,11 +83,11 @@ int main(int argc, char** argv) {
         return 2;
     }
     if (options.help) {
-        std::cout << CliUsage;
+        std::cout << cliUsage();
         return 0;
     }
     if (options.version) {
-        std::cout << "Version 1.09\n";
+        std::cout << versionText() << '\n';
         return 0;
     }
     try {

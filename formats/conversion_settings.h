@@ -1,19 +1,18 @@
 #pragma once
 // Everything the format converters need from the window or the command line, as plain values.
+#include "common/product.h"
+#include "formats/output_formats.h"
+
 #include <string>
 
 namespace quorvex {
 
 struct ConversionSettings {
-    bool dlm = true;
-    bool dup = true;
-    bool bri = true;
-    bool dge = true;
-    bool deepFinesse = true;
+    FormatSelection formats = allFormats();
     std::string identityText;   // names the main deal file
     std::string programFolder;  // holds the main deal file
     std::string outputFolder;   // receives the converted files
-    std::string baseFileName = "QVW-";
+    std::string baseFileName = DefaultBaseFileName;
 };
 
 } // namespace quorvex

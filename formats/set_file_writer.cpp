@@ -6,7 +6,7 @@ namespace quorvex {
 
 void WriteSetFiles(const ConversionSettings& settings, SetFileFormat& format,
                    std::vector<std::string>& written) {
-    TextFileReader reader = OpenMainDealReader(settings);
+    TextFileReader reader = OpenMainDealReader(settings.programFolder, settings.identityText);
     const MainDealHeader header = ReadMainDealHeader(reader);
     const unsigned lastSet = header.firstSetNumber + header.setCount - 1u;
     for (unsigned set = header.firstSetNumber; set <= lastSet; ++set) {
@@ -14,7 +14,7 @@ void WriteSetFiles(const ConversionSettings& settings, SetFileFormat& format,
         written.push_back(out.path());
         format.startFile(out, header);
         for (unsigned board = 1; board <= header.boardsPerSet; ++board)
-            format.writeBoard(out, header, board, ReadBoardLine(reader));
+            format.writeBoard(out, header, board, readBoardLine(reader));
         format.finishFile(out, header);
         out.close();
     }

@@ -4,7 +4,7 @@
 // and its trailer, then close it.
 #include "common/text_file.h"
 #include "formats/conversion_settings.h"
-#include "formats/main_deal_reader.h"
+#include "engine/main_deal_file.h"
 
 #include <string>
 #include <string_view>

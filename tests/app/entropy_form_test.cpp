@@ -1,10 +1,10 @@
 // The entropy dialog driven through the window system with scripted counter, cursor and
 // random integers: what the text records, when the cursor moves, the log and the failures.
-#include "app/application_title.h"
+#include "common/product.h"
 #include "app/error_display.h"
 #include "common/error_text.h"
 #include "common/io_error.h"
-#include "entropy/entropy_form.h"
+#include "entropy/dialog/entropy_form.h"
 #include "entropy/entropy_log.h"
 #include "entropy_dialog_driver.h"
 #include "modal_watcher.h"

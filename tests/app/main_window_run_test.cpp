@@ -8,7 +8,7 @@
 #include "app/error_display.h"
 #include "common/error_text.h"
 #include "engine/deal_stream.h"
-#include "engine/generation_run.h"
+#include "run/generation_run.h"
 #include "hash/hash_registry.h"
 #include "main_window_session.h"
 

@@ -1,10 +1,10 @@
-#include "entropy/entropy_form.h"
+#include "entropy/dialog/entropy_form.h"
 
-#include "app/application_title.h"
+#include "common/product.h"
 #include "app/error_display.h"
 #include "common/io_error.h"
 #include "entropy/checked_arithmetic.h"
-#include "entropy/entropy_grid.h"
+#include "entropy/dialog/entropy_grid.h"
 #include "entropy/entropy_log.h"
 
 #include <QLabel>
