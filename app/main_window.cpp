@@ -23,6 +23,7 @@
 
 #include "app/about_box.h"
 #include "app/analysis_dialog.h"
+#include "common/error_texts.h"
 #include "common/product.h"
 #include "app/busy_cursor.h"
 #include "app/check_parameter_string.h"
@@ -437,7 +438,7 @@ void TMainWin::AboutClick() { aboutBox_->exec(); }
 void TMainWin::InitBtnClick() {
     const HashClass cls = seedingHashClass();
     if (!cls) {
-        showPlainMessage(this, QStringLiteral("failed to create"));
+        showPlainMessage(this, QString::fromLatin1(error_text::FailedToCreate));
         return;
     }
     const std::string identity = toNative8Bit(IDEdit->text());

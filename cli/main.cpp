@@ -2,7 +2,8 @@
 // the same identity, entropy text and settings give byte-identical files.
 #include "cli/cli_options.h"
 #include "cli/fresh_entropy.h"
-#include "common/error_text.h"
+#include "common/error_texts.h"
+#include "common/io_error.h"
 #include "common/text_file.h"
 #include "engine/deal_stream.h"
 #include "run/generation_run.h"
@@ -92,8 +93,12 @@ int main(int argc, char** argv) {
     }
     try {
         return deal(options);
+    } catch (const EInOutError& error) {
+        std::cerr << "quorvex-deal: " << (error.path().empty() ? "" : error.path() + ": ")
+                  << displayedErrorText(error.what()) << '\n';
+        return 1;
     } catch (const std::exception& error) {
-        std::cerr << displayedErrorText(error.what()) << '\n';
+        std::cerr << "quorvex-deal: " << displayedErrorText(error.what()) << '\n';
         return 1;
     }
 }

@@ -1,5 +1,7 @@
 #include "engine/deal_stream.h"
 
+#include "common/error_texts.h"
+
 #include "engine/deal_numbering.h"
 #include "hash/digest.h"
 
@@ -38,7 +40,7 @@ void DealStream::seed(HashClass cls, std::string_view identityText, std::string_
 MpInt DealStream::nextDealNumber(HashClass cls) {
     for (;;) {
         if (drawCounter_ == std::numeric_limits<std::int32_t>::max())
-            throw std::overflow_error("Integer overflow");
+            throw std::overflow_error(error_text::IntegerOverflow);
         ++drawCounter_;
         const auto counter = static_cast<std::uint32_t>(drawCounter_);
         for (std::size_t i = 0; i < 4; ++i) block_[i] = static_cast<std::uint8_t>(counter >> (8 * i));

@@ -2,6 +2,7 @@
 // One Generate run: deal every board into the main deal file, convert it into the
 // selected formats and, when asked, analyse it. The window and the command line both
 // fill RunSettings and call runGeneration, so the same inputs give the same files.
+#include "common/error_texts.h"
 #include "engine/main_deal_file.h"
 #include "formats/conversion_settings.h"
 
@@ -30,7 +31,7 @@ struct RunResult {
 
 // Raised when the RIPEMD-160 hash class is not registered.
 struct EHashUnitMissing : std::runtime_error {
-    EHashUnitMissing() : std::runtime_error("Failed to create hash unit.") {}
+    EHashUnitMissing() : std::runtime_error(error_text::FailedToCreateHashUnit) {}
 };
 
 // Stops at the first failure with its exception; files finished before stay as written.

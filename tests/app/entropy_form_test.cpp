@@ -2,7 +2,7 @@
 // random integers: what the text records, when the cursor moves, the log and the failures.
 #include "common/product.h"
 #include "app/error_display.h"
-#include "common/error_text.h"
+#include "common/error_texts.h"
 #include "common/io_error.h"
 #include "entropy/dialog/entropy_form.h"
 #include "entropy/entropy_log.h"
@@ -403,7 +403,7 @@ void EntropyFormTest::logWriteFailureStillCompletes() {
         AppendEntropyLog(programFolder, "probe");
         QFAIL("the log was expected to fail");
     } catch (const EInOutError& error) {
-        expectedError = error.what();
+        expectedError = displayedErrorText(error.what()) + '\n' + error.path();
     }
 
     TEntropyForm& form = s.create(programFolder);
@@ -415,8 +415,8 @@ void EntropyFormTest::logWriteFailureStillCompletes() {
     const SeenMessage& shown = watcher.messages().front();
     QCOMPARE(shown.title, QString(ApplicationTitle));
     QCOMPARE(shown.icon, QMessageBox::Critical);
-    QCOMPARE(shown.text, QString::fromStdString(displayedErrorText(expectedError)));
-    QVERIFY(shown.text.endsWith('.'));
+    QCOMPARE(shown.text, QString::fromStdString(expectedError));  // the text, then the log's path
+    QVERIFY(shown.text.endsWith("Int160.qvs"));
     QVERIFY(!form.isVisible());
     QCOMPARE(s.completions, 1);
     QCOMPARE(form.EntropyText(), ZerosOnly);
