@@ -1,13 +1,13 @@
 #pragma once
 // Options of the command-line dealer.
-#include "common/product.h"
-#include "formats/output_formats.h"
-
 #include <cstdint>
 #include <optional>
 #include <stdexcept>
 #include <string>
 #include <vector>
+
+#include "common/product.h"
+#include "formats/output_formats.h"
 
 namespace quorvex {
 
@@ -18,14 +18,14 @@ struct UsageError : std::runtime_error {
 
 struct CliOptions {
     std::string identityText = DefaultIdentityText;
-    std::optional<std::string> entropyText; // replayed text; none = fresh entropy
+    std::optional<std::string> entropyText;  // replayed text; none = fresh entropy
     int numberOfSets = DefaultNumberOfSets;
     int boardsPerSet = DefaultBoardsPerSet;
     int firstSetNumber = DefaultFirstSetNumber;
     std::uint32_t skipBoards = 0;
     std::string baseFileName = DefaultBaseFileName;
     std::string outputFolder = ".";
-    std::optional<std::string> workFolder; // defaults to the output folder
+    std::optional<std::string> workFolder;  // defaults to the output folder
     FormatSelection formats = allFormats();
     bool analysis = false;
     std::optional<std::string> reportFile;
@@ -41,4 +41,4 @@ CliOptions parseCliOptions(const std::vector<std::string>& arguments);
 // The text of --help.
 std::string cliUsage();
 
-} // namespace quorvex
+}  // namespace quorvex

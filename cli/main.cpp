@@ -1,16 +1,16 @@
 // quorvex-deal: the command-line dealer. It runs exactly the core code the window runs, so
 // the same identity, entropy text and settings give byte-identical files.
+#include <iostream>
+
 #include "cli/cli_options.h"
 #include "cli/fresh_entropy.h"
 #include "common/error_texts.h"
 #include "common/io_error.h"
 #include "common/text_file.h"
 #include "engine/deal_stream.h"
-#include "run/generation_run.h"
 #include "entropy/entropy_log.h"
 #include "hash/hash_registry.h"
-
-#include <iostream>
+#include "run/generation_run.h"
 
 namespace {
 
@@ -18,9 +18,11 @@ using namespace quorvex;
 
 RunSettings runSettingsOf(const CliOptions& options) {
     RunSettings settings;
-    settings.counts = {static_cast<std::uint16_t>(options.numberOfSets), static_cast<std::uint16_t>(options.boardsPerSet),
+    settings.counts = {static_cast<std::uint16_t>(options.numberOfSets),
+                       static_cast<std::uint16_t>(options.boardsPerSet),
                        static_cast<std::uint16_t>(options.firstSetNumber)};
-    settings.totalBoards = static_cast<std::uint32_t>(options.numberOfSets) * static_cast<std::uint32_t>(options.boardsPerSet);
+    settings.totalBoards =
+        static_cast<std::uint32_t>(options.numberOfSets) * static_cast<std::uint32_t>(options.boardsPerSet);
     ConversionSettings& conversion = settings.conversion;
     conversion.formats = options.formats;
     conversion.identityText = options.identityText;
@@ -43,7 +45,7 @@ void writeReport(const std::vector<std::string>& report, const CliOptions& optio
 }
 
 int deal(const CliOptions& options) {
-    RegisterHashClasses();
+    registerHashClasses();
     const RunSettings settings = runSettingsOf(options);
     const HashClass cls = seedingHashClass();
     if (!cls) throw EHashUnitMissing();
@@ -53,7 +55,7 @@ int deal(const CliOptions& options) {
         entropyText = *options.entropyText;
     } else {
         entropyText = freshEntropyText();
-        AppendEntropyLog(settings.conversion.programFolder, entropyText);
+        appendEntropyLog(settings.conversion.programFolder, entropyText);
     }
 
     DealStream stream;
@@ -65,7 +67,8 @@ int deal(const CliOptions& options) {
 
     if (!options.quiet) {
         if (!options.entropyText) std::cout << "Entropy text (logged): " << entropyText << '\n';
-        std::cout << "Boards dealt: " << settings.totalBoards << " (draw counter now " << stream.drawCounter() << ")\n";
+        std::cout << "Boards dealt: " << settings.totalBoards << " (draw counter now " << stream.drawCounter()
+                  << ")\n";
         std::cout << "Wrote " << result.mainDealFile << '\n';
         for (const std::string& file : result.filesWritten) std::cout << "Wrote " << file << '\n';
         if (options.reportFile) std::cout << "Wrote " << *options.reportFile << '\n';
@@ -73,7 +76,7 @@ int deal(const CliOptions& options) {
     return 0;
 }
 
-} // namespace
+}  // namespace
 
 int main(int argc, char** argv) {
     CliOptions options;

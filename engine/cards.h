@@ -34,14 +34,18 @@ constexpr int rankIndexOf(int cardNumber) { return (cardNumber - 1) % RanksPerSu
 
 // Rank letter of card number 1..52. Inline: the writers call it for every card of up to a
 // million boards.
-constexpr char cardLetter(int cardNumber) { return RankLetters[static_cast<std::size_t>(rankIndexOf(cardNumber))]; }
+constexpr char cardLetter(int cardNumber) {
+    return RankLetters[static_cast<std::size_t>(rankIndexOf(cardNumber))];
+}
 
 // The hand holding card field 0..51 of a board line.
 constexpr int handOfField(int field) { return field / CardsPerHand; }
 
 // Where a hand's cards stand in a board line, as 1-based character positions: from
 // handStartPosition(h) up to, not including, handEndPosition(h).
-constexpr std::uint16_t handStartPosition(int hand) { return static_cast<std::uint16_t>(2 * CardsPerHand * hand + 1); }
+constexpr std::uint16_t handStartPosition(int hand) {
+    return static_cast<std::uint16_t>(2 * CardsPerHand * hand + 1);
+}
 constexpr std::uint16_t handEndPosition(int hand) { return handStartPosition(hand + 1); }
 
-} // namespace quorvex
+}  // namespace quorvex

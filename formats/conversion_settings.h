@@ -1,9 +1,9 @@
 #pragma once
 // Everything the format converters need from the window or the command line, as plain values.
+#include <string>
+
 #include "common/product.h"
 #include "formats/output_formats.h"
-
-#include <string>
 
 namespace quorvex {
 
@@ -15,4 +15,4 @@ struct ConversionSettings {
     std::string baseFileName = DefaultBaseFileName;
 };
 
-} // namespace quorvex
+}  // namespace quorvex

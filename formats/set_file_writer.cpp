@@ -4,7 +4,7 @@
 
 namespace quorvex {
 
-void WriteSetFiles(const ConversionSettings& settings, SetFileFormat& format,
+void writeSetFiles(const ConversionSettings& settings, SetFileFormat& format,
                    std::vector<std::string>& written) {
     TextFileReader reader = OpenMainDealReader(settings.programFolder, settings.identityText);
     const MainDealHeader header = ReadMainDealHeader(reader);
@@ -20,4 +20,4 @@ void WriteSetFiles(const ConversionSettings& settings, SetFileFormat& format,
     }
 }
 
-} // namespace quorvex
+}  // namespace quorvex

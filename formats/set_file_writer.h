@@ -2,13 +2,13 @@
 // The frame every format writer shares: read the main deal file back from its first line,
 // and for each set create one file, write its header, one record or line group per board
 // and its trailer, then close it.
-#include "common/text_file.h"
-#include "formats/conversion_settings.h"
-#include "engine/main_deal_file.h"
-
 #include <string>
 #include <string_view>
 #include <vector>
+
+#include "common/text_file.h"
+#include "engine/main_deal_file.h"
+#include "formats/conversion_settings.h"
 
 namespace quorvex {
 
@@ -30,7 +30,7 @@ public:
 // file has been created. Every board line is read and checked, also where a format
 // writes nothing for it. The first failure propagates; files finished before stay
 // complete and the file being written keeps the records before the failure.
-void WriteSetFiles(const ConversionSettings& settings, SetFileFormat& format,
+void writeSetFiles(const ConversionSettings& settings, SetFileFormat& format,
                    std::vector<std::string>& written);
 
-} // namespace quorvex
+}  // namespace quorvex
