@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
   # build
-  cmake ninja-build g++ pkg-config
+  cmake ninja-build g++ pkg-config clang-format
   # core tests and benchmarks
   googletest libgtest-dev libbenchmark-dev time
   # desktop program (Qt 6 Widgets, printing, the JPEG plugin that decodes with libjpeg)

@@ -1,14 +1,13 @@
 #!/usr/bin/env bash
-# Builds everything and runs every test: the optimised build (core, command line, windows on
+# Builds everything and runs every check CI runs: the source format, the layers, the
+# release build with warnings as errors and all its tests (core, command line, windows on
 # the offscreen platform, the smoke run under a virtual display), then the core tests again
 # under AddressSanitizer and UndefinedBehaviorSanitizer.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 scripts/install-deps.sh
-cmake --preset release
-cmake --build --preset release
-ctest --preset release
-cmake --preset asan
-cmake --build --preset asan --target core_tests quorvex-deal cli_tests
-ctest --preset asan
+scripts/check-format.sh
+scripts/check-layers.sh
+cmake --workflow --preset ci
+cmake --workflow --preset asan
