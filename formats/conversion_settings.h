@@ -3,6 +3,7 @@
 #include <string>
 
 #include "common/product.h"
+#include "common/work_progress.h"
 #include "formats/output_formats.h"
 
 namespace quorvex {
@@ -13,6 +14,7 @@ struct ConversionSettings {
     std::string programFolder;  // holds the main deal file
     std::string outputFolder;   // receives the converted files
     std::string baseFileName = DefaultBaseFileName;
+    WorkProgress* progress = nullptr;  // advanced by every file written, when given
 };
 
 }  // namespace quorvex

@@ -17,6 +17,7 @@ void writeSetFiles(const ConversionSettings& settings, SetFileFormat& format,
             format.writeBoard(out, header, board, readBoardLine(reader));
         format.finishFile(out, header);
         out.close();
+        advanceProgress(settings.progress, written.size());
     }
 }
 
