@@ -37,6 +37,8 @@
 #include "app/scope_exit.h"
 #include "app/settings_store.h"
 #include "common/error_texts.h"
+#include "common/io_error.h"
+#include "common/name_text.h"
 #include "common/product.h"
 #include "entropy/dialog/entropy_form.h"
 
@@ -395,7 +397,11 @@ void TMainWin::FormClose() {
     settings.formatsSelected = selectedFormats();
     settings.outputFolder = outputFolder_;
     settings.analysisSelected = AnalysisCB->isChecked();
-    writeSettings(*openSettingsStore(), settings);
+    const std::unique_ptr<QSettings> store = openSettingsStore();
+    writeSettings(*store, settings);
+    // A settings file that cannot be written (read-only, a full disk) is reported, not lost.
+    if (store->status() != QSettings::NoError)
+        throw ioErrorOfCode(io_code::AccessDenied, toNative8Bit(store->fileName()));
 }
 
 // ---- Counts and the total ----
@@ -468,6 +474,7 @@ void TMainWin::InitBtnClick() {
         return;
     }
     const std::string identity = toNative8Bit(IDEdit->text());
+    if (!nameAccepted(identity, NameUse::Identity)) return;
     entropyForm_->exec();
     stream_.seed(cls, identity, entropyForm_->EntropyText());
 
@@ -502,7 +509,10 @@ void TMainWin::GenerateBtnClick() {
     // The default output folder is made when it is first used.
     if (outputFolder_ == defaultOutputFolder()) QDir().mkpath(outputFolder_);
 
-    const RunSettings settings = runSettings();
+    RunSettings settings = runSettings();
+    if (!nameAccepted(settings.conversion.baseFileName, NameUse::BaseFileName)) return;
+    // Replaces only what the director agreed to; files that appear meanwhile are refused.
+    if (!existingFilesMayBeReplaced(settings)) return;
     RunResult result;
     try {
         result = runOffTheGuiThread(settings);
@@ -520,6 +530,26 @@ void TMainWin::GenerateBtnClick() {
     QMessageBox done(QMessageBox::Information, QStringLiteral("Information"), QString::fromLatin1(DoneText),
                      QMessageBox::Ok, this);
     done.exec();
+}
+
+bool TMainWin::nameAccepted(const std::string& name, NameUse use) {
+    const auto breach = nameRuleBreach(name, use);
+    if (!breach) return true;
+    const char* what = use == NameUse::Identity ? "The identity " : "The file name ";
+    showPlainMessage(this, QString::fromLatin1(what) + fromNative8Bit(*breach) + QLatin1Char('.'));
+    return false;
+}
+
+bool TMainWin::existingFilesMayBeReplaced(RunSettings& settings) {
+    const std::vector<std::string> existing = existingRunFiles(settings);
+    settings.replaceExisting = !existing.empty();
+    if (existing.empty()) return true;
+    const QString question =
+        QStringLiteral("%1 files already exist in %2. Replace them?").arg(existing.size()).arg(outputFolder_);
+    QMessageBox box(QMessageBox::Question, QString::fromLatin1(ApplicationTitle), question,
+                    QMessageBox::Yes | QMessageBox::No, this);
+    box.setDefaultButton(QMessageBox::No);
+    return box.exec() == QMessageBox::Yes;
 }
 
 void TMainWin::commitPendingEdits() {

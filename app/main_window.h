@@ -13,6 +13,7 @@
 #include <cstdint>
 #include <functional>
 
+#include "common/name_text.h"
 #include "common/product.h"
 #include "engine/deal_stream.h"
 #include "formats/output_formats.h"
@@ -88,6 +89,10 @@ private:
     void PrintAnalysisBtnClick();
     void entropyCollected();
 
+    // Shows why a name cannot be used, if it cannot.
+    bool nameAccepted(const std::string& name, NameUse use);
+    // Asks once whether existing set files may be replaced; false when the director says No.
+    bool existingFilesMayBeReplaced(RunSettings& settings);
     void commitPendingEdits();
     RunSettings runSettings() const;
     FormatSelection selectedFormats() const;

@@ -30,6 +30,8 @@ struct CliOptions {
     bool analysis = false;
     std::optional<std::string> reportFile;
     bool testMode = false;
+    bool force = false;        // replace existing set files and report
+    bool showEntropy = false;  // print the fresh entropy text
     bool quiet = false;
     bool help = false;
     bool version = false;

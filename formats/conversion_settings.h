@@ -15,6 +15,11 @@ struct ConversionSettings {
     std::string outputFolder;   // receives the converted files
     std::string baseFileName = DefaultBaseFileName;
     WorkProgress* progress = nullptr;  // advanced by every file written, when given
+    // The main deal file the writers read: a run points it at the file it has just written
+    // under its temporary name. Empty: the identity's main deal file in the program folder.
+    std::string mainDealFile;
 };
+
+std::string mainDealFileToRead(const ConversionSettings& settings);
 
 }  // namespace quorvex

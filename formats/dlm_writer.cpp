@@ -79,9 +79,9 @@ std::string dlmBoardLine(unsigned boardNumber, std::string_view letters) {
     return line;
 }
 
-void WriteDlmFiles(const ConversionSettings& settings, std::vector<std::string>& written) {
+void WriteDlmFiles(const ConversionSettings& settings, StagedFiles& files) {
     DlmFormat format;
-    writeSetFiles(settings, format, written);
+    writeSetFiles(settings, format, files);
 }
 
 }  // namespace quorvex

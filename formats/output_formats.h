@@ -14,10 +14,11 @@
 namespace quorvex {
 
 struct ConversionSettings;
+class StagedFiles;
 
-// Writes one file per set of the main deal file and appends each path to `written` as soon
-// as the file has been created.
-using SetFilesWriter = void (*)(const ConversionSettings& settings, std::vector<std::string>& written);
+// Writes one file per set of the main deal file, each staged in `files` under its
+// temporary name (see StagedFiles).
+using SetFilesWriter = void (*)(const ConversionSettings& settings, StagedFiles& files);
 
 struct OutputFormat {
     std::string_view name;          // in the dealer's --formats list

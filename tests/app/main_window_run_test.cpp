@@ -12,6 +12,7 @@
 #include "common/error_texts.h"
 #include "common/io_error.h"
 #include "engine/deal_stream.h"
+#include "formats/output_formats.h"
 #include "hash/hash_registry.h"
 #include "main_window_session.h"
 #include "run/generation_run.h"
@@ -100,12 +101,12 @@ private slots:
         core.analysis = true;
 
         for (int run = 1; run <= 2; ++run) {  // a second run continues the same stream
-            ModalWatcher watcher;
+            ModalWatcher watcher(answerYes);  // the second run asks before replacing the first's files
             s.button("GenerateBtn")->click();
-            QCOMPARE(watcher.messages().size(), 1);
-            QCOMPARE(watcher.messages()[0].title, QString("Information"));
-            QCOMPARE(watcher.messages()[0].text, DoneText);
-            QCOMPARE(watcher.messages()[0].icon, QMessageBox::Information);
+            QCOMPARE(watcher.messages().size(), run);
+            QCOMPARE(watcher.messages().last().title, QString("Information"));
+            QCOMPARE(watcher.messages().last().text, DoneText);
+            QCOMPARE(watcher.messages().last().icon, QMessageBox::Information);
 
             const RunResult expected = runGeneration(coreStream, core);
             const auto written = folderContents(outputFolder());
@@ -128,6 +129,9 @@ private slots:
         chooseOutputFolder(s, outputFolder());
         QPushButton* view = s.button("ViewAnalysisBtn");
         QPushButton* print = s.button("PrintAnalysisBtn");
+        // No set files, so no run asks before replacing those of the run before.
+        for (const OutputFormat& format : OutputFormats)
+            s.check(std::string(format.checkBoxName).c_str())->setChecked(false);
 
         s.check("AnalysisCB")->setChecked(false);
         generate(s);
@@ -224,6 +228,7 @@ private slots:
             DealStream stream;
             stream.seed(FindHashClass("THash_RipeMD160"), "YourID", "");
             RunSettings settings;
+            settings.conversion.identityText = "YourID";
             settings.conversion.programFolder = programFolder().toStdString();
             settings.conversion.outputFolder = gone.toStdString();
             runGeneration(stream, settings);
@@ -246,6 +251,36 @@ private slots:
 
         QDir().mkpath(gone);
         QCOMPARE(generate(s), DoneText);
+    }
+
+    void aRunAsksOnceBeforeReplacingSetFilesAndNoKeepsThem() {
+        MainWindowSession s(programFolder());
+        s.prepare();
+        chooseOutputFolder(s, outputFolder());
+        generate(s);
+        const QByteArray before = readAll(QDir(outputFolder()).filePath("QVW-01.dlm"));
+        const QString question = QString("5 files already exist in %1. Replace them?").arg(outputFolder());
+        {
+            ModalWatcher watcher;  // answers with the default button, No
+            s.button("GenerateBtn")->click();
+            QCOMPARE(watcher.messages().size(), 1);
+            QCOMPARE(watcher.messages()[0].text, question);
+        }
+        QCOMPARE(readAll(QDir(outputFolder()).filePath("QVW-01.dlm")), before);
+        ModalWatcher yes(answerYes);
+        s.button("GenerateBtn")->click();
+        QCOMPARE(yes.messages().size(), 2);
+        QCOMPARE(yes.messages()[1].text, DoneText);
+        QVERIFY(readAll(QDir(outputFolder()).filePath("QVW-01.dlm")) != before);
+    }
+
+    void aDeviceNameAsTheBaseFileNameIsRefusedWithAMessage() {
+        MainWindowSession s(programFolder());
+        s.prepare();
+        chooseOutputFolder(s, outputFolder());
+        s.edit("FileNameEB")->setText("nul");
+        QCOMPARE(generate(s), QString("The file name must not be a device name of Windows (nul)."));
+        QVERIFY(QDir(outputFolder()).isEmpty());
     }
 
     void aShortcutRunTakesTheCountsAsTheBoxesShowThem() {
@@ -347,6 +382,14 @@ private:
     static void chooseOutputFolder(MainWindowSession& s, const QString& folder) {
         s.window.setFolderChooser([folder](QWidget*, const QString&, const QString&) { return folder; });
         QTest::mouseClick(s.edit("FilepathEB"), Qt::LeftButton);
+    }
+
+    // Answers Yes to the question whether to replace existing files.
+    static bool answerYes(QWidget* modal) {
+        auto* box = qobject_cast<QMessageBox*>(modal);
+        if (!box || box->icon() != QMessageBox::Question) return false;
+        box->button(QMessageBox::Yes)->click();
+        return true;
     }
 
     // One run; returns the text of the message that ended it.

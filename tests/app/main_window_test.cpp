@@ -126,6 +126,20 @@ private slots:
 
     // ---- Stored settings ----
 
+    void aSettingsFileThatCannotBeWrittenIsReportedAtClose() {
+        QFile::remove(settingsFileName());
+        QDir().mkpath(settingsFileName());  // a folder where the file goes: nobody can write it
+        ModalWatcher watcher;
+        {
+            MainWindowSession s(programFolder());
+            s.window.close();
+        }
+        QDir(settingsFileName()).removeRecursively();
+        QCOMPARE(watcher.messages().size(), 1);
+        QCOMPARE(watcher.messages()[0].icon, QMessageBox::Critical);
+        QCOMPARE(watcher.messages()[0].text, "File access denied.\n" + settingsFileName());
+    }
+
     void closingWritesAllNineValuesAndTheNextStartReadsThem() {
         QTemporaryDir output;
         {
