@@ -18,6 +18,7 @@ struct RunFolders {
         RunSettings s;
         s.counts = {2, 3, 1};
         s.totalBoards = 6;
+        s.conversion.identityText = "YourID";
         s.conversion.programFolder = program.str();
         s.conversion.outputFolder = output.str();
         s.conversion.formats = formats ? allFormats() : FormatSelection();
@@ -61,6 +62,7 @@ TEST(GenerationRunProgress, ACancelledRunStopsAfterTheBoardBeingDealt) {
     EXPECT_EQ(progress.snapshot().activity, "Boards dealt");
     EXPECT_EQ(progress.snapshot().done, 1u);
     EXPECT_TRUE(std::filesystem::is_empty(folders.output.path()));  // nothing converted
+    EXPECT_TRUE(std::filesystem::is_empty(folders.program.path()));  // nor a torn main deal file
 }
 
 }  // namespace
