@@ -61,7 +61,7 @@ TEST(GenerationRunProgress, ACancelledRunStopsAfterTheBoardBeingDealt) {
     EXPECT_THROW(runGeneration(stream, folders.settings(true, true), &progress), EWorkCancelled);
     EXPECT_EQ(progress.snapshot().activity, "Boards dealt");
     EXPECT_EQ(progress.snapshot().done, 1u);
-    EXPECT_TRUE(std::filesystem::is_empty(folders.output.path()));  // nothing converted
+    EXPECT_TRUE(std::filesystem::is_empty(folders.output.path()));   // nothing converted
     EXPECT_TRUE(std::filesystem::is_empty(folders.program.path()));  // nor a torn main deal file
 }
 
