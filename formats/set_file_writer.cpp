@@ -12,7 +12,7 @@ void writeSetFiles(const ConversionSettings& settings, SetFileFormat& format,
     for (unsigned set = header.firstSetNumber; set <= lastSet; ++set) {
         FileWriter out(SetFileName(settings.outputFolder, settings.baseFileName, set, format.extension()));
         written.push_back(out.path());
-        format.startFile(out, header);
+        format.startFile(out, header, set);
         for (unsigned board = 1; board <= header.boardsPerSet; ++board)
             format.writeBoard(out, header, board, readBoardLine(reader));
         format.finishFile(out, header);
