@@ -8,7 +8,7 @@ namespace quorvex {
 
 namespace {
 
-// "dlm,dup,bri,dge,df": the names --formats takes, in writing order.
+// "dlm,dup,bri,dge,df,pbn": the names --formats takes, in writing order.
 std::string formatNames(std::string_view separator) {
     std::string names;
     for (const OutputFormat& format : OutputFormats) {
@@ -119,6 +119,8 @@ std::string cliUsage() {
            "  --formats LIST       comma-separated from " +
            formatNames(",") +
            ", or all (default) or none\n"
+           "  --double-dummy       add double-dummy tricks and par to the PBN files and hand records\n"
+           "  --hand-records       write printable hand records, one HTML document per set\n"
            "  --analysis           analyse the boards and print the report\n"
            "  --report FILE        analyse the boards and write the report to FILE\n"
            "  --quiet              print nothing on success\n"
@@ -155,6 +157,10 @@ CliOptions parseCliOptions(const std::vector<std::string>& arguments) {
             options.formats = formatList(reader.valueOf(option));
         else if (option == "--analysis")
             options.analysis = true;
+        else if (option == "--double-dummy")
+            options.doubleDummy = true;
+        else if (option == "--hand-records")
+            options.handRecords = true;
         else if (option == "--report")
             options.reportFile = reader.valueOf(option), options.analysis = true;
         else if (option == "--test-mode")

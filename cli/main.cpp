@@ -4,6 +4,8 @@
 
 #include "cli/cli_options.h"
 #include "cli/fresh_entropy.h"
+#include "cli/run_progress_display.h"
+#include "common/date_text.h"
 #include "common/error_texts.h"
 #include "common/io_error.h"
 #include "common/text_file.h"
@@ -25,11 +27,14 @@ RunSettings runSettingsOf(const CliOptions& options) {
         static_cast<std::uint32_t>(options.numberOfSets) * static_cast<std::uint32_t>(options.boardsPerSet);
     ConversionSettings& conversion = settings.conversion;
     conversion.formats = options.formats;
+    conversion.runDate = localToday();
     conversion.identityText = options.identityText;
     conversion.programFolder = options.workFolder.value_or(options.outputFolder);
     conversion.outputFolder = options.outputFolder;
     conversion.baseFileName = options.baseFileName;
     settings.analysis = options.analysis;
+    settings.doubleDummy = options.doubleDummy;
+    settings.handRecords = options.handRecords;
     settings.decimalSeparator = '.';
     return settings;
 }
@@ -62,7 +67,12 @@ int deal(const CliOptions& options) {
     stream.seed(cls, options.identityText, entropyText);
     for (std::uint32_t skipped = 0; skipped < options.skipBoards; ++skipped) stream.nextDealNumber(cls);
 
-    const RunResult result = runGeneration(stream, settings);
+    WorkProgress progress;
+    RunResult result;
+    {
+        const RunProgressDisplay display(progress, !options.quiet);
+        result = runGeneration(stream, settings, &progress);
+    }
     if (options.analysis) writeReport(result.report, options);
 
     if (!options.quiet) {
@@ -96,6 +106,9 @@ int main(int argc, char** argv) {
     }
     try {
         return deal(options);
+    } catch (const EWorkCancelled& cancelled) {
+        std::cerr << cancelled.what() << '\n';
+        return 1;
     } catch (const EInOutError& error) {
         std::cerr << "quorvex-deal: " << (error.path().empty() ? "" : error.path() + ": ")
                   << displayedErrorText(error.what()) << '\n';
