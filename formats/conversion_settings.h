@@ -17,8 +17,8 @@ struct ConversionSettings {
     std::string programFolder;  // holds the main deal file
     std::string outputFolder;   // receives the converted files
     std::string baseFileName = DefaultBaseFileName;
-    WorkProgress* progress = nullptr;  // advanced by every file written, when given
-    std::chrono::year_month_day runDate{}; // the day of the run, printed in PBN files and hand records
+    WorkProgress* progress = nullptr;       // advanced by every file written, when given
+    std::chrono::year_month_day runDate{};  // the day of the run, printed in PBN files and hand records
     // The boards' double-dummy tables in the order of the main deal file, when computed;
     // empty otherwise.
     std::span<const DoubleDummyTable> doubleDummy;

@@ -4,8 +4,8 @@
 
 #include "common/date_text.h"
 #include "engine/board_rotation.h"
-#include "engine/split_hand.h"
 #include "engine/high_card_points.h"
+#include "engine/split_hand.h"
 #include "formats/double_dummy_cursor.h"
 #include "formats/set_file_writer.h"
 
@@ -185,7 +185,7 @@ std::string handRecordBoard(unsigned boardNumber, const ValidBoardLine& board,
 
 void writeHandRecordFiles(const ConversionSettings& settings, std::vector<std::string>& written) {
     HandRecordFormat format(settings);
-    WriteSetFiles(settings, format, written);
+    writeSetFiles(settings, format, written);
 }
 
 }  // namespace quorvex

@@ -6,8 +6,8 @@
 #include <vector>
 
 #include "engine/double_dummy_table.h"
-#include "formats/conversion_settings.h"
 #include "engine/valid_board_line.h"
+#include "formats/conversion_settings.h"
 
 namespace quorvex {
 

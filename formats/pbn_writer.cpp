@@ -131,7 +131,7 @@ std::string pbnGame(std::string_view event, std::chrono::year_month_day date, un
 
 void writePbnFiles(const ConversionSettings& settings, std::vector<std::string>& written) {
     PbnFormat format(settings);
-    WriteSetFiles(settings, format, written);
+    writeSetFiles(settings, format, written);
 }
 
 }  // namespace quorvex

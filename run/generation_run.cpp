@@ -24,7 +24,7 @@ std::vector<DoubleDummyBoard> boardsToSolve(const ConversionSettings& conversion
     return boards;
 }
 
-} // namespace
+}  // namespace
 
 RunResult runGeneration(DealStream& stream, const RunSettings& settings, WorkProgress* progress) {
     const HashClass cls = seedingHashClass();

@@ -22,16 +22,16 @@ struct RunSettings {
     std::uint32_t totalBoards = 32;  // boards dealt: sets x boards per set as the caller keeps it
     ConversionSettings conversion;   // formats, identity text, folders, base file name
     bool analysis = true;
-    bool doubleDummy = false;       // tables and par into the PBN files and hand records
-    bool handRecords = false;       // one HTML document per set
-    char decimalSeparator = '.';    // of the report's percentages
+    bool doubleDummy = false;     // tables and par into the PBN files and hand records
+    bool handRecords = false;     // one HTML document per set
+    char decimalSeparator = '.';  // of the report's percentages
 };
 
 struct RunResult {
     std::string mainDealFile;
-    std::vector<std::string> filesWritten; // converted files and hand records, in the order written
-    std::string handRecordDocument;        // the first set's hand records; empty when none were written
-    std::vector<std::string> report;       // the analysis report's lines; empty without analysis
+    std::vector<std::string> filesWritten;  // converted files and hand records, in the order written
+    std::string handRecordDocument;         // the first set's hand records; empty when none were written
+    std::vector<std::string> report;        // the analysis report's lines; empty without analysis
 };
 
 // Raised when the RIPEMD-160 hash class is not registered.

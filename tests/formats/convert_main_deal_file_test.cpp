@@ -23,9 +23,10 @@ TEST(ConvertMainDealFile, WritesTheSelectedFormatsInTheirFixedOrder) {
     folder.writeMainDeal("1 32  1", std::vector<std::string>(32, RoundRobinDeal));
     folder.selectAllFormats();
     const std::vector<std::string> written = ConvertMainDealFile(folder.settings);
-    EXPECT_EQ(written, (std::vector<std::string>{folder.outputFile("QVW-01.dlm"), folder.outputFile("QVW-01.dup"),
-                                                 folder.outputFile("QVW-01.bri"), folder.outputFile("QVW-01.dge"),
-                                                 folder.outputFile("QVW-01.txt"), folder.outputFile("QVW-01.pbn")}));
+    EXPECT_EQ(written,
+              (std::vector<std::string>{folder.outputFile("QVW-01.dlm"), folder.outputFile("QVW-01.dup"),
+                                        folder.outputFile("QVW-01.bri"), folder.outputFile("QVW-01.dge"),
+                                        folder.outputFile("QVW-01.txt"), folder.outputFile("QVW-01.pbn")}));
     EXPECT_EQ(folder.outputCount(), 6u);
 }
 
@@ -147,7 +148,8 @@ TEST_P(ConvertSetSizes, EveryFormatHoldsTheWholeSet) {
     const std::string pbn = folder.read("QVW-01.pbn");
     const std::string lastBoard = "[Board \"" + std::to_string(size.boards) + "\"]\r\n";
     EXPECT_EQ(pbn.find(lastBoard), pbn.rfind("[Board "));
-    EXPECT_EQ(pbn.substr(pbn.rfind("[Deal ")).substr(0, 8), std::string("[Deal \"") + "NESW"[(size.boards - 1) % 4]);
+    EXPECT_EQ(pbn.substr(pbn.rfind("[Deal ")).substr(0, 8),
+              std::string("[Deal \"") + "NESW"[(size.boards - 1) % 4]);
 }
 
 INSTANTIATE_TEST_SUITE_P(
