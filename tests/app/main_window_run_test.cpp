@@ -9,6 +9,7 @@
 
 #include "app/error_display.h"
 #include "app/scope_exit.h"
+#include "common/date_text.h"
 #include "common/error_texts.h"
 #include "common/io_error.h"
 #include "engine/deal_stream.h"
@@ -97,6 +98,7 @@ private slots:
         core.conversion.programFolder = coreProgram.path().toStdString();
         core.conversion.outputFolder = coreOutput.path().toStdString();
         core.conversion.baseFileName = "Club-";
+        core.conversion.runDate = localToday();
         core.analysis = true;
 
         for (int run = 1; run <= 2; ++run) {  // a second run continues the same stream
@@ -109,9 +111,10 @@ private slots:
 
             const RunResult expected = runGeneration(coreStream, core);
             const auto written = folderContents(outputFolder());
-            QCOMPARE(names(written), (QStringList{"Club-05.bri", "Club-05.dge", "Club-05.dlm", "Club-05.dup",
-                                                  "Club-05.txt", "Club-06.bri", "Club-06.dge", "Club-06.dlm",
-                                                  "Club-06.dup", "Club-06.txt"}));
+            QCOMPARE(names(written),
+                     (QStringList{"Club-05.bri", "Club-05.dge", "Club-05.dlm", "Club-05.dup", "Club-05.pbn",
+                                  "Club-05.txt", "Club-06.bri", "Club-06.dge", "Club-06.dlm", "Club-06.dup",
+                                  "Club-06.pbn", "Club-06.txt"}));
             QVERIFY(written == folderContents(coreOutput.path()));
             const QByteArray mainDealFile = readAll(QDir(programFolder()).filePath("YourID.qvw"));
             QCOMPARE(mainDealFile, readAll(QString::fromStdString(expected.mainDealFile)));
@@ -120,6 +123,38 @@ private slots:
             QCOMPARE(s.analysis.reportLines(), toQStringList(expected.report));
         }
         QCOMPARE(QApplication::overrideCursor(), nullptr);
+    }
+
+    // Double dummy goes into the PBN files; the Hand Records button appears after a run that
+    // wrote hand records, opens the first set's document, and goes with a run without them.
+    void handRecordsButtonOpensTheFirstSetsDocument() {
+        MainWindowSession s(programFolder());
+        s.prepare();
+        chooseOutputFolder(s, outputFolder());
+        s.spin("NumberSetsSE")->setValue(2);
+        s.spin("NoBoardsSE")->setValue(2);
+        s.check("AnalysisCB")->setChecked(false);
+        s.check("DoubleDummyCB")->setChecked(true);
+        s.check("HandRecordsCB")->setChecked(true);
+        QList<QUrl> opened;
+        s.window.setDocumentOpener([&](const QUrl& url) {
+            opened << url;
+            return true;
+        });
+        QPushButton* records = s.button("HandRecordsBtn");
+        QVERIFY(records->isHidden());
+
+        QCOMPARE(generate(s), DoneText);
+        const QString first = QDir(outputFolder()).filePath("QVW-01.html");
+        QVERIFY(QFile::exists(first) && QFile::exists(QDir(outputFolder()).filePath("QVW-02.html")));
+        QVERIFY(readAll(QDir(outputFolder()).filePath("QVW-02.pbn")).contains("[DoubleDummyTricks \""));
+        QVERIFY(records->isVisible());
+        records->click();
+        QCOMPARE(opened, QList<QUrl>{QUrl::fromLocalFile(first)});
+
+        s.check("HandRecordsCB")->setChecked(false);
+        QCOMPARE(generate(s), DoneText);
+        QVERIFY(records->isHidden());
     }
 
     void analysisButtonsFollowTheRuns() {
