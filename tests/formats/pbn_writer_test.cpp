@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "common/product.h"
 #include "conversion_fixture.h"
 #include "pbn_deal.h"
 
@@ -51,10 +52,9 @@ TEST(PbnWriter, ExportFormatFileOfTwoBoards) {
                "\"]\r\n[Vulnerable \"" + vulnerable + "\"]\r\n[Deal \"" + deal +
                "\"]\r\n[Scoring \"\"]\r\n[Declarer \"\"]\r\n[Contract \"\"]\r\n[Result \"\"]\r\n"
                "[DoubleDummyTricks \"" +
-               tricks +
-               "\"]\r\n[Generator \"Quorvex 1.09\"]\r\n"
-               "[OptimumResultTable \"Declarer;Denomination\\2R;Result\\2R\"]\r\n" +
-               rows + "[OptimumScore \"NS " + score + "\"]\r\n[ParContract \"" + par + "\"]\r\n";
+               tricks + "\"]\r\n[Generator \"Quorvex " + ProductVersion + "\"]\r\n" +
+               "[OptimumResultTable \"Declarer;Denomination\\2R;Result\\2R\"]\r\n" + rows +
+               "[OptimumScore \"NS " + score + "\"]\r\n[ParContract \"" + par + "\"]\r\n";
     };
     const std::string expected =
         "% PBN 2.1\r\n% EXPORT\r\n" +
