@@ -25,10 +25,12 @@ constexpr std::array<std::string_view, SuitCount> SuitSymbols = {
 constexpr Hand TableDeclarers[] = {North, South, East, West};
 
 // Inline CSS. Boards are atomic boxes, two abreast: a box that does not fit on the rest of
-// a page moves whole to the next page.
+// a page moves whole to the next page. Each row of boards is a line of text to the browser,
+// so orphans and widows of 1 let a page fill up with rows instead of carrying two over.
 constexpr std::string_view Style = R"(@page { margin: 12mm 10mm 14mm;
   @bottom-center { content: "Page " counter(page) " of " counter(pages); font: 8pt sans-serif; } }
-body { font-family: "DejaVu Sans", Arial, Helvetica, sans-serif; font-size: 9.5pt; margin: 0; color: #000; }
+body { font-family: "DejaVu Sans", Arial, Helvetica, sans-serif; font-size: 9.5pt; margin: 0; color: #000;
+  orphans: 1; widows: 1; }
 h1 { font-size: 13pt; margin: 0 0 3mm; }
 .board { display: inline-block; vertical-align: top; width: 49%; box-sizing: border-box; margin: 0 0 2.5mm;
   padding: 1.5mm 2mm; border: 0.3mm solid #888; border-radius: 1.5mm;
