@@ -2,8 +2,8 @@
 
 #include <QCheckBox>
 #include <QCloseEvent>
-#include <QDialogButtonBox>
 #include <QDesktopServices>
+#include <QDialogButtonBox>
 #include <QDir>
 #include <QFileDialog>
 #include <QGridLayout>
@@ -537,6 +537,10 @@ void TMainWin::GenerateBtnClick() {
         busy.restore();
         showPlainMessage(this, QString::fromLatin1(missing.what()));
         return;
+    } catch (const EWorkCancelled& cancelled) {  // ends as a failed run ends, but says so plainly
+        busy.restore();
+        showPlainMessage(this, QString::fromLatin1(cancelled.what()));
+        return;
     }
     if (!result.handRecordDocument.empty()) {
         handRecordDocument_ = fromNative8Bit(result.handRecordDocument);
@@ -588,6 +592,8 @@ FormatSelection TMainWin::selectedFormats() const {
 RunResult TMainWin::runOffTheGuiThread(const RunSettings& settings) {
     setRunControlsEnabled(false);
     const ScopeExit enableControls([this] { setRunControlsEnabled(true); });
+    // Double dummy takes seconds per batch of boards: the director may stop it.
+    RunProgress->setCancellable(settings.doubleDummy);
     return RunProgress->run(
         [this, &settings](WorkProgress& progress) { return runGeneration(stream_, settings, &progress); });
 }

@@ -157,6 +157,37 @@ private slots:
         QVERIFY(records->isHidden());
     }
 
+    // With double dummy the progress counts the boards solved and offers Cancel, which ends
+    // the run before any set file is written and says "Cancelled".
+    void cancellingTheDoubleDummyAnalysisEndsTheRun() {
+        MainWindowSession s(programFolder());
+        s.prepare();
+        chooseOutputFolder(s, outputFolder());
+        s.spin("NoBoardsSE")->setValue(40);
+        s.check("DoubleDummyCB")->setChecked(true);
+        QString solving;
+        QTimer timer;
+        timer.setInterval(20);
+        QObject::connect(&timer, &QTimer::timeout, [&] {
+            const QString activity = s.label("ProgressActivity");
+            if (!s.control("ProgressPanel")->isVisible() || !activity.startsWith("Boards solved")) return;
+            if (solving.isEmpty()) solving = activity;
+            s.button("ProgressCancelBtn")->click();
+        });
+        timer.start();
+        {
+            ModalWatcher watcher;
+            s.button("GenerateBtn")->click();
+            QCOMPARE(watcher.messages().size(), 1);
+            QCOMPARE(watcher.messages()[0].text, QString("Cancelled"));
+        }
+        timer.stop();
+        QCOMPARE(solving, QString("Boards solved: 0 of 40"));
+        QCOMPARE(QDir(outputFolder()).entryList(QDir::Files), QStringList());
+        QVERIFY(s.button("GenerateBtn")->isEnabled());
+        QCOMPARE(QApplication::overrideCursor(), nullptr);
+    }
+
     void analysisButtonsFollowTheRuns() {
         MainWindowSession s(programFolder());
         s.prepare();
@@ -336,7 +367,7 @@ private slots:
         QVERIFY2(ticksDuringRun >= 5, qPrintable(QString::number(ticksDuringRun)));
         QVERIFY(lockedDuringRun);
         const QRegularExpression progress(
-            "^(Boards dealt: [0-9]+ of 200000|Files written: [0-9]+ of 1000|"
+            "^(Boards dealt: [0-9]+ of 200000|Files written: [0-9]+ of 1200|"
             "Boards analysed: [0-9]+ of 200000)$");
         QCOMPARE(shown.filter(progress), shown);
         QVERIFY2(!shown.filter("Boards dealt").isEmpty(), qPrintable(shown.join(", ")));
