@@ -60,4 +60,4 @@ RunResult runGeneration(DealStream& stream, const RunSettings& settings, WorkPro
     return result;
 }
 
-} // namespace quorvex
+}  // namespace quorvex
