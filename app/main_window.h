@@ -24,6 +24,7 @@ class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
+class QUrl;
 
 namespace quorvex {
 
@@ -59,6 +60,11 @@ public:
     using FolderChooser = std::function<QString(QWidget*, const QString&, const QString&)>;
     void setFolderChooser(FolderChooser chooser);
 
+    // Shows a document in the user's own program for it (the browser for hand records).
+    // Returns false when nothing could show it.
+    using DocumentOpener = std::function<bool(const QUrl&)>;
+    void setDocumentOpener(DocumentOpener opener);
+
 protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
@@ -87,6 +93,7 @@ private:
     void GenerateBtnClick();
     void ViewAnalysisBtnClick();
     void PrintAnalysisBtnClick();
+    void HandRecordsBtnClick();
     void entropyCollected();
 
     // Shows why a name cannot be used, if it cannot.
@@ -117,9 +124,12 @@ private:
     QGroupBox* FormatGB = nullptr;
     // One per output format, in table order (dlmCB, dupCB, ...).
     std::array<QCheckBox*, OutputFormatCount> formatBoxes_{};
+    QCheckBox* DoubleDummyCB = nullptr;
+    QCheckBox* HandRecordsCB = nullptr;
     QCheckBox* AnalysisCB = nullptr;
     QPushButton* ViewAnalysisBtn = nullptr;
     QPushButton* PrintAnalysisBtn = nullptr;
+    QPushButton* HandRecordsBtn = nullptr;
     QGroupBox* FileGB = nullptr;
     QLabel* Label4 = nullptr;
     FilteredLineEdit* FileNameEB = nullptr;
@@ -142,6 +152,8 @@ private:
     DealStream stream_;
     QPrinter printer_;
     FolderChooser folderChooser_;
+    DocumentOpener documentOpener_;
+    QString handRecordDocument_;  // the first set's hand records of the last run that wrote them
 };
 
 }  // namespace quorvex

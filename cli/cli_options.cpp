@@ -10,7 +10,7 @@ namespace quorvex {
 
 namespace {
 
-// "dlm,dup,bri,dge,df": the names --formats takes, in writing order.
+// "dlm,dup,bri,dge,df,pbn": the names --formats takes, in writing order.
 std::string formatNames(std::string_view separator) {
     std::string names;
     for (const OutputFormat& format : OutputFormats) {
@@ -114,6 +114,8 @@ FormatSelection formatList(const std::string& list) {
 // The switch an option sets, or none.
 bool* flagOf(CliOptions& options, const std::string& option) {
     if (option == "--analysis") return &options.analysis;
+    if (option == "--double-dummy") return &options.doubleDummy;
+    if (option == "--hand-records") return &options.handRecords;
     if (option == "--test-mode") return &options.testMode;
     if (option == "--force") return &options.force;
     if (option == "--show-entropy") return &options.showEntropy;
@@ -159,6 +161,8 @@ std::string cliUsage() {
            "  --formats LIST       comma-separated from " +
            formatNames(",") +
            ", or all (default) or none\n"
+           "  --double-dummy       add double-dummy tricks and par to the PBN files and hand records\n"
+           "  --hand-records       write printable hand records, one HTML document per set\n"
            "  --analysis           analyse the boards and print the report\n"
            "  --report FILE        analyse the boards and write the report to FILE\n"
            "  --force              replace set files and a report file that exist already\n"

@@ -5,7 +5,9 @@
 
 #include "cli/cli_options.h"
 #include "cli/fresh_entropy.h"
+#include "cli/run_progress_display.h"
 #include "cli/standard_output.h"
+#include "common/date_text.h"
 #include "common/error_texts.h"
 #include "common/interrupt_cleanup.h"
 #include "common/io_error.h"
@@ -32,7 +34,10 @@ RunSettings runSettingsOf(const CliOptions& options) {
     conversion.programFolder = options.workFolder.value_or(options.outputFolder);
     conversion.outputFolder = options.outputFolder;
     conversion.baseFileName = options.baseFileName;
+    conversion.runDate = localToday();
     settings.analysis = options.analysis;
+    settings.doubleDummy = options.doubleDummy;
+    settings.handRecords = options.handRecords;
     settings.decimalSeparator = '.';
     settings.reportFile = options.reportFile.value_or("");
     settings.replaceExisting = options.force;
@@ -65,7 +70,12 @@ int deal(const CliOptions& options, bool outputOpen) {
     for (std::uint32_t skipped = 0; skipped < options.skipBoards; ++skipped)
         stream.nextDealNumber(seedingHashClass());
 
-    const RunResult result = run.deal(stream);
+    WorkProgress progress;
+    RunResult result;
+    {
+        const RunProgressDisplay display(progress, !options.quiet);
+        result = run.deal(stream, &progress);
+    }
     if (options.analysis && !options.reportFile) {
         for (const std::string& line : result.report) std::cout << line << '\n';
         flushStandardOutput();  // a report that cannot be shown fails the run before its files are published
@@ -119,6 +129,9 @@ int main(int argc, char** argv) {
     } catch (const EFilesExist& error) {
         printError(error, error.path(),
                    " (" + std::to_string(error.count) + " files of this run exist; --force replaces them)");
+        return 1;
+    } catch (const EWorkCancelled& cancelled) {
+        std::cerr << cancelled.what() << '\n';
         return 1;
     } catch (const EInOutError& error) {
         printError(error, error.path());

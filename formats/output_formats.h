@@ -29,7 +29,7 @@ struct OutputFormat {
     SetFilesWriter write;
 };
 
-inline constexpr std::size_t OutputFormatCount = 5;
+inline constexpr std::size_t OutputFormatCount = 6;
 
 extern const std::array<OutputFormat, OutputFormatCount> OutputFormats;
 

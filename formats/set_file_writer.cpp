@@ -12,7 +12,7 @@ void writeSetFiles(const ConversionSettings& settings, SetFileFormat& format, St
         FileWriter out(
             files.stage(SetFileName(settings.outputFolder, settings.baseFileName, set, format.extension())),
             FileWriter::Mode::New);
-        format.startFile(out, header);
+        format.startFile(out, header, set);
         for (unsigned board = 1; board <= header.boardsPerSet; ++board)
             format.writeBoard(out, header, board, readBoardLine(reader));
         format.finishFile(out, header);

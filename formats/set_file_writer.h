@@ -19,7 +19,7 @@ public:
     virtual ~SetFileFormat() = default;
     virtual std::string_view extension() const = 0;
     // Called once per set file, before its first board.
-    virtual void startFile(FileWriter& /*out*/, const MainDealHeader& /*header*/) {}
+    virtual void startFile(FileWriter& /*out*/, const MainDealHeader& /*header*/, unsigned /*setNumber*/) {}
     // Board numbers count from 1 in every set.
     virtual void writeBoard(FileWriter& out, const MainDealHeader& header, unsigned boardNumber,
                             const ValidBoardLine& board) = 0;

@@ -6,6 +6,7 @@
 
 #include "analysis/analysis_report.h"
 #include "analysis/board_analysis.h"
+#include "analysis/double_dummy.h"
 #include "common/folder_lock.h"
 #include "common/name_text.h"
 #include "common/path_limits.h"
@@ -14,6 +15,8 @@
 #include "engine/deal_stream.h"
 #include "entropy/entropy_log.h"
 #include "formats/convert_main_deal_file.h"
+#include "formats/hand_record_writer.h"
+#include "formats/set_file_name.h"
 
 namespace quorvex {
 
@@ -29,6 +32,12 @@ std::string folderOf(const std::string& path) {
 // The files a run writes besides the main deal file: set files, then the report.
 std::vector<std::string> outputFiles(const RunSettings& settings) {
     std::vector<std::string> files = setFilePaths(settings.conversion, settings.counts);
+    if (settings.handRecords) {
+        const MainDealHeader& counts = settings.counts;
+        for (unsigned set = counts.firstSetNumber; set < counts.firstSetNumber + counts.setCount; ++set)
+            files.push_back(SetFileName(settings.conversion.outputFolder, settings.conversion.baseFileName,
+                                        set, HandRecordExtension));
+    }
     if (!settings.reportFile.empty()) files.push_back(settings.reportFile);
     return files;
 }
@@ -63,6 +72,20 @@ public:
 private:
     std::map<std::string, std::string> folders_;
 };
+
+// Every board of the main deal file with its number within its set.
+std::vector<DoubleDummyBoard> boardsToSolve(const ConversionSettings& conversion) {
+    TextFileReader reader(mainDealFileToRead(conversion));
+    const MainDealHeader header = ReadMainDealHeader(reader);
+    std::vector<DoubleDummyBoard> boards(std::size_t{header.setCount} * header.boardsPerSet);
+    for (std::size_t index = 0; index < boards.size(); ++index) {
+        const ValidBoardLine line = readBoardLine(reader);
+        for (std::size_t field = 0; field < CardsPerDeal; ++field)
+            boards[index].cards[field] = static_cast<std::uint8_t>(line.card(field));
+        boards[index].boardNumber = static_cast<unsigned>(index % header.boardsPerSet) + 1;
+    }
+    return boards;
+}
 
 void checkName(std::string_view name, NameUse use, const std::string& path) {
     if (nameRuleBreach(name, use)) throw ioErrorOfCode(io_code::PathNotFound, path);
@@ -144,9 +167,23 @@ RunResult GenerationRun::dealIntoTemporaries(DealStream& stream, WorkProgress* p
     beginProgress(progress, "Boards dealt", settings_.totalBoards);
     writeMainDealFile(conversion.mainDealFile, settings_.counts, settings_.totalBoards, stream,
                       seedingHashClass(), progress);
-    beginProgress(progress, "Files written", conversion.formats.count() * settings_.counts.setCount);
+
+    // Solved once, for whichever outputs print it; not at all when none does.
+    const bool pbnWritten = conversion.formats.test(findOutputFormat("pbn").value());
+    std::vector<DoubleDummyTable> tables;
+    if (settings_.doubleDummy && (pbnWritten || settings_.handRecords)) {
+        tables = solveDoubleDummy(boardsToSolve(conversion), progress);
+        conversion.doubleDummy = tables;
+    }
+    const std::size_t kinds = conversion.formats.count() + (settings_.handRecords ? 1 : 0);
+    beginProgress(progress, "Files written", kinds * settings_.counts.setCount);
     StagedFiles setFiles;  // on their own, so the progress counts set files only
     ConvertMainDealFile(conversion, setFiles);
+    if (settings_.handRecords) {
+        const std::size_t first = setFiles.count();
+        writeHandRecordFiles(conversion, setFiles);
+        result.handRecordDocument = setFiles.finalPaths().at(first);
+    }
     files_.adopt(setFiles);
     if (settings_.analysis) {
         beginProgress(progress, "Boards analysed", settings_.totalBoards);

@@ -1,6 +1,7 @@
 #pragma once
-// One Generate run: deal every board into the main deal file, convert it into the
-// selected formats and, when asked, analyse it. The window and the command line both
+// One Generate run: deal every board into the main deal file, solve the boards double
+// dummy when asked, convert them into the selected formats, write the hand records when
+// asked and, when asked, analyse them. The window and the command line both
 // fill RunSettings and call runGeneration, so the same inputs give the same files.
 //
 // A run is all or nothing. Everything is checked before the first board is dealt; every
@@ -16,6 +17,7 @@
 #include "common/error_texts.h"
 #include "common/io_error.h"
 #include "common/staged_files.h"
+#include "common/work_progress.h"
 #include "engine/main_deal_file.h"
 #include "formats/conversion_settings.h"
 
@@ -29,6 +31,8 @@ struct RunSettings {
     std::uint32_t totalBoards = 32;  // boards dealt: sets x boards per set as the caller keeps it
     ConversionSettings conversion;   // formats, identity text, folders, base file name
     bool analysis = true;
+    bool doubleDummy = false;     // tables and par into the PBN files and hand records
+    bool handRecords = false;     // one HTML document per set
     char decimalSeparator = '.';  // of the report's percentages
     std::string reportFile;       // the report's lines are also written here (CR LF); empty: not
     // Set files and a report file that exist already are replaced; otherwise the run
@@ -38,7 +42,8 @@ struct RunSettings {
 
 struct RunResult {
     std::string mainDealFile;
-    std::vector<std::string> filesWritten;  // converted files, in the order written
+    std::vector<std::string> filesWritten;  // converted files and hand records, in the order written
+    std::string handRecordDocument;         // the first set's hand records; empty when none were written
     std::vector<std::string> report;        // the analysis report's lines; empty without analysis
 };
 
@@ -74,8 +79,9 @@ public:
     GenerationRun& operator=(const GenerationRun&) = delete;
 
     // Deals, converts and analyses into temporary files. Nothing has a final name yet.
-    // `progress`, when given, follows the run through its activities: "Boards dealt",
-    // "Files written" and, with the analysis, "Boards analysed"; cancelling it ends the
+    // `progress`, when given, follows the run through its activities: "Boards dealt", with
+    // double dummy "Boards solved", "Files written" and, with the analysis, "Boards
+    // analysed"; cancelling it ends the
     // run with EWorkCancelled and, like any failure, leaves the folders as they were.
     RunResult deal(DealStream& stream, WorkProgress* progress = nullptr);
     // Renames every file of the run into place.

@@ -9,6 +9,7 @@
 
 #include "app/error_display.h"
 #include "app/scope_exit.h"
+#include "common/date_text.h"
 #include "common/error_texts.h"
 #include "common/io_error.h"
 #include "engine/deal_stream.h"
@@ -98,6 +99,7 @@ private slots:
         core.conversion.programFolder = coreProgram.path().toStdString();
         core.conversion.outputFolder = coreOutput.path().toStdString();
         core.conversion.baseFileName = "Club-";
+        core.conversion.runDate = localToday();
         core.analysis = true;
 
         for (int run = 1; run <= 2; ++run) {  // a second run continues the same stream
@@ -110,9 +112,10 @@ private slots:
 
             const RunResult expected = runGeneration(coreStream, core);
             const auto written = folderContents(outputFolder());
-            QCOMPARE(names(written), (QStringList{"Club-05.bri", "Club-05.dge", "Club-05.dlm", "Club-05.dup",
-                                                  "Club-05.txt", "Club-06.bri", "Club-06.dge", "Club-06.dlm",
-                                                  "Club-06.dup", "Club-06.txt"}));
+            QCOMPARE(names(written),
+                     (QStringList{"Club-05.bri", "Club-05.dge", "Club-05.dlm", "Club-05.dup", "Club-05.pbn",
+                                  "Club-05.txt", "Club-06.bri", "Club-06.dge", "Club-06.dlm", "Club-06.dup",
+                                  "Club-06.pbn", "Club-06.txt"}));
             QVERIFY(written == folderContents(coreOutput.path()));
             const QByteArray mainDealFile = readAll(QDir(programFolder()).filePath("YourID.qvw"));
             QCOMPARE(mainDealFile, readAll(QString::fromStdString(expected.mainDealFile)));
@@ -120,6 +123,71 @@ private slots:
             QCOMPARE(mainDealFile.size(), 8 + 6 * 106);
             QCOMPARE(s.analysis.reportLines(), toQStringList(expected.report));
         }
+        QCOMPARE(QApplication::overrideCursor(), nullptr);
+    }
+
+    // Double dummy goes into the PBN files; the Hand Records button appears after a run that
+    // wrote hand records, opens the first set's document, and goes with a run without them.
+    void handRecordsButtonOpensTheFirstSetsDocument() {
+        MainWindowSession s(programFolder());
+        s.prepare();
+        chooseOutputFolder(s, outputFolder());
+        s.spin("NumberSetsSE")->setValue(2);
+        s.spin("NoBoardsSE")->setValue(2);
+        s.check("AnalysisCB")->setChecked(false);
+        s.check("DoubleDummyCB")->setChecked(true);
+        s.check("HandRecordsCB")->setChecked(true);
+        QList<QUrl> opened;
+        s.window.setDocumentOpener([&](const QUrl& url) {
+            opened << url;
+            return true;
+        });
+        QPushButton* records = s.button("HandRecordsBtn");
+        QVERIFY(records->isHidden());
+
+        QCOMPARE(generate(s), DoneText);
+        const QString first = QDir(outputFolder()).filePath("QVW-01.html");
+        QVERIFY(QFile::exists(first) && QFile::exists(QDir(outputFolder()).filePath("QVW-02.html")));
+        QVERIFY(readAll(QDir(outputFolder()).filePath("QVW-02.pbn")).contains("[DoubleDummyTricks \""));
+        QVERIFY(records->isVisible());
+        records->click();
+        QCOMPARE(opened, QList<QUrl>{QUrl::fromLocalFile(first)});
+
+        s.check("HandRecordsCB")->setChecked(false);
+        QDir(outputFolder()).removeRecursively();  // no question about replacing the first run's files
+        QDir().mkpath(outputFolder());
+        QCOMPARE(generate(s), DoneText);
+        QVERIFY(records->isHidden());
+    }
+
+    // With double dummy the progress counts the boards solved and offers Cancel, which ends
+    // the run before any set file is written and says "Cancelled".
+    void cancellingTheDoubleDummyAnalysisEndsTheRun() {
+        MainWindowSession s(programFolder());
+        s.prepare();
+        chooseOutputFolder(s, outputFolder());
+        s.spin("NoBoardsSE")->setValue(40);
+        s.check("DoubleDummyCB")->setChecked(true);
+        QString solving;
+        QTimer timer;
+        timer.setInterval(20);
+        QObject::connect(&timer, &QTimer::timeout, [&] {
+            const QString activity = s.label("ProgressActivity");
+            if (!s.control("ProgressPanel")->isVisible() || !activity.startsWith("Boards solved")) return;
+            if (solving.isEmpty()) solving = activity;
+            s.button("ProgressCancelBtn")->click();
+        });
+        timer.start();
+        {
+            ModalWatcher watcher;
+            s.button("GenerateBtn")->click();
+            QCOMPARE(watcher.messages().size(), 1);
+            QCOMPARE(watcher.messages()[0].text, QString("Cancelled"));
+        }
+        timer.stop();
+        QCOMPARE(solving, QString("Boards solved: 0 of 40"));
+        QCOMPARE(QDir(outputFolder()).entryList(QDir::Files), QStringList());
+        QVERIFY(s.button("GenerateBtn")->isEnabled());
         QCOMPARE(QApplication::overrideCursor(), nullptr);
     }
 
@@ -259,7 +327,8 @@ private slots:
         chooseOutputFolder(s, outputFolder());
         generate(s);
         const QByteArray before = readAll(QDir(outputFolder()).filePath("QVW-01.dlm"));
-        const QString question = QString("5 files already exist in %1. Replace them?").arg(outputFolder());
+        const QString question =
+            QString("%1 files already exist in %2. Replace them?").arg(OutputFormatCount).arg(outputFolder());
         {
             ModalWatcher watcher;  // answers with the default button, No
             s.button("GenerateBtn")->click();
@@ -336,7 +405,7 @@ private slots:
         QVERIFY2(ticksDuringRun >= 5, qPrintable(QString::number(ticksDuringRun)));
         QVERIFY(lockedDuringRun);
         const QRegularExpression progress(
-            "^(Boards dealt: [0-9]+ of 200000|Files written: [0-9]+ of 1000|"
+            "^(Boards dealt: [0-9]+ of 200000|Files written: [0-9]+ of 1200|"
             "Boards analysed: [0-9]+ of 200000)$");
         QCOMPARE(shown.filter(progress), shown);
         QVERIFY2(!shown.filter("Boards dealt").isEmpty(), qPrintable(shown.join(", ")));
