@@ -12,6 +12,11 @@ packages=(
   qt6-base-dev qt6-base-dev-tools libqt6gui6 libgl-dev libjpeg62-turbo
   # window tests: a virtual X display, window listing and PDF text checks
   xvfb xauth x11-utils poppler-utils fonts-dejavu-core
+  # Debian package: manual page, dependencies from the shared libraries, package and metadata checks,
+  # and driving the installed program's window
+  help2man dpkg-dev file lintian appstream desktop-file-utils xdotool
+  # Windows: cross-compiler (posix threads) and Wine to run the cross-built tests and dealer
+  g++-mingw-w64-x86-64-posix wine64
 )
 
 missing=()

@@ -1,0 +1,13 @@
+#!/usr/bin/env bash
+# Builds the Debian package build/package/quorvex_<version>_amd64.deb from the optimised
+# build: the two programs, their manual pages, the menu entry, the icons and the AppStream
+# metadata. Install it with: apt install ./build/package/quorvex_*.deb
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+scripts/install-deps.sh
+cmake --preset release
+cmake --build --preset release --target quorvex quorvex-deal quorvex_install_files
+rm -rf build/package
+cpack --config build/release/CPackConfig.cmake -B build/package
+ls build/package/quorvex_*_amd64.deb
