@@ -1,0 +1,62 @@
+#!/bin/sh
+# Plays a director's first session with the real program on a virtual X display, by keys and
+# clicks only: Prepare (Alt+P), Start and the twelve red squares of the entropy dialog, then
+# Generate (Alt+G) and OK on the Done message. The program runs in the environment it is
+# given (HOME and the XDG folders), so the caller can check where its files went.
+#
+# Usage: first_session.sh <path of the quorvex executable>
+set -eu
+
+program=$1
+for tool in xvfb-run xwininfo xdotool; do
+    if ! command -v "$tool" >/dev/null 2>&1; then
+        echo "first session skipped: $tool is not installed" >&2
+        exit 77
+    fi
+done
+
+exec xvfb-run -a -s "-screen 0 1280x800x24" sh -c '
+    program=$1
+    window_of() { xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1; }
+    wait_for() { # a visible window of that title, at most about 20 seconds
+        tries=0
+        while [ $tries -lt 200 ]; do
+            window=$(window_of "$1")
+            [ -n "$window" ] && return 0
+            kill -0 $pid 2>/dev/null || { echo "the program ended while waiting for \"$1\"" >&2; exit 1; }
+            tries=$((tries + 1))
+            sleep 0.1
+        done
+        echo "no window \"$1\" appeared" >&2
+        exit 1
+    }
+    env -u QT_QPA_PLATFORM "$program" &
+    pid=$!
+    trap "kill $pid 2>/dev/null || true" EXIT
+
+    wait_for "Quorvex for Windows"
+    xdotool windowfocus --sync "$window" key alt+p
+    wait_for "Entropy Generation"
+    dialog=$window
+    xdotool windowfocus --sync "$dialog" key space
+    # The red square jumps over a 3 x 3 grid of 86 x 50 cells at (53, 3) in the dialog; a
+    # click on a blue cell does nothing, so sweeping all nine hits every red square in turn.
+    eval "$(xdotool getwindowgeometry --shell "$dialog")"
+    sweeps=0
+    while [ -n "$(window_of "Entropy Generation")" ] && [ $sweeps -lt 30 ]; do
+        for row in 0 1 2; do
+            for col in 0 1 2; do
+                [ -n "$(window_of "Entropy Generation")" ] || break 2
+                xdotool mousemove --sync $((X + 53 + 43 + col * 87)) $((Y + 3 + 25 + row * 51)) click 1
+            done
+        done
+        sweeps=$((sweeps + 1))
+    done
+    [ -z "$(window_of "Entropy Generation")" ] || { echo "the entropy dialog did not close" >&2; exit 1; }
+
+    main=$(window_of "Quorvex for Windows")
+    xdotool windowfocus --sync "$main" key alt+g
+    wait_for "Information"
+    xdotool windowfocus --sync "$window" key Return
+    echo "first session played: Prepare, entropy, Generate, Done"
+' sh "$program"
