@@ -3,6 +3,10 @@
 #include <cerrno>
 #include <filesystem>
 
+#ifdef _WIN32
+#include <windows.h>
+#endif
+
 #include "common/error_texts.h"
 
 namespace quorvex {
@@ -62,5 +66,33 @@ EInOutError ioErrorFromErrno(int err, const std::string& path) {
             return {err, error_text::otherIoError(err), path};
     }
 }
+
+#ifdef _WIN32
+
+EInOutError ioErrorFromWindowsCode(unsigned long code, const std::string& path) {
+    switch (code) {
+        case ERROR_FILE_NOT_FOUND:
+            return ioErrorOfCode(io_code::FileNotFound, path);
+        case ERROR_PATH_NOT_FOUND:
+        case ERROR_INVALID_NAME:
+        case ERROR_BAD_PATHNAME:
+        case ERROR_FILENAME_EXCED_RANGE:
+        case ERROR_INVALID_DRIVE:
+            return ioErrorOfCode(io_code::PathNotFound, path);
+        case ERROR_TOO_MANY_OPEN_FILES:
+            return ioErrorOfCode(io_code::TooManyOpenFiles, path);
+        case ERROR_ACCESS_DENIED:
+        case ERROR_WRITE_PROTECT:
+            return ioErrorOfCode(io_code::AccessDenied, path);
+        case ERROR_DISK_FULL:
+        case ERROR_HANDLE_DISK_FULL:
+            return ioErrorOfCode(io_code::DiskFull, path);
+        default:
+            // Others, such as a sharing violation (32), keep Windows' own number.
+            return ioErrorOfCode(static_cast<int>(code), path);
+    }
+}
+
+#endif
 
 }  // namespace quorvex

@@ -37,4 +37,10 @@ EInOutError ioErrorOfCode(int code, std::string path = {});
 // file itself as "File not found".
 EInOutError ioErrorFromErrno(int err, const std::string& path);
 
+#ifdef _WIN32
+// The error of a failed Windows call on `path`, from its error code (GetLastError).
+// Windows tells a missing folder from a missing file itself.
+EInOutError ioErrorFromWindowsCode(unsigned long code, const std::string& path);
+#endif
+
 }  // namespace quorvex

@@ -3,6 +3,7 @@
 #include <cerrno>
 
 #include "common/io_error.h"
+#include "common/open_file.h"
 
 namespace quorvex {
 
@@ -10,17 +11,12 @@ namespace {
 
 constexpr std::size_t BufferSize = 1 << 16;
 
-std::FILE* openFile(const std::string& path, const char* mode) {
-    errno = 0;
-    std::FILE* file = std::fopen(path.c_str(), mode);
-    if (!file) throw ioErrorFromErrno(errno, path);
-    return file;
-}
-
 }  // namespace
 
 FileWriter::FileWriter(const std::string& path, Mode mode)
-    : path_(path), file_(openFile(path, mode == Mode::Create ? "wb" : "ab")), buffer_(new char[BufferSize]) {
+    : path_(path),
+      file_(openFile(path, mode == Mode::Create ? OpenMode::Create : OpenMode::Append)),
+      buffer_(new char[BufferSize]) {
     std::setvbuf(file_, buffer_.get(), _IOFBF, BufferSize);
 }
 
@@ -52,7 +48,8 @@ void FileWriter::close() {
     if (std::fclose(file) != 0) fail();
 }
 
-TextFileReader::TextFileReader(const std::string& path) : path_(path), file_(openFile(path, "rb")) {}
+TextFileReader::TextFileReader(const std::string& path)
+    : path_(path), file_(openFile(path, OpenMode::Read)) {}
 
 TextFileReader::~TextFileReader() { std::fclose(file_); }
 

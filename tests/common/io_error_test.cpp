@@ -2,6 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#ifdef _WIN32
+#include <windows.h>
+#endif
+
 #include <cerrno>
 
 #include "common/text_file.h"
@@ -32,6 +36,31 @@ TEST(IoError, OperatingSystemErrorsMapToTheDirectorsTexts) {
     EXPECT_EQ(ioErrorFromErrno(ENOSPC, "x").code(), io_code::DiskFull);
     EXPECT_STREQ(ioErrorFromErrno(EIO, "x").what(), ("I/O error " + std::to_string(EIO)).c_str());
 }
+
+#ifdef _WIN32
+TEST(IoError, WindowsErrorCodesMapToTheSameTexts) {
+    const struct {
+        DWORD windowsCode;
+        const char* text;
+    } cases[] = {
+        {ERROR_FILE_NOT_FOUND, "File not found"},
+        {ERROR_PATH_NOT_FOUND, "Invalid filename"},
+        {ERROR_INVALID_NAME, "Invalid filename"},
+        {ERROR_FILENAME_EXCED_RANGE, "Invalid filename"},
+        {ERROR_TOO_MANY_OPEN_FILES, "Too many open files"},
+        {ERROR_ACCESS_DENIED, "File access denied"},
+        {ERROR_WRITE_PROTECT, "File access denied"},
+        {ERROR_DISK_FULL, "Disk full"},
+        {ERROR_HANDLE_DISK_FULL, "Disk full"},
+        {ERROR_SHARING_VIOLATION, "I/O error 32"},
+    };
+    for (const auto& c : cases) {
+        const EInOutError error = ioErrorFromWindowsCode(c.windowsCode, "out\\QVW-01.dlm");
+        EXPECT_STREQ(error.what(), c.text) << c.windowsCode;
+        EXPECT_EQ(error.path(), "out\\QVW-01.dlm");
+    }
+}
+#endif
 
 // Real file operations report through the same error type.
 TEST(IoError, FileOperationsRaiseIt) {
