@@ -1,0 +1,71 @@
+#!/usr/bin/env bash
+# The core and the dealer on Windows: cross-builds the core libraries, quorvex-deal.exe and
+# the core tests with MinGW-w64 (statically linked, so each .exe runs alone) and runs them
+# under Wine, headless, in a Wine prefix of its own. The .exe's files for fixed identities,
+# entropy texts and settings must be byte-identical to the Linux dealer's, its failures must
+# carry the same texts and exit statuses, and the paths it prints are joined with backslashes.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+cmake --preset windows
+cmake --build --preset windows
+cmake --build --preset release --target quorvex-deal
+linux_dealer=$PWD/build/release/cli/quorvex-deal
+windows_dealer=$PWD/build/windows/cli/quorvex-deal.exe
+
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+export WINEPREFIX=$work/wine WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+unset DISPLAY WAYLAND_DISPLAY
+wine=$(command -v wine64 || echo /usr/lib/wine/wine64)
+"$wine" wineboot --init
+
+# The core tests, each run under Wine (the toolchain names Wine as the tests' emulator). The
+# dealer's own end-to-end tests start it through a POSIX shell; on Windows it is checked below.
+ctest --preset windows
+
+# Runs both dealers with the same arguments, each in a fresh folder of its own where the
+# arguments name relative paths; their files, exit statuses and messages must agree.
+case_number=0
+compare() {
+    case_number=$((case_number + 1))
+    local linux=$work/linux-$case_number windows=$work/windows-$case_number status
+    mkdir "$linux" "$windows"
+    status=0
+    (cd "$linux" && mkdir out work && "$linux_dealer" "$@" >stdout.txt 2>stderr.txt) || status=$?
+    echo "$status" >"$linux/status.txt"
+    status=0
+    (cd "$windows" && mkdir out work && "$wine" "$windows_dealer" "$@" >stdout.txt 2>stderr.txt) || status=$?
+    echo "$status" >"$windows/status.txt"
+    # The console turns line ends into CR LF on Windows; files are compared byte for byte.
+    sed -i 's/\r$//' "$windows/stdout.txt" "$windows/stderr.txt"
+    diff -r "$linux" "$windows" || { echo "Windows and Linux dealers differ: $*" >&2; exit 1; }
+    echo "dealer case $case_number: same files and messages on Windows and Linux, exit $(cat "$linux/status.txt")"
+}
+
+entropy_a=1000100110021003100410051006100710081009101010111012101310141015101610171018101910201021102210231024102510261027102810291030103110321033103410351036103710381039-77-123456789
+entropy_b=31415926535897932384-6264338327950288419716939937510582097494459230781640628620899862803482534211706798214808651-328230664709384460955058223172535940812848111745028410270193852110555964462294895493038196
+compare --id "Club Night" --entropy-text "$entropy_a" --sets 3 --boards 32 --first-set 7 --out out --work-dir work \
+    --report out/report.txt --quiet
+compare --id Pairs-2 --entropy-text "$entropy_b" --sets 2 --boards 24 --skip-boards 5 --name Ev- --formats dlm,df \
+    --out out --work-dir work --quiet
+compare --id Teams --entropy-text "$entropy_b" --test-mode --sets 1 --boards 1000 --formats dup,bri,dge --analysis \
+    --out out --work-dir work --quiet
+compare --entropy-text "$entropy_a" --boards 4 --out missing --work-dir work --quiet
+compare --entropy-text "$entropy_a" --sets 0 --out out --quiet
+
+# Fresh entropy from Windows' own generator: logged as one CR LF line in the work folder,
+# and the Linux dealer replaying the logged text writes the same files.
+(cd "$work" && mkdir fresh-windows fresh-linux &&
+    "$wine" "$windows_dealer" --id Fresh --sets 2 --boards 8 --out fresh-windows >fresh.txt)
+sed -i 's/\r$//' "$work/fresh.txt"
+grep -qxF 'Wrote fresh-windows\QVW-01.dlm' "$work/fresh.txt" ||
+    { echo "the Windows dealer does not join paths with backslashes:" >&2; cat "$work/fresh.txt" >&2; exit 1; }
+log=$work/fresh-windows/Int160.qvs
+[ "$(wc -l <"$log")" -eq 1 ] && [ "$(tail -c 2 "$log" | od -An -c | tr -d ' ')" = '\r\n' ] ||
+    { echo "the entropy log is not one CR LF line" >&2; exit 1; }
+"$linux_dealer" --id Fresh --entropy-text "$(tr -d '\r\n' <"$log")" --sets 2 --boards 8 --out "$work/fresh-linux" \
+    --quiet
+rm "$log"
+diff -r "$work/fresh-windows" "$work/fresh-linux"
+echo "fresh entropy on Windows: logged and replayed identically on Linux"
