@@ -2,7 +2,8 @@
 # Builds everything and runs every check CI runs: the source format, the layers, the
 # release build with warnings as errors and all its tests (core, command line, windows on
 # the offscreen platform, the smoke run under a virtual display), then the core tests again
-# under AddressSanitizer and UndefinedBehaviorSanitizer.
+# under AddressSanitizer and UndefinedBehaviorSanitizer; then the Debian package and the core
+# and the dealer on Windows under Wine.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -11,3 +12,9 @@ scripts/check-format.sh
 scripts/check-layers.sh
 cmake --workflow --preset ci
 cmake --workflow --preset asan
+
+# The Debian package, made from the ci build and checked without installing it; then the core
+# and the dealer cross-built for Windows and run under Wine. Each part reports its time.
+time scripts/package.sh ci
+time scripts/check-package.sh ci
+time scripts/windows.sh ci
