@@ -3,7 +3,6 @@
 //
 // Usage: scale_icon <source.png> <size> <target.png>
 #include <QImage>
-
 #include <cstdio>
 #include <cstdlib>
 
