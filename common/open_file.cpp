@@ -8,21 +8,48 @@
 #include <fcntl.h>
 #include <io.h>
 #include <windows.h>
+
+#include <optional>
+
+#include "common/owner_only_access.h"
+#else
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 #endif
 
 namespace quorvex {
 
+namespace {
+
+const char* streamMode(OpenMode mode) {
+    return mode == OpenMode::Read ? "rb" : mode == OpenMode::Create ? "wb" : "ab";
+}
+
+}  // namespace
+
 #ifdef _WIN32
 
 std::FILE* openFile(const std::string& path, OpenMode mode) {
-    const DWORD access = mode == OpenMode::Read ? GENERIC_READ : GENERIC_WRITE;
+    const bool writing = mode != OpenMode::Read;
+    std::optional<OwnerOnlyAccess> ownerOnly;
+    if (writing) ownerOnly.emplace();
+    const DWORD access = writing ? GENERIC_WRITE | WRITE_DAC : GENERIC_READ;
     const DWORD disposition = mode == OpenMode::Read     ? OPEN_EXISTING
                               : mode == OpenMode::Create ? CREATE_ALWAYS
                                                          : OPEN_ALWAYS;
     // Shared as the C library's fopen shares: others may read and write meanwhile.
-    const HANDLE handle = CreateFileA(path.c_str(), access, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                                      disposition, FILE_ATTRIBUTE_NORMAL, nullptr);
+    const HANDLE handle =
+        CreateFileA(path.c_str(), access, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                    writing ? ownerOnly->attributes() : nullptr, disposition, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (handle == INVALID_HANDLE_VALUE) throw ioErrorFromWindowsCode(GetLastError(), path);
+    try {
+        // A file that existed keeps its access list when reopened; replace it, as fchmod does.
+        if (writing && GetLastError() == ERROR_ALREADY_EXISTS) ownerOnly->applyTo(handle, path);
+    } catch (...) {
+        CloseHandle(handle);
+        throw;
+    }
 
     const int flags = _O_BINARY | (mode == OpenMode::Read     ? _O_RDONLY
                                    : mode == OpenMode::Append ? _O_APPEND
@@ -32,8 +59,7 @@ std::FILE* openFile(const std::string& path, OpenMode mode) {
         CloseHandle(handle);
         throw ioErrorOfCode(io_code::TooManyOpenFiles, path);
     }
-    const char* const streamMode = mode == OpenMode::Read ? "rb" : mode == OpenMode::Create ? "wb" : "ab";
-    std::FILE* file = _fdopen(descriptor, streamMode);
+    std::FILE* file = _fdopen(descriptor, streamMode(mode));
     if (!file) {
         _close(descriptor);
         throw ioErrorOfCode(io_code::TooManyOpenFiles, path);
@@ -43,11 +69,38 @@ std::FILE* openFile(const std::string& path, OpenMode mode) {
 
 #else
 
+namespace {
+
+int openDescriptor(const std::string& path, OpenMode mode) {
+    if (mode == OpenMode::Read) return ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    const int flags = O_WRONLY | O_CREAT | O_CLOEXEC | (mode == OpenMode::Create ? O_TRUNC : O_APPEND);
+    const int descriptor = ::open(path.c_str(), flags, S_IRUSR | S_IWUSR);
+    if (descriptor == -1) return -1;
+    // The mode given to open() applies only to a new file. An existing regular file of this
+    // user is made private too; devices such as /dev/null keep theirs.
+    struct stat status;
+    if (fstat(descriptor, &status) == 0 && S_ISREG(status.st_mode) && status.st_uid == geteuid() &&
+        (status.st_mode & 07777) != (S_IRUSR | S_IWUSR) && fchmod(descriptor, S_IRUSR | S_IWUSR) != 0) {
+        const int error = errno;
+        ::close(descriptor);
+        errno = error;
+        return -1;
+    }
+    return descriptor;
+}
+
+}  // namespace
+
 std::FILE* openFile(const std::string& path, OpenMode mode) {
-    const char* const streamMode = mode == OpenMode::Read ? "rb" : mode == OpenMode::Create ? "wb" : "ab";
     errno = 0;
-    std::FILE* file = std::fopen(path.c_str(), streamMode);
-    if (!file) throw ioErrorFromErrno(errno, path);
+    const int descriptor = openDescriptor(path, mode);
+    if (descriptor == -1) throw ioErrorFromErrno(errno, path);
+    std::FILE* file = fdopen(descriptor, streamMode(mode));
+    if (!file) {
+        const int error = errno;
+        ::close(descriptor);
+        throw ioErrorFromErrno(error, path);
+    }
     return file;
 }
 

@@ -1,0 +1,33 @@
+#pragma once
+// Windows' counterpart of the 0600 mode: an access list that lets only the current user
+// read or change a file, protected so that the folder's inherited entries add nothing.
+#ifdef _WIN32
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+namespace quorvex {
+
+class OwnerOnlyAccess {
+public:
+    // Reads the current user from the process token; EInOutError with Windows' code when
+    // that fails.
+    OwnerOnlyAccess();
+    OwnerOnlyAccess(const OwnerOnlyAccess&) = delete;
+    OwnerOnlyAccess& operator=(const OwnerOnlyAccess&) = delete;
+
+    // For CreateFile: the access list of a file it creates.
+    SECURITY_ATTRIBUTES* attributes() { return &attributes_; }
+    // Sets the access list of an open file (opened with WRITE_DAC), for a file that existed.
+    void applyTo(HANDLE file, const std::string& path) const;
+
+private:
+    std::vector<unsigned char> user_;  // the user's SID
+    std::vector<unsigned char> acl_;
+    SECURITY_DESCRIPTOR descriptor_{};
+    SECURITY_ATTRIBUTES attributes_{};
+};
+
+}  // namespace quorvex
+#endif
