@@ -14,10 +14,12 @@ linux_dealer=$PWD/build/release/cli/quorvex-deal
 windows_dealer=$PWD/build/windows/cli/quorvex-deal.exe
 
 work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
 export WINEPREFIX=$work/wine WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 unset DISPLAY WAYLAND_DISPLAY
 wine=$(command -v wine64 || echo /usr/lib/wine/wine64)
+wineserver=$(command -v wineserver || echo /usr/lib/wine/wineserver64)
+# Wine's server outlives the programs; it is stopped before its prefix is removed.
+trap '"$wineserver" -k 2>/dev/null || true; rm -rf "$work"' EXIT
 "$wine" wineboot --init
 
 # The core tests, each run under Wine (the toolchain names Wine as the tests' emulator). The
@@ -37,8 +39,10 @@ compare() {
     status=0
     (cd "$windows" && mkdir out work && "$wine" "$windows_dealer" "$@" >stdout.txt 2>stderr.txt) || status=$?
     echo "$status" >"$windows/status.txt"
-    # The console turns line ends into CR LF on Windows; files are compared byte for byte.
+    # The console turns line ends into CR LF on Windows, and paths in messages are joined
+    # with backslashes there; files are compared byte for byte.
     sed -i 's/\r$//' "$windows/stdout.txt" "$windows/stderr.txt"
+    sed -i 's|/|\\|g' "$linux/stderr.txt"
     diff -r "$linux" "$windows" || { echo "Windows and Linux dealers differ: $*" >&2; exit 1; }
     echo "dealer case $case_number: same files and messages on Windows and Linux, exit $(cat "$linux/status.txt")"
 }
