@@ -4,8 +4,11 @@
 # dealer must write exactly the build tree's files; the unpacked window must pass the smoke
 # run and, run by an ordinary user through a whole first session, keep its main deal file
 # and entropy log in that user's data folder, never beside the executable.
+#
+# Usage: scripts/check-package.sh [configure preset]  (the build that was packaged; default release)
 set -euo pipefail
 cd "$(dirname "$0")/.."
+preset=${1:-release}
 
 deb=$(ls build/package/quorvex_*_amd64.deb)
 lintian --fail-on error "$deb"
@@ -18,7 +21,7 @@ bin=$work/root/usr/bin
 desktop-file-validate "$work/root/usr/share/applications/quorvex.desktop"
 appstreamcli validate --no-net "$work/root/usr/share/metainfo/org.quorvex.Quorvex.metainfo.xml"
 
-built_dealer=build/release/cli/quorvex-deal
+built_dealer=build/$preset/cli/quorvex-deal
 [ "$("$bin/quorvex-deal" --version)" = "$("$built_dealer" --version)" ]
 # Every option of the dealer's --help is in its manual page.
 for option in $("$bin/quorvex-deal" --help | grep -o -- '--[a-z-]*' | sort -u); do

@@ -4,13 +4,17 @@
 # under Wine, headless, in a Wine prefix of its own. The .exe's files for fixed identities,
 # entropy texts and settings must be byte-identical to the Linux dealer's, its failures must
 # carry the same texts and exit statuses, and the paths it prints are joined with backslashes.
+#
+# Usage: scripts/windows.sh [configure preset of the Linux dealer]  (default release)
 set -euo pipefail
 cd "$(dirname "$0")/.."
+preset=${1:-release}
 
 cmake --preset windows
 cmake --build --preset windows
-cmake --build --preset release --target quorvex-deal
-linux_dealer=$PWD/build/release/cli/quorvex-deal
+cmake --preset "$preset"
+cmake --build --preset "$preset" --target quorvex-deal
+linux_dealer=$PWD/build/$preset/cli/quorvex-deal
 windows_dealer=$PWD/build/windows/cli/quorvex-deal.exe
 
 work=$(mktemp -d)
