@@ -48,6 +48,7 @@ exec xvfb-run -a -s "-screen 0 1280x800x24" sh -c '
             for col in 0 1 2; do
                 [ -n "$(window_of "Entropy Generation")" ] || break 2
                 xdotool mousemove --sync $((X + 53 + 43 + col * 87)) $((Y + 3 + 25 + row * 51)) click 1
+                sleep 0.05 # lets the twelfth hit close the dialog before the next look
             done
         done
         sweeps=$((sweeps + 1))
