@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # The core and the dealer on Windows: cross-builds the core libraries, quorvex-deal.exe and
-# the core tests with MinGW-w64 (statically linked, so each .exe runs alone) and runs them
-# under Wine, headless, in a Wine prefix of its own. The .exe's files for fixed identities,
+# the core and dealer tests with MinGW-w64 (statically linked, so each .exe runs alone) and
+# runs them under Wine, headless, in a Wine prefix of its own. The .exe's files for fixed identities,
 # entropy texts and settings must be byte-identical to the Linux dealer's, its failures must
 # carry the same texts and exit statuses, and the paths it prints are joined with backslashes.
 #
@@ -22,12 +22,15 @@ export WINEPREFIX=$work/wine WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 unset DISPLAY WAYLAND_DISPLAY
 wine=$(command -v wine64 || echo /usr/lib/wine/wine64)
 wineserver=$(command -v wineserver || echo /usr/lib/wine/wineserver64)
-# Wine's server outlives the programs; it is stopped before its prefix is removed.
+# One Wine session for the whole check: a persistent server with Wine's own services started
+# once, so that no test program waits for them (test discovery allows five seconds). It is
+# stopped before its prefix is removed.
 trap '"$wineserver" -k 2>/dev/null || true; rm -rf "$work"' EXIT
+"$wineserver" -p
 "$wine" wineboot --init
 
-# The core tests, each run under Wine (the toolchain names Wine as the tests' emulator). The
-# dealer's own end-to-end tests start it through a POSIX shell; on Windows it is checked below.
+# The core tests and the dealer's end-to-end tests, each run under Wine (the toolchain names
+# Wine as the tests' emulator).
 ctest --preset windows
 
 # Runs both dealers with the same arguments, each in a fresh folder of its own where the

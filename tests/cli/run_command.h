@@ -19,6 +19,21 @@ struct CommandResult {
     std::string output;  // standard output and standard error together
 };
 
+#ifdef _WIN32
+// Quoted for the C runtime's argument splitting: backslashes count only before a quote.
+inline std::string quoted(const std::string& argument) {
+    std::string text = "\"";
+    std::size_t backslashes = 0;
+    for (char c : argument) {
+        if (c == '"') text.append(backslashes + 1, '\\');
+        backslashes = c == '\\' ? backslashes + 1 : 0;
+        text += c;
+    }
+    text.append(backslashes, '\\');
+    return text + "\"";
+}
+#else
+// Quoted for the POSIX shell.
 inline std::string quoted(const std::string& argument) {
     std::string text = "\"";
     for (char c : argument) {
@@ -27,11 +42,16 @@ inline std::string quoted(const std::string& argument) {
     }
     return text + "\"";
 }
+#endif
 
 inline CommandResult runDealer(const std::vector<std::string>& arguments) {
     std::string command = quoted(QUORVEX_DEAL_PATH);
     for (const std::string& argument : arguments) command += " " + quoted(argument);
     command += " 2>&1";
+#ifdef _WIN32
+    // cmd /c removes the first and the last quote of the line: one more pair keeps the rest.
+    command = "\"" + command + "\"";
+#endif
     CommandResult result;
     std::FILE* pipe = popen(command.c_str(), "r");
     if (!pipe) return result;
