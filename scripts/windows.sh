@@ -26,6 +26,7 @@ wineserver=$(command -v wineserver || echo /usr/lib/wine/wineserver64)
 # once, so that no test program waits for them (test discovery allows five seconds). It is
 # stopped before its prefix is removed.
 trap '"$wineserver" -k 2>/dev/null || true; rm -rf "$work"' EXIT
+mkdir "$WINEPREFIX"
 "$wineserver" -p
 "$wine" wineboot --init
 
