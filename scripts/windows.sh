@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # The core and the dealer on Windows: cross-builds the core libraries, quorvex-deal.exe and
 # the core and dealer tests with MinGW-w64 (statically linked, so each .exe runs alone) and
-# runs them under Wine, headless, in a Wine prefix of its own. The .exe's files for fixed identities,
-# entropy texts and settings must be byte-identical to the Linux dealer's, its failures must
-# carry the same texts and exit statuses, and the paths it prints are joined with backslashes.
+# runs them under Wine, headless, in a Wine prefix of its own. The .exe's files for fixed
+# identities, entropy texts and settings must be byte-identical to the Linux dealer's, its
+# failures must carry the same texts and exit statuses, and the paths it prints are joined
+# with backslashes.
 #
 # Usage: scripts/windows.sh [configure preset of the Linux dealer]  (default release)
 set -euo pipefail
