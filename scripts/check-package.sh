@@ -41,17 +41,15 @@ echo "unpacked dealer: same files as the build tree's"
 
 sh tests/app/smoke_test.sh "$bin/quorvex"
 
-# An ordinary user's first session. As root, the programs' folder stays root's, exactly as
-# an installed /usr/bin; otherwise it is made read-only to the same effect.
+# An ordinary user's first session, with the programs' folder writable to that user: the
+# program still keeps its files in the user's data folder (installed, the folder is root's).
 home=$work/home
 mkdir -p "$home/runtime"
 chmod 700 "$home/runtime"
 as_user=()
 if [ "$(id -u)" -eq 0 ]; then
-    chown -R nobody:nogroup "$home"
+    chown -R nobody:nogroup "$home" "$bin"
     as_user=(runuser -u nobody --)
-else
-    chmod a-w "$bin"
 fi
 "${as_user[@]}" env -u QT_QPA_PLATFORM HOME="$home" XDG_CONFIG_HOME="$home/.config" \
     XDG_DATA_HOME="$home/.local/share" XDG_RUNTIME_DIR="$home/runtime" \
