@@ -1,0 +1,73 @@
+#include "formats/readers/deal_file_reader.h"
+
+#include "formats/readers/deal_file_error.h"
+#include "formats/readers/deep_finesse_reader.h"
+#include "formats/readers/dlm_reader.h"
+#include "formats/readers/file_bytes.h"
+#include "formats/readers/main_deal_file_reader.h"
+#include "formats/readers/pbn_reader.h"
+#include "formats/readers/record_file_readers.h"
+
+#include <array>
+#include <set>
+#include <utility>
+
+namespace quorvex {
+
+namespace {
+
+struct DealFileFormat {
+    std::string_view extension;
+    std::string_view name;
+    DealFile (*read)(const std::string& path, std::string_view bytes);
+};
+
+constexpr std::array<DealFileFormat, 7> DealFileFormats = {{
+    {".qvw", "main deal file", ReadMainDealFile},
+    {".dlm", "Duplimate .dlm", ReadDlmFile},
+    {".dup", "Duplimate .dup", ReadDupFile},
+    {".bri", ".bri", ReadBriFile},
+    {".dge", ".dge", ReadDgeFile},
+    {".txt", "Deep Finesse", ReadDeepFinesseFile},
+    {".pbn", "PBN", ReadPbnFile},
+}};
+
+const DealFileFormat* formatOf(std::string_view path) {
+    const std::size_t dot = path.find_last_of('.');
+    const std::size_t separator = path.find_last_of("/\\");
+    if (dot == std::string_view::npos || (separator != std::string_view::npos && dot < separator)) return nullptr;
+    std::string extension(path.substr(dot));
+    for (char& c : extension)
+        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+    for (const DealFileFormat& format : DealFileFormats)
+        if (format.extension == extension) return &format;
+    return nullptr;
+}
+
+void refuseRepeatedBoardNumbers(const DealFile& file) {
+    std::set<std::pair<unsigned, unsigned>> seen;
+    for (const ReadBoard& board : file.boards)
+        if (!seen.emplace(board.set, board.number).second)
+            throw DealFileError(file.path, boardLabel(file, board), "the board number appears twice");
+}
+
+} // namespace
+
+std::string_view DealFileFormatName(std::string_view path) {
+    const DealFileFormat* format = formatOf(path);
+    return format ? format->name : std::string_view{};
+}
+
+DealFile ReadDealFileBytes(const std::string& path, std::string_view bytes) {
+    const DealFileFormat* format = formatOf(path);
+    if (!format)
+        throw DealFileError(path, "",
+                            "no reader knows this kind of file (.qvw, .dlm, .dup, .bri, .dge, .txt or .pbn)");
+    DealFile file = format->read(path, bytes);
+    refuseRepeatedBoardNumbers(file);
+    return file;
+}
+
+DealFile ReadDealFile(const std::string& path) { return ReadDealFileBytes(path, readFileBytes(path)); }
+
+} // namespace quorvex

@@ -1,0 +1,22 @@
+#pragma once
+// Reads a deal file of any format the program writes, chosen by its extension: the main
+// deal file (.qvw), .dlm, .dup, .bri, .dge, Deep Finesse (.txt) and PBN (.pbn).
+#include "formats/readers/read_board.h"
+
+#include <string>
+#include <string_view>
+
+namespace quorvex {
+
+// The format's name as messages show it ("PBN"); empty for an extension no reader knows.
+std::string_view DealFileFormatName(std::string_view path);
+
+// Every board of the file, in the file's order. Raises DealFileError for an unknown
+// extension, a malformed file or a board number given twice in one set, EInOutError when
+// the file cannot be read.
+DealFile ReadDealFile(const std::string& path);
+
+// The same from bytes already read; `path` names the format and the file in messages.
+DealFile ReadDealFileBytes(const std::string& path, std::string_view bytes);
+
+} // namespace quorvex

@@ -1,0 +1,36 @@
+#pragma once
+// One board as a reader finds it in a deal file: where it stands and its four hands.
+#include "engine/deal_numbering.h"
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace quorvex {
+
+// Vulnerability as a hand record states it.
+enum class Vulnerability : std::uint8_t { None, NorthSouth, EastWest, All };
+
+struct ReadBoard {
+    unsigned set = 0;    // set number where the file states it (main deal file), else 0
+    unsigned number = 0; // board number within its set
+    ByHandDeal deal{};   // hands North, East, South, West, 13 ascending card numbers each
+    std::optional<std::size_t> dealer;         // hand 0..3, where the file states it (PBN)
+    std::optional<Vulnerability> vulnerable;   // where the file states it (PBN)
+};
+
+struct DealFile {
+    std::string path;
+    std::vector<ReadBoard> boards; // in the order of the file
+    unsigned setCount = 1;         // sets the file holds (several only in a main deal file)
+};
+
+// How messages name a board: "board 9", or "board 9 of set 3" in a file of several sets.
+inline std::string boardLabel(const DealFile& file, const ReadBoard& board) {
+    std::string label = "board " + std::to_string(board.number);
+    if (file.setCount > 1) label += " of set " + std::to_string(board.set);
+    return label;
+}
+
+} // namespace quorvex
