@@ -1,6 +1,7 @@
 // quorvex-deal: the command-line dealer. It runs exactly the core code the window runs, so
 // the same identity, entropy text and settings give byte-identical files.
 #include "cli/cli_options.h"
+#include "cli/deal_file_commands.h"
 #include "cli/fresh_entropy.h"
 #include "common/error_text.h"
 #include "common/text_file.h"
@@ -78,6 +79,8 @@ int deal(const CliOptions& options) {
 } // namespace
 
 int main(int argc, char** argv) {
+    if (const std::optional<int> status = runDealFileCommand(std::vector<std::string>(argv + 1, argv + argc)))
+        return *status;
     CliOptions options;
     try {
         options = parseCliOptions(std::vector<std::string>(argv + 1, argv + argc));

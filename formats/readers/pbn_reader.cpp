@@ -141,11 +141,12 @@ std::size_t seatOf(const std::string& value, std::string_view tag) {
     return seat;
 }
 
-Vulnerability vulnerabilityOf(const std::string& value) {
-    if (value == "None" || value == "Love" || value == "-") return Vulnerability::None;
-    if (value == "NS") return Vulnerability::NorthSouth;
-    if (value == "EW") return Vulnerability::EastWest;
-    if (value == "All" || value == "Both") return Vulnerability::All;
+// None, NS, EW, All as 0..3; import format also writes "Love" or "-" for none and "Both" for all.
+std::size_t vulnerabilityOf(const std::string& value) {
+    if (value == "None" || value == "Love" || value == "-") return 0;
+    if (value == "NS") return 1;
+    if (value == "EW") return 2;
+    if (value == "All" || value == "Both") return 3;
     throw BoardDefect("Vulnerable \"" + value + "\" is none of None, NS, EW, All");
 }
 

@@ -9,15 +9,12 @@
 
 namespace quorvex {
 
-// Vulnerability as a hand record states it.
-enum class Vulnerability : std::uint8_t { None, NorthSouth, EastWest, All };
-
 struct ReadBoard {
     unsigned set = 0;    // set number where the file states it (main deal file), else 0
     unsigned number = 0; // board number within its set
     ByHandDeal deal{};   // hands North, East, South, West, 13 ascending card numbers each
     std::optional<std::size_t> dealer;         // hand 0..3, where the file states it (PBN)
-    std::optional<Vulnerability> vulnerable;   // where the file states it (PBN)
+    std::optional<std::size_t> vulnerable;     // None, NS, EW, All as 0..3, where the file states it (PBN)
 };
 
 struct DealFile {

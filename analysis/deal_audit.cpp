@@ -1,0 +1,147 @@
+#include "analysis/deal_audit.h"
+
+#include "analysis/exact_distributions.h"
+#include "analysis/shape_keys.h"
+
+#include <algorithm>
+#include <cstdio>
+
+namespace quorvex {
+
+namespace {
+
+// Card-to-seat table: 52 cards x 4 seats, each seat expected to get each card a quarter of the time.
+constexpr unsigned CardSeatDegreesOfFreedom = 51 * 3;
+constexpr double CardSeatCorrection = 51.0 / 52.0;
+
+// 1234567 -> "1,234,567"
+std::string grouped(std::uint64_t number) {
+    std::string digits = std::to_string(number);
+    for (std::size_t at = digits.size(); at > 3; at -= 3) digits.insert(at - 3, ",");
+    return digits;
+}
+
+std::string fixed(double value, int decimals) {
+    char text[64];
+    std::snprintf(text, sizeof text, "%.*f", decimals, value);
+    return text;
+}
+
+std::string pValueText(double p) {
+    if (p < 0.0001) return p == 0 ? "below 1e-300" : [&] {
+        char text[32];
+        std::snprintf(text, sizeof text, "%.1e", p);
+        return std::string(text);
+    }();
+    return fixed(p, 4);
+}
+
+template <std::size_t N>
+std::vector<std::uint64_t> counts(const std::array<std::uint64_t, N>& array) {
+    return {array.begin(), array.end()};
+}
+
+template <std::size_t N>
+std::vector<double> probabilities(const std::array<double, N>& array) {
+    return {array.begin(), array.end()};
+}
+
+ChiSquareResult cardToSeat(const std::array<std::array<std::uint64_t, 4>, 52>& table, std::uint64_t boards) {
+    ChiSquareResult result;
+    result.classes = 52 * 4;
+    const double expected = static_cast<double>(boards) / 4;
+    if (expected < SmallestExpectedCount) return result;
+    result.applicable = true;
+    for (const auto& seats : table)
+        for (std::uint64_t count : seats) {
+            const double difference = static_cast<double>(count) - expected;
+            result.statistic += difference * difference / expected;
+        }
+    result.statistic *= CardSeatCorrection;
+    result.degreesOfFreedom = CardSeatDegreesOfFreedom;
+    result.pValue = ChiSquarePValue(result.statistic, result.degreesOfFreedom);
+    return result;
+}
+
+std::string oneInText(double alpha) {
+    const double times = 1 / alpha;
+    return times >= 1 && times == static_cast<double>(static_cast<std::uint64_t>(times))
+               ? "once in " + grouped(static_cast<std::uint64_t>(times)) + " audits"
+               : "with a chance of " + fixed(alpha, 6);
+}
+
+} // namespace
+
+void DealAudit::add(const ByHandDeal& deal) {
+    const std::size_t seat = boards_ % 4;
+    const std::size_t suit = (boards_ / 4) % 4;
+    SuitLengths lengths{};
+    unsigned points = 0;
+    for (std::size_t field = 13 * seat; field < 13 * seat + 13; ++field) {
+        const int card = deal[field];
+        ++lengths[static_cast<std::size_t>(card - 1) / 13];
+        const int rank = (card - 1) % 13; // ace 0, king 1, queen 2, jack 3
+        if (rank < 4) points += static_cast<unsigned>(4 - rank);
+    }
+    ++shapes_[static_cast<std::size_t>(shapeIndexOf(lengths))];
+    ++suitLengths_[lengths[suit]];
+    ++points_[points];
+    for (std::size_t field = 0; field < deal.size(); ++field) ++seatOfCard_[deal[field] - 1u][field / 13];
+    ++boards_;
+}
+
+std::vector<AuditTest> DealAudit::tests(double alpha) const {
+    const std::string hands = grouped(boards_) + (boards_ == 1 ? " hand" : " hands") + " (one per board)";
+    std::vector<AuditTest> tests = {
+        {"Hand shapes (39 shapes)", hands, GoodnessOfFit(counts(shapes_), probabilities(ShapeProbabilities())), true},
+        {"Suit lengths (0 to 13 cards)", grouped(boards_) + " suits (one per board)",
+         GoodnessOfFit(counts(suitLengths_), probabilities(SuitLengthProbabilities())), true},
+        {"High-card points (0 to 37)", hands,
+         GoodnessOfFit(counts(points_), probabilities(HighCardPointProbabilities())), true},
+        {"Card to seat (52 cards x 4 seats)", grouped(52 * boards_) + " cards", cardToSeat(seatOfCard_, boards_), true},
+    };
+    for (AuditTest& test : tests) test.passed = !test.result.applicable || test.result.pValue >= alpha;
+    return tests;
+}
+
+bool AuditPassed(const DealAudit& audit, double alpha) {
+    const std::vector<AuditTest> tests = audit.tests(alpha);
+    return std::all_of(tests.begin(), tests.end(), [](const AuditTest& test) { return test.passed; });
+}
+
+std::vector<std::string> AuditReport(const DealAudit& audit, double alpha) {
+    const std::vector<AuditTest> tests = audit.tests(alpha);
+    const std::string boards = grouped(audit.boards()) + (audit.boards() == 1 ? " board" : " boards");
+    std::vector<std::string> lines = {
+        "Audit of " + boards + " against the exact probabilities of random dealing",
+        "Significance level: " + fixed(alpha, 6).erase(fixed(alpha, 6).find_last_not_of('0') + 1), ""};
+    std::vector<std::string> failed, notApplicable;
+    for (const AuditTest& test : tests) {
+        lines.push_back(test.name + ", " + test.observations + ":");
+        if (!test.result.applicable) {
+            lines.push_back("    too few boards for this test");
+            notApplicable.push_back(test.name);
+            continue;
+        }
+        lines.push_back("    chi-square " + fixed(test.result.statistic, 2) + ", " +
+                        std::to_string(test.result.degreesOfFreedom) + " degrees of freedom, p-value " +
+                        pValueText(test.result.pValue) + ": " + (test.passed ? "pass" : "FAIL"));
+        if (!test.passed) failed.push_back(test.name);
+    }
+    lines.emplace_back();
+    if (!failed.empty()) {
+        lines.push_back("The " + boards + " are NOT consistent with random dealing: the test of " +
+                        failed.front() + (failed.size() > 1 ? " and " + std::to_string(failed.size() - 1) + " more" : "") +
+                        " found a deviation that random dealing gives less often than " + oneInText(alpha) + ".");
+    } else if (notApplicable.size() == tests.size()) {
+        lines.push_back("The " + boards + " are too few for any of the tests; audit more boards together.");
+    } else {
+        lines.push_back("The " + boards + " are consistent with random dealing: no test found more deviation "
+                        "from the exact probabilities than chance produces at least " + oneInText(alpha) + ".");
+    }
+    lines.push_back("(A p-value is the chance that honest random dealing deviates at least this much; a test "
+                    "fails when it falls below the significance level.)");
+    return lines;
+}
+
+} // namespace quorvex

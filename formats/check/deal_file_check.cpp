@@ -1,0 +1,170 @@
+#include "formats/check/deal_file_check.h"
+
+#include "formats/readers/deal_builder.h"
+#include "formats/readers/deal_file_reader.h"
+
+#include <algorithm>
+#include <map>
+#include <string_view>
+#include <unordered_map>
+
+namespace quorvex {
+
+namespace {
+
+constexpr std::array<std::string_view, 4> SuitNames = {"spades", "hearts", "diamonds", "clubs"};
+
+struct DealHash {
+    std::size_t operator()(const ByHandDeal& deal) const {
+        return std::hash<std::string_view>()(
+            std::string_view(reinterpret_cast<const char*>(deal.data()), deal.size()));
+    }
+};
+
+// The boards of one set in one file.
+struct SetOfFile {
+    std::size_t file = 0;
+    unsigned set = 0;
+    std::vector<const ReadBoard*> boards;
+};
+
+class Checker {
+public:
+    explicit Checker(const std::vector<std::string>& paths) {
+        for (const std::string& path : paths) read(path);
+    }
+
+    DealFileCheck result() {
+        for (const DealFile& file : files_) checkBoards(file);
+        compareFormatsOfOneSet();
+        findRepeatedDeals();
+        return std::move(check_);
+    }
+
+private:
+    void problem(const DealFile& file, const ReadBoard& board, const std::string& what) {
+        check_.problems.push_back(file.path + ": " + boardLabel(file, board) + ": " + what);
+    }
+
+    void read(const std::string& path) {
+        CheckedFile checked{path, 0, false};
+        try {
+            files_.push_back(ReadDealFile(path));
+            checked.boards = files_.back().boards.size();
+            checked.readable = true;
+        } catch (const std::exception& error) {
+            const std::string text = error.what();
+            // Reader errors already begin with the path.
+            check_.problems.push_back(text.rfind(path + ": ", 0) == 0 ? text : path + ": " + text);
+        }
+        check_.files.push_back(checked);
+    }
+
+    // Degenerate deals: a hand with a whole suit, or every hand with one.
+    void checkBoards(const DealFile& file) {
+        for (const ReadBoard& board : file.boards) {
+            std::vector<std::string> wholeSuits;
+            for (std::size_t hand = 0; hand < 4; ++hand) {
+                const int first = board.deal[13 * hand];
+                const int last = board.deal[13 * hand + 12];
+                if (last - first == 12 && (first - 1) % 13 == 0)
+                    wholeSuits.push_back(std::string(HandNames[hand]) + " holds all 13 " +
+                                         std::string(SuitNames[static_cast<std::size_t>(first - 1) / 13]));
+            }
+            if (wholeSuits.size() == 4) problem(file, board, "each hand holds one whole suit");
+            else
+                for (const std::string& what : wholeSuits) problem(file, board, what);
+        }
+    }
+
+    // "QVW-01.dlm" and "QVW-01.dup" are the same set: same name apart from the extension.
+    static std::string stemOf(const std::string& path) {
+        const std::size_t dot = path.find_last_of('.');
+        const std::size_t separator = path.find_last_of("/\\");
+        if (dot == std::string::npos || (separator != std::string::npos && dot < separator)) return path;
+        return path.substr(0, dot);
+    }
+
+    void compareFormatsOfOneSet() {
+        std::map<std::string, std::size_t> firstOfStem;
+        for (std::size_t index = 0; index < files_.size(); ++index) {
+            const auto [first, isFirst] = firstOfStem.emplace(stemOf(files_[index].path), index);
+            if (isFirst) continue;
+            sameSetAsEarlier_.push_back(index);
+            compare(files_[first->second], files_[index]);
+        }
+    }
+
+    void compare(const DealFile& reference, const DealFile& other) {
+        if (reference.boards.size() != other.boards.size())
+            check_.problems.push_back(other.path + ": holds " + std::to_string(other.boards.size()) + " boards, " +
+                                      reference.path + " holds " + std::to_string(reference.boards.size()));
+        std::map<unsigned, const ReadBoard*> byNumber;
+        for (const ReadBoard& board : reference.boards) byNumber.emplace(board.number, &board);
+        for (const ReadBoard& board : other.boards) {
+            const auto found = byNumber.find(board.number);
+            if (found == byNumber.end()) problem(other, board, "the board is not in " + reference.path);
+            else if (found->second->deal != board.deal)
+                problem(other, board, "the deal differs from " + boardLabel(reference, *found->second) + " of " +
+                                          reference.path);
+        }
+    }
+
+    std::vector<SetOfFile> setsToCompare() const {
+        std::vector<SetOfFile> sets;
+        for (std::size_t index = 0; index < files_.size(); ++index) {
+            if (std::find(sameSetAsEarlier_.begin(), sameSetAsEarlier_.end(), index) != sameSetAsEarlier_.end())
+                continue;
+            for (const ReadBoard& board : files_[index].boards) {
+                if (sets.empty() || sets.back().file != index || sets.back().set != board.set)
+                    sets.push_back({index, board.set, {}});
+                sets.back().boards.push_back(&board);
+            }
+        }
+        return sets;
+    }
+
+    static bool sameDeals(const SetOfFile& a, const SetOfFile& b) {
+        return a.boards.size() == b.boards.size() &&
+               std::equal(a.boards.begin(), a.boards.end(), b.boards.begin(),
+                          [](const ReadBoard* x, const ReadBoard* y) { return x->deal == y->deal; });
+    }
+
+    void findRepeatedDeals() {
+        const std::vector<SetOfFile> sets = setsToCompare();
+        struct Place {
+            std::size_t file;
+            const ReadBoard* board;
+        };
+        std::unordered_map<ByHandDeal, Place, DealHash> seen;
+        for (std::size_t index = 0; index < sets.size(); ++index) {
+            const SetOfFile& set = sets[index];
+            // The same set written in another file (a set file and its main deal file).
+            const bool copyOfEarlierSet = std::any_of(sets.begin(), sets.begin() + static_cast<std::ptrdiff_t>(index),
+                                                      [&](const SetOfFile& earlier) {
+                                                          return earlier.file != set.file && sameDeals(earlier, set);
+                                                      });
+            if (copyOfEarlierSet) continue;
+            const DealFile& file = files_[set.file];
+            for (const ReadBoard* board : set.boards) {
+                const auto [found, isNew] = seen.emplace(board->deal, Place{set.file, board});
+                if (isNew) continue;
+                const Place& first = found->second;
+                const DealFile& firstFile = files_[first.file];
+                problem(file, *board,
+                        "the same deal as " + boardLabel(firstFile, *first.board) +
+                            (first.file == set.file ? "" : " of " + firstFile.path));
+            }
+        }
+    }
+
+    std::vector<DealFile> files_;
+    std::vector<std::size_t> sameSetAsEarlier_;
+    DealFileCheck check_;
+};
+
+} // namespace
+
+DealFileCheck CheckDealFiles(const std::vector<std::string>& paths) { return Checker(paths).result(); }
+
+} // namespace quorvex
