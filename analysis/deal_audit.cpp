@@ -4,6 +4,7 @@
 #include "analysis/shape_keys.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdio>
 
 namespace quorvex {
@@ -63,11 +64,14 @@ ChiSquareResult cardToSeat(const std::array<std::array<std::uint64_t, 4>, 52>& t
     return result;
 }
 
+std::string lowerFirst(std::string text) {
+    if (!text.empty() && text.front() >= 'A' && text.front() <= 'Z') text.front() = static_cast<char>(text.front() - 'A' + 'a');
+    return text;
+}
+
+// "once in 1,000 audits" for the significance level 0.001.
 std::string oneInText(double alpha) {
-    const double times = 1 / alpha;
-    return times >= 1 && times == static_cast<double>(static_cast<std::uint64_t>(times))
-               ? "once in " + grouped(static_cast<std::uint64_t>(times)) + " audits"
-               : "with a chance of " + fixed(alpha, 6);
+    return "once in " + grouped(static_cast<std::uint64_t>(std::llround(1 / alpha))) + " audits";
 }
 
 } // namespace
@@ -111,10 +115,12 @@ bool AuditPassed(const DealAudit& audit, double alpha) {
 
 std::vector<std::string> AuditReport(const DealAudit& audit, double alpha) {
     const std::vector<AuditTest> tests = audit.tests(alpha);
+    std::string levelText = fixed(alpha, 9);
+    levelText.erase(levelText.find_last_not_of('0') + 1);
     const std::string boards = grouped(audit.boards()) + (audit.boards() == 1 ? " board" : " boards");
     std::vector<std::string> lines = {
         "Audit of " + boards + " against the exact probabilities of random dealing",
-        "Significance level: " + fixed(alpha, 6).erase(fixed(alpha, 6).find_last_not_of('0') + 1), ""};
+        "Significance level: " + levelText, ""};
     std::vector<std::string> failed, notApplicable;
     for (const AuditTest& test : tests) {
         lines.push_back(test.name + ", " + test.observations + ":");
@@ -129,15 +135,19 @@ std::vector<std::string> AuditReport(const DealAudit& audit, double alpha) {
         if (!test.passed) failed.push_back(test.name);
     }
     lines.emplace_back();
+    const std::string level = "the " + levelText + " level";
     if (!failed.empty()) {
         lines.push_back("The " + boards + " are NOT consistent with random dealing: the test of " +
-                        failed.front() + (failed.size() > 1 ? " and " + std::to_string(failed.size() - 1) + " more" : "") +
-                        " found a deviation that random dealing gives less often than " + oneInText(alpha) + ".");
+                        lowerFirst(failed.front()) +
+                        (failed.size() > 1 ? " and " + std::to_string(failed.size() - 1) + " other test(s)" : "") +
+                        " found a deviation from the exact probabilities that random dealing produces less "
+                        "often than " + oneInText(alpha) + ".");
     } else if (notApplicable.size() == tests.size()) {
         lines.push_back("The " + boards + " are too few for any of the tests; audit more boards together.");
     } else {
-        lines.push_back("The " + boards + " are consistent with random dealing: no test found more deviation "
-                        "from the exact probabilities than chance produces at least " + oneInText(alpha) + ".");
+        lines.push_back("The " + boards + " are consistent with random dealing: every test passed at " + level +
+                        ", so the hands show no more deviation from the exact probabilities than chance "
+                        "alone commonly produces.");
     }
     lines.push_back("(A p-value is the chance that honest random dealing deviates at least this much; a test "
                     "fails when it falls below the significance level.)");

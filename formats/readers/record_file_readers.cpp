@@ -20,19 +20,18 @@ using DealOfRecord = ByHandDeal (*)(std::string_view record, std::size_t recordC
 
 DealFile readRecords(const std::string& path, std::string_view bytes, std::size_t length, DealOfRecord dealOf) {
     if (bytes.empty()) throw DealFileError(path, "", "the file is empty");
-    const std::size_t count = bytes.size() / length;
+    const std::size_t count = (bytes.size() + length - 1) / length;
+    if (const std::size_t last = bytes.size() - (count - 1) * length; last != length)
+        throw DealFileError(path, "board " + std::to_string(count),
+                            "the record has " + std::to_string(last) + " bytes, not " + std::to_string(length) +
+                                " (the file is cut short)");
     DealFile file{path, {}, 1};
     file.boards.reserve(count);
-    for (std::size_t index = 0; index <= count; ++index) {
-        const std::string_view record = bytes.substr(index * length, length);
-        if (record.empty()) break;
+    for (std::size_t index = 0; index < count; ++index) {
         ReadBoard board;
         board.number = static_cast<unsigned>(index + 1);
         try {
-            if (record.size() != length)
-                throw BoardDefect("the record has " + std::to_string(record.size()) + " bytes, not " +
-                                  std::to_string(length) + " (the file is cut short)");
-            board.deal = dealOf(record, count);
+            board.deal = dealOf(bytes.substr(index * length, length), count);
         } catch (const BoardDefect& defect) {
             throw DealFileError(path, boardLabel(file, board), defect.what());
         }
