@@ -79,6 +79,8 @@ std::string entropyText(ArgumentReader& reader) {
     return text;
 }
 
+} // namespace
+
 FormatSelection formatList(const std::string& list) {
     if (list == "all") return {};
     FormatSelection selection{false, false, false, false, false};
@@ -97,8 +99,6 @@ FormatSelection formatList(const std::string& list) {
         start = comma + 1;
     }
 }
-
-} // namespace
 
 CliOptions parseCliOptions(const std::vector<std::string>& arguments) {
     CliOptions options;

@@ -36,6 +36,9 @@ struct CliOptions {
     bool version = false;
 };
 
+// "dlm,dup,df", "all" or "none"; an unknown name is a usage error.
+FormatSelection formatList(const std::string& list);
+
 // Parses and validates everything before anything is written.
 CliOptions parseCliOptions(const std::vector<std::string>& arguments);
 

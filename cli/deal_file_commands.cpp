@@ -13,6 +13,7 @@ std::optional<int> runDealFileCommand(const std::vector<std::string>& arguments)
     int (*run)(const std::vector<std::string>&) = nullptr;
     if (name == "check") run = runCheckCommand;
     else if (name == "audit") run = runAuditCommand;
+    else if (name == "convert") run = runConvertCommand;
     else return std::nullopt;
 
     const std::vector<std::string> rest(arguments.begin() + 1, arguments.end());

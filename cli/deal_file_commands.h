@@ -14,5 +14,6 @@ std::optional<int> runDealFileCommand(const std::vector<std::string>& arguments)
 
 int runCheckCommand(const std::vector<std::string>& arguments);
 int runAuditCommand(const std::vector<std::string>& arguments);
+int runConvertCommand(const std::vector<std::string>& arguments);
 
 } // namespace quorvex

@@ -1,8 +1,20 @@
 #pragma once
 // Everything the format converters need from the window or the command line, as plain values.
+#include "engine/deal_numbering.h"
+
+#include <cstdint>
+#include <memory>
 #include <string>
+#include <vector>
 
 namespace quorvex {
+
+// Boards that came from somewhere else than a dealing run (a file read back), written as
+// one set.
+struct BoardList {
+    std::uint16_t firstSetNumber = 1;
+    std::vector<ByHandDeal> deals; // boards 1, 2, ... of the set
+};
 
 struct ConversionSettings {
     bool dlm = true;
@@ -14,6 +26,8 @@ struct ConversionSettings {
     std::string programFolder;  // holds the main deal file
     std::string outputFolder;   // receives the converted files
     std::string baseFileName = "QVW-";
+    // When set, the converters write these boards instead of reading the main deal file.
+    std::shared_ptr<const BoardList> boards;
 };
 
 } // namespace quorvex
