@@ -1,6 +1,7 @@
 // Reading back every format the program writes: the deals of each file are the deals of
 // the main deal file they were written from, and damaged files are refused with the file,
 // the board and what is wrong.
+#include "formats/convert_deal_file.h"
 #include "formats/convert_main_deal_file.h"
 #include "formats/readers/deal_file_error.h"
 #include "formats/readers/deal_file_reader.h"
@@ -10,6 +11,8 @@
 #include "program_deals.h"
 
 #include <gtest/gtest.h>
+
+#include <tuple>
 
 namespace quorvex {
 namespace {
@@ -51,6 +54,42 @@ TEST(ReadDealFile, EverySetFileGivesBackTheDealsItWasWrittenFromNumberedFromOne)
                 EXPECT_EQ(file.boards[b].deal, run.deals[k * 99 + b]) << name << " board " << b + 1;
             }
         }
+}
+
+TEST(ConvertDealFile, WritingTheBoardsReadFromAWrittenFileGivesTheSameBytes) {
+    // Sets 98, 99 and 100 of 99 boards and a set of 7: every format, both kinds of set number.
+    for (const auto& [sets, boards, firstSet] : {std::tuple{3u, 99u, 98u}, std::tuple{1u, 7u, 1u}}) {
+        const WrittenRun run(sets, boards, firstSet);
+        for (unsigned set = firstSet; set < firstSet + sets; ++set)
+            for (const char* extension : SetFileExtensions) {
+                const std::string name = setFileName(set, extension);
+                ConversionFolder again;
+                again.selectAllFormats();
+                const std::vector<std::string> written = ConvertDealFile(
+                    run.folder.outputFile(name), again.settings, static_cast<std::uint16_t>(set));
+                ASSERT_EQ(written.size(), 5u);
+                for (const char* other : SetFileExtensions)
+                    EXPECT_EQ(again.read(setFileName(set, other)), run.folder.read(setFileName(set, other)))
+                        << name << " written again as " << other;
+            }
+    }
+}
+
+TEST(ConvertDealFile, RefusesBoardsThatAreNotNumberedOneToNWithoutGaps) {
+    const std::string hands = "A764.AK4.A8.J832 85.Q62.KT954.T75 KQJ92.9873.Q3.Q6 T3.JT5.J762.AK94";
+    const auto game = [&](int board) { return "[Board \"" + std::to_string(board) + "\"]\n[Deal \"N:" + hands + "\"]\n\n"; };
+    ConversionFolder folder;
+    folder.selectAllFormats();
+    const std::string path = folder.outputFile("gap.pbn");
+    testing::writeFile(path, game(1) + game(3));
+    EXPECT_NE(failureOf<DealFileError>([&] { ConvertDealFile(path, folder.settings, 1); })
+                  .find("gap.pbn: board 3: boards must be numbered 1 to 2 without gaps"),
+              std::string::npos);
+    EXPECT_EQ(folder.outputCount(), 1u); // only the PBN: nothing written
+
+    testing::writeFile(path, game(2) + game(1)); // any order, written in number order
+    ConvertDealFile(path, folder.settings, 1);
+    EXPECT_EQ(ReadDealFile(folder.outputFile("QVW-01.dup")).boards.size(), 2u);
 }
 
 TEST(ReadDealFile, TheMainDealFileGivesEveryBoardWithItsSetAndNumber) {
