@@ -3,7 +3,8 @@
 #include "analysis/shape_keys.h"
 #include "common/range_error.h"
 #include "common/text_file.h"
-#include "formats/split_hand.h"
+#include "engine/main_deal_file.h"
+#include "engine/split_hand.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -44,7 +45,7 @@ void countShape(const SuitLengths& lengths, AnalysisTotals& totals) {
 
 } // namespace
 
-void AnalyseHand(const std::array<std::string, 4>& holdings, std::size_t seat, AnalysisTotals& totals) {
+void AnalyseHand(const Holdings& holdings, std::size_t seat, AnalysisTotals& totals) {
     if (seat >= totals.Points.size()) throw ERangeError();
     SuitLengths lengths{};
     for (std::size_t suit = 0; suit < holdings.size(); ++suit) {
@@ -64,14 +65,12 @@ void AnalyseHand(const std::array<std::string, 4>& holdings, std::size_t seat, A
     totals.Points[seat] += points;
 }
 
-void AnalyseTheBoard(const std::string& boardLine, AnalysisTotals& totals) {
-    std::array<std::string, 4> holdings; // at most 13 letters each: no heap allocation
-    std::uint16_t position = 1;
-    for (std::size_t seat = 0; seat < 4; ++seat) {
+void AnalyseTheBoard(const ValidBoardLine& board, AnalysisTotals& totals) {
+    Holdings holdings; // at most 13 letters each: no heap allocation
+    for (int seat = North; seat < HandCount; ++seat) {
         for (std::string& holding : holdings) holding.clear();
-        const auto endPosition = static_cast<std::uint16_t>(26 * seat + 27);
-        SplitHandIntoSuits(boardLine, holdings[0], holdings[1], holdings[2], holdings[3], position, endPosition);
-        AnalyseHand(holdings, seat, totals);
+        splitHand(board.text(), seat, holdings);
+        AnalyseHand(holdings, static_cast<std::size_t>(seat), totals);
     }
 }
 
@@ -81,7 +80,7 @@ AnalysisResult DoSetAnalysis(const std::string& mainDealPath) {
     reader.readLine(); // the header: its content plays no part
     while (!reader.atEnd()) {
         ++result.BoardsAnalysed;
-        AnalyseTheBoard(reader.readLine(), result.totals);
+        AnalyseTheBoard(readBoardLine(reader), result.totals);
     }
     return result;
 }

@@ -1,5 +1,8 @@
 #pragma once
 // Distribution statistics over the boards of a main deal file.
+#include "engine/split_hand.h"
+#include "engine/valid_board_line.h"
+
 #include <array>
 #include <cstdint>
 #include <string>
@@ -7,9 +10,9 @@
 namespace quorvex {
 
 struct AnalysisTotals {
-    std::array<std::uint32_t, 14> LengthCount{};    // suits of each length 0..13
-    std::array<std::uint32_t, 13> SingletonCount{}; // singletons by rank A K Q J T 9 .. 2
-    std::array<std::uint32_t, 4> Points{};          // high-card points of North, East, South, West
+    std::array<std::uint32_t, RanksPerSuit + 1> LengthCount{}; // suits of each length 0..13
+    std::array<std::uint32_t, RanksPerSuit> SingletonCount{};  // singletons by rank A K Q J T 9 .. 2
+    std::array<std::uint32_t, HandCount> Points{};             // high-card points of North, East, South, West
     std::array<std::uint32_t, 39> ShapeCount{};     // hands of each shape of ShapeKeys
     std::uint32_t Balanced = 0;
     std::uint32_t SemiBalanced = 0;
@@ -24,14 +27,14 @@ struct AnalysisResult {
 // Adds one hand to the totals: `holdings` are its four suits in block order as rank
 // letters, highest first (as SplitHandIntoSuits gives them); `seat` 0..3 is North, East,
 // South, West. A suit of more than 13 cards raises ERangeError.
-void AnalyseHand(const std::array<std::string, 4>& holdings, std::size_t seat, AnalysisTotals& totals);
+void AnalyseHand(const Holdings& holdings, std::size_t seat, AnalysisTotals& totals);
 
-// Adds the four hands of one board line to the totals. A card field that is not two
-// digits raises the conversion error.
-void AnalyseTheBoard(const std::string& boardLine, AnalysisTotals& totals);
+// Adds the four hands of one checked board line to the totals.
+void AnalyseTheBoard(const ValidBoardLine& board, AnalysisTotals& totals);
 
 // Analyses every board line after the header of the main deal file at `mainDealPath`,
-// reading one line at a time. File failures raise EInOutError.
+// reading and checking one line at a time. File failures raise EInOutError; a damaged
+// board line raises the error of the board-line check.
 AnalysisResult DoSetAnalysis(const std::string& mainDealPath);
 
 } // namespace quorvex

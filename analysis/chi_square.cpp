@@ -1,8 +1,7 @@
 #include "analysis/chi_square.h"
 
-#include <boost/math/distributions/chi_squared.hpp>
-
 #include <algorithm>
+#include <boost/math/distributions/chi_squared.hpp>
 #include <numeric>
 
 namespace quorvex {
@@ -14,15 +13,17 @@ struct Class {
     double expected = 0;
 };
 
-} // namespace
+}  // namespace
 
 double ChiSquarePValue(double statistic, unsigned degreesOfFreedom) {
     const boost::math::chi_squared distribution(degreesOfFreedom);
     return boost::math::cdf(boost::math::complement(distribution, statistic));
 }
 
-ChiSquareResult GoodnessOfFit(const std::vector<std::uint64_t>& observed, const std::vector<double>& probabilities) {
-    const double total = static_cast<double>(std::accumulate(observed.begin(), observed.end(), std::uint64_t{0}));
+ChiSquareResult GoodnessOfFit(const std::vector<std::uint64_t>& observed,
+                              const std::vector<double>& probabilities) {
+    const double total =
+        static_cast<double>(std::accumulate(observed.begin(), observed.end(), std::uint64_t{0}));
     std::vector<Class> classes;
     Class pool;
     for (std::size_t index = 0; index < observed.size(); ++index) {
@@ -35,8 +36,9 @@ ChiSquareResult GoodnessOfFit(const std::vector<std::uint64_t>& observed, const 
         }
     }
     while (pool.expected > 0 && pool.expected < SmallestExpectedCount && !classes.empty()) {
-        const auto rarest = std::min_element(classes.begin(), classes.end(),
-                                             [](const Class& a, const Class& b) { return a.expected < b.expected; });
+        const auto rarest =
+            std::min_element(classes.begin(), classes.end(),
+                             [](const Class& a, const Class& b) { return a.expected < b.expected; });
         pool.observed += rarest->observed;
         pool.expected += rarest->expected;
         classes.erase(rarest);
@@ -56,4 +58,4 @@ ChiSquareResult GoodnessOfFit(const std::vector<std::uint64_t>& observed, const 
     return result;
 }
 
-} // namespace quorvex
+}  // namespace quorvex

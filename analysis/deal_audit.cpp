@@ -1,11 +1,11 @@
 #include "analysis/deal_audit.h"
 
-#include "analysis/exact_distributions.h"
-#include "analysis/shape_keys.h"
-
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+
+#include "analysis/exact_distributions.h"
+#include "analysis/shape_keys.h"
 
 namespace quorvex {
 
@@ -29,11 +29,12 @@ std::string fixed(double value, int decimals) {
 }
 
 std::string pValueText(double p) {
-    if (p < 0.0001) return p == 0 ? "below 1e-300" : [&] {
-        char text[32];
-        std::snprintf(text, sizeof text, "%.1e", p);
-        return std::string(text);
-    }();
+    if (p < 0.0001)
+        return p == 0 ? "below 1e-300" : [&] {
+            char text[32];
+            std::snprintf(text, sizeof text, "%.1e", p);
+            return std::string(text);
+        }();
     return fixed(p, 4);
 }
 
@@ -65,7 +66,8 @@ ChiSquareResult cardToSeat(const std::array<std::array<std::uint64_t, 4>, 52>& t
 }
 
 std::string lowerFirst(std::string text) {
-    if (!text.empty() && text.front() >= 'A' && text.front() <= 'Z') text.front() = static_cast<char>(text.front() - 'A' + 'a');
+    if (!text.empty() && text.front() >= 'A' && text.front() <= 'Z')
+        text.front() = static_cast<char>(text.front() - 'A' + 'a');
     return text;
 }
 
@@ -74,7 +76,7 @@ std::string oneInText(double alpha) {
     return "once in " + grouped(static_cast<std::uint64_t>(std::llround(1 / alpha))) + " audits";
 }
 
-} // namespace
+}  // namespace
 
 void DealAudit::add(const ByHandDeal& deal) {
     const std::size_t seat = boards_ % 4;
@@ -84,7 +86,7 @@ void DealAudit::add(const ByHandDeal& deal) {
     for (std::size_t field = 13 * seat; field < 13 * seat + 13; ++field) {
         const int card = deal[field];
         ++lengths[static_cast<std::size_t>(card - 1) / 13];
-        const int rank = (card - 1) % 13; // ace 0, king 1, queen 2, jack 3
+        const int rank = (card - 1) % 13;  // ace 0, king 1, queen 2, jack 3
         if (rank < 4) points += static_cast<unsigned>(4 - rank);
     }
     ++shapes_[static_cast<std::size_t>(shapeIndexOf(lengths))];
@@ -97,12 +99,14 @@ void DealAudit::add(const ByHandDeal& deal) {
 std::vector<AuditTest> DealAudit::tests(double alpha) const {
     const std::string hands = grouped(boards_) + (boards_ == 1 ? " hand" : " hands") + " (one per board)";
     std::vector<AuditTest> tests = {
-        {"Hand shapes (39 shapes)", hands, GoodnessOfFit(counts(shapes_), probabilities(ShapeProbabilities())), true},
+        {"Hand shapes (39 shapes)", hands,
+         GoodnessOfFit(counts(shapes_), probabilities(ShapeProbabilities())), true},
         {"Suit lengths (0 to 13 cards)", grouped(boards_) + " suits (one per board)",
          GoodnessOfFit(counts(suitLengths_), probabilities(SuitLengthProbabilities())), true},
         {"High-card points (0 to 37)", hands,
          GoodnessOfFit(counts(points_), probabilities(HighCardPointProbabilities())), true},
-        {"Card to seat (52 cards x 4 seats)", grouped(52 * boards_) + " cards", cardToSeat(seatOfCard_, boards_), true},
+        {"Card to seat (52 cards x 4 seats)", grouped(52 * boards_) + " cards",
+         cardToSeat(seatOfCard_, boards_), true},
     };
     for (AuditTest& test : tests) test.passed = !test.result.applicable || test.result.pValue >= alpha;
     return tests;
@@ -137,21 +141,25 @@ std::vector<std::string> AuditReport(const DealAudit& audit, double alpha) {
     lines.emplace_back();
     const std::string level = "the " + levelText + " level";
     if (!failed.empty()) {
-        lines.push_back("The " + boards + " are NOT consistent with random dealing: the test of " +
-                        lowerFirst(failed.front()) +
-                        (failed.size() > 1 ? " and " + std::to_string(failed.size() - 1) + " other test(s)" : "") +
-                        " found a deviation from the exact probabilities that random dealing produces less "
-                        "often than " + oneInText(alpha) + ".");
+        lines.push_back(
+            "The " + boards + " are NOT consistent with random dealing: the test of " +
+            lowerFirst(failed.front()) +
+            (failed.size() > 1 ? " and " + std::to_string(failed.size() - 1) + " other test(s)" : "") +
+            " found a deviation from the exact probabilities that random dealing produces less "
+            "often than " +
+            oneInText(alpha) + ".");
     } else if (notApplicable.size() == tests.size()) {
         lines.push_back("The " + boards + " are too few for any of the tests; audit more boards together.");
     } else {
-        lines.push_back("The " + boards + " are consistent with random dealing: every test passed at " + level +
+        lines.push_back("The " + boards + " are consistent with random dealing: every test passed at " +
+                        level +
                         ", so the hands show no more deviation from the exact probabilities than chance "
                         "alone commonly produces.");
     }
-    lines.push_back("(A p-value is the chance that honest random dealing deviates at least this much; a test "
-                    "fails when it falls below the significance level.)");
+    lines.push_back(
+        "(A p-value is the chance that honest random dealing deviates at least this much; a test "
+        "fails when it falls below the significance level.)");
     return lines;
 }
 
-} // namespace quorvex
+}  // namespace quorvex

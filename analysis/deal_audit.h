@@ -10,21 +10,21 @@
 // boards. The card-to-seat table uses every card: each board is a random 52 x 4 table with
 // row totals 1 and column totals 13, and for a sum of such tables Pearson's statistic
 // times 51/52 follows the chi-squared distribution with (52-1) x (4-1) = 153 degrees of freedom.
-#include "analysis/chi_square.h"
-#include "engine/deal_numbering.h"
-
 #include <array>
 #include <cstdint>
 #include <string>
 #include <vector>
 
+#include "analysis/chi_square.h"
+#include "engine/deal_numbering.h"
+
 namespace quorvex {
 
 struct AuditTest {
-    std::string name;         // "Hand shapes"
-    std::string observations; // what was counted, "1,000 hands (one per board)"
+    std::string name;          // "Hand shapes"
+    std::string observations;  // what was counted, "1,000 hands (one per board)"
     ChiSquareResult result;
-    bool passed = true; // also when the test is not applicable
+    bool passed = true;  // also when the test is not applicable
 };
 
 class DealAudit {
@@ -52,4 +52,4 @@ std::vector<std::string> AuditReport(const DealAudit& audit, double alpha);
 // True when every test passed.
 bool AuditPassed(const DealAudit& audit, double alpha);
 
-} // namespace quorvex
+}  // namespace quorvex

@@ -1,9 +1,9 @@
 #include "analysis/exact_distributions.h"
 
+#include <cstdint>
+
 #include "analysis/shape_keys.h"
 #include "engine/n_choose_r.h"
-
-#include <cstdint>
 
 namespace quorvex {
 
@@ -13,9 +13,9 @@ constexpr std::uint64_t C(int n, int k) {
     return BinomialTable[static_cast<std::size_t>(n)][static_cast<std::size_t>(k)];
 }
 
-constexpr double HandCount = static_cast<double>(C(52, 13));
+constexpr double AllHands = static_cast<double>(C(52, 13));
 
-} // namespace
+}  // namespace
 
 std::array<double, 39> ShapeProbabilities() {
     // Every split of 13 cards into spades, hearts, diamonds and clubs, counted by the hands
@@ -31,7 +31,7 @@ std::array<double, 39> ShapeProbabilities() {
             }
     std::array<double, 39> probabilities{};
     for (std::size_t shape = 0; shape < hands.size(); ++shape)
-        probabilities[shape] = static_cast<double>(hands[shape]) / HandCount;
+        probabilities[shape] = static_cast<double>(hands[shape]) / AllHands;
     return probabilities;
 }
 
@@ -39,7 +39,7 @@ std::array<double, 14> SuitLengthProbabilities() {
     std::array<double, 14> probabilities{};
     for (int length = 0; length <= 13; ++length)
         probabilities[static_cast<std::size_t>(length)] =
-            static_cast<double>(C(13, length) * C(39, 13 - length)) / HandCount;
+            static_cast<double>(C(13, length) * C(39, 13 - length)) / AllHands;
     return probabilities;
 }
 
@@ -58,8 +58,8 @@ std::array<double, 38> HighCardPointProbabilities() {
                 }
     std::array<double, 38> probabilities{};
     for (std::size_t points = 0; points < hands.size(); ++points)
-        probabilities[points] = static_cast<double>(hands[points]) / HandCount;
+        probabilities[points] = static_cast<double>(hands[points]) / AllHands;
     return probabilities;
 }
 
-} // namespace quorvex
+}  // namespace quorvex

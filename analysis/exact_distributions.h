@@ -14,4 +14,4 @@ std::array<double, 14> SuitLengthProbabilities();
 // Probability of 0..37 high-card points (ace 4, king 3, queen 2, jack 1).
 std::array<double, 38> HighCardPointProbabilities();
 
-} // namespace quorvex
+}  // namespace quorvex

@@ -1,5 +1,7 @@
 #include "analysis/extended_percent.h"
 
+#include "common/error_texts.h"
+
 #include <algorithm>
 #include <cmath>
 #include <stdexcept>
@@ -13,7 +15,7 @@ constexpr int SignificantDigits = 18;
 constexpr int Decimals = 2;
 
 [[noreturn]] void invalidOperation() {
-    throw std::domain_error("Invalid floating point operation");
+    throw std::domain_error(error_text::InvalidFloatingPointOperation);
 }
 
 // numerator / denominator correctly rounded to 64 significant bits, half to even.

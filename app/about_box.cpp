@@ -1,5 +1,7 @@
 #include "app/about_box.h"
 
+#include "common/product.h"
+
 #include <QApplication>
 #include <QFrame>
 #include <QImageReader>
@@ -96,7 +98,7 @@ TAboutBox::TAboutBox(QWidget* mainWindow) : QDialog(mainWindow) {
 }
 
 void TAboutBox::showEvent(QShowEvent* event) {
-    Version->setText(QStringLiteral("Version 1.09"));
+    Version->setText(QString::fromStdString(versionText()));
     QDialog::showEvent(event);
 }
 

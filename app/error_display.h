@@ -10,6 +10,7 @@ namespace quorvex {
 
 // Shows the error's text in a modal message box: application title, error icon, one OK
 // button; a full stop is added after a final letter or digit, as on the command line.
+// A file error adds the path of its file on the next line.
 void showError(const std::exception& error);
 
 // Runs a handler body; an error escaping it is shown by the display above. Slots are

@@ -2,12 +2,12 @@
 // windows in their fixed order and runs until the main window closes.
 #include "app/about_box.h"
 #include "app/analysis_dialog.h"
-#include "app/application_title.h"
+#include "common/product.h"
 #include "app/error_display.h"
 #include "app/main_window.h"
 #include "app/native_text.h"
-#include "entropy/entropy_form.h"
-#include "entropy/qt_platform_services.h"
+#include "entropy/dialog/entropy_form.h"
+#include "entropy/dialog/qt_platform_services.h"
 #include "hash/hash_registry.h"
 
 int main(int argc, char** argv) {

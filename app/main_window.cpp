@@ -23,7 +23,8 @@
 
 #include "app/about_box.h"
 #include "app/analysis_dialog.h"
-#include "app/application_title.h"
+#include "common/error_texts.h"
+#include "common/product.h"
 #include "app/busy_cursor.h"
 #include "app/check_parameter_string.h"
 #include "app/count_spin_box.h"
@@ -35,15 +36,12 @@
 #include "app/report_printer.h"
 #include "app/scope_exit.h"
 #include "app/settings_store.h"
-#include "entropy/entropy_form.h"
+#include "entropy/dialog/entropy_form.h"
 
 namespace quorvex {
 namespace {
 
 constexpr QSize WindowSize{935, 574};
-constexpr int CountDesignMaximum = 1000;  // the count boxes' limit under the test switch
-constexpr int CountNormalMaximum = 99;
-constexpr int FirstSetMaximum = 99;
 
 const char* const FolderBrowserTitle = "Select path (folder) for files.";
 const char* const DoneText = "  Done. You may deal more boards by clicking Generate again.";
@@ -72,6 +70,10 @@ Widget* named(Widget* widget, const char* name) {
 // A button with a picture, as the window's action buttons are.
 QPushButton* pictureButton(QStyle::StandardPixmap picture, const char* caption, QWidget* parent) {
     return new QPushButton(parent->style()->standardIcon(picture), QString::fromLatin1(caption), parent);
+}
+
+QString latin1(std::string_view text) {
+    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
 }
 
 QLabel* boldLabel(const QString& text, QWidget* parent) {
@@ -175,7 +177,7 @@ QWidget* TMainWin::buildSetupGroup() {
     auto* grid = new QGridLayout(SetupGB);
 
     grid->addWidget(new QLabel(QStringLiteral("Your Identity:"), SetupGB), 0, 0);
-    IDEdit = named(new FilteredLineEdit(QStringLiteral("YourID"), SetupGB), "IDEdit");
+    IDEdit = named(new FilteredLineEdit(QString::fromLatin1(DefaultIdentityText), SetupGB), "IDEdit");
     grid->addWidget(IDEdit, 0, 1);
     InitBtn = named(pictureButton(QStyle::SP_BrowserReload, "&Prepare", SetupGB), "InitBtn");
     grid->addWidget(InitBtn, 0, 2);
@@ -193,19 +195,21 @@ QWidget* TMainWin::buildBoardsPanel() {
     BoardsPanel = named(new QGroupBox(QStringLiteral(" Boards ")), "BoardsPanel");
     auto* grid = new QGridLayout(BoardsPanel);
 
-    NumberSetsSE = named(new CountSpinBox(1, CountDesignMaximum, 1, BoardsPanel), "NumberSetsSE");
+    NumberSetsSE =
+        named(new CountSpinBox(1, TestModeCountLimit, DefaultNumberOfSets, BoardsPanel), "NumberSetsSE");
     setHint(NumberSetsSE, QStringLiteral("Maximum 99"));
     grid->addWidget(new QLabel(QStringLiteral("Number of Sets to prepare:"), BoardsPanel), 0, 0);
     grid->addWidget(NumberSetsSE, 0, 1);
 
-    NoBoardsSE = named(new CountSpinBox(1, CountDesignMaximum, 32, BoardsPanel), "NoBoardsSE");
+    NoBoardsSE = named(new CountSpinBox(1, TestModeCountLimit, DefaultBoardsPerSet, BoardsPanel), "NoBoardsSE");
     setHint(NoBoardsSE, QStringLiteral("Maximum 99"));
     grid->addWidget(new QLabel(QStringLiteral("Number of Boards per set:"), BoardsPanel), 1, 0);
     grid->addWidget(NoBoardsSE, 1, 1);
 
     const QString firstSetHint =
         QStringLiteral("Typically 1 - most users will not need to change this value.");
-    FirstSetNoSE = named(new CountSpinBox(1, FirstSetMaximum, 1, BoardsPanel), "FirstSetNoSE");
+    FirstSetNoSE =
+        named(new CountSpinBox(1, FirstSetNumberLimit, DefaultFirstSetNumber, BoardsPanel), "FirstSetNoSE");
     setHint(FirstSetNoSE, firstSetHint);
     auto* firstSetLabel = new QLabel(QStringLiteral("First Set Number:"), BoardsPanel);
     setHint(firstSetLabel, firstSetHint);
@@ -235,18 +239,15 @@ QWidget* TMainWin::buildFormatGroup() {
     setHint(FormatGB, QStringLiteral("Other formats may be added by request."));
     auto* grid = new QGridLayout(FormatGB);
 
-    const auto addFormat = [&](QCheckBox*& box, const char* name, const char* caption) {
-        box = new QCheckBox(QString::fromLatin1(caption), FormatGB);
-        box->setObjectName(QString::fromLatin1(name));
+    for (std::size_t i = 0; i < OutputFormats.size(); ++i) {
+        const OutputFormat& format = OutputFormats[i];
+        auto* box = new QCheckBox(latin1(format.caption), FormatGB);
+        box->setObjectName(latin1(format.checkBoxName));
         box->setChecked(true);
         suppressParentHint(box);
         grid->addWidget(box, grid->rowCount(), 0, 1, 2);
-    };
-    addFormat(dlmCB, "dlmCB", "Duplimate (.dlm)");
-    addFormat(dupCB, "dupCB", "Duplimate (.dup)");
-    addFormat(briCB, "briCB", "EBA && Duplimate. (.bri)");
-    addFormat(dgeCB, "dgeCB", "EBA && Duplimate. (.dge)");
-    addFormat(dfCB, "dfCB", "Deep Finesse (.txt)");
+        formatBoxes_[i] = box;
+    }
 
     AnalysisCB = named(new QCheckBox(QStringLiteral("Basic Analysis of all boards just dealt."), FormatGB),
                        "AnalysisCB");
@@ -292,11 +293,10 @@ QWidget* TMainWin::buildFileGroup() {
 }
 
 void TMainWin::setTabOrderOfControls() {
-    QWidget* const order[] = {
-        IDEdit,     InitBtn,    NumberSetsSE, NoBoardsSE, FirstSetNoSE, GenerateBtn,     dlmCB,
-        dupCB,      briCB,      dgeCB,        dfCB,       AnalysisCB,   ViewAnalysisBtn, PrintAnalysisBtn,
-        FileNameEB, FilepathEB, CloseBtn};
-    for (std::size_t i = 1; i < std::size(order); ++i) QWidget::setTabOrder(order[i - 1], order[i]);
+    std::vector<QWidget*> order = {IDEdit, InitBtn, NumberSetsSE, NoBoardsSE, FirstSetNoSE, GenerateBtn};
+    order.insert(order.end(), formatBoxes_.begin(), formatBoxes_.end());
+    order.insert(order.end(), {AnalysisCB, ViewAnalysisBtn, PrintAnalysisBtn, FileNameEB, FilepathEB, CloseBtn});
+    for (std::size_t i = 1; i < order.size(); ++i) QWidget::setTabOrder(order[i - 1], order[i]);
 }
 
 void TMainWin::connectHandlers() {
@@ -332,11 +332,7 @@ void TMainWin::FormCreate(const QStringList& arguments, const QString& programFo
     // The boxes still have their design maximum here, so counts come back within 1..1000.
     NoBoardsSE->setClampedValue(stored.boardsPerSet);
     NumberSetsSE->setClampedValue(stored.numberSets);
-    dlmCB->setChecked(stored.dlmSelected);
-    dupCB->setChecked(stored.dupSelected);
-    briCB->setChecked(stored.briSelected);
-    dgeCB->setChecked(stored.dgeSelected);
-    dfCB->setChecked(stored.dfSelected);
+    for (std::size_t i = 0; i < formatBoxes_.size(); ++i) formatBoxes_[i]->setChecked(stored.formatsSelected.test(i));
     // With no folder stored the output folder is the program folder, so what the box shows
     // is where the files go.
     outputFolder_ = QDir::toNativeSeparators(stored.outputFolder);
@@ -363,7 +359,7 @@ void TMainWin::FormActivate() {
     ViewAnalysisBtn->hide();
     PrintAnalysisBtn->hide();
     // A count loaded above the new limit keeps showing until the box is left or stepped.
-    const int countMaximum = testMode_ ? CountDesignMaximum : CountNormalMaximum;
+    const int countMaximum = countLimit(testMode_);
     NumberSetsSE->setLimitMaximum(countMaximum);
     NoBoardsSE->setLimitMaximum(countMaximum);
 }
@@ -377,11 +373,7 @@ void TMainWin::FormClose() {
     StoredSettings settings;
     settings.boardsPerSet = NoBoardsSE->value();
     settings.numberSets = NumberSetsSE->value();
-    settings.dlmSelected = dlmCB->isChecked();
-    settings.dupSelected = dupCB->isChecked();
-    settings.briSelected = briCB->isChecked();
-    settings.dgeSelected = dgeCB->isChecked();
-    settings.dfSelected = dfCB->isChecked();
+    settings.formatsSelected = selectedFormats();
     settings.outputFolder = outputFolder_;
     settings.analysisSelected = AnalysisCB->isChecked();
     writeSettings(*openSettingsStore(), settings);
@@ -444,9 +436,9 @@ void TMainWin::AboutClick() { aboutBox_->exec(); }
 // ---- Prepare ----
 
 void TMainWin::InitBtnClick() {
-    const HashClass cls = FindHashClass("THash_RipeMD160");
+    const HashClass cls = seedingHashClass();
     if (!cls) {
-        showPlainMessage(this, QStringLiteral("failed to create"));
+        showPlainMessage(this, QString::fromLatin1(error_text::FailedToCreate));
         return;
     }
     const std::string identity = toNative8Bit(IDEdit->text());
@@ -508,15 +500,11 @@ void TMainWin::commitPendingEdits() {
 
 RunSettings TMainWin::runSettings() const {
     RunSettings settings;
-    settings.counts.numberOfSets = NumberSetsSE->value();
-    settings.counts.boardsPerSet = NoBoardsSE->value();
-    settings.counts.firstSetNumber = FirstSetNoSE->value();
+    settings.counts.setCount = static_cast<std::uint16_t>(NumberSetsSE->value());
+    settings.counts.boardsPerSet = static_cast<std::uint16_t>(NoBoardsSE->value());
+    settings.counts.firstSetNumber = static_cast<std::uint16_t>(FirstSetNoSE->value());
     settings.totalBoards = TotalBoards;
-    settings.conversion.dlm = dlmCB->isChecked();
-    settings.conversion.dup = dupCB->isChecked();
-    settings.conversion.bri = briCB->isChecked();
-    settings.conversion.dge = dgeCB->isChecked();
-    settings.conversion.deepFinesse = dfCB->isChecked();
+    settings.conversion.formats = selectedFormats();
     settings.conversion.identityText = toNative8Bit(IDEdit->text());
     settings.conversion.programFolder = toNative8Bit(programFolder_);
     settings.conversion.outputFolder = toNative8Bit(outputFolder_);
@@ -524,6 +512,12 @@ RunSettings TMainWin::runSettings() const {
     settings.analysis = AnalysisCB->isChecked();
     settings.decimalSeparator = reportDecimalSeparator();
     return settings;
+}
+
+FormatSelection TMainWin::selectedFormats() const {
+    FormatSelection selection;
+    for (std::size_t i = 0; i < formatBoxes_.size(); ++i) selection.set(i, formatBoxes_[i]->isChecked());
+    return selection;
 }
 
 void TMainWin::setAnalysisButtonsEnabled(bool enabled) {

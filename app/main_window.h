@@ -9,11 +9,15 @@
 #include <QPrinter>
 #include <QString>
 #include <QStringList>
+#include <array>
 #include <cstdint>
 #include <functional>
 
+#include "common/product.h"
+#include "formats/output_formats.h"
+
 #include "engine/deal_stream.h"
-#include "engine/generation_run.h"
+#include "run/generation_run.h"
 
 class QCheckBox;
 class QGroupBox;
@@ -86,6 +90,7 @@ private:
 
     void commitPendingEdits();
     RunSettings runSettings() const;
+    FormatSelection selectedFormats() const;
     void setAnalysisButtonsEnabled(bool enabled);
     void setTotalLabel(const char* caption, std::uint32_t total);
 
@@ -103,11 +108,8 @@ private:
     QLabel* SelectLbl = nullptr;
     QPushButton* GenerateBtn = nullptr;
     QGroupBox* FormatGB = nullptr;
-    QCheckBox* dlmCB = nullptr;
-    QCheckBox* dupCB = nullptr;
-    QCheckBox* briCB = nullptr;
-    QCheckBox* dgeCB = nullptr;
-    QCheckBox* dfCB = nullptr;
+    // One per output format, in table order (dlmCB, dupCB, ...).
+    std::array<QCheckBox*, OutputFormatCount> formatBoxes_{};
     QCheckBox* AnalysisCB = nullptr;
     QPushButton* ViewAnalysisBtn = nullptr;
     QPushButton* PrintAnalysisBtn = nullptr;
@@ -124,7 +126,7 @@ private:
 
     QString programFolder_;
     QString outputFolder_;
-    QString baseFileName_ = QStringLiteral("QVW-");
+    QString baseFileName_ = QString::fromLatin1(DefaultBaseFileName);
     bool testMode_ = false;
     bool activated_ = false;
     std::uint32_t TotalBoards = 0;

@@ -1,5 +1,7 @@
 #include "app/report_printer.h"
 
+#include "common/error_texts.h"
+
 #include "app/print_layout.h"
 #include "app/report_font.h"
 
@@ -31,7 +33,7 @@ FontMeasure measureOn(const QFont& font, QPrinter& printer) {
 class PrintJob {
 public:
     explicit PrintJob(QPrinter& printer) {
-        if (!painter_.begin(&printer)) throw std::runtime_error("The printer could not start the print job");
+        if (!painter_.begin(&printer)) throw std::runtime_error(error_text::PrintJobNotStarted);
     }
     ~PrintJob() {
         if (painter_.isActive()) painter_.end();
@@ -42,7 +44,7 @@ public:
     QPainter& painter() { return painter_; }
 
     void finish() {
-        if (!painter_.end()) throw std::runtime_error("The print job could not be completed");
+        if (!painter_.end()) throw std::runtime_error(error_text::PrintJobNotCompleted);
     }
 
 private:
@@ -52,7 +54,7 @@ private:
 } // namespace
 
 void printReport(const QStringList& lines, QPrinter& printer) {
-    if (!printerSelected(printer)) throw std::runtime_error("There is no default printer currently selected");
+    if (!printerSelected(printer)) throw std::runtime_error(error_text::NoDefaultPrinter);
 
     printer.setFullPage(false); // the printable area's corner is the origin: no margins of our own
     const QFont titleFont = reportFont(15, true);
@@ -69,7 +71,7 @@ void printReport(const QStringList& lines, QPrinter& printer) {
     int pageShown = 0;
     for (const TextRun& run : runs) {
         for (; pageShown < run.page; ++pageShown)
-            if (!printer.newPage()) throw std::runtime_error("The printer could not start a new page");
+            if (!printer.newPage()) throw std::runtime_error(error_text::NewPageNotStarted);
         const bool title = run.font == ReportFont::Title;
         painter.setFont(title ? titleFont : bodyFont);
         // Runs are placed by their top edge; text is drawn from its base line.

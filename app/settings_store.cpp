@@ -43,6 +43,10 @@ void readFlag(QSettings& store, const QString& name, bool& target) {
     if (const auto number = wholeNumber(store.value(name))) target = *number != 0;
 }
 
+QString keyOf(const OutputFormat& format) {
+    return QString::fromLatin1(format.settingsKey.data(), static_cast<qsizetype>(format.settingsKey.size()));
+}
+
 void readFolder(QSettings& store, const QString& name, QString& target) {
     const QVariant value = store.value(name);
     if (value.typeId() == QMetaType::QString && !value.toString().isEmpty()) target = value.toString();
@@ -74,11 +78,11 @@ StoredSettings readSettings(QSettings& store, StoredSettings defaults) {
     StoredSettings s = std::move(defaults);
     readCount(store, QStringLiteral("BoardsPerSet"), s.boardsPerSet);
     readCount(store, QStringLiteral("NumberSets"), s.numberSets);
-    readFlag(store, QStringLiteral("dlmSelected"), s.dlmSelected);
-    readFlag(store, QStringLiteral("dupSelected"), s.dupSelected);
-    readFlag(store, QStringLiteral("briSelected"), s.briSelected);
-    readFlag(store, QStringLiteral("dgeSelected"), s.dgeSelected);
-    readFlag(store, QStringLiteral("dfSelected"), s.dfSelected);
+    for (std::size_t i = 0; i < OutputFormats.size(); ++i) {
+        bool selected = s.formatsSelected.test(i);
+        readFlag(store, keyOf(OutputFormats[i]), selected);
+        s.formatsSelected.set(i, selected);
+    }
     readFolder(store, QStringLiteral("OutputFolder"), s.outputFolder);
     readFlag(store, QStringLiteral("AnalysisSelected"), s.analysisSelected);
     return s;
@@ -88,11 +92,8 @@ void writeSettings(QSettings& store, const StoredSettings& s) {
     const auto flag = [](bool checked) { return checked ? 1 : 0; };
     store.setValue(QStringLiteral("BoardsPerSet"), s.boardsPerSet);
     store.setValue(QStringLiteral("NumberSets"), s.numberSets);
-    store.setValue(QStringLiteral("dlmSelected"), flag(s.dlmSelected));
-    store.setValue(QStringLiteral("dupSelected"), flag(s.dupSelected));
-    store.setValue(QStringLiteral("briSelected"), flag(s.briSelected));
-    store.setValue(QStringLiteral("dgeSelected"), flag(s.dgeSelected));
-    store.setValue(QStringLiteral("dfSelected"), flag(s.dfSelected));
+    for (std::size_t i = 0; i < OutputFormats.size(); ++i)
+        store.setValue(keyOf(OutputFormats[i]), flag(s.formatsSelected.test(i)));
     store.setValue(QStringLiteral("OutputFolder"), s.outputFolder);
     store.setValue(QStringLiteral("AnalysisSelected"), flag(s.analysisSelected));
     store.sync();

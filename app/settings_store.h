@@ -1,8 +1,11 @@
 #pragma once
-// The nine values the main window keeps from one start of the program to the next.
+// The values the main window keeps from one start of the program to the next.
 // On Windows they live in the registry under HKEY_CURRENT_USER\Quorvex; elsewhere in a
 // per-user INI file of the organisation "Quorvex".
 #include <QString>
+
+#include "common/product.h"
+#include "formats/output_formats.h"
 #include <memory>
 
 class QSettings;
@@ -10,13 +13,9 @@ class QSettings;
 namespace quorvex {
 
 struct StoredSettings {
-    int boardsPerSet = 32;
-    int numberSets = 1;
-    bool dlmSelected = true;
-    bool dupSelected = true;
-    bool briSelected = true;
-    bool dgeSelected = true;
-    bool dfSelected = true;
+    int boardsPerSet = DefaultBoardsPerSet;
+    int numberSets = DefaultNumberOfSets;
+    FormatSelection formatsSelected = allFormats(); // one value per output format, under its key
     QString outputFolder;
     bool analysisSelected = true;
 };
@@ -31,7 +30,7 @@ std::unique_ptr<QSettings> openSettingsStore();
 // Counts are not clamped here; the boxes they go into do that.
 StoredSettings readSettings(QSettings& store, StoredSettings defaults);
 
-// Writes all nine values in their fixed order: counts and flags (0 or 1) as numbers,
+// Writes all values in their fixed order: counts and flags (0 or 1) as numbers,
 // OutputFolder as text.
 void writeSettings(QSettings& store, const StoredSettings& settings);
 

@@ -45,7 +45,7 @@ public:
 
     ConversionSettings settings() const {
         ConversionSettings settings;
-        settings.dlm = settings.dup = settings.bri = settings.dge = settings.deepFinesse = false;
+        settings.formats.reset();
         settings.identityText = "Bench";
         settings.programFolder = root_.string();
         settings.outputFolder = (root_ / "out").string();
@@ -56,15 +56,16 @@ private:
     std::filesystem::path root_;
 };
 
-// Argument: 0 .dlm, 1 .dup, 2 .bri, 3 .dge, 4 Deep Finesse, 5 all five.
+// Argument: the index of one output format, or the format count for all of them.
 void BM_ConvertMillionBoards(benchmark::State& state) {
     static const BenchFolders folders;
     ConversionSettings settings = folders.settings();
-    bool* const flags[] = {&settings.dlm, &settings.dup, &settings.bri, &settings.dge, &settings.deepFinesse};
-    for (int format = 0; format < 5; ++format) *flags[format] = state.range(0) == format || state.range(0) == 5;
+    const auto chosen = static_cast<std::size_t>(state.range(0));
+    if (chosen < OutputFormatCount) settings.formats.set(chosen);
+    else settings.formats.set();
     for (auto _ : state) benchmark::DoNotOptimize(ConvertMainDealFile(settings));
     state.SetItemsProcessed(state.iterations() * Sets * BoardsPerSet);
 }
-BENCHMARK(BM_ConvertMillionBoards)->DenseRange(0, 5)->Unit(benchmark::kMillisecond)->Iterations(2);
+BENCHMARK(BM_ConvertMillionBoards)->DenseRange(0, OutputFormatCount)->Unit(benchmark::kMillisecond)->Iterations(2);
 
 } // namespace

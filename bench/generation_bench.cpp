@@ -42,7 +42,7 @@ void BM_MillionBoardsToMainDealFile(benchmark::State& state) {
     for (auto _ : state) {
         DealStream stream;
         stream.seed(cls, "YourID", "1234567890");
-        WriteMainDealFile(path, {1000, 1000, 1}, 1000000, stream, cls);
+        writeMainDealFile(path, {1000, 1000, 1}, 1000000, stream, cls);
     }
     std::remove(path.c_str());
     state.SetItemsProcessed(state.iterations() * 1000000);

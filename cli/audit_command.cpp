@@ -1,12 +1,12 @@
 // quorvex-deal audit [--alpha A] FILE...: chi-square tests of all boards of the files
 // against the exact probabilities of random dealing.
+#include <cstdlib>
+#include <iostream>
+
 #include "analysis/deal_audit.h"
 #include "cli/cli_options.h"
 #include "cli/deal_file_commands.h"
 #include "formats/readers/deal_file_reader.h"
-
-#include <cstdlib>
-#include <iostream>
 
 namespace quorvex {
 
@@ -22,7 +22,7 @@ double alphaOf(const std::string& text) {
     return alpha;
 }
 
-} // namespace
+}  // namespace
 
 int runAuditCommand(const std::vector<std::string>& arguments) {
     double alpha = DefaultAlpha;
@@ -38,7 +38,8 @@ int runAuditCommand(const std::vector<std::string>& arguments) {
             paths.push_back(argument);
         }
     }
-    if (paths.empty()) throw UsageError("name at least one deal file (usage: quorvex-deal audit [--alpha A] FILE...)");
+    if (paths.empty())
+        throw UsageError("name at least one deal file (usage: quorvex-deal audit [--alpha A] FILE...)");
 
     DealAudit audit;
     for (const std::string& path : paths)
@@ -47,4 +48,4 @@ int runAuditCommand(const std::vector<std::string>& arguments) {
     return AuditPassed(audit, alpha) ? 0 : 1;
 }
 
-} // namespace quorvex
+}  // namespace quorvex

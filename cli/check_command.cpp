@@ -1,10 +1,10 @@
 // quorvex-deal check [--quiet] FILE...: reads every file and reports each problem as
 // "file: board N: what".
+#include <iostream>
+
 #include "cli/cli_options.h"
 #include "cli/deal_file_commands.h"
 #include "formats/check/deal_file_check.h"
-
-#include <iostream>
 
 namespace quorvex {
 
@@ -12,11 +12,15 @@ int runCheckCommand(const std::vector<std::string>& arguments) {
     bool quiet = false;
     std::vector<std::string> paths;
     for (const std::string& argument : arguments) {
-        if (argument == "--quiet") quiet = true;
-        else if (argument.rfind("--", 0) == 0) throw UsageError("unknown option '" + argument + "'");
-        else paths.push_back(argument);
+        if (argument == "--quiet")
+            quiet = true;
+        else if (argument.rfind("--", 0) == 0)
+            throw UsageError("unknown option '" + argument + "'");
+        else
+            paths.push_back(argument);
     }
-    if (paths.empty()) throw UsageError("name at least one deal file (usage: quorvex-deal check [--quiet] FILE...)");
+    if (paths.empty())
+        throw UsageError("name at least one deal file (usage: quorvex-deal check [--quiet] FILE...)");
 
     const DealFileCheck check = CheckDealFiles(paths);
     std::size_t boards = 0;
@@ -26,7 +30,8 @@ int runCheckCommand(const std::vector<std::string>& arguments) {
     }
     for (const std::string& problem : check.problems) std::cout << problem << '\n';
     if (!quiet) {
-        const std::string files = std::to_string(check.files.size()) + (check.files.size() == 1 ? " file" : " files");
+        const std::string files =
+            std::to_string(check.files.size()) + (check.files.size() == 1 ? " file" : " files");
         if (check.problems.empty())
             std::cout << "No problems found in " << files << " (" << boards << " boards).\n";
         else
@@ -36,4 +41,4 @@ int runCheckCommand(const std::vector<std::string>& arguments) {
     return check.problems.empty() ? 0 : 1;
 }
 
-} // namespace quorvex
+}  // namespace quorvex

@@ -1,34 +1,22 @@
 #include "cli/cli_options.h"
 
-#include "common/name_text.h"
-
 #include <charconv>
+
+#include "common/name_text.h"
 
 namespace quorvex {
 
-const char* const CliUsage =
-    "Usage: quorvex-deal [options]\n"
-    "Deals random bridge boards into the main deal file and converts them for dealing machines.\n"
-    "\n"
-    "  --id TEXT            identity text (letters, digits, spaces, hyphens); default YourID\n"
-    "  --entropy-text TEXT  replay a recorded entropy text; default: fresh entropy from the\n"
-    "                       operating system, appended to the entropy log Int160.qvs\n"
-    "  --sets N             number of sets, 1..99 (default 1)\n"
-    "  --boards N           boards per set, 1..99 (default 32)\n"
-    "  --first-set N        number of the first set, 1..99 (default 1)\n"
-    "  --test-mode          allow up to 1000 sets and 1000 boards per set\n"
-    "  --skip-boards N      deal and discard N boards first, to reproduce a later run\n"
-    "  --name TEXT          base file name (same characters as --id); default QVW-\n"
-    "  --out DIR            output folder for the converted files; default: current folder\n"
-    "  --work-dir DIR       folder of the main deal file and the entropy log; default: --out\n"
-    "  --formats LIST       comma-separated from dlm,dup,bri,dge,df, or all (default) or none\n"
-    "  --analysis           analyse the boards and print the report\n"
-    "  --report FILE        analyse the boards and write the report to FILE\n"
-    "  --quiet              print nothing on success\n"
-    "  --help               show this help\n"
-    "  --version            show the version\n";
-
 namespace {
+
+// "dlm,dup,bri,dge,df": the names --formats takes, in writing order.
+std::string formatNames(std::string_view separator) {
+    std::string names;
+    for (const OutputFormat& format : OutputFormats) {
+        if (!names.empty()) names += separator;
+        names += format.name;
+    }
+    return names;
+}
 
 class ArgumentReader {
 public:
@@ -79,25 +67,63 @@ std::string entropyText(ArgumentReader& reader) {
     return text;
 }
 
-} // namespace
+}  // namespace
 
 FormatSelection formatList(const std::string& list) {
-    if (list == "all") return {};
-    FormatSelection selection{false, false, false, false, false};
+    if (list == "all") return allFormats();
+    FormatSelection selection;
     if (list == "none") return selection;
     std::size_t start = 0;
     for (;;) {
         const std::size_t comma = list.find(',', start);
         const std::string name = list.substr(start, comma - start);
-        if (name == "dlm") selection.dlm = true;
-        else if (name == "dup") selection.dup = true;
-        else if (name == "bri") selection.bri = true;
-        else if (name == "dge") selection.dge = true;
-        else if (name == "df") selection.deepFinesse = true;
-        else throw UsageError("option --formats: unknown format '" + name + "' (use dlm, dup, bri, dge, df, all or none)");
+        const std::optional<std::size_t> format = findOutputFormat(name);
+        if (!format)
+            throw UsageError("option --formats: unknown format '" + name + "' (use " + formatNames(", ") +
+                             ", all or none)");
+        selection.set(*format);
         if (comma == std::string::npos) return selection;
         start = comma + 1;
     }
+}
+
+std::string cliUsage() {
+    const std::string limit = std::to_string(NormalCountLimit);
+    return std::string(
+               "Usage: quorvex-deal [options]\n"
+               "Deals random bridge boards into the main deal file and converts them for dealing machines.\n"
+               "\n"
+               "  --id TEXT            identity text (letters, digits, spaces, hyphens); default ") +
+           DefaultIdentityText +
+           "\n"
+           "  --entropy-text TEXT  replay a recorded entropy text; default: fresh entropy from the\n"
+           "                       operating system, appended to the entropy log Int160.qvs\n"
+           "  --sets N             number of sets, 1.." +
+           limit + " (default " + std::to_string(DefaultNumberOfSets) +
+           ")\n"
+           "  --boards N           boards per set, 1.." +
+           limit + " (default " + std::to_string(DefaultBoardsPerSet) +
+           ")\n"
+           "  --first-set N        number of the first set, 1.." +
+           std::to_string(FirstSetNumberLimit) + " (default " + std::to_string(DefaultFirstSetNumber) +
+           ")\n"
+           "  --test-mode          allow up to " +
+           std::to_string(TestModeCountLimit) + " sets and " + std::to_string(TestModeCountLimit) +
+           " boards per set\n"
+           "  --skip-boards N      deal and discard N boards first, to reproduce a later run\n"
+           "  --name TEXT          base file name (same characters as --id); default " +
+           DefaultBaseFileName +
+           "\n"
+           "  --out DIR            output folder for the converted files; default: current folder\n"
+           "  --work-dir DIR       folder of the main deal file and the entropy log; default: --out\n"
+           "  --formats LIST       comma-separated from " +
+           formatNames(",") +
+           ", or all (default) or none\n"
+           "  --analysis           analyse the boards and print the report\n"
+           "  --report FILE        analyse the boards and write the report to FILE\n"
+           "  --quiet              print nothing on success\n"
+           "  --help               show this help\n"
+           "  --version            show the version\n";
 }
 
 CliOptions parseCliOptions(const std::vector<std::string>& arguments) {
@@ -107,30 +133,50 @@ CliOptions parseCliOptions(const std::vector<std::string>& arguments) {
     long long sets = options.numberOfSets, boards = options.boardsPerSet;
     while (reader.more()) {
         const std::string option = reader.take();
-        if (option == "--id") options.identityText = nameText(reader, option);
-        else if (option == "--entropy-text") options.entropyText = entropyText(reader);
-        else if (option == "--sets") sets = reader.numberOf(option, 1, 1000);
-        else if (option == "--boards") boards = reader.numberOf(option, 1, 1000);
-        else if (option == "--first-set") options.firstSetNumber = static_cast<int>(reader.numberOf(option, 1, 99));
-        else if (option == "--skip-boards") options.skipBoards = static_cast<std::uint32_t>(reader.numberOf(option, 0, 1000000000));
-        else if (option == "--name") options.baseFileName = nameText(reader, option);
-        else if (option == "--out") options.outputFolder = folder(reader, option);
-        else if (option == "--work-dir") options.workFolder = folder(reader, option);
-        else if (option == "--formats") options.formats = formatList(reader.valueOf(option));
-        else if (option == "--analysis") options.analysis = true;
-        else if (option == "--report") options.reportFile = reader.valueOf(option), options.analysis = true;
-        else if (option == "--test-mode") options.testMode = true;
-        else if (option == "--quiet") options.quiet = true;
-        else if (option == "--help") options.help = true;
-        else if (option == "--version") options.version = true;
-        else throw UsageError("unknown option '" + option + "' (see --help)");
+        if (option == "--id")
+            options.identityText = nameText(reader, option);
+        else if (option == "--entropy-text")
+            options.entropyText = entropyText(reader);
+        else if (option == "--sets")
+            sets = reader.numberOf(option, 1, TestModeCountLimit);
+        else if (option == "--boards")
+            boards = reader.numberOf(option, 1, TestModeCountLimit);
+        else if (option == "--first-set")
+            options.firstSetNumber = static_cast<int>(reader.numberOf(option, 1, FirstSetNumberLimit));
+        else if (option == "--skip-boards")
+            options.skipBoards = static_cast<std::uint32_t>(reader.numberOf(option, 0, 1000000000));
+        else if (option == "--name")
+            options.baseFileName = nameText(reader, option);
+        else if (option == "--out")
+            options.outputFolder = folder(reader, option);
+        else if (option == "--work-dir")
+            options.workFolder = folder(reader, option);
+        else if (option == "--formats")
+            options.formats = formatList(reader.valueOf(option));
+        else if (option == "--analysis")
+            options.analysis = true;
+        else if (option == "--report")
+            options.reportFile = reader.valueOf(option), options.analysis = true;
+        else if (option == "--test-mode")
+            options.testMode = true;
+        else if (option == "--quiet")
+            options.quiet = true;
+        else if (option == "--help")
+            options.help = true;
+        else if (option == "--version")
+            options.version = true;
+        else
+            throw UsageError("unknown option '" + option + "' (see --help)");
     }
-    const long long limit = options.testMode ? 1000 : 99;
-    if (sets > limit) throw UsageError("option --sets allows at most " + std::to_string(limit) + " (1000 with --test-mode)");
-    if (boards > limit) throw UsageError("option --boards allows at most " + std::to_string(limit) + " (1000 with --test-mode)");
+    const long long limit = countLimit(options.testMode);
+    const std::string testModeLimit = " (" + std::to_string(TestModeCountLimit) + " with --test-mode)";
+    if (sets > limit)
+        throw UsageError("option --sets allows at most " + std::to_string(limit) + testModeLimit);
+    if (boards > limit)
+        throw UsageError("option --boards allows at most " + std::to_string(limit) + testModeLimit);
     options.numberOfSets = static_cast<int>(sets);
     options.boardsPerSet = static_cast<int>(boards);
     return options;
 }
 
-} // namespace quorvex
+}  // namespace quorvex

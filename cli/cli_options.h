@@ -6,6 +6,9 @@
 #include <string>
 #include <vector>
 
+#include "common/product.h"
+#include "formats/output_formats.h"
+
 namespace quorvex {
 
 // A bad command line: the message names the offending option.
@@ -13,21 +16,17 @@ struct UsageError : std::runtime_error {
     using std::runtime_error::runtime_error;
 };
 
-struct FormatSelection {
-    bool dlm = true, dup = true, bri = true, dge = true, deepFinesse = true;
-};
-
 struct CliOptions {
-    std::string identityText = "YourID";
-    std::optional<std::string> entropyText; // replayed text; none = fresh entropy
-    int numberOfSets = 1;
-    int boardsPerSet = 32;
-    int firstSetNumber = 1;
+    std::string identityText = DefaultIdentityText;
+    std::optional<std::string> entropyText;  // replayed text; none = fresh entropy
+    int numberOfSets = DefaultNumberOfSets;
+    int boardsPerSet = DefaultBoardsPerSet;
+    int firstSetNumber = DefaultFirstSetNumber;
     std::uint32_t skipBoards = 0;
-    std::string baseFileName = "QVW-";
+    std::string baseFileName = DefaultBaseFileName;
     std::string outputFolder = ".";
-    std::optional<std::string> workFolder; // defaults to the output folder
-    FormatSelection formats;
+    std::optional<std::string> workFolder;  // defaults to the output folder
+    FormatSelection formats = allFormats();
     bool analysis = false;
     std::optional<std::string> reportFile;
     bool testMode = false;
@@ -42,6 +41,7 @@ FormatSelection formatList(const std::string& list);
 // Parses and validates everything before anything is written.
 CliOptions parseCliOptions(const std::vector<std::string>& arguments);
 
-extern const char* const CliUsage;
+// The text of --help.
+std::string cliUsage();
 
-} // namespace quorvex
+}  // namespace quorvex

@@ -1,26 +1,27 @@
 // quorvex-deal convert FILE --out DIR [--formats LIST] [--name BASE] [--first-set N] [--force]
 // [--quiet]: writes the boards of one file as one set in the chosen formats.
+#include <filesystem>
+#include <iostream>
+
 #include "cli/cli_options.h"
 #include "cli/deal_file_commands.h"
 #include "common/name_text.h"
 #include "formats/convert_deal_file.h"
-
-#include <filesystem>
-#include <iostream>
 
 namespace quorvex {
 
 namespace {
 
 const char* const ConvertUsage =
-    "usage: quorvex-deal convert FILE --out DIR [--formats LIST] [--name BASE] [--first-set N] [--force] [--quiet]";
+    "usage: quorvex-deal convert FILE --out DIR [--formats LIST] [--name BASE] [--first-set N] [--force] "
+    "[--quiet]";
 
 std::string valueAfter(const std::vector<std::string>& arguments, std::size_t& index) {
     if (index + 1 == arguments.size()) throw UsageError("option " + arguments[index] + " needs a value");
     return arguments[++index];
 }
 
-} // namespace
+}  // namespace
 
 int runConvertCommand(const std::vector<std::string>& arguments) {
     ConversionSettings settings;
@@ -33,18 +34,17 @@ int runConvertCommand(const std::vector<std::string>& arguments) {
             outputFolder = valueAfter(arguments, index);
             if (outputFolder->empty()) throw UsageError("option --out needs a folder, not an empty text");
         } else if (argument == "--formats") {
-            const FormatSelection formats = formatList(valueAfter(arguments, index));
-            settings.dlm = formats.dlm, settings.dup = formats.dup, settings.bri = formats.bri;
-            settings.dge = formats.dge, settings.deepFinesse = formats.deepFinesse;
+            settings.formats = formatList(valueAfter(arguments, index));
         } else if (argument == "--name") {
             settings.baseFileName = valueAfter(arguments, index);
             if (!isNameText(settings.baseFileName))
                 throw UsageError("option --name accepts only letters, digits, spaces and hyphens");
         } else if (argument == "--first-set") {
             const std::string text = valueAfter(arguments, index);
-            firstSet = text.size() <= 2 && !text.empty() && text.find_first_not_of("0123456789") == std::string::npos
-                           ? std::stol(text)
-                           : 0;
+            firstSet =
+                text.size() <= 2 && !text.empty() && text.find_first_not_of("0123456789") == std::string::npos
+                    ? std::stol(text)
+                    : 0;
             if (firstSet < 1 || firstSet > 99)
                 throw UsageError("option --first-set needs a whole number from 1 to 99, not '" + text + "'");
         } else if (argument == "--force") {
@@ -68,10 +68,11 @@ int runConvertCommand(const std::vector<std::string>& arguments) {
                 std::cerr << "quorvex-deal convert: " << target << " already exists; --force replaces it\n";
                 return 1;
             }
-    const std::vector<std::string> written = ConvertDealFile(*file, settings, static_cast<std::uint16_t>(firstSet));
+    const std::vector<std::string> written =
+        ConvertDealFile(*file, settings, static_cast<std::uint16_t>(firstSet));
     if (!quiet)
         for (const std::string& path : written) std::cout << "Wrote " << path << '\n';
     return 0;
 }
 
-} // namespace quorvex
+}  // namespace quorvex

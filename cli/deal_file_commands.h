@@ -16,4 +16,4 @@ int runCheckCommand(const std::vector<std::string>& arguments);
 int runAuditCommand(const std::vector<std::string>& arguments);
 int runConvertCommand(const std::vector<std::string>& arguments);
 
-} // namespace quorvex
+}  // namespace quorvex

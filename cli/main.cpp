@@ -1,16 +1,17 @@
 // quorvex-deal: the command-line dealer. It runs exactly the core code the window runs, so
 // the same identity, entropy text and settings give byte-identical files.
+#include <iostream>
+
 #include "cli/cli_options.h"
 #include "cli/deal_file_commands.h"
 #include "cli/fresh_entropy.h"
-#include "common/error_text.h"
+#include "common/error_texts.h"
+#include "common/io_error.h"
 #include "common/text_file.h"
 #include "engine/deal_stream.h"
-#include "engine/generation_run.h"
 #include "entropy/entropy_log.h"
 #include "hash/hash_registry.h"
-
-#include <iostream>
+#include "run/generation_run.h"
 
 namespace {
 
@@ -18,14 +19,13 @@ using namespace quorvex;
 
 RunSettings runSettingsOf(const CliOptions& options) {
     RunSettings settings;
-    settings.counts = {options.numberOfSets, options.boardsPerSet, options.firstSetNumber};
-    settings.totalBoards = static_cast<std::uint32_t>(options.numberOfSets) * static_cast<std::uint32_t>(options.boardsPerSet);
+    settings.counts = {static_cast<std::uint16_t>(options.numberOfSets),
+                       static_cast<std::uint16_t>(options.boardsPerSet),
+                       static_cast<std::uint16_t>(options.firstSetNumber)};
+    settings.totalBoards =
+        static_cast<std::uint32_t>(options.numberOfSets) * static_cast<std::uint32_t>(options.boardsPerSet);
     ConversionSettings& conversion = settings.conversion;
-    conversion.dlm = options.formats.dlm;
-    conversion.dup = options.formats.dup;
-    conversion.bri = options.formats.bri;
-    conversion.dge = options.formats.dge;
-    conversion.deepFinesse = options.formats.deepFinesse;
+    conversion.formats = options.formats;
     conversion.identityText = options.identityText;
     conversion.programFolder = options.workFolder.value_or(options.outputFolder);
     conversion.outputFolder = options.outputFolder;
@@ -48,7 +48,7 @@ void writeReport(const std::vector<std::string>& report, const CliOptions& optio
 int deal(const CliOptions& options) {
     RegisterHashClasses();
     const RunSettings settings = runSettingsOf(options);
-    const HashClass cls = FindHashClass("THash_RipeMD160");
+    const HashClass cls = seedingHashClass();
     if (!cls) throw EHashUnitMissing();
 
     std::string entropyText;
@@ -68,7 +68,8 @@ int deal(const CliOptions& options) {
 
     if (!options.quiet) {
         if (!options.entropyText) std::cout << "Entropy text (logged): " << entropyText << '\n';
-        std::cout << "Boards dealt: " << settings.totalBoards << " (draw counter now " << stream.drawCounter() << ")\n";
+        std::cout << "Boards dealt: " << settings.totalBoards << " (draw counter now " << stream.drawCounter()
+                  << ")\n";
         std::cout << "Wrote " << result.mainDealFile << '\n';
         for (const std::string& file : result.filesWritten) std::cout << "Wrote " << file << '\n';
         if (options.reportFile) std::cout << "Wrote " << *options.reportFile << '\n';
@@ -76,7 +77,7 @@ int deal(const CliOptions& options) {
     return 0;
 }
 
-} // namespace
+}  // namespace
 
 int main(int argc, char** argv) {
     if (const std::optional<int> status = runDealFileCommand(std::vector<std::string>(argv + 1, argv + argc)))
@@ -89,17 +90,21 @@ int main(int argc, char** argv) {
         return 2;
     }
     if (options.help) {
-        std::cout << CliUsage;
+        std::cout << cliUsage();
         return 0;
     }
     if (options.version) {
-        std::cout << "Version 1.09\n";
+        std::cout << versionText() << '\n';
         return 0;
     }
     try {
         return deal(options);
+    } catch (const EInOutError& error) {
+        std::cerr << "quorvex-deal: " << (error.path().empty() ? "" : error.path() + ": ")
+                  << displayedErrorText(error.what()) << '\n';
+        return 1;
     } catch (const std::exception& error) {
-        std::cerr << displayedErrorText(error.what()) << '\n';
+        std::cerr << "quorvex-deal: " << displayedErrorText(error.what()) << '\n';
         return 1;
     }
 }

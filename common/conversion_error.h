@@ -1,5 +1,7 @@
 #pragma once
 // Decimal text to integer, with the error a director sees when a file holds something else.
+#include "common/error_texts.h"
+
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -8,7 +10,7 @@ namespace quorvex {
 
 struct EConvertError : std::runtime_error {
     explicit EConvertError(std::string_view text)
-        : std::runtime_error("'" + std::string(text) + "' is not a valid integer value") {}
+        : std::runtime_error(error_text::notAnInteger(text)) {}
 };
 
 // Leading blanks are skipped, an optional sign and at least one decimal digit must follow,

@@ -1,28 +1,20 @@
 #include "common/io_error.h"
 
+#include "common/error_texts.h"
+
 #include <cerrno>
 #include <filesystem>
 
 namespace quorvex {
 
-namespace {
-
-std::string otherErrorText(int code) {
-    std::string text = "I/O error ";
-    text += std::to_string(code);
-    return text;
-}
-
-} // namespace
-
-EInOutError ioErrorOfCode(int code) {
+EInOutError ioErrorOfCode(int code, std::string path) {
     switch (code) {
-    case io_code::FileNotFound: return {code, "File not found"};
-    case io_code::PathNotFound: return {code, "Invalid filename"};
-    case io_code::TooManyOpenFiles: return {code, "Too many open files"};
-    case io_code::AccessDenied: return {code, "File access denied"};
-    case io_code::DiskFull: return {code, "Disk full"};
-    default: return {code, otherErrorText(code)};
+    case io_code::FileNotFound: return {code, error_text::FileNotFound, std::move(path)};
+    case io_code::PathNotFound: return {code, error_text::InvalidFilename, std::move(path)};
+    case io_code::TooManyOpenFiles: return {code, error_text::TooManyOpenFiles, std::move(path)};
+    case io_code::AccessDenied: return {code, error_text::FileAccessDenied, std::move(path)};
+    case io_code::DiskFull: return {code, error_text::DiskFull, std::move(path)};
+    default: return {code, error_text::otherIoError(code), std::move(path)};
     }
 }
 
@@ -39,28 +31,28 @@ bool parentFolderExists(const std::string& path) {
 EInOutError ioErrorFromErrno(int err, const std::string& path) {
     switch (err) {
     case ENOENT:
-        return ioErrorOfCode(parentFolderExists(path) ? io_code::FileNotFound : io_code::PathNotFound);
+        return ioErrorOfCode(parentFolderExists(path) ? io_code::FileNotFound : io_code::PathNotFound, path);
     case ENOTDIR:
     case ENAMETOOLONG:
     case EINVAL:
-        return ioErrorOfCode(io_code::PathNotFound);
+        return ioErrorOfCode(io_code::PathNotFound, path);
     case EMFILE:
     case ENFILE:
-        return ioErrorOfCode(io_code::TooManyOpenFiles);
+        return ioErrorOfCode(io_code::TooManyOpenFiles, path);
     case EACCES:
     case EPERM:
     case EROFS:
     case EISDIR:
-        return ioErrorOfCode(io_code::AccessDenied);
+        return ioErrorOfCode(io_code::AccessDenied, path);
     case ENOSPC:
     case EFBIG:
 #ifdef EDQUOT
     case EDQUOT:
 #endif
-        return ioErrorOfCode(io_code::DiskFull);
+        return ioErrorOfCode(io_code::DiskFull, path);
     default:
         // Unknown failures keep the system's own number so they can be looked up.
-        return {err, otherErrorText(err)};
+        return {err, error_text::otherIoError(err), path};
     }
 }
 

@@ -1,18 +1,23 @@
 #pragma once
 // File errors: every file operation of the system reports its failure as one
-// exception type carrying a numeric code and the text a director is shown.
+// exception type carrying a numeric code, the text a director is shown and the path of
+// the file or folder it concerns (empty when there is none).
 #include <stdexcept>
 #include <string>
+#include <utility>
 
 namespace quorvex {
 
 class EInOutError : public std::runtime_error {
 public:
-    EInOutError(int code, const std::string& text) : std::runtime_error(text), code_(code) {}
+    EInOutError(int code, const std::string& text, std::string path = {})
+        : std::runtime_error(text), code_(code), path_(std::move(path)) {}
     int code() const noexcept { return code_; }
+    const std::string& path() const noexcept { return path_; }
 
 private:
     int code_;
+    std::string path_;
 };
 
 // Well-known codes; any other failure is reported as "I/O error <code>".
@@ -25,7 +30,7 @@ inline constexpr int DiskFull = 101;
 } // namespace io_code
 
 // The error of a code, with its standard text.
-EInOutError ioErrorOfCode(int code);
+EInOutError ioErrorOfCode(int code, std::string path = {});
 
 // The error of a failed operation on `path`, from the operating system's errno value.
 // A missing folder on the way to the file counts as an invalid file name, a missing

@@ -1,11 +1,13 @@
 #pragma once
 // An index or value outside its allowed range (a damaged file, a count that does not fit).
+#include "common/error_texts.h"
+
 #include <stdexcept>
 
 namespace quorvex {
 
 struct ERangeError : std::out_of_range {
-    ERangeError() : std::out_of_range("Range check error") {}
+    ERangeError() : std::out_of_range(error_text::RangeCheck) {}
 };
 
 } // namespace quorvex

@@ -9,7 +9,7 @@
 
 namespace quorvex {
 
-inline constexpr std::size_t BoardLineLength = 104;
+inline constexpr std::size_t BoardLineLength = 2 * CardsPerDeal;
 
 // Writes the board line into out without allocating. Throws ERangeError when a card
 // number lies outside 1..52.

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "common/range_error.h"
+#include "engine/mp_limbs.h"
 #include "engine/n_choose_r.h"
 
 namespace quorvex {
@@ -14,38 +15,24 @@ constexpr std::uint64_t Choose13Of52 = BinomialTable[52][13];
 constexpr std::uint64_t Choose13Of39 = BinomialTable[39][13];
 constexpr std::uint64_t Choose13Of26 = BinomialTable[26][13];
 
-// A 96-bit number as its high 64 and low 32 bits.
-struct Wide96 {
-    std::uint64_t high;
-    std::uint32_t low;
-};
-
-Wide96 toWide96(const MpInt& n)
-{
-    Wide96 v{0, 0};
-    for (int i = 0; i < 8; ++i)
-        v.high = (v.high << 8) | n.bytes[i];
-    for (int i = 8; i < 12; ++i)
-        v.low = (v.low << 8) | n.bytes[i];
-    return v;
-}
-
-// v := v div Divisor; returns v mod Divisor. The low 32 bits are taken in two 16-bit
-// steps: the running remainder stays below 2^48, so remainder x 2^16 + 16 more bits
-// fits in 64. A constant divisor lets the compiler replace each division by a multiply.
+// v := v div Divisor; returns v mod Divisor. The two high limbs are divided as one 64-bit
+// word; the low limb is taken in two 16-bit steps: the running remainder stays below
+// 2^48, so remainder x 2^16 + 16 more bits fits in 64. A constant divisor lets the
+// compiler replace each division by a multiply.
 template <std::uint64_t Divisor>
-std::uint64_t divideInPlace(Wide96& v)
+std::uint64_t divideInPlace(MpLimbs& v)
 {
     static_assert(Divisor > 0 && Divisor < (std::uint64_t{1} << 48));
-    const std::uint64_t quotientHigh = v.high / Divisor;
-    std::uint64_t remainder = v.high % Divisor;
+    const std::uint64_t high = (std::uint64_t{v[2]} << 32) | v[1];
+    const std::uint64_t quotientHigh = high / Divisor;
+    std::uint64_t remainder = high % Divisor;
     std::uint32_t quotientLow = 0;
     for (int shift = 16; shift >= 0; shift -= 16) {
-        const std::uint64_t part = (remainder << 16) | ((v.low >> shift) & 0xFFFF);
+        const std::uint64_t part = (remainder << 16) | ((v[0] >> shift) & 0xFFFF);
         quotientLow = (quotientLow << 16) | static_cast<std::uint32_t>(part / Divisor);
         remainder = part % Divisor;
     }
-    v = {quotientHigh, quotientLow};
+    v = {quotientLow, static_cast<std::uint32_t>(quotientHigh), static_cast<std::uint32_t>(quotientHigh >> 32)};
     return remainder;
 }
 
@@ -53,10 +40,10 @@ std::uint64_t divideInPlace(Wide96& v)
 // the n positions after the one card j takes. Column 13 (hand complete) is 0, so the
 // unranking can keep visiting positions after the last card without a branch.
 constexpr auto WaysWithCardHere = [] {
-    std::array<std::array<std::uint64_t, HandSize + 1>, 52> ways{};
+    std::array<std::array<std::uint64_t, CardsPerHand + 1>, 52> ways{};
     for (int n = 0; n < 52; ++n)
-        for (int j = 0; j < HandSize; ++j)
-            ways[n][j] = BinomialTable[n][HandSize - 1 - j];
+        for (int j = 0; j < CardsPerHand; ++j)
+            ways[n][j] = BinomialTable[n][CardsPerHand - 1 - j];
     return ways;
 }();
 
@@ -67,7 +54,7 @@ struct HandUnranker {
     int undealt;
     unsigned taken = 0;
     // c_j - j; the extra byte absorbs the writes made after the 13th card.
-    std::array<std::uint8_t, HandSize + 1> group{};
+    std::array<std::uint8_t, CardsPerHand + 1> group{};
 
     // Subsets whose next card lies at this position number C(undealt - position - 1, 12 - taken).
     // A rank below that count takes the position; a larger one skips all of them.
@@ -100,11 +87,11 @@ bool isValidHandNumber(const MpInt& number)
 
 InternalDeal dealNumberToInternalDeal(const MpInt& number)
 {
-    Wide96 value = toWide96(number);
+    MpLimbs value = toLimbs(number);
     const std::uint64_t rank2 = divideInPlace<Choose13Of26>(value);
     const std::uint64_t rank1 = divideInPlace<Choose13Of39>(value);
     // Below 2^96 / C(39,13) / C(26,13) < 2^40, so it fits in 64 bits.
-    const std::uint64_t rank0 = (value.high << 32) | value.low;
+    const std::uint64_t rank0 = (std::uint64_t{value[1]} << 32) | value[0];
     // number < DealCount exactly when hand 0's rank is a rank of 13 cards out of 52.
     if (rank0 >= Choose13Of52)
         throw ERangeError();
@@ -126,9 +113,9 @@ InternalDeal dealNumberToInternalDeal(const MpInt& number)
         north.visit(position);
 
     InternalDeal deal{}; // hand 3 has only one way: all zeros
-    std::copy_n(north.group.begin(), HandSize, deal.begin());
-    std::copy_n(east.group.begin(), HandSize, deal.begin() + HandSize);
-    std::copy_n(south.group.begin(), HandSize, deal.begin() + 2 * HandSize);
+    std::copy_n(north.group.begin(), CardsPerHand, deal.begin());
+    std::copy_n(east.group.begin(), CardsPerHand, deal.begin() + CardsPerHand);
+    std::copy_n(south.group.begin(), CardsPerHand, deal.begin() + 2 * CardsPerHand);
     return deal;
 }
 
@@ -142,8 +129,8 @@ ByHandDeal internalDealToByHand(const InternalDeal& internal)
     for (int hand = 0; hand < HandCount - 1; ++hand) {
         std::array<std::uint8_t, 52> taken{};
         int previous = -1;
-        for (int j = 0; j < HandSize; ++j) {
-            const int index = hand * HandSize + j;
+        for (int j = 0; j < CardsPerHand; ++j) {
+            const int index = hand * CardsPerHand + j;
             const int position = internal[index] + j;
             if (position <= previous || position >= count)
                 throw ERangeError(); // not a layout that dealNumberToInternalDeal makes
@@ -159,7 +146,7 @@ ByHandDeal internalDealToByHand(const InternalDeal& internal)
         }
         count = kept;
     }
-    std::copy_n(undealt.begin(), HandSize, deal.begin() + (HandCount - 1) * HandSize);
+    std::copy_n(undealt.begin(), CardsPerHand, deal.begin() + (HandCount - 1) * CardsPerHand);
     return deal;
 }
 

@@ -10,12 +10,11 @@
 #include <array>
 #include <cstdint>
 
+#include "engine/cards.h"
 #include "engine/mp.h"
 
 namespace quorvex {
 
-inline constexpr int HandCount = 4;
-inline constexpr int HandSize = 13;
 
 // Four groups of 13, group h for hand h. With the cards not given to hands 0..h-1 listed
 // in ascending order and hand h holding positions c_0 < ... < c_12 of that list, byte j

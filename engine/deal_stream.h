@@ -15,6 +15,10 @@ namespace quorvex {
 inline constexpr std::size_t SeedBlockSize = 47;
 using SeedBlock = std::array<std::uint8_t, SeedBlockSize>;
 
+// The hash class that seeds the stream and draws its candidates: RIPEMD-160, looked up by
+// name in the registry; nullptr when it is not registered.
+HashClass seedingHashClass();
+
 class DealStream {
 public:
     // Digests both texts into the seed block and resets the draw counter.

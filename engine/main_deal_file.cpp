@@ -1,28 +1,56 @@
 #include "engine/main_deal_file.h"
 
+#include "common/conversion_error.h"
 #include "common/paths.h"
-#include "common/text_file.h"
+#include "common/range_error.h"
 #include "engine/board_line.h"
 #include "engine/deal_numbering.h"
 #include "engine/deal_stream.h"
 
 namespace quorvex {
 
-std::string MainDealFilePath(std::string_view programFolder, std::string_view identityText) {
+namespace {
+
+std::uint16_t headerValue(std::string_view field) {
+    const int value = strToInt(field);
+    if (value < 1 || value > 65535) throw ERangeError();
+    return static_cast<std::uint16_t>(value);
+}
+
+// The characters from `from` up to (not including) `to`; empty when `to` lies before `from`
+// or is missing, as a copy of negative length gives nothing.
+std::string_view between(std::string_view line, std::size_t from, std::size_t to) {
+    if (to == std::string_view::npos || to < from) return {};
+    return line.substr(from, to - from);
+}
+
+} // namespace
+
+std::string mainDealFilePath(std::string_view programFolder, std::string_view identityText) {
     std::string name(identityText);
     name += MainDealFileExtension;
     return joinPath(programFolder, name);
 }
 
-std::string MainDealHeaderLine(const RunCounts& counts) {
-    return std::to_string(counts.numberOfSets) + ' ' + std::to_string(counts.boardsPerSet) + "  " +
-           std::to_string(counts.firstSetNumber);
+std::string mainDealHeaderLine(const MainDealHeader& header) {
+    return std::to_string(header.setCount) + ' ' + std::to_string(header.boardsPerSet) + "  " +
+           std::to_string(header.firstSetNumber);
 }
 
-void WriteMainDealFile(const std::string& path, const RunCounts& counts, std::uint32_t totalBoards,
+MainDealHeader parseMainDealHeader(std::string_view line) {
+    const std::size_t blank = line.find(' ');
+    const std::size_t pair = line.find("  ");
+    MainDealHeader header;
+    header.setCount = headerValue(between(line, 0, blank));
+    header.boardsPerSet = headerValue(between(line, blank + 1, pair));
+    header.firstSetNumber = headerValue(line.substr(pair + 1, 5));
+    return header;
+}
+
+void writeMainDealFile(const std::string& path, const MainDealHeader& header, std::uint32_t totalBoards,
                        DealStream& stream, HashClass cls) {
     FileWriter file(path);
-    file.writeLine(MainDealHeaderLine(counts));
+    file.writeLine(mainDealHeaderLine(header));
     char line[BoardLineLength];
     for (std::uint32_t board = 0; board < totalBoards; ++board) {
         const ByHandDeal deal = internalDealToByHand(dealNumberToInternalDeal(stream.nextDealNumber(cls)));
@@ -31,5 +59,13 @@ void WriteMainDealFile(const std::string& path, const RunCounts& counts, std::ui
     }
     file.close();
 }
+
+TextFileReader OpenMainDealReader(std::string_view programFolder, std::string_view identityText) {
+    return TextFileReader(mainDealFilePath(programFolder, identityText));
+}
+
+MainDealHeader ReadMainDealHeader(TextFileReader& reader) { return parseMainDealHeader(reader.readLine()); }
+
+ValidBoardLine readBoardLine(TextFileReader& reader) { return ValidBoardLine(reader.readLine()); }
 
 } // namespace quorvex

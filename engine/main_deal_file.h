@@ -1,8 +1,11 @@
 #pragma once
-// The main deal file: the one place where a run's boards are stored. A header line
-// "<sets> <boards per set>  <first set>" and then one 104-digit board line per board,
-// every line ending in CR LF. Every output format and the analysis read it back.
-#include "hash/hash_registry.h"
+// The main deal file: the one place where a run's boards are stored, and the only way
+// they are read back. A header line "<sets> <boards per set>  <first set>" and then one
+// 104-digit board line per board, every line ending in CR LF. Every output format and
+// the analysis read it through the reader below.
+#include "common/text_file.h"
+#include "engine/valid_board_line.h"
+#include "hash/hash_class.h"
 
 #include <cstdint>
 #include <string>
@@ -15,20 +18,39 @@ class DealStream;
 inline constexpr std::string_view MainDealFileExtension = ".qvw";
 
 // The main deal file lives in the program folder and is named after the identity text.
-std::string MainDealFilePath(std::string_view programFolder, std::string_view identityText);
+std::string mainDealFilePath(std::string_view programFolder, std::string_view identityText);
 
-struct RunCounts {
-    int numberOfSets = 1;
-    int boardsPerSet = 32;
-    int firstSetNumber = 1;
+// The counts of the header line: they tell the readers how the boards form sets.
+struct MainDealHeader {
+    std::uint16_t setCount = 1;
+    std::uint16_t boardsPerSet = 32;
+    std::uint16_t firstSetNumber = 1;
 };
 
 // The header line without its line end.
-std::string MainDealHeaderLine(const RunCounts& counts);
+std::string mainDealHeaderLine(const MainDealHeader& header);
+
+// Header text "<sets> <boards per set>  <first set>": the fields end at the first blank and
+// at the first pair of blanks; the first set number is read from up to 5 characters
+// starting at the second blank of the pair. A field that is not an integer (also a field
+// missing because a blank is missing) raises the conversion error; a value outside
+// 1..65535 raises ERangeError, since a zero count would silently produce empty files.
+MainDealHeader parseMainDealHeader(std::string_view line);
 
 // Creates (truncating) the file at `path`, writes the header and `totalBoards` board lines
 // drawn from `stream`, and closes it. Memory use does not grow with the number of boards.
-void WriteMainDealFile(const std::string& path, const RunCounts& counts, std::uint32_t totalBoards,
+void writeMainDealFile(const std::string& path, const MainDealHeader& header, std::uint32_t totalBoards,
                        DealStream& stream, HashClass cls);
+
+// Opens the main deal file of `identityText` in `programFolder` for reading.
+// A missing file raises EInOutError "File not found".
+TextFileReader OpenMainDealReader(std::string_view programFolder, std::string_view identityText);
+
+// Reads and parses line 1.
+MainDealHeader ReadMainDealHeader(TextFileReader& reader);
+
+// Reads and checks the next board line; past the end of the file that is the empty line,
+// which fails the check like any other damaged line.
+ValidBoardLine readBoardLine(TextFileReader& reader);
 
 } // namespace quorvex

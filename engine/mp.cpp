@@ -1,42 +1,20 @@
 #include "engine/mp.h"
 
+#include "engine/mp_limbs.h"
+
 #include "common/range_error.h"
 
 namespace quorvex {
 
 namespace {
 
-// The number as three 32-bit limbs, least significant first, so that the arithmetic
-// runs on native words instead of single bytes.
-using Limbs = std::array<std::uint32_t, 3>;
-
-Limbs toLimbs(const MpInt& a)
-{
-    Limbs limbs{};
-    for (int limb = 0; limb < 3; ++limb) {
-        const int top = 8 - 4 * limb; // byte index of the limb's most significant byte
-        limbs[limb] = (std::uint32_t{a.bytes[top]} << 24) | (std::uint32_t{a.bytes[top + 1]} << 16)
-                      | (std::uint32_t{a.bytes[top + 2]} << 8) | std::uint32_t{a.bytes[top + 3]};
-    }
-    return limbs;
-}
-
-void fromLimbs(const Limbs& limbs, MpInt& r)
-{
-    for (int limb = 0; limb < 3; ++limb) {
-        const int top = 8 - 4 * limb;
-        for (int i = 0; i < 4; ++i)
-            r.bytes[top + i] = static_cast<std::uint8_t>(limbs[limb] >> (24 - 8 * i));
-    }
-}
-
 std::uint32_t low32(std::uint64_t v) { return static_cast<std::uint32_t>(v); }
 std::uint64_t high32(std::uint64_t v) { return v >> 32; }
 
 // x + y + carry modulo 2^96; carry is 0 or 1.
-Limbs addWithCarry(const Limbs& x, const Limbs& y, std::uint64_t carry)
+MpLimbs addWithCarry(const MpLimbs& x, const MpLimbs& y, std::uint64_t carry)
 {
-    Limbs sum{};
+    MpLimbs sum{};
     for (std::size_t i = 0; i < sum.size(); ++i) {
         const std::uint64_t t = std::uint64_t{x[i]} + y[i] + carry;
         sum[i] = low32(t);
@@ -63,7 +41,7 @@ void mpAdd(MpInt a, MpInt b, MpInt& r)
 // a - b = a + (2^96 - 1 - b) + 1 modulo 2^96: subtraction is addition of the complement.
 void mpSub(MpInt a, MpInt b, MpInt& r)
 {
-    Limbs complement = toLimbs(b);
+    MpLimbs complement = toLimbs(b);
     for (std::uint32_t& limb : complement)
         limb = ~limb;
     fromLimbs(addWithCarry(toLimbs(a), complement, 1), r);
@@ -71,8 +49,8 @@ void mpSub(MpInt a, MpInt b, MpInt& r)
 
 void mpMul(MpInt a, MpInt b, MpInt& r)
 {
-    const Limbs x = toLimbs(a);
-    const Limbs y = toLimbs(b);
+    const MpLimbs x = toLimbs(a);
+    const MpLimbs y = toLimbs(b);
     // Schoolbook product keeping only the three low limbs. Each 32 x 32 product plus a
     // 32-bit addend fits in 64 bits, so carries are collected one addend at a time.
     const std::uint64_t p00 = std::uint64_t{x[0]} * y[0];

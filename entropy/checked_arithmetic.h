@@ -1,13 +1,15 @@
 #pragma once
 // Tick differences, mouse distances and cursor coordinates of the entropy dialog are
 // checked: an overflow raises an error instead of wrapping into a plausible wrong number.
+#include "common/error_texts.h"
+
 #include <cstdint>
 #include <limits>
 #include <stdexcept>
 
 namespace quorvex {
 
-[[noreturn]] inline void throwIntegerOverflow() { throw std::overflow_error("Integer overflow"); }
+[[noreturn]] inline void throwIntegerOverflow() { throw std::overflow_error(error_text::IntegerOverflow); }
 
 inline std::int64_t checkedSubtract(std::int64_t a, std::int64_t b) {
     constexpr auto min = std::numeric_limits<std::int64_t>::min();

@@ -23,13 +23,13 @@ std::string DgeRecord(const ValidBoardLine& board) {
 }
 
 void WriteBriFiles(const ConversionSettings& settings, std::vector<std::string>& written) {
-    WriteRecordFiles(settings, ".bri",
+    WriteRecordFiles(settings, BriExtension,
                      [](const ValidBoardLine& board, const MainDealHeader&) { return BriRecord(board); },
                      written);
 }
 
 void WriteDgeFiles(const ConversionSettings& settings, std::vector<std::string>& written) {
-    WriteRecordFiles(settings, ".dge",
+    WriteRecordFiles(settings, DgeExtension,
                      [](const ValidBoardLine& board, const MainDealHeader&) { return DgeRecord(board); },
                      written);
 }

@@ -1,13 +1,15 @@
 #pragma once
 // The .bri and .dge files: one 128-byte record per board, no separators.
 #include "formats/conversion_settings.h"
-#include "formats/valid_board_line.h"
+#include "engine/valid_board_line.h"
 
 #include <string>
 #include <vector>
 
 namespace quorvex {
 
+inline constexpr std::string_view BriExtension = ".bri";
+inline constexpr std::string_view DgeExtension = ".dge";
 inline constexpr std::size_t BriDgeRecordLength = 128;
 
 // North's, East's and South's card numbers (78 digits), 32 blanks, 18 zero bytes.

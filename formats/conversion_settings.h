@@ -1,11 +1,13 @@
 #pragma once
 // Everything the format converters need from the window or the command line, as plain values.
-#include "engine/deal_numbering.h"
-
 #include <cstdint>
 #include <memory>
 #include <string>
 #include <vector>
+
+#include "common/product.h"
+#include "engine/deal_numbering.h"
+#include "formats/output_formats.h"
 
 namespace quorvex {
 
@@ -13,21 +15,17 @@ namespace quorvex {
 // one set.
 struct BoardList {
     std::uint16_t firstSetNumber = 1;
-    std::vector<ByHandDeal> deals; // boards 1, 2, ... of the set
+    std::vector<ByHandDeal> deals;  // boards 1, 2, ... of the set
 };
 
 struct ConversionSettings {
-    bool dlm = true;
-    bool dup = true;
-    bool bri = true;
-    bool dge = true;
-    bool deepFinesse = true;
+    FormatSelection formats = allFormats();
     std::string identityText;   // names the main deal file
     std::string programFolder;  // holds the main deal file
     std::string outputFolder;   // receives the converted files
-    std::string baseFileName = "QVW-";
+    std::string baseFileName = DefaultBaseFileName;
     // When set, the converters write these boards instead of reading the main deal file.
     std::shared_ptr<const BoardList> boards;
 };
 
-} // namespace quorvex
+}  // namespace quorvex

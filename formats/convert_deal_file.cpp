@@ -1,29 +1,30 @@
 #include "formats/convert_deal_file.h"
 
+#include <algorithm>
+
 #include "formats/convert_main_deal_file.h"
 #include "formats/readers/deal_file_error.h"
 #include "formats/readers/deal_file_reader.h"
 #include "formats/set_file_name.h"
 
-#include <algorithm>
-
 namespace quorvex {
 
 BoardList OneSetOf(const DealFile& file, std::uint16_t firstSetNumber) {
     if (file.setCount > 1)
-        throw DealFileError(file.path, "",
-                            "the file holds " + std::to_string(file.setCount) + " sets; convert takes one set");
+        throw DealFileError(
+            file.path, "",
+            "the file holds " + std::to_string(file.setCount) + " sets; convert takes one set");
     if (file.boards.size() > LargestConvertedSet)
         throw DealFileError(file.path, "",
-                            "the file holds " + std::to_string(file.boards.size()) + " boards; a set holds at most " +
-                                std::to_string(LargestConvertedSet));
+                            "the file holds " + std::to_string(file.boards.size()) +
+                                " boards; a set holds at most " + std::to_string(LargestConvertedSet));
     std::vector<const ReadBoard*> byNumber(file.boards.size(), nullptr);
     for (const ReadBoard& board : file.boards) {
         if (board.number < 1 || board.number > byNumber.size())
             throw DealFileError(file.path, boardLabel(file, board),
                                 "boards must be numbered 1 to " + std::to_string(file.boards.size()) +
                                     " without gaps for the dealing machines");
-        byNumber[board.number - 1] = &board; // numbers are unique: the readers refuse repeats
+        byNumber[board.number - 1] = &board;  // numbers are unique: the readers refuse repeats
     }
     BoardList list{firstSetNumber, {}};
     for (const ReadBoard* board : byNumber) list.deals.push_back(board->deal);
@@ -31,14 +32,11 @@ BoardList OneSetOf(const DealFile& file, std::uint16_t firstSetNumber) {
 }
 
 std::vector<std::string> SetFilesOf(const ConversionSettings& settings, std::uint16_t setNumber) {
-    const std::pair<bool, const char*> formats[] = {{settings.dlm, ".dlm"},
-                                                    {settings.dup, ".dup"},
-                                                    {settings.bri, ".bri"},
-                                                    {settings.dge, ".dge"},
-                                                    {settings.deepFinesse, ".txt"}};
     std::vector<std::string> files;
-    for (const auto& [selected, extension] : formats)
-        if (selected) files.push_back(SetFileName(settings.outputFolder, settings.baseFileName, setNumber, extension));
+    for (std::size_t i = 0; i < OutputFormats.size(); ++i)
+        if (settings.formats.test(i))
+            files.push_back(SetFileName(settings.outputFolder, settings.baseFileName, setNumber,
+                                        OutputFormats[i].extension));
     return files;
 }
 
@@ -48,4 +46,4 @@ std::vector<std::string> ConvertDealFile(const std::string& path, ConversionSett
     return ConvertMainDealFile(settings);
 }
 
-} // namespace quorvex
+}  // namespace quorvex

@@ -1,12 +1,12 @@
 #pragma once
 // Writing the boards of a file read back (a PBN from another program, a .dlm) in the
 // chosen formats, as one set, with the same writers as a dealing run.
-#include "formats/conversion_settings.h"
-#include "formats/readers/read_board.h"
-
 #include <cstdint>
 #include <string>
 #include <vector>
+
+#include "formats/conversion_settings.h"
+#include "formats/readers/read_board.h"
 
 namespace quorvex {
 
@@ -25,4 +25,4 @@ std::vector<std::string> SetFilesOf(const ConversionSettings& settings, std::uin
 std::vector<std::string> ConvertDealFile(const std::string& path, ConversionSettings settings,
                                          std::uint16_t firstSetNumber);
 
-} // namespace quorvex
+}  // namespace quorvex

@@ -1,19 +1,11 @@
 #include "formats/convert_main_deal_file.h"
 
-#include "formats/bri_dge_writers.h"
-#include "formats/deep_finesse_writer.h"
-#include "formats/dlm_writer.h"
-#include "formats/dup_writer.h"
-
 namespace quorvex {
 
 std::vector<std::string> ConvertMainDealFile(const ConversionSettings& settings) {
     std::vector<std::string> written;
-    if (settings.dlm) WriteDlmFiles(settings, written);
-    if (settings.dup) WriteDupFiles(settings, written);
-    if (settings.bri) WriteBriFiles(settings, written);
-    if (settings.dge) WriteDgeFiles(settings, written);
-    if (settings.deepFinesse) WriteDeepFinesseFiles(settings, written);
+    for (std::size_t i = 0; i < OutputFormats.size(); ++i)
+        if (settings.formats.test(i)) OutputFormats[i].write(settings, written);
     return written;
 }
 

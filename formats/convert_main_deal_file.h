@@ -1,6 +1,6 @@
 #pragma once
 // The converter driver: reads the main deal file back once per selected format and writes
-// one file per set, in the fixed order .dlm, .dup, .bri, .dge, Deep Finesse .txt.
+// one file per set, in the order of the output-format table.
 #include "formats/conversion_settings.h"
 
 #include <string>

@@ -1,6 +1,7 @@
 #include "formats/deep_finesse_writer.h"
 
 #include "common/pad_to_width.h"
+#include "engine/cards.h"
 #include "formats/hand_text.h"
 #include "formats/set_file_writer.h"
 
@@ -8,11 +9,10 @@ namespace quorvex {
 
 namespace {
 
-enum Hand : std::size_t { North, East, South, West };
 
 class DeepFinesseFormat final : public SetFileFormat {
 public:
-    std::string_view extension() const override { return ".txt"; }
+    std::string_view extension() const override { return DeepFinesseExtension; }
 
     void writeBoard(FileWriter& out, const MainDealHeader&, unsigned boardNumber,
                     const ValidBoardLine& board) override {

@@ -2,7 +2,7 @@
 // The Deep Finesse text file: five lines per board with the hands at fixed columns and a
 // fixed contract and opening lead.
 #include "formats/conversion_settings.h"
-#include "formats/valid_board_line.h"
+#include "engine/valid_board_line.h"
 
 #include <string>
 #include <vector>
@@ -14,7 +14,9 @@ namespace quorvex {
 // "OnLead: East" with West from column 39; "Lead: Any"; an empty line.
 std::string DeepFinesseBoardLines(unsigned boardNumber, const ValidBoardLine& board);
 
-// One file per set, extension ".txt".
+inline constexpr std::string_view DeepFinesseExtension = ".txt";
+
+// One file per set.
 void WriteDeepFinesseFiles(const ConversionSettings& settings, std::vector<std::string>& written);
 
 } // namespace quorvex

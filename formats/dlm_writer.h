@@ -3,7 +3,8 @@
 // packed into 26 letters with a checksum; numbers after the set's last board hold a
 // fixed placeholder deal.
 #include "formats/conversion_settings.h"
-#include "formats/valid_board_line.h"
+#include "engine/cards.h"
+#include "engine/valid_board_line.h"
 
 #include <array>
 #include <cstdint>
@@ -13,6 +14,8 @@
 
 namespace quorvex {
 
+inline constexpr std::string_view DlmExtension = ".dlm";
+
 inline constexpr unsigned DlmBoardCount = 99;
 
 // Letters of the deal in which North holds every spade, East every heart, South every
@@ -20,11 +23,11 @@ inline constexpr unsigned DlmBoardCount = 99;
 inline constexpr std::string_view FillerBoard = "aaaaaabffffffkkkkkklpppppp";
 
 // Hand (0 North .. 3 West) of each card number 1..52, at index card - 1.
-std::array<std::uint8_t, 52> CardOwners(const ValidBoardLine& board);
+std::array<std::uint8_t, CardsPerDeal> CardOwners(const ValidBoardLine& board);
 
 // Cards taken in pairs (1,2), (3,4) .. (51,52): each pair becomes the letter
 // 'a' + 4 x owner of the first + owner of the second.
-std::string DlmBoardLetters(const std::array<std::uint8_t, 52>& owners);
+std::string DlmBoardLetters(const std::array<std::uint8_t, CardsPerDeal>& owners);
 
 // "Board BB=" + letters + three-digit checksum (board number XOR every letter code), for
 // board numbers 1..99.

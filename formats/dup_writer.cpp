@@ -23,7 +23,7 @@ std::string DupRecord(const ValidBoardLine& board, std::uint16_t boardsPerSet) {
 }
 
 void WriteDupFiles(const ConversionSettings& settings, std::vector<std::string>& written) {
-    WriteRecordFiles(settings, ".dup",
+    WriteRecordFiles(settings, DupExtension,
                      [](const ValidBoardLine& board, const MainDealHeader& header) {
                          return DupRecord(board, header.boardsPerSet);
                      },

@@ -1,7 +1,7 @@
 #pragma once
 // The Duplimate .dup file: one 156-byte record per board, no separators.
 #include "formats/conversion_settings.h"
-#include "formats/valid_board_line.h"
+#include "engine/valid_board_line.h"
 
 #include <cstdint>
 #include <string>
@@ -9,6 +9,7 @@
 
 namespace quorvex {
 
+inline constexpr std::string_view DupExtension = ".dup";
 inline constexpr std::size_t DupRecordLength = 156;
 
 // North's, East's and South's card numbers (78 digits), the four marked hand texts,

@@ -1,7 +1,8 @@
 #pragma once
 // The two ways the writers show a hand in rank letters: behind the suit-mark bytes of the
 // record formats, and with blanks and "-" for voids in the Deep Finesse file.
-#include "formats/valid_board_line.h"
+#include "engine/cards.h"
+#include "engine/valid_board_line.h"
 
 #include <array>
 #include <cstddef>
@@ -11,7 +12,7 @@ namespace quorvex {
 
 // Bytes put before the spade, heart, diamond and club holdings; in code page 437 they
 // show as the four suit symbols.
-inline constexpr std::array<char, 4> SuitMarks = {'\x06', '\x03', '\x04', '\x05'};
+inline constexpr std::array<char, SuitCount> SuitMarks = {'\x06', '\x03', '\x04', '\x05'};
 
 inline constexpr std::size_t MarkedHandTextLength = 17; // four marks, thirteen letters
 
@@ -21,6 +22,6 @@ void AppendMarkedHandTexts(const ValidBoardLine& board, std::string& out);
 
 // Appends one hand (0 North .. 3 West) as Deep Finesse shows it: the spade, heart, diamond
 // and club holdings joined by one blank, a void written "-".
-void AppendDeepFinesseHandText(const ValidBoardLine& board, std::size_t hand, std::string& out);
+void AppendDeepFinesseHandText(const ValidBoardLine& board, int hand, std::string& out);
 
 } // namespace quorvex

@@ -2,7 +2,7 @@
 // The record formats (.dup, .bri, .dge): one fixed-length record per board, no header,
 // no trailer, no line ends.
 #include "formats/conversion_settings.h"
-#include "formats/main_deal_reader.h"
+#include "engine/main_deal_file.h"
 
 #include <string>
 #include <string_view>

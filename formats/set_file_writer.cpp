@@ -1,9 +1,9 @@
 #include "formats/set_file_writer.h"
 
+#include <optional>
+
 #include "engine/board_line.h"
 #include "formats/set_file_name.h"
-
-#include <optional>
 
 namespace quorvex {
 
@@ -20,9 +20,10 @@ public:
 // Reads the main deal file from its first line.
 class MainDealFileSource final : public BoardSource {
 public:
-    explicit MainDealFileSource(const ConversionSettings& settings) : reader_(OpenMainDealReader(settings)) {}
+    explicit MainDealFileSource(const ConversionSettings& settings)
+        : reader_(OpenMainDealReader(settings.programFolder, settings.identityText)) {}
     MainDealHeader header() override { return ReadMainDealHeader(reader_); }
-    ValidBoardLine nextBoard() override { return ReadBoardLine(reader_); }
+    ValidBoardLine nextBoard() override { return readBoardLine(reader_); }
 
 private:
     TextFileReader reader_;
@@ -42,7 +43,7 @@ private:
     std::size_t next_ = 0;
 };
 
-} // namespace
+}  // namespace
 
 void WriteSetFiles(const ConversionSettings& settings, SetFileFormat& format,
                    std::vector<std::string>& written) {
@@ -63,4 +64,4 @@ void WriteSetFiles(const ConversionSettings& settings, SetFileFormat& format,
     }
 }
 
-} // namespace quorvex
+}  // namespace quorvex

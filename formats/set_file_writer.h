@@ -2,13 +2,13 @@
 // The frame every format writer shares: read the main deal file back from its first line
 // (or take the settings' board list), and for each set create one file, write its header,
 // one record or line group per board and its trailer, then close it.
-#include "common/text_file.h"
-#include "formats/conversion_settings.h"
-#include "formats/main_deal_reader.h"
-
 #include <string>
 #include <string_view>
 #include <vector>
+
+#include "common/text_file.h"
+#include "engine/main_deal_file.h"
+#include "formats/conversion_settings.h"
 
 namespace quorvex {
 
@@ -33,4 +33,4 @@ public:
 void WriteSetFiles(const ConversionSettings& settings, SetFileFormat& format,
                    std::vector<std::string>& written);
 
-} // namespace quorvex
+}  // namespace quorvex

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <array>
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -22,5 +24,13 @@ std::string DigestOfText(HashClass hashClass, std::string_view text, TProtection
 // Digests `length` bytes at `bytes`; a length of 0 or less digests nothing.
 std::string DigestOfBuffer(HashClass hashClass, const void* bytes, int length, TProtection* protection,
                            int encoderId);
+
+// A 160-bit digest as raw bytes, held by value: the deal stream takes one per draw.
+using Digest160 = std::array<std::uint8_t, 20>;
+
+// The raw digest of `length` bytes (of `text`) with no protection and no encoding.
+// Throws std::logic_error for a class whose digests are not 160 bits.
+Digest160 digest160OfBuffer(HashClass hashClass, const void* bytes, int length);
+Digest160 digest160OfText(HashClass hashClass, std::string_view text);
 
 }  // namespace quorvex

@@ -1,5 +1,7 @@
 #include "hash/protection.h"
 
+#include "common/error_texts.h"
+
 namespace quorvex {
 
 TProtection::TProtection(TProtection* protection) { SetProtection(protection); }
@@ -7,7 +9,7 @@ TProtection::TProtection(TProtection* protection) { SetProtection(protection); }
 void TProtection::SetProtection(TProtection* protection) {
     for (const TProtection* link = protection; link != nullptr; link = link->protection_) {
         if (link == this) {
-            throw EProtectionError("Circular Protection detected, Protection Object is invalid.");
+            throw EProtectionError(error_text::CircularProtection);
         }
     }
     protection_ = protection;

@@ -1,5 +1,7 @@
 #include "hash/string_format.h"
 
+#include "common/error_texts.h"
+
 #include <cstring>
 
 namespace quorvex {
@@ -17,7 +19,7 @@ const TStringFormat* FindStringFormat(int encoderId) {
 
 std::string EncodeWith(const TStringFormat& format, const std::uint8_t* bytes, std::size_t length) {
     if (!format.IsValid(bytes, length)) {
-        throw EStringFormatError("Input can not be convert to " + std::string(format.Name()) + " Format.");
+        throw EStringFormatError(error_text::cannotConvertToFormat(format.Name()));
     }
     return format.Encode(bytes, length);
 }
@@ -30,7 +32,7 @@ std::string EncodeBytes(const void* bytes, int length, int encoderId) {
     if (size == 0) return {};
     const TStringFormat* format = FindStringFormat(encoderId);
     if (format == nullptr) {
-        throw EStringFormatError("String Format \"" + std::to_string(encoderId) + "\" not exists.");
+        throw EStringFormatError(error_text::unknownStringFormat(encoderId));
     }
     return EncodeWith(*format, input, size);
 }

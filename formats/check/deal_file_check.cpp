@@ -1,18 +1,17 @@
 #include "formats/check/deal_file_check.h"
 
-#include "formats/readers/deal_builder.h"
-#include "formats/readers/deal_file_reader.h"
-
 #include <algorithm>
 #include <map>
 #include <string_view>
 #include <unordered_map>
 
+#include "formats/readers/deal_builder.h"
+#include "formats/readers/deal_file_error.h"
+#include "formats/readers/deal_file_reader.h"
+
 namespace quorvex {
 
 namespace {
-
-constexpr std::array<std::string_view, 4> SuitNames = {"spades", "hearts", "diamonds", "clubs"};
 
 struct DealHash {
     std::size_t operator()(const ByHandDeal& deal) const {
@@ -52,10 +51,10 @@ private:
             files_.push_back(ReadDealFile(path));
             checked.boards = files_.back().boards.size();
             checked.readable = true;
+        } catch (const DealFileError& error) {
+            check_.problems.push_back(error.what());  // already names the file
         } catch (const std::exception& error) {
-            const std::string text = error.what();
-            // Reader errors already begin with the path.
-            check_.problems.push_back(text.rfind(path + ": ", 0) == 0 ? text : path + ": " + text);
+            check_.problems.push_back(path + ": " + error.what());
         }
         check_.files.push_back(checked);
     }
@@ -71,7 +70,8 @@ private:
                     wholeSuits.push_back(std::string(HandNames[hand]) + " holds all 13 " +
                                          std::string(SuitNames[static_cast<std::size_t>(first - 1) / 13]));
             }
-            if (wholeSuits.size() == 4) problem(file, board, "each hand holds one whole suit");
+            if (wholeSuits.size() == 4)
+                problem(file, board, "each hand holds one whole suit");
             else
                 for (const std::string& what : wholeSuits) problem(file, board, what);
         }
@@ -97,23 +97,27 @@ private:
 
     void compare(const DealFile& reference, const DealFile& other) {
         if (reference.boards.size() != other.boards.size())
-            check_.problems.push_back(other.path + ": holds " + std::to_string(other.boards.size()) + " boards, " +
-                                      reference.path + " holds " + std::to_string(reference.boards.size()));
+            check_.problems.push_back(other.path + ": holds " + std::to_string(other.boards.size()) +
+                                      " boards, " + reference.path + " holds " +
+                                      std::to_string(reference.boards.size()));
         std::map<unsigned, const ReadBoard*> byNumber;
         for (const ReadBoard& board : reference.boards) byNumber.emplace(board.number, &board);
         for (const ReadBoard& board : other.boards) {
             const auto found = byNumber.find(board.number);
-            if (found == byNumber.end()) problem(other, board, "the board is not in " + reference.path);
+            if (found == byNumber.end())
+                problem(other, board, "the board is not in " + reference.path);
             else if (found->second->deal != board.deal)
-                problem(other, board, "the deal differs from " + boardLabel(reference, *found->second) + " of " +
-                                          reference.path);
+                problem(other, board,
+                        "the deal differs from " + boardLabel(reference, *found->second) + " of " +
+                            reference.path);
         }
     }
 
     std::vector<SetOfFile> setsToCompare() const {
         std::vector<SetOfFile> sets;
         for (std::size_t index = 0; index < files_.size(); ++index) {
-            if (std::find(sameSetAsEarlier_.begin(), sameSetAsEarlier_.end(), index) != sameSetAsEarlier_.end())
+            if (std::find(sameSetAsEarlier_.begin(), sameSetAsEarlier_.end(), index) !=
+                sameSetAsEarlier_.end())
                 continue;
             for (const ReadBoard& board : files_[index].boards) {
                 if (sets.empty() || sets.back().file != index || sets.back().set != board.set)
@@ -140,10 +144,11 @@ private:
         for (std::size_t index = 0; index < sets.size(); ++index) {
             const SetOfFile& set = sets[index];
             // The same set written in another file (a set file and its main deal file).
-            const bool copyOfEarlierSet = std::any_of(sets.begin(), sets.begin() + static_cast<std::ptrdiff_t>(index),
-                                                      [&](const SetOfFile& earlier) {
-                                                          return earlier.file != set.file && sameDeals(earlier, set);
-                                                      });
+            const bool copyOfEarlierSet =
+                std::any_of(sets.begin(), sets.begin() + static_cast<std::ptrdiff_t>(index),
+                            [&](const SetOfFile& earlier) {
+                                return earlier.file != set.file && sameDeals(earlier, set);
+                            });
             if (copyOfEarlierSet) continue;
             const DealFile& file = files_[set.file];
             for (const ReadBoard* board : set.boards) {
@@ -163,8 +168,8 @@ private:
     DealFileCheck check_;
 };
 
-} // namespace
+}  // namespace
 
 DealFileCheck CheckDealFiles(const std::vector<std::string>& paths) { return Checker(paths).result(); }
 
-} // namespace quorvex
+}  // namespace quorvex

@@ -11,13 +11,13 @@ namespace quorvex {
 
 struct CheckedFile {
     std::string path;
-    std::size_t boards = 0; // 0 when the file could not be read
+    std::size_t boards = 0;  // 0 when the file could not be read
     bool readable = false;
 };
 
 struct DealFileCheck {
-    std::vector<CheckedFile> files;    // in the order given
-    std::vector<std::string> problems; // each "file: board N: what" (or "file: what")
+    std::vector<CheckedFile> files;     // in the order given
+    std::vector<std::string> problems;  // each "file: board N: what" (or "file: what")
 };
 
 // Files with the same name apart from the extension ("QVW-01.dlm", "QVW-01.dup") are taken
@@ -26,4 +26,4 @@ struct DealFileCheck {
 // file given (the main deal file of the same run).
 DealFileCheck CheckDealFiles(const std::vector<std::string>& paths);
 
-} // namespace quorvex
+}  // namespace quorvex

@@ -1,8 +1,8 @@
 #include "formats/readers/card_digits.h"
 
-#include "formats/readers/deal_file_error.h"
-
 #include <string>
+
+#include "formats/readers/deal_file_error.h"
 
 namespace quorvex {
 
@@ -25,4 +25,4 @@ void giveCardDigits(std::string_view digits, DealBuilder& builder) {
     }
 }
 
-} // namespace quorvex
+}  // namespace quorvex

@@ -1,10 +1,10 @@
 #pragma once
 // Hands written as two-digit card numbers (the main deal file's board line, the first 78
 // characters of a .dup or .bri record).
-#include "formats/readers/deal_builder.h"
-
 #include <cstddef>
 #include <string_view>
+
+#include "formats/readers/deal_builder.h"
 
 namespace quorvex {
 
@@ -14,4 +14,4 @@ namespace quorvex {
 // writes them ascending, and every writer refuses them otherwise.
 void giveCardDigits(std::string_view digits, DealBuilder& builder);
 
-} // namespace quorvex
+}  // namespace quorvex

@@ -1,7 +1,6 @@
 #include "formats/readers/deal_builder.h"
 
 #include "formats/readers/deal_file_error.h"
-#include "formats/split_hand.h"
 
 namespace quorvex {
 
@@ -9,9 +8,8 @@ namespace {
 
 constexpr std::array<std::string_view, 13> RankNames = {"ace", "king", "queen", "jack", "10", "9", "8",
                                                         "7",   "6",    "5",     "4",    "3",  "2"};
-constexpr std::array<std::string_view, 4> SuitNames = {"spades", "hearts", "diamonds", "clubs"};
 
-} // namespace
+}  // namespace
 
 std::string cardName(int cardNumber) {
     const auto index = static_cast<std::size_t>(cardNumber - 1);
@@ -45,8 +43,9 @@ ByHandDeal DealBuilder::deal() const {
                               " cards, not 13");
     ByHandDeal deal{};
     std::array<std::size_t, 4> next = {0, 13, 26, 39};
-    for (std::size_t card = 0; card < 52; ++card) deal[next[owners_[card]]++] = static_cast<std::uint8_t>(card + 1);
+    for (std::size_t card = 0; card < 52; ++card)
+        deal[next[owners_[card]]++] = static_cast<std::uint8_t>(card + 1);
     return deal;
 }
 
-} // namespace quorvex
+}  // namespace quorvex

@@ -2,18 +2,16 @@
 // Collects the cards of one deal as a reader finds them and checks that they make a whole
 // deal: every card once, thirteen to each hand. Readers of every format share it, so a card
 // given twice or a hand of twelve cards is refused with the same words everywhere.
-#include "engine/deal_numbering.h"
-
 #include <array>
 #include <cstddef>
 #include <cstdint>
 #include <string>
 #include <string_view>
 
-namespace quorvex {
+#include "engine/cards.h"
+#include "engine/deal_numbering.h"
 
-// "North", "East", "South", "West" for hands 0..3.
-inline constexpr std::array<std::string_view, 4> HandNames = {"North", "East", "South", "West"};
+namespace quorvex {
 
 // "the ace of spades", "the 10 of clubs" for card number 1..52.
 std::string cardName(int cardNumber);
@@ -51,4 +49,4 @@ private:
     }
 };
 
-} // namespace quorvex
+}  // namespace quorvex

@@ -19,4 +19,4 @@ struct BoardDefect : std::runtime_error {
     using std::runtime_error::runtime_error;
 };
 
-} // namespace quorvex
+}  // namespace quorvex

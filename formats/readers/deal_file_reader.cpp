@@ -1,5 +1,14 @@
 #include "formats/readers/deal_file_reader.h"
 
+#include <array>
+#include <set>
+#include <utility>
+
+#include "engine/main_deal_file.h"
+#include "formats/bri_dge_writers.h"
+#include "formats/deep_finesse_writer.h"
+#include "formats/dlm_writer.h"
+#include "formats/dup_writer.h"
 #include "formats/readers/deal_file_error.h"
 #include "formats/readers/deep_finesse_reader.h"
 #include "formats/readers/dlm_reader.h"
@@ -7,10 +16,6 @@
 #include "formats/readers/main_deal_file_reader.h"
 #include "formats/readers/pbn_reader.h"
 #include "formats/readers/record_file_readers.h"
-
-#include <array>
-#include <set>
-#include <utility>
 
 namespace quorvex {
 
@@ -23,19 +28,20 @@ struct DealFileFormat {
 };
 
 constexpr std::array<DealFileFormat, 7> DealFileFormats = {{
-    {".qvw", "main deal file", ReadMainDealFile},
-    {".dlm", "Duplimate .dlm", ReadDlmFile},
-    {".dup", "Duplimate .dup", ReadDupFile},
-    {".bri", ".bri", ReadBriFile},
-    {".dge", ".dge", ReadDgeFile},
-    {".txt", "Deep Finesse", ReadDeepFinesseFile},
+    {MainDealFileExtension, "main deal file", ReadMainDealFile},
+    {DlmExtension, "Duplimate .dlm", ReadDlmFile},
+    {DupExtension, "Duplimate .dup", ReadDupFile},
+    {BriExtension, ".bri", ReadBriFile},
+    {DgeExtension, ".dge", ReadDgeFile},
+    {DeepFinesseExtension, "Deep Finesse", ReadDeepFinesseFile},
     {".pbn", "PBN", ReadPbnFile},
 }};
 
 const DealFileFormat* formatOf(std::string_view path) {
     const std::size_t dot = path.find_last_of('.');
     const std::size_t separator = path.find_last_of("/\\");
-    if (dot == std::string_view::npos || (separator != std::string_view::npos && dot < separator)) return nullptr;
+    if (dot == std::string_view::npos || (separator != std::string_view::npos && dot < separator))
+        return nullptr;
     std::string extension(path.substr(dot));
     for (char& c : extension)
         if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
@@ -51,7 +57,7 @@ void refuseRepeatedBoardNumbers(const DealFile& file) {
             throw DealFileError(file.path, boardLabel(file, board), "the board number appears twice");
 }
 
-} // namespace
+}  // namespace
 
 std::string_view DealFileFormatName(std::string_view path) {
     const DealFileFormat* format = formatOf(path);
@@ -70,4 +76,4 @@ DealFile ReadDealFileBytes(const std::string& path, std::string_view bytes) {
 
 DealFile ReadDealFile(const std::string& path) { return ReadDealFileBytes(path, readFileBytes(path)); }
 
-} // namespace quorvex
+}  // namespace quorvex

@@ -1,10 +1,10 @@
 #pragma once
 // Reads a deal file of any format the program writes, chosen by its extension: the main
 // deal file (.qvw), .dlm, .dup, .bri, .dge, Deep Finesse (.txt) and PBN (.pbn).
-#include "formats/readers/read_board.h"
-
 #include <string>
 #include <string_view>
+
+#include "formats/readers/read_board.h"
 
 namespace quorvex {
 
@@ -19,4 +19,4 @@ DealFile ReadDealFile(const std::string& path);
 // The same from bytes already read; `path` names the format and the file in messages.
 DealFile ReadDealFileBytes(const std::string& path, std::string_view bytes);
 
-} // namespace quorvex
+}  // namespace quorvex

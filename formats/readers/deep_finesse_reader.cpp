@@ -1,10 +1,10 @@
 #include "formats/readers/deep_finesse_reader.h"
 
+#include <vector>
+
 #include "formats/readers/deal_builder.h"
 #include "formats/readers/deal_file_error.h"
 #include "formats/readers/file_bytes.h"
-
-#include <vector>
 
 namespace quorvex {
 
@@ -27,15 +27,16 @@ std::vector<std::string_view> expectLine(std::string_view line, std::string_view
                                          std::size_t hands) {
     std::vector<std::string_view> words = wordsOf(line);
     if (words.empty() || words.front() != label)
-        throw BoardDefect("a line starting \"" + std::string(label) + "\" is expected, not \"" + std::string(line) +
-                          "\"");
+        throw BoardDefect("a line starting \"" + std::string(label) + "\" is expected, not \"" +
+                          std::string(line) + "\"");
     if (words.size() != 1 + extra + 4 * hands)
         throw BoardDefect("the line \"" + std::string(line) + "\" should hold " + std::to_string(4 * hands) +
                           " holdings");
     return words;
 }
 
-void giveHand(const std::vector<std::string_view>& words, std::size_t first, std::size_t hand, DealBuilder& builder) {
+void giveHand(const std::vector<std::string_view>& words, std::size_t first, std::size_t hand,
+              DealBuilder& builder) {
     for (std::size_t suit = 0; suit < 4; ++suit) {
         const std::string_view holding = words[first + suit];
         if (holding == "-") continue;
@@ -60,7 +61,7 @@ unsigned boardNumberOf(std::string_view word) {
     return number;
 }
 
-} // namespace
+}  // namespace
 
 DealFile ReadDeepFinesseFile(const std::string& path, std::string_view bytes) {
     DealFile file{path, {}, 1};
@@ -86,7 +87,9 @@ DealFile ReadDeepFinesseFile(const std::string& path, std::string_view bytes) {
             giveHand(next("OnLead:", 1, 1), 2, 3, builder);
             next("Lead:", 1, 0);
             if (!lines.next(line)) throw BoardDefect("the file ends within the board");
-            if (!line.empty()) throw BoardDefect("an empty line is expected after \"Lead:\", not \"" + std::string(line) + "\"");
+            if (!line.empty())
+                throw BoardDefect("an empty line is expected after \"Lead:\", not \"" + std::string(line) +
+                                  "\"");
             board.deal = builder.deal();
         } catch (const BoardDefect& defect) {
             throw DealFileError(path, where, defect.what());
@@ -97,4 +100,4 @@ DealFile ReadDeepFinesseFile(const std::string& path, std::string_view bytes) {
     return file;
 }
 
-} // namespace quorvex
+}  // namespace quorvex

@@ -3,10 +3,10 @@
 // "Contract: ..." with East's and South's, "OnLead: ..." with West's, "Lead: ...", and an
 // empty line. A hand is four holdings (spades, hearts, diamonds, clubs) of rank letters,
 // a void written "-", separated by blanks.
-#include "formats/readers/read_board.h"
-
 #include <string>
 #include <string_view>
+
+#include "formats/readers/read_board.h"
 
 namespace quorvex {
 
@@ -15,4 +15,4 @@ namespace quorvex {
 // not a positive number, a damaged deal, or a file that ends within a board.
 DealFile ReadDeepFinesseFile(const std::string& path, std::string_view bytes);
 
-} // namespace quorvex
+}  // namespace quorvex

@@ -1,11 +1,11 @@
 #include "formats/readers/dlm_reader.h"
 
+#include <map>
+
 #include "formats/dlm_writer.h"
 #include "formats/readers/deal_builder.h"
 #include "formats/readers/deal_file_error.h"
 #include "formats/readers/file_bytes.h"
-
-#include <map>
 
 namespace quorvex {
 
@@ -28,7 +28,8 @@ std::map<std::string, std::string> readKeys(const std::string& path, std::string
             continue;
         }
         const std::size_t equals = line.find('=');
-        if (equals == std::string::npos) throw DealFileError(path, where, "'" + std::string(line) + "' is no key=value line");
+        if (equals == std::string::npos)
+            throw DealFileError(path, where, "'" + std::string(line) + "' is no key=value line");
         if (!inDocument) continue;
         const std::string key(line.substr(0, equals));
         if (!keys.emplace(key, line.substr(equals + 1)).second)
@@ -72,11 +73,13 @@ std::string_view checkedLetters(unsigned boardNumber, std::string_view text) {
     const std::string_view letters = text.substr(0, LetterCount);
     unsigned checksum = boardNumber;
     for (char letter : letters) {
-        if (letter < 'a' || letter > 'p') throw BoardDefect("'" + std::string(1, letter) + "' is no deal letter (a to p)");
+        if (letter < 'a' || letter > 'p')
+            throw BoardDefect("'" + std::string(1, letter) + "' is no deal letter (a to p)");
         checksum ^= static_cast<unsigned char>(letter);
     }
     const int written = numberOf(text.substr(LetterCount), 3);
-    if (written < 0) throw BoardDefect("the checksum '" + std::string(text.substr(LetterCount)) + "' is not three digits");
+    if (written < 0)
+        throw BoardDefect("the checksum '" + std::string(text.substr(LetterCount)) + "' is not three digits");
     if (static_cast<unsigned>(written) != checksum)
         throw BoardDefect("the checksum is " + std::string(text.substr(LetterCount)) + ", the letters give " +
                           threeDigits(checksum));
@@ -94,7 +97,7 @@ ByHandDeal dealOfLetters(std::string_view letters) {
     return builder.deal();
 }
 
-} // namespace
+}  // namespace
 
 DealFile ReadDlmFile(const std::string& path, std::string_view bytes) {
     const std::map<std::string, std::string> keys = readKeys(path, bytes);
@@ -103,8 +106,8 @@ DealFile ReadDlmFile(const std::string& path, std::string_view bytes) {
     const int checksum = requiredNumber(path, keys, "Checksum", 0, 127);
     if (checksum != (from ^ to))
         throw DealFileError(path, "",
-                            "the header checksum is " + std::to_string(checksum) + ", From board and To board give " +
-                                std::to_string(from ^ to));
+                            "the header checksum is " + std::to_string(checksum) +
+                                ", From board and To board give " + std::to_string(from ^ to));
 
     DealFile file{path, {}, 1};
     for (const auto& [key, value] : keys) {
@@ -132,4 +135,4 @@ DealFile ReadDlmFile(const std::string& path, std::string_view bytes) {
     return file;
 }
 
-} // namespace quorvex
+}  // namespace quorvex

@@ -2,10 +2,10 @@
 // Reads a Duplimate .dlm file: its [Document] keys and the packed deals of the boards from
 // "From board" to "To board". The placeholder boards that fill the file up to board 99 are
 // not boards of the set and are not returned, though their checksums are checked too.
-#include "formats/readers/read_board.h"
-
 #include <string>
 #include <string_view>
+
+#include "formats/readers/read_board.h"
 
 namespace quorvex {
 
@@ -15,4 +15,4 @@ namespace quorvex {
 // that do not make a deal.
 DealFile ReadDlmFile(const std::string& path, std::string_view bytes);
 
-} // namespace quorvex
+}  // namespace quorvex

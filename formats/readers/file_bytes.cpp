@@ -1,10 +1,10 @@
 #include "formats/readers/file_bytes.h"
 
-#include "common/io_error.h"
-
 #include <cerrno>
 #include <cstdio>
 #include <memory>
+
+#include "common/io_error.h"
 
 namespace quorvex {
 
@@ -30,4 +30,4 @@ bool TextLines::next(std::string_view& line) {
     return true;
 }
 
-} // namespace quorvex
+}  // namespace quorvex

@@ -26,4 +26,4 @@ private:
     unsigned lineNumber_ = 0;
 };
 
-} // namespace quorvex
+}  // namespace quorvex

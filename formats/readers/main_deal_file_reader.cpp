@@ -1,12 +1,12 @@
 #include "formats/readers/main_deal_file_reader.h"
 
+#include <algorithm>
+
 #include "engine/board_line.h"
-#include "formats/main_deal_reader.h"
+#include "engine/main_deal_file.h"
 #include "formats/readers/card_digits.h"
 #include "formats/readers/deal_file_error.h"
 #include "formats/readers/file_bytes.h"
-
-#include <algorithm>
 
 namespace quorvex {
 
@@ -20,7 +20,7 @@ ByHandDeal decodeBoardLine(std::string_view line) {
     return builder.deal();
 }
 
-} // namespace
+}  // namespace
 
 DealFile ReadMainDealFile(const std::string& path, std::string_view bytes) {
     TextLines lines(bytes);
@@ -28,7 +28,7 @@ DealFile ReadMainDealFile(const std::string& path, std::string_view bytes) {
     if (!lines.next(line)) throw DealFileError(path, "", "the file is empty");
     MainDealHeader header;
     try {
-        header = ParseMainDealHeader(line);
+        header = parseMainDealHeader(line);
     } catch (const std::exception& error) {
         throw DealFileError(path, "header", error.what());
     }
@@ -41,8 +41,8 @@ DealFile ReadMainDealFile(const std::string& path, std::string_view bytes) {
         board.number = index % header.boardsPerSet + 1;
         const std::string where = boardLabel(file, board);
         if (!lines.next(line))
-            throw DealFileError(path, where,
-                                "the file ends here; its header promises " + std::to_string(total) + " boards");
+            throw DealFileError(
+                path, where, "the file ends here; its header promises " + std::to_string(total) + " boards");
         try {
             board.deal = decodeBoardLine(line);
         } catch (const BoardDefect& defect) {
@@ -51,9 +51,10 @@ DealFile ReadMainDealFile(const std::string& path, std::string_view bytes) {
         file.boards.push_back(board);
     }
     if (lines.next(line))
-        throw DealFileError(path, "",
-                            "lines follow the last of the " + std::to_string(total) + " boards its header promises");
+        throw DealFileError(
+            path, "",
+            "lines follow the last of the " + std::to_string(total) + " boards its header promises");
     return file;
 }
 
-} // namespace quorvex
+}  // namespace quorvex

@@ -1,10 +1,10 @@
 #pragma once
 // Reads every board of a main deal file (.qvw): the header's sets of boards, one 104-digit
 // board line each.
-#include "formats/readers/read_board.h"
-
 #include <string>
 #include <string_view>
+
+#include "formats/readers/read_board.h"
 
 namespace quorvex {
 
@@ -13,4 +13,4 @@ namespace quorvex {
 // header promises, or lines after the last one it promises.
 DealFile ReadMainDealFile(const std::string& path, std::string_view bytes);
 
-} // namespace quorvex
+}  // namespace quorvex

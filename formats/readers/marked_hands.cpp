@@ -1,9 +1,9 @@
 #include "formats/readers/marked_hands.h"
 
+#include <string>
+
 #include "formats/hand_text.h"
 #include "formats/readers/deal_file_error.h"
-
-#include <string>
 
 namespace quorvex {
 
@@ -18,7 +18,7 @@ std::string byteText(char byte) {
     return "byte " + std::to_string(value);
 }
 
-} // namespace
+}  // namespace
 
 void giveMarkedHands(std::string_view bytes, DealBuilder& builder) {
     std::size_t at = 0;
@@ -29,7 +29,7 @@ void giveMarkedHands(std::string_view bytes, DealBuilder& builder) {
                                   std::string(SuitMarkNames[suit]) + " at offset " + std::to_string(at));
             for (++at; at < bytes.size(); ++at) {
                 const char byte = bytes[at];
-                if (byte >= SuitMarks[1] && byte <= SuitMarks[0]) break; // bytes 3..6: the next mark
+                if (byte >= SuitMarks[1] && byte <= SuitMarks[0]) break;  // bytes 3..6: the next mark
                 const int card = cardOfRankLetter(byte, suit);
                 if (card == 0)
                     throw BoardDefect(byteText(byte) + " in " + std::string(HandNames[hand]) +
@@ -41,4 +41,4 @@ void giveMarkedHands(std::string_view bytes, DealBuilder& builder) {
     if (at != bytes.size()) throw BoardDefect("the hand texts hold more than four hands");
 }
 
-} // namespace quorvex
+}  // namespace quorvex

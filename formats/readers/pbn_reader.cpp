@@ -1,11 +1,11 @@
 #include "formats/readers/pbn_reader.h"
 
+#include <map>
+#include <vector>
+
 #include "formats/readers/deal_builder.h"
 #include "formats/readers/deal_file_error.h"
 #include "formats/readers/file_bytes.h"
-
-#include <map>
-#include <vector>
 
 namespace quorvex {
 
@@ -89,14 +89,16 @@ private:
         for (++at;; ++at) {
             if (at >= line.size()) fail("the value of the tag " + name + " is not closed by a double quote");
             if (line[at] == '"') break;
-            if (line[at] == '\\' && at + 1 < line.size() && (line[at + 1] == '"' || line[at + 1] == '\\')) ++at;
+            if (line[at] == '\\' && at + 1 < line.size() && (line[at + 1] == '"' || line[at + 1] == '\\'))
+                ++at;
             value += line[at];
         }
         ++at;
         skipBlanks();
         if (at >= line.size() || line[at] != ']') fail("the tag " + name + " is not closed by \"]\"");
         if (current_.tags.empty()) current_.firstLine = lines_.lineNumber();
-        if (!current_.tags.emplace(name, std::move(value)).second) fail("the tag " + name + " appears twice in one game");
+        if (!current_.tags.emplace(name, std::move(value)).second)
+            fail("the tag " + name + " appears twice in one game");
         return at + 1;
     }
 
@@ -137,7 +139,8 @@ unsigned boardNumberOf(const std::string& value) {
 
 std::size_t seatOf(const std::string& value, std::string_view tag) {
     const std::size_t seat = value.size() == 1 ? SeatLetters.find(value.front()) : std::string_view::npos;
-    if (seat == std::string_view::npos) throw BoardDefect(std::string(tag) + " \"" + value + "\" is no seat (N, E, S or W)");
+    if (seat == std::string_view::npos)
+        throw BoardDefect(std::string(tag) + " \"" + value + "\" is no seat (N, E, S or W)");
     return seat;
 }
 
@@ -152,7 +155,8 @@ std::size_t vulnerabilityOf(const std::string& value) {
 
 // "<first seat>:<hand> <hand> <hand> <hand>", hands clockwise, each "spades.hearts.diamonds.clubs".
 ByHandDeal dealOf(const std::string& value) {
-    if (value.size() < 2 || value[1] != ':') throw BoardDefect("Deal \"" + value + "\" does not start with a seat and \":\"");
+    if (value.size() < 2 || value[1] != ':')
+        throw BoardDefect("Deal \"" + value + "\" does not start with a seat and \":\"");
     const std::size_t first = seatOf(value.substr(0, 1), "The Deal's first seat");
     DealBuilder builder;
     std::size_t at = 2;
@@ -162,7 +166,8 @@ ByHandDeal dealOf(const std::string& value) {
         while (at < value.size() && isBlank(value[at])) ++at;
         if (at >= value.size()) throw BoardDefect("the Deal gives no hand for " + std::string(handName));
         if (value[at] == '-')
-            throw BoardDefect(std::string(handName) + "'s hand is missing (\"-\"); a deal to put on the table needs all four");
+            throw BoardDefect(std::string(handName) +
+                              "'s hand is missing (\"-\"); a deal to put on the table needs all four");
         std::size_t suit = 0;
         for (; at < value.size() && !isBlank(value[at]); ++at) {
             if (value[at] == '.') {
@@ -182,7 +187,7 @@ ByHandDeal dealOf(const std::string& value) {
     return builder.deal();
 }
 
-} // namespace
+}  // namespace
 
 DealFile ReadPbnFile(const std::string& path, std::string_view bytes) {
     std::vector<Game> games = GameScanner(path, bytes).games();
@@ -195,12 +200,14 @@ DealFile ReadPbnFile(const std::string& path, std::string_view bytes) {
         board.number = static_cast<unsigned>(file.boards.size() + 1);
         std::string where = "the game at line " + std::to_string(game.firstLine);
         try {
-            if (const std::string* value = tagOf(game, "Board"); states(value)) board.number = boardNumberOf(*value);
+            if (const std::string* value = tagOf(game, "Board"); states(value))
+                board.number = boardNumberOf(*value);
             where = boardLabel(file, board);
             const std::string* deal = tagOf(game, "Deal");
             if (!deal) throw BoardDefect("the game has no Deal tag");
             board.deal = dealOf(*deal);
-            if (const std::string* value = tagOf(game, "Dealer"); states(value)) board.dealer = seatOf(*value, "Dealer");
+            if (const std::string* value = tagOf(game, "Dealer"); states(value))
+                board.dealer = seatOf(*value, "Dealer");
             if (const std::string* value = tagOf(game, "Vulnerable"); states(value))
                 board.vulnerable = vulnerabilityOf(*value);
         } catch (const BoardDefect& defect) {
@@ -211,4 +218,4 @@ DealFile ReadPbnFile(const std::string& path, std::string_view bytes) {
     return file;
 }
 
-} // namespace quorvex
+}  // namespace quorvex

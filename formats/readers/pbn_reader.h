@@ -4,10 +4,10 @@
 // separated by empty lines, CR LF or LF line ends, "#" for a value copied from the game
 // before, any first seat in the Deal tag. The Board, Dealer and Vulnerable tags are read
 // where present; all other tags and the play and auction sections are passed over.
-#include "formats/readers/read_board.h"
-
 #include <string>
 #include <string_view>
+
+#include "formats/readers/read_board.h"
 
 namespace quorvex {
 
@@ -17,4 +17,4 @@ namespace quorvex {
 // card twice, an unknown Dealer or Vulnerable value, or a file without games.
 DealFile ReadPbnFile(const std::string& path, std::string_view bytes);
 
-} // namespace quorvex
+}  // namespace quorvex

@@ -1,26 +1,26 @@
 #pragma once
 // One board as a reader finds it in a deal file: where it stands and its four hands.
-#include "engine/deal_numbering.h"
-
 #include <cstdint>
 #include <optional>
 #include <string>
 #include <vector>
 
+#include "engine/deal_numbering.h"
+
 namespace quorvex {
 
 struct ReadBoard {
-    unsigned set = 0;    // set number where the file states it (main deal file), else 0
-    unsigned number = 0; // board number within its set
-    ByHandDeal deal{};   // hands North, East, South, West, 13 ascending card numbers each
-    std::optional<std::size_t> dealer;         // hand 0..3, where the file states it (PBN)
-    std::optional<std::size_t> vulnerable;     // None, NS, EW, All as 0..3, where the file states it (PBN)
+    unsigned set = 0;                       // set number where the file states it (main deal file), else 0
+    unsigned number = 0;                    // board number within its set
+    ByHandDeal deal{};                      // hands North, East, South, West, 13 ascending card numbers each
+    std::optional<std::size_t> dealer;      // hand 0..3, where the file states it (PBN)
+    std::optional<std::size_t> vulnerable;  // None, NS, EW, All as 0..3, where the file states it (PBN)
 };
 
 struct DealFile {
     std::string path;
-    std::vector<ReadBoard> boards; // in the order of the file
-    unsigned setCount = 1;         // sets the file holds (several only in a main deal file)
+    std::vector<ReadBoard> boards;  // in the order of the file
+    unsigned setCount = 1;          // sets the file holds (several only in a main deal file)
 };
 
 // How messages name a board: "board 9", or "board 9 of set 3" in a file of several sets.
@@ -30,4 +30,4 @@ inline std::string boardLabel(const DealFile& file, const ReadBoard& board) {
     return label;
 }
 
-} // namespace quorvex
+}  // namespace quorvex

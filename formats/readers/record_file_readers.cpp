@@ -1,30 +1,31 @@
 #include "formats/readers/record_file_readers.h"
 
+#include <algorithm>
+
 #include "formats/bri_dge_writers.h"
 #include "formats/dup_writer.h"
 #include "formats/readers/card_digits.h"
 #include "formats/readers/deal_file_error.h"
 #include "formats/readers/marked_hands.h"
 
-#include <algorithm>
-
 namespace quorvex {
 
 namespace {
 
-constexpr std::size_t DigitsLength = 78;    // North's, East's and South's card numbers
-constexpr std::size_t HandTextsLength = 68; // four marked hand texts
+constexpr std::size_t DigitsLength = 78;     // North's, East's and South's card numbers
+constexpr std::size_t HandTextsLength = 68;  // four marked hand texts
 constexpr std::size_t LargestDupSetSize = 999;
 
 using DealOfRecord = ByHandDeal (*)(std::string_view record, std::size_t recordCount);
 
-DealFile readRecords(const std::string& path, std::string_view bytes, std::size_t length, DealOfRecord dealOf) {
+DealFile readRecords(const std::string& path, std::string_view bytes, std::size_t length,
+                     DealOfRecord dealOf) {
     if (bytes.empty()) throw DealFileError(path, "", "the file is empty");
     const std::size_t count = (bytes.size() + length - 1) / length;
     if (const std::size_t last = bytes.size() - (count - 1) * length; last != length)
         throw DealFileError(path, "board " + std::to_string(count),
-                            "the record has " + std::to_string(last) + " bytes, not " + std::to_string(length) +
-                                " (the file is cut short)");
+                            "the record has " + std::to_string(last) + " bytes, not " +
+                                std::to_string(length) + " (the file is cut short)");
     DealFile file{path, {}, 1};
     file.boards.reserve(count);
     for (std::size_t index = 0; index < count; ++index) {
@@ -68,24 +69,27 @@ ByHandDeal dupDeal(std::string_view record, std::size_t recordCount) {
     expectFill(record, TailStart, "YN1  1 ", "\"YN1  1 \"");
     std::string setSize = std::to_string(std::min(recordCount, LargestDupSetSize));
     setSize.resize(DupRecordLength - TailStart - 7, ' ');
-    expectFill(record, TailStart + 7, setSize, "the set size " + std::to_string(recordCount) + " of the file's records");
+    expectFill(record, TailStart + 7, setSize,
+               "the set size " + std::to_string(recordCount) + " of the file's records");
     return deal;
 }
 
 ByHandDeal briDeal(std::string_view record, std::size_t) {
     const ByHandDeal deal = dealOfDigits(record.substr(0, DigitsLength));
     expectFill(record, DigitsLength, std::string(32, ' '), "blanks");
-    expectFill(record, DigitsLength + 32, std::string(BriDgeRecordLength - DigitsLength - 32, '\0'), "zero bytes");
+    expectFill(record, DigitsLength + 32, std::string(BriDgeRecordLength - DigitsLength - 32, '\0'),
+               "zero bytes");
     return deal;
 }
 
 ByHandDeal dgeDeal(std::string_view record, std::size_t) {
     const ByHandDeal deal = dealOfHandTexts(record.substr(0, HandTextsLength));
-    expectFill(record, HandTextsLength, std::string(BriDgeRecordLength - HandTextsLength, '\0'), "zero bytes");
+    expectFill(record, HandTextsLength, std::string(BriDgeRecordLength - HandTextsLength, '\0'),
+               "zero bytes");
     return deal;
 }
 
-} // namespace
+}  // namespace
 
 DealFile ReadDupFile(const std::string& path, std::string_view bytes) {
     return readRecords(path, bytes, DupRecordLength, dupDeal);
@@ -99,4 +103,4 @@ DealFile ReadDgeFile(const std::string& path, std::string_view bytes) {
     return readRecords(path, bytes, BriDgeRecordLength, dgeDeal);
 }
 
-} // namespace quorvex
+}  // namespace quorvex

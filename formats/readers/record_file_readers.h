@@ -1,10 +1,10 @@
 #pragma once
 // Reads the record formats: .dup (156-byte records), .bri and .dge (128-byte records). The
 // board number is the record's place in the file, counted from 1.
-#include "formats/readers/read_board.h"
-
 #include <string>
 #include <string_view>
+
+#include "formats/readers/read_board.h"
 
 namespace quorvex {
 
@@ -16,4 +16,4 @@ DealFile ReadDupFile(const std::string& path, std::string_view bytes);
 DealFile ReadBriFile(const std::string& path, std::string_view bytes);
 DealFile ReadDgeFile(const std::string& path, std::string_view bytes);
 
-} // namespace quorvex
+}  // namespace quorvex

@@ -2,15 +2,15 @@
 // program's own boards pass, and biased boards fail the test that measures their bias.
 #include "analysis/deal_audit.h"
 
-#include "analysis/exact_distributions.h"
-#include "analysis/shape_keys.h"
-#include "program_deals.h"
-
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <map>
 #include <numeric>
+
+#include "analysis/exact_distributions.h"
+#include "analysis/shape_keys.h"
+#include "program_deals.h"
 
 namespace quorvex {
 namespace {
@@ -36,25 +36,28 @@ TEST(ExactDistributions, ShapeProbabilitiesFollowFromTheSuitLengthsOfEachShape) 
                 std::map<unsigned, int> repeats;
                 for (unsigned length : {a, b, c, d}) ++repeats[length];
                 double orders = 24;
-                for (const auto& [length, count] : repeats) for (int k = 2; k <= count; ++k) orders /= k;
-                const double expected = orders * binomial(13, static_cast<int>(a)) * binomial(13, static_cast<int>(b)) *
-                                        binomial(13, static_cast<int>(c)) * binomial(13, static_cast<int>(d)) /
-                                        binomial(52, 13);
+                for (const auto& [length, count] : repeats)
+                    for (int k = 2; k <= count; ++k) orders /= k;
+                const double expected =
+                    orders * binomial(13, static_cast<int>(a)) * binomial(13, static_cast<int>(b)) *
+                    binomial(13, static_cast<int>(c)) * binomial(13, static_cast<int>(d)) / binomial(52, 13);
                 const int index = shapeIndexOf({a, b, c, d});
                 ASSERT_GE(index, 0);
-                EXPECT_NEAR(probabilities[static_cast<std::size_t>(index)], expected, 1e-15) << shapeKeyOf({a, b, c, d});
+                EXPECT_NEAR(probabilities[static_cast<std::size_t>(index)], expected, 1e-15)
+                    << shapeKeyOf({a, b, c, d});
                 sum += expected;
             }
     EXPECT_NEAR(sum, 1.0, 1e-12);
     EXPECT_NEAR(std::accumulate(probabilities.begin(), probabilities.end(), 0.0), 1.0, 1e-12);
-    EXPECT_NEAR(probabilities[0], 0.2155, 0.00005); // 4-4-3-2, as the analysis report expects
+    EXPECT_NEAR(probabilities[0], 0.2155, 0.00005);  // 4-4-3-2, as the analysis report expects
 }
 
 TEST(ExactDistributions, SuitLengthProbabilitiesAreHypergeometric) {
     const std::array<double, 14> probabilities = SuitLengthProbabilities();
     for (int k = 0; k <= 13; ++k)
         EXPECT_NEAR(probabilities[static_cast<std::size_t>(k)],
-                    binomial(13, k) * binomial(39, 13 - k) / binomial(52, 13), 1e-15) << k;
+                    binomial(13, k) * binomial(39, 13 - k) / binomial(52, 13), 1e-15)
+            << k;
 }
 
 TEST(ExactDistributions, HighCardPointsSumToOneAverageTenAndHaveTheKnownExtremes) {
@@ -65,9 +68,9 @@ TEST(ExactDistributions, HighCardPointsSumToOneAverageTenAndHaveTheKnownExtremes
         mean += static_cast<double>(points) * probabilities[points];
     }
     EXPECT_NEAR(sum, 1.0, 1e-12);
-    EXPECT_NEAR(mean, 10.0, 1e-12); // 40 points shared by four hands
-    EXPECT_NEAR(probabilities[0], binomial(36, 13) / binomial(52, 13), 1e-15); // only spot cards
-    EXPECT_NEAR(probabilities[37], 4 / binomial(52, 13), 1e-25);               // every A, K, Q and one J
+    EXPECT_NEAR(mean, 10.0, 1e-12);  // 40 points shared by four hands
+    EXPECT_NEAR(probabilities[0], binomial(36, 13) / binomial(52, 13), 1e-15);  // only spot cards
+    EXPECT_NEAR(probabilities[37], 4 / binomial(52, 13), 1e-25);                // every A, K, Q and one J
 }
 
 TEST(GoodnessOfFit, PoolsClassesExpectedBelowFiveAndGivesTheTabulatedPValue) {
@@ -80,7 +83,7 @@ TEST(GoodnessOfFit, PoolsClassesExpectedBelowFiveAndGivesTheTabulatedPValue) {
     EXPECT_DOUBLE_EQ(result.statistic, 0.0);
     // Upper 5% point of chi-squared with 3 degrees of freedom is 7.815.
     EXPECT_NEAR(ChiSquarePValue(7.815, 3), 0.05, 0.0001);
-    EXPECT_FALSE(GoodnessOfFit({3, 1}, {0.5, 0.5}).applicable); // 2 expected in each: one pooled class
+    EXPECT_FALSE(GoodnessOfFit({3, 1}, {0.5, 0.5}).applicable);  // 2 expected in each: one pooled class
 }
 
 DealAudit auditOf(const std::vector<ByHandDeal>& deals) {
@@ -104,7 +107,9 @@ TEST(DealAudit, ALargeRunOfTheProgramsOwnBoardsPasses) {
         EXPECT_TRUE(test.passed) << test.name << " p=" << test.result.pValue;
     }
     EXPECT_TRUE(AuditPassed(audit, 0.001));
-    EXPECT_EQ(AuditReport(audit, 0.001).at(12).rfind("The 100,000 boards are consistent with random dealing", 0), 0u);
+    EXPECT_EQ(
+        AuditReport(audit, 0.001).at(12).rfind("The 100,000 boards are consistent with random dealing", 0),
+        0u);
 }
 
 TEST(DealAudit, BoardsChosenForABalancedNorthFailTheShapeTest) {
@@ -113,11 +118,13 @@ TEST(DealAudit, BoardsChosenForABalancedNorthFailTheShapeTest) {
         SuitLengths lengths{};
         for (std::size_t field = 0; field < 13; ++field) ++lengths[(deal[field] - 1u) / 13];
         const int shape = shapeIndexOf(lengths);
-        if (ShapeKeys[static_cast<std::size_t>(shape)].Class == ShapeClass::Balanced) balanced.push_back(deal);
+        if (ShapeKeys[static_cast<std::size_t>(shape)].Class == ShapeClass::Balanced)
+            balanced.push_back(deal);
     }
     const std::vector<std::string> failed = failedTests(balanced);
     EXPECT_NE(std::find(failed.begin(), failed.end(), "Hand"), failed.end());
-    EXPECT_EQ(std::find(failed.begin(), failed.end(), "Card"), failed.end()); // every card still goes anywhere
+    EXPECT_EQ(std::find(failed.begin(), failed.end(), "Card"),
+              failed.end());  // every card still goes anywhere
 }
 
 TEST(DealAudit, ADeckDealtInRotationFailsTheShapeAndCardToSeatTests) {
@@ -125,7 +132,8 @@ TEST(DealAudit, ADeckDealtInRotationFailsTheShapeAndCardToSeatTests) {
     // every fourth card, which is always 4-3-3-3 and always the same cards.
     ByHandDeal rotation{};
     for (int card = 1; card <= 52; ++card)
-        rotation[static_cast<std::size_t>(13 * ((card - 1) % 4) + (card - 1) / 4)] = static_cast<std::uint8_t>(card);
+        rotation[static_cast<std::size_t>(13 * ((card - 1) % 4) + (card - 1) / 4)] =
+            static_cast<std::uint8_t>(card);
     const std::vector<std::string> failed = failedTests(std::vector<ByHandDeal>(400, rotation));
     EXPECT_NE(std::find(failed.begin(), failed.end(), "Hand"), failed.end());
     EXPECT_NE(std::find(failed.begin(), failed.end(), "Card"), failed.end());
@@ -135,7 +143,8 @@ TEST(DealAudit, TheAceOfSpadesAlwaysWithNorthFailsTheCardToSeatTest) {
     // Each deal's hands turned so that North holds the ace of spades: one card keeps its seat.
     std::vector<ByHandDeal> turned;
     for (const ByHandDeal& deal : programDeals(20000)) {
-        const std::size_t holder = static_cast<std::size_t>(std::find(deal.begin(), deal.end(), 1) - deal.begin()) / 13;
+        const std::size_t holder =
+            static_cast<std::size_t>(std::find(deal.begin(), deal.end(), 1) - deal.begin()) / 13;
         ByHandDeal copy{};
         for (std::size_t hand = 0; hand < 4; ++hand)
             std::copy_n(deal.begin() + static_cast<std::ptrdiff_t>(13 * ((hand + holder) % 4)), 13,
@@ -150,11 +159,15 @@ TEST(DealAudit, TheAceOfSpadesAlwaysWithNorthFailsTheCardToSeatTest) {
 TEST(DealAudit, AFailureIsSummarisedInPlainWords) {
     ByHandDeal rotation{};
     for (int card = 1; card <= 52; ++card)
-        rotation[static_cast<std::size_t>(13 * ((card - 1) % 4) + (card - 1) / 4)] = static_cast<std::uint8_t>(card);
-    const std::vector<std::string> report = AuditReport(auditOf(std::vector<ByHandDeal>(3200, rotation)), 0.001);
-    EXPECT_EQ(report.at(12).rfind("The 3,200 boards are NOT consistent with random dealing: the test of hand shapes", 0), 0u)
+        rotation[static_cast<std::size_t>(13 * ((card - 1) % 4) + (card - 1) / 4)] =
+            static_cast<std::uint8_t>(card);
+    const std::vector<std::string> report =
+        AuditReport(auditOf(std::vector<ByHandDeal>(3200, rotation)), 0.001);
+    EXPECT_EQ(report.at(12).rfind(
+                  "The 3,200 boards are NOT consistent with random dealing: the test of hand shapes", 0),
+              0u)
         << report.at(12);
 }
 
-} // namespace
-} // namespace quorvex
+}  // namespace
+}  // namespace quorvex

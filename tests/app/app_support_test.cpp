@@ -141,8 +141,7 @@ private slots:
         const StoredSettings read = readSettings(*store, defaults);
         QCOMPARE(read.boardsPerSet, 32);
         QCOMPARE(read.numberSets, 1);
-        QVERIFY(read.dlmSelected && read.dupSelected && read.briSelected && read.dgeSelected &&
-                read.dfSelected);
+        QVERIFY(read.formatsSelected.all());
         QVERIFY(read.analysisSelected);
         QCOMPARE(read.outputFolder, QString("/program"));
     }
@@ -157,11 +156,7 @@ private slots:
         StoredSettings written;
         written.boardsPerSet = 24;
         written.numberSets = 7;
-        written.dlmSelected = false;
-        written.dupSelected = true;
-        written.briSelected = false;
-        written.dgeSelected = true;
-        written.dfSelected = false;
+        written.formatsSelected = FormatSelection("01010");  // dup and dge; bit 0 is .dlm
         written.outputFolder = "/tmp/out folder";
         written.analysisSelected = false;
         writeSettings(*openSettingsStore(), written);
@@ -172,11 +167,7 @@ private slots:
         const StoredSettings read = readSettings(*store, StoredSettings{});
         QCOMPARE(read.boardsPerSet, 24);
         QCOMPARE(read.numberSets, 7);
-        QCOMPARE(read.dlmSelected, false);
-        QCOMPARE(read.dupSelected, true);
-        QCOMPARE(read.briSelected, false);
-        QCOMPARE(read.dgeSelected, true);
-        QCOMPARE(read.dfSelected, false);
+        QCOMPARE(read.formatsSelected, FormatSelection("01010"));
         QCOMPARE(read.outputFolder, QString("/tmp/out folder"));
         QCOMPARE(read.analysisSelected, false);
         QCOMPARE(store->allKeys().size(), 9);
@@ -188,9 +179,7 @@ private slots:
         store->setValue("dupSelected", "-1");
         store->setValue("briSelected", 0);
         const StoredSettings read = readSettings(*store, StoredSettings{});
-        QVERIFY(read.dlmSelected);
-        QVERIFY(read.dupSelected);
-        QVERIFY(!read.briSelected);
+        QCOMPARE(read.formatsSelected, FormatSelection("11011"));  // only .bri (bit 2) is off
     }
 
     void valuesOfAnUnexpectedKindAreIgnored() {
@@ -202,13 +191,12 @@ private slots:
         store->setValue("OutputFolder", 12);
         store->setValue("AnalysisSelected", QByteArray("\x01", 1));
         StoredSettings defaults;
-        defaults.dlmSelected = false;
+        defaults.formatsSelected.reset(0);  // .dlm
         defaults.outputFolder = "/program";
         const StoredSettings read = readSettings(*store, defaults);
         QCOMPARE(read.boardsPerSet, 32);
         QCOMPARE(read.numberSets, 1);
-        QCOMPARE(read.dlmSelected, false);
-        QCOMPARE(read.dgeSelected, true);
+        QCOMPARE(read.formatsSelected, FormatSelection("11110"));  // the kept defaults
         QCOMPARE(read.outputFolder, QString("/program"));
         QCOMPARE(read.analysisSelected, true);
     }

@@ -2,8 +2,8 @@
 // Drives a showing entropy dialog the way a director does: mouse clicks through the window
 // system on Start and on the grid's cells. The red square is found on screen, so these
 // helpers work whatever the random integers are.
-#include "entropy/entropy_form.h"
-#include "entropy/entropy_grid.h"
+#include "entropy/dialog/entropy_form.h"
+#include "entropy/dialog/entropy_grid.h"
 #include "entropy/entropy_text.h"
 
 #include <QPushButton>

@@ -1,10 +1,10 @@
 // The entropy dialog driven through the window system with scripted counter, cursor and
 // random integers: what the text records, when the cursor moves, the log and the failures.
-#include "app/application_title.h"
+#include "common/product.h"
 #include "app/error_display.h"
-#include "common/error_text.h"
+#include "common/error_texts.h"
 #include "common/io_error.h"
-#include "entropy/entropy_form.h"
+#include "entropy/dialog/entropy_form.h"
 #include "entropy/entropy_log.h"
 #include "entropy_dialog_driver.h"
 #include "modal_watcher.h"
@@ -403,7 +403,7 @@ void EntropyFormTest::logWriteFailureStillCompletes() {
         AppendEntropyLog(programFolder, "probe");
         QFAIL("the log was expected to fail");
     } catch (const EInOutError& error) {
-        expectedError = error.what();
+        expectedError = displayedErrorText(error.what()) + '\n' + error.path();
     }
 
     TEntropyForm& form = s.create(programFolder);
@@ -415,8 +415,8 @@ void EntropyFormTest::logWriteFailureStillCompletes() {
     const SeenMessage& shown = watcher.messages().front();
     QCOMPARE(shown.title, QString(ApplicationTitle));
     QCOMPARE(shown.icon, QMessageBox::Critical);
-    QCOMPARE(shown.text, QString::fromStdString(displayedErrorText(expectedError)));
-    QVERIFY(shown.text.endsWith('.'));
+    QCOMPARE(shown.text, QString::fromStdString(expectedError));  // the text, then the log's path
+    QVERIFY(shown.text.endsWith("Int160.qvs"));
     QVERIFY(!form.isVisible());
     QCOMPARE(s.completions, 1);
     QCOMPARE(form.EntropyText(), ZerosOnly);

@@ -6,9 +6,10 @@
 #include <map>
 
 #include "app/error_display.h"
-#include "common/error_text.h"
+#include "common/error_texts.h"
+#include "common/io_error.h"
 #include "engine/deal_stream.h"
-#include "engine/generation_run.h"
+#include "run/generation_run.h"
 #include "hash/hash_registry.h"
 #include "main_window_session.h"
 
@@ -218,8 +219,8 @@ private slots:
             settings.conversion.programFolder = programFolder().toStdString();
             settings.conversion.outputFolder = gone.toStdString();
             runGeneration(stream, settings);
-        } catch (const std::exception& error) {
-            coreError = error.what();
+        } catch (const EInOutError& error) {
+            coreError = displayedErrorText(error.what()) + '\n' + error.path();
         }
         QVERIFY(!coreError.empty());
 
@@ -229,7 +230,7 @@ private slots:
             QCOMPARE(watcher.messages().size(), 1);
             QCOMPARE(watcher.messages()[0].title, QString("Quorvex for Windows"));
             QCOMPARE(watcher.messages()[0].icon, QMessageBox::Critical);
-            QCOMPARE(watcher.messages()[0].text, QString::fromStdString(displayedErrorText(coreError)));
+            QCOMPARE(watcher.messages()[0].text, QString::fromStdString(coreError));  // text, then the file
         }
         QCOMPARE(QApplication::overrideCursor(), nullptr);
         QVERIFY(s.button("ViewAnalysisBtn")->isEnabled() && s.button("PrintAnalysisBtn")->isEnabled());

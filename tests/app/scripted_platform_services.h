@@ -3,7 +3,7 @@
 // and random integers come from queues, the screen width is fixed, and every cursor move
 // and random request is recorded. An empty queue keeps the last value (the clock stands
 // still, the mouse stays where it is); random integers are then 0.
-#include "entropy/platform_services.h"
+#include "entropy/dialog/platform_services.h"
 
 #include <cstdint>
 #include <deque>

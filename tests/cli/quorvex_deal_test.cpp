@@ -127,11 +127,11 @@ TEST(QuorvexDeal, VersionAndHelp) {
     EXPECT_NE(result.output.find("--entropy-text"), std::string::npos);
 }
 
-TEST(QuorvexDeal, FileErrorsExitWithOneAndTheWindowsText) {
+TEST(QuorvexDeal, FileErrorsExitWithOneAndTheWindowsTextAfterThePath) {
     TempFolder folder;
     const auto result = runDealer({"--entropy-text", "", "--out", folder.file("missing")});
     EXPECT_EQ(result.exitCode, 1);
-    EXPECT_EQ(result.output, "Invalid filename.\n");
+    EXPECT_EQ(result.output, "quorvex-deal: " + (std::filesystem::path(folder.file("missing")) / "YourID.qvw").string() + ": Invalid filename.\n");
 }
 
 } // namespace

@@ -1,5 +1,5 @@
 #include "common/conversion_error.h"
-#include "common/error_text.h"
+#include "common/error_texts.h"
 #include "common/name_text.h"
 #include "common/pad_to_width.h"
 #include "common/paths.h"

@@ -62,7 +62,7 @@ InternalDeal referenceUnrank(const MpInt& number)
         for (int e = 2; e <= 3 - hand; ++e)
             mpMul(laterWays, nChooseR(13 * e, 13), laterWays);
         int last = 0;
-        for (int j = 0; j < HandSize; ++j) {
+        for (int j = 0; j < CardsPerHand; ++j) {
             const MpInt atOrAfterLast = nChooseR(undealt - last - j, 13 - j);
             const auto dealsBelow = [&](int value) { // deals whose byte j is below value
                 MpInt t;
@@ -71,10 +71,10 @@ InternalDeal referenceUnrank(const MpInt& number)
                 return t;
             };
             int p = last; // bounded so that faulty arithmetic cannot make the search endless
-            while (p < undealt - HandSize && mpCompare(dealsBelow(p + 1), rest) <= 0)
+            while (p < undealt - CardsPerHand && mpCompare(dealsBelow(p + 1), rest) <= 0)
                 ++p;
             mpSub(rest, dealsBelow(p), rest);
-            deal[hand * HandSize + j] = static_cast<std::uint8_t>(p);
+            deal[hand * CardsPerHand + j] = static_cast<std::uint8_t>(p);
             last = p;
         }
     }
@@ -93,15 +93,15 @@ MpInt rankByClosedForm(const ByHandDeal& deal)
         const int size = static_cast<int>(undealt.size());
         std::uint64_t rank = 0;
         int nextFree = 0;
-        for (int j = 0; j < HandSize; ++j) {
-            const auto found = std::find(undealt.begin(), undealt.end(), deal[hand * HandSize + j]);
+        for (int j = 0; j < CardsPerHand; ++j) {
+            const auto found = std::find(undealt.begin(), undealt.end(), deal[hand * CardsPerHand + j]);
             const int position = static_cast<int>(found - undealt.begin());
             for (int skipped = nextFree; skipped < position; ++skipped)
-                rank += BinomialTable[size - skipped - 1][HandSize - 1 - j];
+                rank += BinomialTable[size - skipped - 1][CardsPerHand - 1 - j];
             nextFree = position + 1;
         }
-        for (int j = 0; j < HandSize; ++j)
-            std::erase(undealt, deal[hand * HandSize + j]);
+        for (int j = 0; j < CardsPerHand; ++j)
+            std::erase(undealt, deal[hand * CardsPerHand + j]);
         mpMul(number, nChooseR(size, 13), number);
         mpAdd(number, mpFromUint64(rank), number);
     }
@@ -118,8 +118,8 @@ void expectWellFormed(const ByHandDeal& deal)
     }
     EXPECT_TRUE(std::all_of(seen.begin() + 1, seen.end(), [](int n) { return n == 1; }));
     for (int hand = 0; hand < HandCount; ++hand) {
-        const auto first = deal.begin() + hand * HandSize;
-        EXPECT_EQ(std::adjacent_find(first, first + HandSize, std::greater_equal<>()), first + HandSize)
+        const auto first = deal.begin() + hand * CardsPerHand;
+        EXPECT_EQ(std::adjacent_find(first, first + CardsPerHand, std::greater_equal<>()), first + CardsPerHand)
             << "hand " << hand << " not strictly ascending";
     }
 }
@@ -184,9 +184,9 @@ TEST(DealNumbering, LayoutThatNoDealHasIsARangeError)
     decreasing[5] = 2; // group 0 goes 2, 0
     EXPECT_THROW(internalDealToByHand(decreasing), ERangeError);
     InternalDeal pastTheEnd{};
-    pastTheEnd[2 * HandSize + 12] = 14; // hand 2 has 26 cards to choose from: at most 13
+    pastTheEnd[2 * CardsPerHand + 12] = 14; // hand 2 has 26 cards to choose from: at most 13
     EXPECT_THROW(internalDealToByHand(pastTheEnd), ERangeError);
-    pastTheEnd[2 * HandSize + 12] = 13;
+    pastTheEnd[2 * CardsPerHand + 12] = 13;
     EXPECT_NO_THROW(internalDealToByHand(pastTheEnd));
 }
 

@@ -3,15 +3,32 @@
 #include "common/io_error.h"
 #include "common/paths.h"
 #include "engine/deal_stream.h"
+#include "common/conversion_error.h"
+#include "common/range_error.h"
 #include "temp_folder.h"
+#include "test_deals.h"
+
+#include <tuple>
 
 #include <gtest/gtest.h>
 
 namespace quorvex {
 namespace {
 
+using testing::crlfLines;
+using testing::OneSuitEachDeal;
 using testing::readFile;
+using testing::RoundRobinDeal;
 using testing::TempFolder;
+using testing::writeFile;
+
+// The lines of a text file without their CR LF.
+std::vector<std::string> readLines(const std::string& path) {
+    std::vector<std::string> lines;
+    TextFileReader reader(path);
+    while (!reader.atEnd()) lines.push_back(reader.readLine());
+    return lines;
+}
 
 class MainDealFileTest : public ::testing::Test {
 protected:
@@ -20,9 +37,9 @@ protected:
         cls = FindHashClass("THash_RipeMD160");
         stream.seed(cls, "YourID", "");
     }
-    std::string write(const RunCounts& counts, std::uint32_t total) {
-        const std::string path = MainDealFilePath(folder.str(), "YourID");
-        WriteMainDealFile(path, counts, total, stream, cls);
+    std::string write(const MainDealHeader& counts, std::uint32_t total) {
+        const std::string path = mainDealFilePath(folder.str(), "YourID");
+        writeMainDealFile(path, counts, total, stream, cls);
         return readFile(path);
     }
 
@@ -32,7 +49,7 @@ protected:
 };
 
 TEST_F(MainDealFileTest, IsNamedAfterTheIdentityInTheProgramFolder) {
-    EXPECT_EQ(MainDealFilePath("prog", "Club Night"), joinPath("prog", "Club Night.qvw"));
+    EXPECT_EQ(mainDealFilePath("prog", "Club Night"), joinPath("prog", "Club Night.qvw"));
 }
 
 TEST_F(MainDealFileTest, OneBoardGivesHeaderAndOneLine) {
@@ -67,11 +84,87 @@ TEST_F(MainDealFileTest, NoBoardsGivesOnlyTheHeader) {
 
 TEST_F(MainDealFileTest, AMissingProgramFolderIsAnInvalidFileName) {
     try {
-        WriteMainDealFile(folder.file("gone/YourID.qvw"), {1, 1, 1}, 1, stream, cls);
+        writeMainDealFile(folder.file("gone/YourID.qvw"), {1, 1, 1}, 1, stream, cls);
         FAIL();
     } catch (const EInOutError& error) {
         EXPECT_STREQ(error.what(), "Invalid filename");
     }
+}
+
+template <class Error>
+std::string errorText(std::string_view header) {
+    return testing::failureOf<Error>([&] { parseMainDealHeader(header); });
+}
+
+TEST(parseMainDealHeader, FindsTheFieldsAtTheFirstBlankAndTheFirstPairOfBlanks) {
+    const MainDealHeader one = parseMainDealHeader("1 32  1");
+    EXPECT_EQ(one.setCount, 1);
+    EXPECT_EQ(one.boardsPerSet, 32);
+    EXPECT_EQ(one.firstSetNumber, 1);
+
+    const MainDealHeader large = parseMainDealHeader("1000 65535  99");
+    EXPECT_EQ(large.setCount, 1000);
+    EXPECT_EQ(large.boardsPerSet, 65535);
+    EXPECT_EQ(large.firstSetNumber, 99);
+}
+
+TEST(parseMainDealHeader, ReadsTheFirstSetNumberFromFiveCharactersAfterThePair) {
+    EXPECT_EQ(parseMainDealHeader("2 3  5").firstSetNumber, 5);
+    EXPECT_EQ(parseMainDealHeader("2 3  1234").firstSetNumber, 1234);
+    EXPECT_EQ(parseMainDealHeader("2 3  12345").firstSetNumber, 1234); // the fifth digit lies beyond
+    EXPECT_EQ(parseMainDealHeader("2 3    7").firstSetNumber, 7);      // leading blanks are skipped
+}
+
+TEST(parseMainDealHeader, AFieldThatIsNotAnIntegerIsAConversionError) {
+    EXPECT_EQ(errorText<EConvertError>("x 32  1"), "'x' is not a valid integer value");
+    EXPECT_EQ(errorText<EConvertError>("1 3a  1"), "'3a' is not a valid integer value");
+    EXPECT_EQ(errorText<EConvertError>("1 32  1x"), "' 1x' is not a valid integer value");
+    EXPECT_EQ(errorText<EConvertError>("1 32  "), "' ' is not a valid integer value");
+}
+
+TEST(parseMainDealHeader, MissingBlanksLeaveAnEmptyFieldThatIsAConversionError) {
+    EXPECT_EQ(errorText<EConvertError>(""), "'' is not a valid integer value");
+    EXPECT_EQ(errorText<EConvertError>("132"), "'' is not a valid integer value");
+    EXPECT_EQ(errorText<EConvertError>("1 32 1"), "'' is not a valid integer value");
+    EXPECT_EQ(errorText<EConvertError>(" 1 32  1"), "'' is not a valid integer value");
+    EXPECT_EQ(errorText<EConvertError>("1  32  1"), "'' is not a valid integer value");
+}
+
+TEST(parseMainDealHeader, ValuesOutsideOneTo65535AreRangeErrors) {
+    EXPECT_EQ(errorText<ERangeError>("65536 1  1"), "Range check error");
+    EXPECT_EQ(errorText<ERangeError>("1 65536  1"), "Range check error");
+    EXPECT_EQ(errorText<ERangeError>("0 32  1"), "Range check error");
+    EXPECT_EQ(errorText<ERangeError>("1 0  1"), "Range check error");
+    EXPECT_EQ(errorText<ERangeError>("1 32  0"), "Range check error");
+    EXPECT_EQ(errorText<ERangeError>("-1 32  1"), "Range check error");
+}
+
+TEST_F(MainDealFileTest, ReadsTheHeaderAndThenTheBoardsInOrder) {
+    writeFile(folder.file("T.qvw"), crlfLines({"1 2  3", OneSuitEachDeal, RoundRobinDeal}));
+    TextFileReader reader = OpenMainDealReader(folder.str(), "T");
+    const MainDealHeader header = ReadMainDealHeader(reader);
+    EXPECT_EQ(header.setCount, 1);
+    EXPECT_EQ(header.boardsPerSet, 2);
+    EXPECT_EQ(header.firstSetNumber, 3);
+    EXPECT_EQ(readBoardLine(reader).text(), OneSuitEachDeal);
+    EXPECT_EQ(readBoardLine(reader).text(), RoundRobinDeal);
+    EXPECT_EQ(testing::failureOf<EConvertError>([&] { readBoardLine(reader); }), "'' is not a valid integer value");
+}
+
+TEST_F(MainDealFileTest, AMissingMainDealFileIsFileNotFound) {
+    EXPECT_EQ(testing::failureOf<EInOutError>([&] { OpenMainDealReader(folder.str(), "absent"); }), "File not found");
+}
+
+TEST_F(MainDealFileTest, WhatTheWriterWritesTheReaderReadsBack) {
+    const MainDealHeader written{3, 4, 7};
+    write(written, 12);
+    std::vector<std::string> lines = readLines(mainDealFilePath(folder.str(), "YourID"));
+    TextFileReader reader = OpenMainDealReader(folder.str(), "YourID");
+    const MainDealHeader read = ReadMainDealHeader(reader);
+    EXPECT_EQ(std::tie(read.setCount, read.boardsPerSet, read.firstSetNumber),
+              std::tie(written.setCount, written.boardsPerSet, written.firstSetNumber));
+    for (std::size_t board = 1; board <= 12; ++board) EXPECT_EQ(readBoardLine(reader).text(), lines[board]);
+    EXPECT_TRUE(reader.atEnd());
 }
 
 } // namespace

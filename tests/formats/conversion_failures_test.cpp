@@ -72,7 +72,7 @@ TEST(ConversionFailures, AnOutputFileThatCannotBeWrittenStopsTheLaterWriters) {
 TEST(ConversionFailures, AReadOnlyOutputFileIsFileAccessDenied) {
     ConversionFolder folder;
     folder.writeMainDeal("1 1  1", {RoundRobinDeal});
-    folder.settings.bri = true;
+    folder.settings.formats.set(*findOutputFormat("bri"));
     const std::string bri = folder.outputFile("QVW-01.bri");
     testing::writeFile(bri, "old");
     std::filesystem::permissions(bri, std::filesystem::perms::owner_read | std::filesystem::perms::group_read |

@@ -32,8 +32,8 @@ TEST(ConvertMainDealFile, WritesTheSelectedFormatsInTheirFixedOrder) {
 TEST(ConvertMainDealFile, RunsOnlyTheSelectedWriters) {
     ConversionFolder folder;
     folder.writeMainDeal("1 2  1", {RoundRobinDeal, OneSuitEachDeal});
-    folder.settings.bri = true;
-    folder.settings.deepFinesse = true;
+    folder.settings.formats.set(*findOutputFormat("bri"));
+    folder.settings.formats.set(*findOutputFormat("df"));
     EXPECT_EQ(ConvertMainDealFile(folder.settings),
               (std::vector<std::string>{folder.outputFile("QVW-01.bri"), folder.outputFile("QVW-01.txt")}));
     EXPECT_EQ(folder.outputCount(), 2u);
@@ -49,8 +49,8 @@ TEST(ConvertMainDealFile, FileNamesCarryTheSetNumbersAndBoardsRestartAtOne) {
     ConversionFolder folder;
     folder.writeMainDeal("2 1  7", {RoundRobinDeal, OneVoidEachDeal});
     folder.settings.baseFileName = "";
-    folder.settings.dlm = true;
-    folder.settings.deepFinesse = true;
+    folder.settings.formats.set(*findOutputFormat("dlm"));
+    folder.settings.formats.set(*findOutputFormat("df"));
     EXPECT_EQ(ConvertMainDealFile(folder.settings),
               (std::vector<std::string>{folder.outputFile("07.dlm"), folder.outputFile("08.dlm"),
                                         folder.outputFile("07.txt"), folder.outputFile("08.txt")}));
@@ -60,7 +60,7 @@ TEST(ConvertMainDealFile, FileNamesCarryTheSetNumbersAndBoardsRestartAtOne) {
 
 TEST(ConvertMainDealFile, ASecondRunReplacesTheFilesOfTheFirst) {
     ConversionFolder folder;
-    folder.settings.bri = true;
+    folder.settings.formats.set(*findOutputFormat("bri"));
     folder.writeMainDeal("1 2  1", {RoundRobinDeal, OneSuitEachDeal});
     ConvertMainDealFile(folder.settings);
     folder.writeMainDeal("1 1  1", {OneVoidEachDeal});

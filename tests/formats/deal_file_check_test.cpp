@@ -1,13 +1,12 @@
 // The check of deal files: copied boards, degenerate deals and sets whose formats disagree.
 #include "formats/check/deal_file_check.h"
 
-#include "formats/convert_main_deal_file.h"
+#include <gtest/gtest.h>
 
 #include "conversion_fixture.h"
 #include "engine/board_line.h"
+#include "formats/convert_main_deal_file.h"
 #include "program_deals.h"
-
-#include <gtest/gtest.h>
 
 namespace quorvex {
 namespace {
@@ -26,7 +25,9 @@ struct CheckedRun {
         files.push_back(mainDealFile());
     }
     std::string mainDealFile() const { return folder.settings.programFolder + "/T.qvw"; }
-    std::vector<std::string> problems(const std::vector<std::string>& paths) const { return CheckDealFiles(paths).problems; }
+    std::vector<std::string> problems(const std::vector<std::string>& paths) const {
+        return CheckDealFiles(paths).problems;
+    }
 
     ConversionFolder folder;
     std::vector<std::string> files;
@@ -43,12 +44,13 @@ TEST(CheckDealFiles, EveryFormatOfARunAndItsMainDealFileTogetherShowNoProblem) {
 TEST(CheckDealFiles, FindsTheSameDealTwiceWithinASetAcrossSetsAndAcrossFiles) {
     std::vector<std::string> lines;
     for (const ByHandDeal& deal : testing::programDeals(8)) lines.push_back(boardLine(deal));
-    lines[1] = lines[0]; // board 2 of set 1 copies board 1
-    lines[6] = lines[3]; // board 3 of set 2 copies board 4 of set 1
+    lines[1] = lines[0];  // board 2 of set 1 copies board 1
+    lines[6] = lines[3];  // board 3 of set 2 copies board 4 of set 1
     const CheckedRun run(lines);
     EXPECT_EQ(run.problems({run.mainDealFile()}),
-              (std::vector<std::string>{run.mainDealFile() + ": board 2 of set 1: the same deal as board 1 of set 1",
-                                        run.mainDealFile() + ": board 3 of set 2: the same deal as board 4 of set 1"}));
+              (std::vector<std::string>{
+                  run.mainDealFile() + ": board 2 of set 1: the same deal as board 1 of set 1",
+                  run.mainDealFile() + ": board 3 of set 2: the same deal as board 4 of set 1"}));
     const std::string set1 = run.folder.outputFile("QVW-01.dlm"), set2 = run.folder.outputFile("QVW-02.txt");
     EXPECT_EQ(run.problems({set1, set2}),
               (std::vector<std::string>{set1 + ": board 2: the same deal as board 1",
@@ -60,13 +62,17 @@ TEST(CheckDealFiles, NamesDegenerateDeals) {
     for (const ByHandDeal& deal : testing::programDeals(8)) lines.push_back(boardLine(deal));
     lines[2] = OneSuitEachDeal;
     // Board 4: North holds every heart, East every spade; South and West share the minors.
-    lines[3] = "14151617181920212223242526" "01020304050607080910111213"
-               "27282930313233404142434445" "34353637383946474849505152";
+    lines[3] =
+        "14151617181920212223242526"
+        "01020304050607080910111213"
+        "27282930313233404142434445"
+        "34353637383946474849505152";
     const CheckedRun run(lines);
     const std::string file = run.folder.outputFile("QVW-01.dge");
-    EXPECT_EQ(run.problems({file}), (std::vector<std::string>{file + ": board 3: each hand holds one whole suit",
-                                                              file + ": board 4: North holds all 13 hearts",
-                                                              file + ": board 4: East holds all 13 spades"}));
+    EXPECT_EQ(run.problems({file}),
+              (std::vector<std::string>{file + ": board 3: each hand holds one whole suit",
+                                        file + ": board 4: North holds all 13 hearts",
+                                        file + ": board 4: East holds all 13 spades"}));
 }
 
 TEST(CheckDealFiles, ComparesTheFormatsOfOneSetBoardByBoard) {
@@ -93,5 +99,5 @@ TEST(CheckDealFiles, AnUnreadableFileIsAProblemAndTheOthersAreStillChecked) {
     EXPECT_EQ(check.files[1].boards, 8u);
 }
 
-} // namespace
-} // namespace quorvex
+}  // namespace
+}  // namespace quorvex

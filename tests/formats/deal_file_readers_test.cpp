@@ -1,18 +1,17 @@
 // Reading back every format the program writes: the deals of each file are the deals of
 // the main deal file they were written from, and damaged files are refused with the file,
 // the board and what is wrong.
+#include <gtest/gtest.h>
+
+#include <tuple>
+
+#include "conversion_fixture.h"
+#include "engine/board_line.h"
 #include "formats/convert_deal_file.h"
 #include "formats/convert_main_deal_file.h"
 #include "formats/readers/deal_file_error.h"
 #include "formats/readers/deal_file_reader.h"
-
-#include "conversion_fixture.h"
-#include "engine/board_line.h"
 #include "program_deals.h"
-
-#include <gtest/gtest.h>
-
-#include <tuple>
 
 namespace quorvex {
 namespace {
@@ -32,8 +31,8 @@ struct WrittenRun {
     WrittenRun(unsigned sets, unsigned boards, unsigned firstSet) : deals(programDeals(sets * boards)) {
         std::vector<std::string> lines;
         for (const ByHandDeal& deal : deals) lines.push_back(boardLine(deal));
-        folder.writeMainDeal(std::to_string(sets) + " " + std::to_string(boards) + "  " + std::to_string(firstSet),
-                             lines);
+        folder.writeMainDeal(
+            std::to_string(sets) + " " + std::to_string(boards) + "  " + std::to_string(firstSet), lines);
         folder.selectAllFormats();
         ConvertMainDealFile(folder.settings);
     }
@@ -77,17 +76,20 @@ TEST(ConvertDealFile, WritingTheBoardsReadFromAWrittenFileGivesTheSameBytes) {
 
 TEST(ConvertDealFile, RefusesBoardsThatAreNotNumberedOneToNWithoutGaps) {
     const std::string hands = "A764.AK4.A8.J832 85.Q62.KT954.T75 KQJ92.9873.Q3.Q6 T3.JT5.J762.AK94";
-    const auto game = [&](int board) { return "[Board \"" + std::to_string(board) + "\"]\n[Deal \"N:" + hands + "\"]\n\n"; };
+    const auto game = [&](int board) {
+        return "[Board \"" + std::to_string(board) + "\"]\n[Deal \"N:" + hands + "\"]\n\n";
+    };
     ConversionFolder folder;
     folder.selectAllFormats();
     const std::string path = folder.outputFile("gap.pbn");
     testing::writeFile(path, game(1) + game(3));
-    EXPECT_NE(failureOf<DealFileError>([&] { ConvertDealFile(path, folder.settings, 1); })
-                  .find("gap.pbn: board 3: boards must be numbered 1 to 2 without gaps"),
+    EXPECT_NE(failureOf<DealFileError>([&] {
+                  ConvertDealFile(path, folder.settings, 1);
+              }).find("gap.pbn: board 3: boards must be numbered 1 to 2 without gaps"),
               std::string::npos);
-    EXPECT_EQ(folder.outputCount(), 1u); // only the PBN: nothing written
+    EXPECT_EQ(folder.outputCount(), 1u);  // only the PBN: nothing written
 
-    testing::writeFile(path, game(2) + game(1)); // any order, written in number order
+    testing::writeFile(path, game(2) + game(1));  // any order, written in number order
     ConvertDealFile(path, folder.settings, 1);
     EXPECT_EQ(ReadDealFile(folder.outputFile("QVW-01.dup")).boards.size(), 2u);
 }
@@ -165,18 +167,25 @@ const Damage Damages[] = {
      "QVW-01.dlm: the header checksum is"},
     {"QVW-01.dup", lastByteCut, "QVW-01.dup: board 8: the record has 155 bytes, not 156"},
     {"QVW-01.dup", [](std::string b) { return cardTwiceInRecord3(b, 156); }, "QVW-01.dup: board 3: the "},
-    {"QVW-01.dup", [](std::string b) { return b.replace(156 + 153, 1, "9"); }, "QVW-01.dup: board 2: bytes 153 to 155"},
+    {"QVW-01.dup", [](std::string b) { return b.replace(156 + 153, 1, "9"); },
+     "QVW-01.dup: board 2: bytes 153 to 155"},
     {"QVW-01.bri", lastByteCut, "QVW-01.bri: board 8: the record has 127 bytes"},
     {"QVW-01.bri", [](std::string b) { return cardTwiceInRecord3(b, 128); }, "QVW-01.bri: board 3: the "},
-    {"QVW-01.bri", [](std::string b) { return b.replace(100, 1, "x"); }, "QVW-01.bri: board 1: bytes 78 to 109"},
+    {"QVW-01.bri", [](std::string b) { return b.replace(100, 1, "x"); },
+     "QVW-01.bri: board 1: bytes 78 to 109"},
     {"QVW-01.dge", [](std::string b) { return b.replace(128 + 1, 1, "X"); },
      "QVW-01.dge: board 2: 'X' in North's hand text is no rank letter"},
-    {"QVW-01.dge", [](std::string b) { return b.replace(128 + 100, 1, "x"); }, "QVW-01.dge: board 2: bytes 68 to 127"},
-    {"QVW-01.dge", [](std::string b) { return b.replace(0, 1, "\x03"); }, "QVW-01.dge: board 1: North's hand text lacks the spade mark"},
-    {"QVW-01.txt", [](std::string b) { return replaced(b, "Deal: 2 ", "Deal: x "); }, "QVW-01.txt: the board at line 6: 'x' is no board number"},
-    {"QVW-01.txt", [](std::string b) { return replaced(b, "Lead: Any\r\n\r\nDeal: 4", "Lead: Any\r\nDeal: 4"); },
+    {"QVW-01.dge", [](std::string b) { return b.replace(128 + 100, 1, "x"); },
+     "QVW-01.dge: board 2: bytes 68 to 127"},
+    {"QVW-01.dge", [](std::string b) { return b.replace(0, 1, "\x03"); },
+     "QVW-01.dge: board 1: North's hand text lacks the spade mark"},
+    {"QVW-01.txt", [](std::string b) { return replaced(b, "Deal: 2 ", "Deal: x "); },
+     "QVW-01.txt: the board at line 6: 'x' is no board number"},
+    {"QVW-01.txt",
+     [](std::string b) { return replaced(b, "Lead: Any\r\n\r\nDeal: 4", "Lead: Any\r\nDeal: 4"); },
      "QVW-01.txt: board 3: an empty line is expected"},
-    {"QVW-01.txt", [](std::string b) { return b.substr(0, b.size() - 4); }, "QVW-01.txt: board 8: the file ends within the board"},
+    {"QVW-01.txt", [](std::string b) { return b.substr(0, b.size() - 4); },
+     "QVW-01.txt: board 8: the file ends within the board"},
     {"QVW-01.txt", [](std::string b) { return replaced(b, "OnLead: East", "OnLead: East -"); },
      "QVW-01.txt: board 1: the line \"OnLead: East"},
 };
@@ -199,7 +208,8 @@ TEST(ReadDealFile, DamagedMainDealFilesAreRefusedNamingTheBoard) {
         std::string text;
         const char* error;
     } cases[] = {
-        {"1 3  1\r\n" + line + "\r\n" + line + "\r\n", "T.qvw: board 3: the file ends here; its header promises 3 boards"},
+        {"1 3  1\r\n" + line + "\r\n" + line + "\r\n",
+         "T.qvw: board 3: the file ends here; its header promises 3 boards"},
         {"1 1  1\r\n" + line + "\r\n\r\n", "T.qvw: lines follow the last of the 1 boards"},
         {"1 1  1\r\n" + line.substr(0, 102) + "53\r\n", "T.qvw: board 1: card number 53 is no card"},
         {"1 1  1\r\n" + line.substr(2) + "\r\n", "T.qvw: board 1: the board line has 102 characters"},
@@ -215,11 +225,13 @@ TEST(ReadDealFile, DamagedMainDealFilesAreRefusedNamingTheBoard) {
 }
 
 TEST(ReadDealFile, UnknownExtensionsAndEmptyFilesAreRefused) {
-    EXPECT_NE(failureOf<DealFileError>([] { ReadDealFileBytes("x.doc", "a"); }).find("x.doc: no reader knows"),
-              std::string::npos);
+    EXPECT_NE(
+        failureOf<DealFileError>([] { ReadDealFileBytes("x.doc", "a"); }).find("x.doc: no reader knows"),
+        std::string::npos);
     for (const char* name : {"x.dup", "x.bri", "x.dge", "x.txt", "x.pbn"})
-        EXPECT_NE(failureOf<DealFileError>([&] { ReadDealFileBytes(name, ""); }).find(name), std::string::npos);
+        EXPECT_NE(failureOf<DealFileError>([&] { ReadDealFileBytes(name, ""); }).find(name),
+                  std::string::npos);
 }
 
-} // namespace
-} // namespace quorvex
+}  // namespace
+}  // namespace quorvex

@@ -1,6 +1,6 @@
 #include "formats/hand_text.h"
 
-#include "formats/split_hand.h"
+#include "engine/split_hand.h"
 #include "conversion_fixture.h"
 
 #include <gtest/gtest.h>

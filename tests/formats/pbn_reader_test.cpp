@@ -1,12 +1,11 @@
 // PBN files as other programs write them: import as well as export format.
 #include "formats/readers/pbn_reader.h"
 
-#include "formats/readers/deal_file_error.h"
-#include "formats/readers/deal_file_reader.h"
+#include <gtest/gtest.h>
 
 #include "conversion_fixture.h"
-
-#include <gtest/gtest.h>
+#include "formats/readers/deal_file_error.h"
+#include "formats/readers/deal_file_reader.h"
 
 namespace quorvex {
 namespace {
@@ -15,7 +14,8 @@ using testing::failureOf;
 
 // The deal of the published double-dummy example, as North's hand first.
 ByHandDeal example() {
-    const DealFile file = ReadPbnFile("e.pbn", "[Deal \"N:A764.AK4.A8.J832 85.Q62.KT954.T75 KQJ92.9873.Q3.Q6 T3.JT5.J762.AK94\"]\n");
+    const DealFile file = ReadPbnFile(
+        "e.pbn", "[Deal \"N:A764.AK4.A8.J832 85.Q62.KT954.T75 KQJ92.9873.Q3.Q6 T3.JT5.J762.AK94\"]\n");
     return file.boards.at(0).deal;
 }
 
@@ -73,13 +73,14 @@ TEST(ReadPbnFile, ReadsImportFormatAsOtherProgramsWriteIt) {
 }
 
 TEST(ReadPbnFile, CrLfLineEndsAndImportSpellingsOfVulnerabilityAreRead) {
-    const DealFile file = ReadPbnFile(
-        "x.pbn", "[Board \"7\"]\r\n[Vulnerable \"Both\"]\r\n[Deal \"N:A764.AK4.A8.J832 85.Q62.KT954.T75 "
-                 "KQJ92.9873.Q3.Q6 T3.JT5.J762.AK94\"]\r\n\r\n[Vulnerable \"Love\"]\r\n[Deal \"#\"]\r\n");
+    const DealFile file =
+        ReadPbnFile("x.pbn",
+                    "[Board \"7\"]\r\n[Vulnerable \"Both\"]\r\n[Deal \"N:A764.AK4.A8.J832 85.Q62.KT954.T75 "
+                    "KQJ92.9873.Q3.Q6 T3.JT5.J762.AK94\"]\r\n\r\n[Vulnerable \"Love\"]\r\n[Deal \"#\"]\r\n");
     ASSERT_EQ(file.boards.size(), 2u);
     EXPECT_EQ(file.boards[0].number, 7u);
     EXPECT_EQ(file.boards[0].vulnerable, std::optional<std::size_t>(3));
-    EXPECT_EQ(file.boards[1].number, 2u); // no Board tag: its place among the games
+    EXPECT_EQ(file.boards[1].number, 2u);  // no Board tag: its place among the games
     EXPECT_EQ(file.boards[1].vulnerable, std::optional<std::size_t>(0));
     EXPECT_EQ(file.boards[1].deal, file.boards[0].deal);
 }
@@ -93,17 +94,23 @@ TEST(ReadPbnFile, RefusesWhatCannotBeDealtNamingTheBoard) {
         std::string text;
         const char* error;
     } cases[] = {
-        {game("N:A764.AK4.A8.J832 - KQJ92.9873.Q3.Q6 T3.JT5.J762.AK94"), "p.pbn: board 4: East's hand is missing (\"-\")"},
-        {game("N:A764.AK4.A8.J83 85.Q62.KT954.T75 KQJ92.9873.Q3.Q6 T3.JT5.J762.AK94"), "p.pbn: board 4: North holds 12 cards, not 13"},
-        {game("N:A764.AK4.A8.J832 85.Q62.KT954.T752 KQJ92.9873.Q3.Q6 T3.JT5.J762.AK94"), "p.pbn: board 4: the 2 of clubs appears twice"},
-        {game("N:A764.AK4.A8.J832 85.Q62.KT954.T75 KQJ92.9873.Q3.Q6"), "p.pbn: board 4: the Deal gives no hand for West"},
-        {game("N:A764.AK4.A8.J832 85.Q62.K1054.T75 KQJ92.9873.Q3.Q6 T3.JT5.J762.AK94"), "p.pbn: board 4: '1' in East's hand is no rank letter"},
+        {game("N:A764.AK4.A8.J832 - KQJ92.9873.Q3.Q6 T3.JT5.J762.AK94"),
+         "p.pbn: board 4: East's hand is missing (\"-\")"},
+        {game("N:A764.AK4.A8.J83 85.Q62.KT954.T75 KQJ92.9873.Q3.Q6 T3.JT5.J762.AK94"),
+         "p.pbn: board 4: North holds 12 cards, not 13"},
+        {game("N:A764.AK4.A8.J832 85.Q62.KT954.T752 KQJ92.9873.Q3.Q6 T3.JT5.J762.AK94"),
+         "p.pbn: board 4: the 2 of clubs appears twice"},
+        {game("N:A764.AK4.A8.J832 85.Q62.KT954.T75 KQJ92.9873.Q3.Q6"),
+         "p.pbn: board 4: the Deal gives no hand for West"},
+        {game("N:A764.AK4.A8.J832 85.Q62.K1054.T75 KQJ92.9873.Q3.Q6 T3.JT5.J762.AK94"),
+         "p.pbn: board 4: '1' in East's hand is no rank letter"},
         {game("X:" + hands), "p.pbn: board 4: The Deal's first seat \"X\" is no seat"},
         {game("N:" + hands, "[Vulnerable \"Some\"]\n"), "p.pbn: board 4: Vulnerable \"Some\" is none of"},
         {game("N:" + hands, "[Dealer \"North\"]\n"), "p.pbn: board 4: Dealer \"North\" is no seat"},
         {"[Board \"4\"]\n[Event \"\"]\n", "p.pbn: board 4: the game has no Deal tag"},
         {game("N:" + hands) + "\n" + game("N:" + hands), "p.pbn: board 4: the board number appears twice"},
-        {"[Board \"0\"]\n[Deal \"N:" + hands + "\"]\n", "p.pbn: the game at line 1: Board \"0\" is no board number"},
+        {"[Board \"0\"]\n[Deal \"N:" + hands + "\"]\n",
+         "p.pbn: the game at line 1: Board \"0\" is no board number"},
         {"[Board \"4\"\n", "p.pbn: line 1: the tag Board is not closed"},
         {"[Board \"4\"]\n[Board \"5\"]\n", "p.pbn: line 2: the tag Board appears twice in one game"},
         {"[Board \"4]\n", "p.pbn: line 1: the value of the tag Board is not closed"},
@@ -117,5 +124,5 @@ TEST(ReadPbnFile, RefusesWhatCannotBeDealtNamingTheBoard) {
     }
 }
 
-} // namespace
-} // namespace quorvex
+}  // namespace
+}  // namespace quorvex

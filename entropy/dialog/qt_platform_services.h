@@ -1,7 +1,7 @@
 #pragma once
 // The real machine behind the entropy dialog: a monotonic nanosecond clock as the counter,
 // the Qt cursor, the primary screen and a Mersenne twister for the random integers.
-#include "entropy/platform_services.h"
+#include "entropy/dialog/platform_services.h"
 
 #include <random>
 

@@ -2,10 +2,12 @@
 // One Generate run: deal every board into the main deal file, convert it into the
 // selected formats and, when asked, analyse it. The window and the command line both
 // fill RunSettings and call runGeneration, so the same inputs give the same files.
-#include "formats/conversion_settings.h"
+#include "common/error_texts.h"
 #include "engine/main_deal_file.h"
+#include "formats/conversion_settings.h"
 
 #include <cstdint>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -14,7 +16,7 @@ namespace quorvex {
 class DealStream;
 
 struct RunSettings {
-    RunCounts counts;               // written in the main deal file's header
+    MainDealHeader counts;          // written in the main deal file's header
     std::uint32_t totalBoards = 32; // boards dealt: sets x boards per set as the caller keeps it
     ConversionSettings conversion;  // formats, identity text, folders, base file name
     bool analysis = true;
@@ -29,7 +31,7 @@ struct RunResult {
 
 // Raised when the RIPEMD-160 hash class is not registered.
 struct EHashUnitMissing : std::runtime_error {
-    EHashUnitMissing() : std::runtime_error("Failed to create hash unit.") {}
+    EHashUnitMissing() : std::runtime_error(error_text::FailedToCreateHashUnit) {}
 };
 
 // Stops at the first failure with its exception; files finished before stay as written.

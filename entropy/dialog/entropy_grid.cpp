@@ -1,4 +1,4 @@
-#include "entropy/entropy_grid.h"
+#include "entropy/dialog/entropy_grid.h"
 
 #include <QMouseEvent>
 #include <QPainter>

@@ -3,7 +3,7 @@
 // 3 x 3 grid twelve times. The counter readings and mouse distances of those hits become
 // the entropy text that Prepare hashes into the seed, and one line of the entropy log.
 #include "entropy/entropy_text.h"
-#include "entropy/platform_services.h"
+#include "entropy/dialog/platform_services.h"
 
 #include <QDialog>
 

@@ -1,4 +1,4 @@
-#include "formats/split_hand.h"
+#include "engine/split_hand.h"
 
 #include "common/conversion_error.h"
 
@@ -10,9 +10,15 @@ void SplitHandIntoSuits(std::string_view boardLine, std::string& spades, std::st
     std::string* const holdings[4] = {&spades, &hearts, &diamonds, &clubs};
     do {
         const int card = twoDigitNumber(boardLine, position - 1u);
-        if (card >= 1 && card <= 52) holdings[(card - 1) / 13]->push_back(cardLetter(card));
+        if (card >= 1 && card <= 52) holdings[suitOf(card)]->push_back(cardLetter(card));
         position = static_cast<std::uint16_t>(position + 2);
     } while (position < endPosition);
+}
+
+void splitHand(std::string_view boardLine, int hand, Holdings& holdings) {
+    std::uint16_t position = handStartPosition(hand);
+    SplitHandIntoSuits(boardLine, holdings[Spades], holdings[Hearts], holdings[Diamonds], holdings[Clubs], position,
+                       handEndPosition(hand));
 }
 
 void MarkVoids(std::string& spades, std::string& hearts, std::string& diamonds, std::string& clubs) {

@@ -1,10 +1,12 @@
-#include "entropy/entropy_form.h"
+#include "entropy/dialog/entropy_form.h"
 
-#include "app/application_title.h"
+#include "common/error_texts.h"
+
+#include "common/product.h"
 #include "app/error_display.h"
 #include "common/io_error.h"
 #include "entropy/checked_arithmetic.h"
-#include "entropy/entropy_grid.h"
+#include "entropy/dialog/entropy_grid.h"
 #include "entropy/entropy_log.h"
 
 #include <QLabel>
@@ -29,7 +31,6 @@ constexpr std::int32_t CursorScatter = 100;  // the cursor lands 0..99 pixels ri
 constexpr std::int32_t SquareCount = EntropyGrid::Rows * EntropyGrid::Columns;
 
 const char* const InstructionText = "Click Start, click each red square until the window closes.";
-const char* const UnsuitableCounterText = "Sorry, this computer is not suitable to generate Random Bridge Hands";
 
 } // namespace
 
@@ -76,7 +77,7 @@ void TEntropyForm::buildControls() {
 void TEntropyForm::FormCreate() {
     CounterFrequency = platform_.counterFrequency();
     if (!counterUsable())
-        QMessageBox::critical(mainWindow_, ApplicationTitle, UnsuitableCounterText, QMessageBox::Ok);
+        QMessageBox::critical(mainWindow_, ApplicationTitle, error_text::UnsuitableComputer, QMessageBox::Ok);
     platform_.seedRandom(static_cast<std::uint64_t>(platform_.counter()));
     CreatedTicks = platform_.counter();
 }

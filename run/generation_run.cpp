@@ -1,4 +1,4 @@
-#include "engine/generation_run.h"
+#include "run/generation_run.h"
 
 #include "analysis/analysis_report.h"
 #include "engine/deal_stream.h"
@@ -7,13 +7,13 @@
 namespace quorvex {
 
 RunResult runGeneration(DealStream& stream, const RunSettings& settings) {
-    const HashClass cls = FindHashClass("THash_RipeMD160");
+    const HashClass cls = seedingHashClass();
     if (!cls) throw EHashUnitMissing();
 
     const ConversionSettings& conversion = settings.conversion;
     RunResult result;
-    result.mainDealFile = MainDealFilePath(conversion.programFolder, conversion.identityText);
-    WriteMainDealFile(result.mainDealFile, settings.counts, settings.totalBoards, stream, cls);
+    result.mainDealFile = mainDealFilePath(conversion.programFolder, conversion.identityText);
+    writeMainDealFile(result.mainDealFile, settings.counts, settings.totalBoards, stream, cls);
     result.filesWritten = ConvertMainDealFile(conversion);
     if (settings.analysis)
         result.report = AddToMemo(DoSetAnalysis(result.mainDealFile), conversion.identityText,

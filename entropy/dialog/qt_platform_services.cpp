@@ -1,4 +1,4 @@
-#include "entropy/qt_platform_services.h"
+#include "entropy/dialog/qt_platform_services.h"
 
 #include <QCursor>
 #include <QGuiApplication>

@@ -1,8 +1,8 @@
-#include "formats/valid_board_line.h"
+#include "engine/valid_board_line.h"
 
 #include "common/conversion_error.h"
 #include "common/range_error.h"
-#include "conversion_fixture.h"
+#include "test_deals.h"
 
 #include <gtest/gtest.h>
 

@@ -1,0 +1,24 @@
+#include "formats/output_formats.h"
+
+#include "formats/bri_dge_writers.h"
+#include "formats/deep_finesse_writer.h"
+#include "formats/dlm_writer.h"
+#include "formats/dup_writer.h"
+
+namespace quorvex {
+
+const std::array<OutputFormat, OutputFormatCount> OutputFormats = {{
+    {"dlm", DlmExtension, "dlmSelected", "dlmCB", "Duplimate (.dlm)", WriteDlmFiles},
+    {"dup", DupExtension, "dupSelected", "dupCB", "Duplimate (.dup)", WriteDupFiles},
+    {"bri", BriExtension, "briSelected", "briCB", "EBA && Duplimate. (.bri)", WriteBriFiles},
+    {"dge", DgeExtension, "dgeSelected", "dgeCB", "EBA && Duplimate. (.dge)", WriteDgeFiles},
+    {"df", DeepFinesseExtension, "dfSelected", "dfCB", "Deep Finesse (.txt)", WriteDeepFinesseFiles},
+}};
+
+std::optional<std::size_t> findOutputFormat(std::string_view name) {
+    for (std::size_t i = 0; i < OutputFormats.size(); ++i)
+        if (OutputFormats[i].name == name) return i;
+    return std::nullopt;
+}
+
+} // namespace quorvex

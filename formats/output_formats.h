@@ -1,0 +1,43 @@
+#pragma once
+// The output formats, in the one table every part of the program iterates: the converter
+// writes them in this order, the dealer's --formats takes their names, the window shows
+// their check boxes and the settings store keeps each one's choice under its key.
+// Adding a format is one row here plus its writer.
+#include <array>
+#include <bitset>
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace quorvex {
+
+struct ConversionSettings;
+
+// Writes one file per set of the main deal file and appends each path to `written` as soon
+// as the file has been created.
+using SetFilesWriter = void (*)(const ConversionSettings& settings, std::vector<std::string>& written);
+
+struct OutputFormat {
+    std::string_view name;        // in the dealer's --formats list
+    std::string_view extension;   // of every set file
+    std::string_view settingsKey; // the stored choice: 1 selected, 0 not
+    std::string_view checkBoxName; // the window's control
+    std::string_view caption;     // the check box's text ("&&" shows one "&")
+    SetFilesWriter write;
+};
+
+inline constexpr std::size_t OutputFormatCount = 5;
+
+extern const std::array<OutputFormat, OutputFormatCount> OutputFormats;
+
+// Bit i selects OutputFormats[i].
+using FormatSelection = std::bitset<OutputFormatCount>;
+
+inline FormatSelection allFormats() { return FormatSelection().set(); }
+
+// The index in OutputFormats of the format with this --formats name; none for an unknown name.
+std::optional<std::size_t> findOutputFormat(std::string_view name);
+
+} // namespace quorvex
