@@ -1,10 +1,10 @@
 #pragma once
 // The 43-line analysis report built from the totals of the last analysis.
-#include "analysis/board_analysis.h"
-
 #include <string>
 #include <string_view>
 #include <vector>
+
+#include "analysis/board_analysis.h"
 
 namespace quorvex {
 
@@ -13,4 +13,4 @@ namespace quorvex {
 std::vector<std::string> AddToMemo(const AnalysisResult& result, std::string_view identityText,
                                    char decimalSeparator);
 
-} // namespace quorvex
+}  // namespace quorvex

@@ -1,28 +1,33 @@
 #include "analysis/board_analysis.h"
 
+#include <algorithm>
+#include <cstdint>
+#include <string_view>
+
 #include "analysis/shape_keys.h"
 #include "common/range_error.h"
 #include "common/text_file.h"
 #include "engine/main_deal_file.h"
 #include "engine/split_hand.h"
 
-#include <algorithm>
-#include <cstdint>
-#include <string_view>
-
 namespace quorvex {
 
 namespace {
 
-constexpr std::size_t HonoursPerSuit = 4; // the highest four cards hold every honour
+constexpr std::size_t HonoursPerSuit = 4;  // the highest four cards hold every honour
 
 unsigned highCardPoints(char rankLetter) {
     switch (rankLetter) {
-    case 'A': return 4;
-    case 'K': return 3;
-    case 'Q': return 2;
-    case 'J': return 1;
-    default: return 0;
+        case 'A':
+            return 4;
+        case 'K':
+            return 3;
+        case 'Q':
+            return 2;
+        case 'J':
+            return 1;
+        default:
+            return 0;
     }
 }
 
@@ -34,18 +39,24 @@ std::size_t rankIndex(char rankLetter) {
 
 void countShape(const SuitLengths& lengths, AnalysisTotals& totals) {
     const int index = shapeIndexOf(lengths);
-    if (index < 0) return; // not a 13-card hand: no shape, no class
+    if (index < 0) return;  // not a 13-card hand: no shape, no class
     ++totals.ShapeCount[static_cast<std::size_t>(index)];
     switch (ShapeKeys[static_cast<std::size_t>(index)].Class) {
-    case ShapeClass::Balanced: ++totals.Balanced; break;
-    case ShapeClass::SemiBalanced: ++totals.SemiBalanced; break;
-    case ShapeClass::Shaped: ++totals.Shaped; break;
+        case ShapeClass::Balanced:
+            ++totals.Balanced;
+            break;
+        case ShapeClass::SemiBalanced:
+            ++totals.SemiBalanced;
+            break;
+        case ShapeClass::Shaped:
+            ++totals.Shaped;
+            break;
     }
 }
 
-} // namespace
+}  // namespace
 
-void AnalyseHand(const Holdings& holdings, std::size_t seat, AnalysisTotals& totals) {
+void analyseHand(const Holdings& holdings, std::size_t seat, AnalysisTotals& totals) {
     if (seat >= totals.Points.size()) throw ERangeError();
     SuitLengths lengths{};
     for (std::size_t suit = 0; suit < holdings.size(); ++suit) {
@@ -66,18 +77,18 @@ void AnalyseHand(const Holdings& holdings, std::size_t seat, AnalysisTotals& tot
 }
 
 void AnalyseTheBoard(const ValidBoardLine& board, AnalysisTotals& totals) {
-    Holdings holdings; // at most 13 letters each: no heap allocation
+    Holdings holdings;  // at most 13 letters each: no heap allocation
     for (int seat = North; seat < HandCount; ++seat) {
         for (std::string& holding : holdings) holding.clear();
         splitHand(board.text(), seat, holdings);
-        AnalyseHand(holdings, static_cast<std::size_t>(seat), totals);
+        analyseHand(holdings, static_cast<std::size_t>(seat), totals);
     }
 }
 
 AnalysisResult DoSetAnalysis(const std::string& mainDealPath) {
     AnalysisResult result;
     TextFileReader reader(mainDealPath);
-    reader.readLine(); // the header: its content plays no part
+    reader.readLine();  // the header: its content plays no part
     while (!reader.atEnd()) {
         ++result.BoardsAnalysed;
         AnalyseTheBoard(readBoardLine(reader), result.totals);
@@ -85,4 +96,4 @@ AnalysisResult DoSetAnalysis(const std::string& mainDealPath) {
     return result;
 }
 
-} // namespace quorvex
+}  // namespace quorvex

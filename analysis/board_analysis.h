@@ -1,18 +1,18 @@
 #pragma once
 // Distribution statistics over the boards of a main deal file.
-#include "engine/split_hand.h"
-#include "engine/valid_board_line.h"
-
 #include <array>
 #include <cstdint>
 #include <string>
 
+#include "engine/split_hand.h"
+#include "engine/valid_board_line.h"
+
 namespace quorvex {
 
 struct AnalysisTotals {
-    std::array<std::uint32_t, RanksPerSuit + 1> LengthCount{}; // suits of each length 0..13
-    std::array<std::uint32_t, RanksPerSuit> SingletonCount{};  // singletons by rank A K Q J T 9 .. 2
-    std::array<std::uint32_t, HandCount> Points{};             // high-card points of North, East, South, West
+    std::array<std::uint32_t, RanksPerSuit + 1> LengthCount{};  // suits of each length 0..13
+    std::array<std::uint32_t, RanksPerSuit> SingletonCount{};   // singletons by rank A K Q J T 9 .. 2
+    std::array<std::uint32_t, HandCount> Points{};  // high-card points of North, East, South, West
     std::array<std::uint32_t, 39> ShapeCount{};     // hands of each shape of ShapeKeys
     std::uint32_t Balanced = 0;
     std::uint32_t SemiBalanced = 0;
@@ -27,7 +27,7 @@ struct AnalysisResult {
 // Adds one hand to the totals: `holdings` are its four suits in block order as rank
 // letters, highest first (as SplitHandIntoSuits gives them); `seat` 0..3 is North, East,
 // South, West. A suit of more than 13 cards raises ERangeError.
-void AnalyseHand(const Holdings& holdings, std::size_t seat, AnalysisTotals& totals);
+void analyseHand(const Holdings& holdings, std::size_t seat, AnalysisTotals& totals);
 
 // Adds the four hands of one checked board line to the totals.
 void AnalyseTheBoard(const ValidBoardLine& board, AnalysisTotals& totals);
@@ -37,4 +37,4 @@ void AnalyseTheBoard(const ValidBoardLine& board, AnalysisTotals& totals);
 // board line raises the error of the board-line check.
 AnalysisResult DoSetAnalysis(const std::string& mainDealPath);
 
-} // namespace quorvex
+}  // namespace quorvex

@@ -1,11 +1,11 @@
 #include "analysis/extended_percent.h"
 
-#include "common/error_texts.h"
-
 #include <algorithm>
 #include <cmath>
 #include <stdexcept>
 #include <vector>
+
+#include "common/error_texts.h"
 
 namespace quorvex {
 
@@ -14,9 +14,7 @@ namespace {
 constexpr int SignificantDigits = 18;
 constexpr int Decimals = 2;
 
-[[noreturn]] void invalidOperation() {
-    throw std::domain_error(error_text::InvalidFloatingPointOperation);
-}
+[[noreturn]] void invalidOperation() { throw std::domain_error(error_text::InvalidFloatingPointOperation); }
 
 // numerator / denominator correctly rounded to 64 significant bits, half to even.
 // Binary long division, one quotient bit per step; the denominator stays below 2^63 so the
@@ -26,7 +24,7 @@ ExtendedValue divideRounded(std::uint64_t numerator, std::uint64_t denominator) 
     std::uint64_t quotient = 0;
     std::uint64_t remainder = 0;
     int quotientBits = 0;
-    int weight = 63; // binary weight of the quotient bit the next step yields
+    int weight = 63;  // binary weight of the quotient bit the next step yields
     for (; quotientBits < 64; --weight) {
         const std::uint64_t nextBit = weight >= 0 ? (numerator >> weight) & 1u : 0u;
         remainder = (remainder << 1) | nextBit;
@@ -40,7 +38,7 @@ ExtendedValue divideRounded(std::uint64_t numerator, std::uint64_t denominator) 
     ExtendedValue result{quotient, weight + 1};
     const std::uint64_t twiceRemainder = remainder << 1;
     if (twiceRemainder > denominator || (twiceRemainder == denominator && (quotient & 1u))) {
-        if (++result.mantissa == 0) { // carried out of the top bit
+        if (++result.mantissa == 0) {  // carried out of the top bit
             result.mantissa = std::uint64_t{1} << 63;
             ++result.exponent;
         }
@@ -111,8 +109,10 @@ void dropDigitsHalfUp(DecimalNumber& number, std::size_t count) {
     if (roundUp) {
         auto digit = digits.rbegin();
         for (; digit != digits.rend() && *digit == '9'; ++digit) *digit = '0';
-        if (digit == digits.rend()) digits = '1' + digits;
-        else ++*digit;
+        if (digit == digits.rend())
+            digits = '1' + digits;
+        else
+            ++*digit;
     }
     if (digits.empty()) digits.push_back('0');
 }
@@ -125,7 +125,7 @@ std::string withDecimals(DecimalNumber number, char decimalSeparator) {
     return digits;
 }
 
-} // namespace
+}  // namespace
 
 ExtendedValue extendedQuotient(std::uint32_t dividend, double divisor) {
     if (!(divisor > 0) || !std::isfinite(divisor)) invalidOperation();
@@ -154,4 +154,4 @@ std::string formatPercent(std::uint32_t count, double base, std::uint32_t extraD
     return withDecimals(std::move(number), decimalSeparator);
 }
 
-} // namespace quorvex
+}  // namespace quorvex

@@ -27,4 +27,4 @@ ExtendedValue extendedQuotient(ExtendedValue value, std::uint32_t divisor);
 std::string formatPercent(std::uint32_t count, double base, std::uint32_t extraDivisor,
                           char decimalSeparator);
 
-} // namespace quorvex
+}  // namespace quorvex

@@ -1,17 +1,17 @@
 #include "analysis/shape_keys.h"
 
-#include "common/range_error.h"
-
 #include <algorithm>
 #include <cstdint>
 #include <functional>
 #include <vector>
 
+#include "common/range_error.h"
+
 namespace quorvex {
 
 namespace {
 
-constexpr unsigned LengthLimit = 14; // suit lengths 0..13
+constexpr unsigned LengthLimit = 14;  // suit lengths 0..13
 
 SuitLengths sortedDescending(SuitLengths lengths) {
     std::sort(lengths.begin(), lengths.end(), std::greater<>());
@@ -43,7 +43,7 @@ std::vector<std::int8_t> buildShapeIndexTable() {
     return table;
 }
 
-} // namespace
+}  // namespace
 
 std::string shapeKeyOf(SuitLengths lengths) {
     std::string key;
@@ -58,4 +58,4 @@ int shapeIndexOf(SuitLengths lengths) {
     return table[slotOf(lengths)];
 }
 
-} // namespace quorvex
+}  // namespace quorvex

@@ -10,32 +10,25 @@ namespace quorvex {
 enum class ShapeClass { Balanced, SemiBalanced, Shaped };
 
 struct ShapeEntry {
-    std::string_view Key; // the suit lengths in descending order, written one after another
+    std::string_view Key;  // the suit lengths in descending order, written one after another
     ShapeClass Class;
 };
 
 // The index is the index into ShapeCount and into the report's shape rows.
 inline constexpr std::array<ShapeEntry, 39> ShapeKeys{{
-    {"4432", ShapeClass::Balanced},      {"4333", ShapeClass::Balanced},
-    {"4441", ShapeClass::SemiBalanced},  {"5332", ShapeClass::Balanced},
-    {"5431", ShapeClass::Shaped},        {"5422", ShapeClass::SemiBalanced},
-    {"5521", ShapeClass::Shaped},        {"5440", ShapeClass::Shaped},
-    {"5530", ShapeClass::Shaped},        {"6322", ShapeClass::SemiBalanced},
-    {"6421", ShapeClass::Shaped},        {"6331", ShapeClass::Shaped},
-    {"6430", ShapeClass::Shaped},        {"6511", ShapeClass::Shaped},
-    {"6520", ShapeClass::Shaped},        {"6610", ShapeClass::Shaped},
-    {"7321", ShapeClass::Shaped},        {"7222", ShapeClass::Shaped},
-    {"7411", ShapeClass::Shaped},        {"7420", ShapeClass::Shaped},
-    {"7330", ShapeClass::Shaped},        {"7510", ShapeClass::Shaped},
-    {"7600", ShapeClass::Shaped},        {"8221", ShapeClass::Shaped},
-    {"8311", ShapeClass::Shaped},        {"8320", ShapeClass::Shaped},
-    {"8410", ShapeClass::Shaped},        {"8500", ShapeClass::Shaped},
-    {"9211", ShapeClass::Shaped},        {"9310", ShapeClass::Shaped},
-    {"9220", ShapeClass::Shaped},        {"9400", ShapeClass::Shaped},
-    {"10210", ShapeClass::Shaped},       {"10111", ShapeClass::Shaped},
-    {"10300", ShapeClass::Shaped},       {"11110", ShapeClass::Shaped},
-    {"11200", ShapeClass::Shaped},       {"12100", ShapeClass::Shaped},
-    {"13000", ShapeClass::Shaped},
+    {"4432", ShapeClass::Balanced},     {"4333", ShapeClass::Balanced}, {"4441", ShapeClass::SemiBalanced},
+    {"5332", ShapeClass::Balanced},     {"5431", ShapeClass::Shaped},   {"5422", ShapeClass::SemiBalanced},
+    {"5521", ShapeClass::Shaped},       {"5440", ShapeClass::Shaped},   {"5530", ShapeClass::Shaped},
+    {"6322", ShapeClass::SemiBalanced}, {"6421", ShapeClass::Shaped},   {"6331", ShapeClass::Shaped},
+    {"6430", ShapeClass::Shaped},       {"6511", ShapeClass::Shaped},   {"6520", ShapeClass::Shaped},
+    {"6610", ShapeClass::Shaped},       {"7321", ShapeClass::Shaped},   {"7222", ShapeClass::Shaped},
+    {"7411", ShapeClass::Shaped},       {"7420", ShapeClass::Shaped},   {"7330", ShapeClass::Shaped},
+    {"7510", ShapeClass::Shaped},       {"7600", ShapeClass::Shaped},   {"8221", ShapeClass::Shaped},
+    {"8311", ShapeClass::Shaped},       {"8320", ShapeClass::Shaped},   {"8410", ShapeClass::Shaped},
+    {"8500", ShapeClass::Shaped},       {"9211", ShapeClass::Shaped},   {"9310", ShapeClass::Shaped},
+    {"9220", ShapeClass::Shaped},       {"9400", ShapeClass::Shaped},   {"10210", ShapeClass::Shaped},
+    {"10111", ShapeClass::Shaped},      {"10300", ShapeClass::Shaped},  {"11110", ShapeClass::Shaped},
+    {"11200", ShapeClass::Shaped},      {"12100", ShapeClass::Shaped},  {"13000", ShapeClass::Shaped},
 }};
 
 // Four suit lengths of one hand, in any order.
@@ -49,4 +42,4 @@ std::string shapeKeyOf(SuitLengths lengths);
 // none does (a hand of other than 13 cards). A length above 13 raises ERangeError.
 int shapeIndexOf(SuitLengths lengths);
 
-} // namespace quorvex
+}  // namespace quorvex

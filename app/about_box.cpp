@@ -1,18 +1,16 @@
 #include "app/about_box.h"
 
-#include "common/product.h"
-
 #include <QApplication>
 #include <QFrame>
 #include <QImageReader>
 #include <QLabel>
 #include <QPushButton>
 
+#include "common/product.h"
+
 // The pictures live in the static GUI library; naming its resource here keeps the
 // linker from dropping them.
-static void initAboutResources() {
-    Q_INIT_RESOURCE(resources);
-}
+static void initAboutResources() { Q_INIT_RESOURCE(resources); }
 
 namespace quorvex {
 
@@ -52,7 +50,7 @@ QPixmap aboutPicture() {
         image.scaled(PictureWidth, PictureHeight, Qt::KeepAspectRatio, Qt::SmoothTransformation));
 }
 
-} // namespace
+}  // namespace
 
 TAboutBox::TAboutBox(QWidget* mainWindow) : QDialog(mainWindow) {
     initAboutResources();
@@ -102,4 +100,4 @@ void TAboutBox::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
 }
 
-} // namespace quorvex
+}  // namespace quorvex

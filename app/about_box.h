@@ -18,4 +18,4 @@ private:
     QLabel* Version;
 };
 
-} // namespace quorvex
+}  // namespace quorvex

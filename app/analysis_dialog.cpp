@@ -1,10 +1,10 @@
 #include "app/analysis_dialog.h"
 
-#include "app/report_font.h"
-
 #include <QFontMetricsF>
 #include <QPlainTextEdit>
 #include <QPushButton>
+
+#include "app/report_font.h"
 
 namespace quorvex {
 
@@ -28,9 +28,7 @@ TAnalysisDlg::TAnalysisDlg(QWidget* owner)
     connect(CloseBtn, &QPushButton::clicked, this, &QDialog::reject);
 }
 
-void TAnalysisDlg::clearReport() {
-    AnalysisMemo->clear();
-}
+void TAnalysisDlg::clearReport() { AnalysisMemo->clear(); }
 
 void TAnalysisDlg::setReport(const std::vector<std::string>& lines) {
     QStringList text;
@@ -45,4 +43,4 @@ QStringList TAnalysisDlg::reportLines() const {
     return text.split(u'\n');
 }
 
-} // namespace quorvex
+}  // namespace quorvex

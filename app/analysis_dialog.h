@@ -2,7 +2,6 @@
 // "Deal Analysis": the dialog that shows the analysis report of the last run.
 #include <QDialog>
 #include <QStringList>
-
 #include <string>
 #include <vector>
 
@@ -27,4 +26,4 @@ private:
     QPushButton* CloseBtn;
 };
 
-} // namespace quorvex
+}  // namespace quorvex

@@ -2,17 +2,18 @@
 
 #include <QMessageBox>
 
-#include "common/product.h"
 #include "app/native_text.h"
 #include "common/error_texts.h"
 #include "common/io_error.h"
+#include "common/product.h"
 
 namespace quorvex {
 
 void showError(const std::exception& error) {
     QString text = fromNative8Bit(displayedErrorText(error.what()));
     // A file error names its file on a line of its own, below the error's own text.
-    if (const auto* fileError = dynamic_cast<const EInOutError*>(&error); fileError && !fileError->path().empty())
+    if (const auto* fileError = dynamic_cast<const EInOutError*>(&error);
+        fileError && !fileError->path().empty())
         text += QLatin1Char('\n') + fromNative8Bit(fileError->path());
     QMessageBox box(QMessageBox::Critical, QString::fromLatin1(ApplicationTitle), text, QMessageBox::Ok,
                     QApplication::activeWindow());

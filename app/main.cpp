@@ -2,16 +2,16 @@
 // windows in their fixed order and runs until the main window closes.
 #include "app/about_box.h"
 #include "app/analysis_dialog.h"
-#include "common/product.h"
 #include "app/error_display.h"
 #include "app/main_window.h"
 #include "app/native_text.h"
+#include "common/product.h"
 #include "entropy/dialog/entropy_form.h"
 #include "entropy/dialog/qt_platform_services.h"
 #include "hash/hash_registry.h"
 
 int main(int argc, char** argv) {
-    quorvex::RegisterHashClasses();
+    quorvex::registerHashClasses();
     quorvex::QuorvexApplication app(argc, argv);
     QApplication::setOrganizationName(QStringLiteral("Quorvex"));
     QApplication::setApplicationName(QString::fromLatin1(quorvex::ApplicationTitle));

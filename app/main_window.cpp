@@ -23,8 +23,6 @@
 
 #include "app/about_box.h"
 #include "app/analysis_dialog.h"
-#include "common/error_texts.h"
-#include "common/product.h"
 #include "app/busy_cursor.h"
 #include "app/check_parameter_string.h"
 #include "app/count_spin_box.h"
@@ -36,6 +34,8 @@
 #include "app/report_printer.h"
 #include "app/scope_exit.h"
 #include "app/settings_store.h"
+#include "common/error_texts.h"
+#include "common/product.h"
 #include "entropy/dialog/entropy_form.h"
 
 namespace quorvex {
@@ -120,7 +120,7 @@ void TMainWin::attachDialogs(TEntropyForm& entropy, TAboutBox& about, TAnalysisD
     entropyForm_ = &entropy;
     aboutBox_ = &about;
     analysisDlg_ = &analysis;
-    connect(entropyForm_, &TEntropyForm::collectionComplete, this, [this] { EntropyCollected(); });
+    connect(entropyForm_, &TEntropyForm::collectionComplete, this, [this] { entropyCollected(); });
 }
 
 void TMainWin::setFolderChooser(FolderChooser chooser) { folderChooser_ = std::move(chooser); }
@@ -201,7 +201,8 @@ QWidget* TMainWin::buildBoardsPanel() {
     grid->addWidget(new QLabel(QStringLiteral("Number of Sets to prepare:"), BoardsPanel), 0, 0);
     grid->addWidget(NumberSetsSE, 0, 1);
 
-    NoBoardsSE = named(new CountSpinBox(1, TestModeCountLimit, DefaultBoardsPerSet, BoardsPanel), "NoBoardsSE");
+    NoBoardsSE =
+        named(new CountSpinBox(1, TestModeCountLimit, DefaultBoardsPerSet, BoardsPanel), "NoBoardsSE");
     setHint(NoBoardsSE, QStringLiteral("Maximum 99"));
     grid->addWidget(new QLabel(QStringLiteral("Number of Boards per set:"), BoardsPanel), 1, 0);
     grid->addWidget(NoBoardsSE, 1, 1);
@@ -295,7 +296,8 @@ QWidget* TMainWin::buildFileGroup() {
 void TMainWin::setTabOrderOfControls() {
     std::vector<QWidget*> order = {IDEdit, InitBtn, NumberSetsSE, NoBoardsSE, FirstSetNoSE, GenerateBtn};
     order.insert(order.end(), formatBoxes_.begin(), formatBoxes_.end());
-    order.insert(order.end(), {AnalysisCB, ViewAnalysisBtn, PrintAnalysisBtn, FileNameEB, FilepathEB, CloseBtn});
+    order.insert(order.end(),
+                 {AnalysisCB, ViewAnalysisBtn, PrintAnalysisBtn, FileNameEB, FilepathEB, CloseBtn});
     for (std::size_t i = 1; i < order.size(); ++i) QWidget::setTabOrder(order[i - 1], order[i]);
 }
 
@@ -320,7 +322,8 @@ void TMainWin::connectHandlers() {
 
 void TMainWin::FormCreate(const QStringList& arguments, const QString& programFolder) {
     applyHintStyle();
-    programFolder_ = programFolder.isEmpty() ? ProgramFolder() : QDir::toNativeSeparators(programFolder);
+    programFolder_ =
+        programFolder.isEmpty() ? defaultProgramFolder() : QDir::toNativeSeparators(programFolder);
     testMode_ = CheckParameterString(arguments);
 
     const std::unique_ptr<QSettings> store = openSettingsStore();
@@ -332,7 +335,8 @@ void TMainWin::FormCreate(const QStringList& arguments, const QString& programFo
     // The boxes still have their design maximum here, so counts come back within 1..1000.
     NoBoardsSE->setClampedValue(stored.boardsPerSet);
     NumberSetsSE->setClampedValue(stored.numberSets);
-    for (std::size_t i = 0; i < formatBoxes_.size(); ++i) formatBoxes_[i]->setChecked(stored.formatsSelected.test(i));
+    for (std::size_t i = 0; i < formatBoxes_.size(); ++i)
+        formatBoxes_[i]->setChecked(stored.formatsSelected.test(i));
     // With no folder stored the output folder is the program folder, so what the box shows
     // is where the files go.
     outputFolder_ = QDir::toNativeSeparators(stored.outputFolder);
@@ -455,7 +459,7 @@ void TMainWin::InitBtnClick() {
     NumberSetsSE->setFocus();
 }
 
-void TMainWin::EntropyCollected() {
+void TMainWin::entropyCollected() {
     EntropyGeneratedST->setText(QString::fromLatin1(EntropyDoneText));
     setTotalLabel(TotalCaption, boardCount(NoBoardsSE->value(), NumberSetsSE->value()));
 }

@@ -14,9 +14,8 @@
 #include <functional>
 
 #include "common/product.h"
-#include "formats/output_formats.h"
-
 #include "engine/deal_stream.h"
+#include "formats/output_formats.h"
 #include "run/generation_run.h"
 
 class QCheckBox;
@@ -86,7 +85,7 @@ private:
     void GenerateBtnClick();
     void ViewAnalysisBtnClick();
     void PrintAnalysisBtnClick();
-    void EntropyCollected();
+    void entropyCollected();
 
     void commitPendingEdits();
     RunSettings runSettings() const;

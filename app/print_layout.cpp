@@ -7,7 +7,7 @@ namespace quorvex {
 namespace {
 
 constexpr int TabCharacters = 8;
-constexpr int LineGap = 2; // device units below the tallest text of a line
+constexpr int LineGap = 2;  // device units below the tallest text of a line
 
 class PrinterTextStream {
 public:
@@ -87,10 +87,10 @@ private:
     int page_ = 0;
     int x_ = 0;
     int y_ = 0;
-    int lineHeight_ = 0; // 0 while the printed line holds no text
+    int lineHeight_ = 0;  // 0 while the printed line holds no text
 };
 
-} // namespace
+}  // namespace
 
 std::vector<TextRun> layoutReport(const QStringList& lines, int pageWidth, int pageHeight,
                                   const FontMeasure& title, const FontMeasure& body) {
@@ -106,4 +106,4 @@ std::vector<TextRun> layoutReport(const QStringList& lines, int pageWidth, int p
     return runs;
 }
 
-} // namespace quorvex
+}  // namespace quorvex

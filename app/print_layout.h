@@ -8,7 +8,6 @@
 // height less twice the height of the line just ended.
 #include <QString>
 #include <QStringList>
-
 #include <functional>
 #include <vector>
 
@@ -18,16 +17,16 @@ namespace quorvex {
 struct FontMeasure {
     int height = 0;
     int averageCharWidth = 0;
-    std::function<int(const QString&)> width; // advance of a piece of text
+    std::function<int(const QString&)> width;  // advance of a piece of text
 };
 
 enum class ReportFont { Title, Body };
 
 // One piece of text placed on a page; it never holds a tab.
 struct TextRun {
-    int page = 0; // counted from 0
-    int x = 0;    // left edge, from the left of the printable area
-    int y = 0;    // top edge, from the top of the printable area
+    int page = 0;  // counted from 0
+    int x = 0;     // left edge, from the left of the printable area
+    int y = 0;     // top edge, from the top of the printable area
     ReportFont font = ReportFont::Body;
     QString text;
 };
@@ -37,4 +36,4 @@ struct TextRun {
 std::vector<TextRun> layoutReport(const QStringList& lines, int pageWidth, int pageHeight,
                                   const FontMeasure& title, const FontMeasure& body);
 
-} // namespace quorvex
+}  // namespace quorvex

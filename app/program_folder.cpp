@@ -27,6 +27,6 @@ QString chooseProgramFolder(const QString& executableFolder) {
     return nativeFolder(dataFolder);
 }
 
-QString ProgramFolder() { return chooseProgramFolder(QCoreApplication::applicationDirPath()); }
+QString defaultProgramFolder() { return chooseProgramFolder(QCoreApplication::applicationDirPath()); }
 
 }  // namespace quorvex

@@ -11,6 +11,6 @@ namespace quorvex {
 QString chooseProgramFolder(const QString& executableFolder);
 
 // The folder for this program run: chooseProgramFolder of the executable's folder.
-QString ProgramFolder();
+QString defaultProgramFolder();
 
 }  // namespace quorvex

@@ -21,7 +21,7 @@ QString fixedPitchFamily() {
     return system;
 }
 
-} // namespace
+}  // namespace
 
 QFont reportFont(int pointSize, bool bold) {
     static const QString family = fixedPitchFamily();
@@ -31,4 +31,4 @@ QFont reportFont(int pointSize, bool bold) {
     return font;
 }
 
-} // namespace quorvex
+}  // namespace quorvex

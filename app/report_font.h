@@ -10,4 +10,4 @@ namespace quorvex {
 // character having the same width.
 QFont reportFont(int pointSize, bool bold);
 
-} // namespace quorvex
+}  // namespace quorvex

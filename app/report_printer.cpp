@@ -1,15 +1,13 @@
 #include "app/report_printer.h"
 
-#include "common/error_texts.h"
-
-#include "app/print_layout.h"
-#include "app/report_font.h"
-
 #include <QFontMetrics>
 #include <QPainter>
 #include <QPrinter>
-
 #include <stdexcept>
+
+#include "app/print_layout.h"
+#include "app/report_font.h"
+#include "common/error_texts.h"
 
 namespace quorvex {
 
@@ -51,17 +49,17 @@ private:
     QPainter painter_;
 };
 
-} // namespace
+}  // namespace
 
 void printReport(const QStringList& lines, QPrinter& printer) {
     if (!printerSelected(printer)) throw std::runtime_error(error_text::NoDefaultPrinter);
 
-    printer.setFullPage(false); // the printable area's corner is the origin: no margins of our own
+    printer.setFullPage(false);  // the printable area's corner is the origin: no margins of our own
     const QFont titleFont = reportFont(15, true);
     const QFont bodyFont = reportFont(9, false);
     const QRect area = printer.pageLayout().paintRectPixels(printer.resolution());
-    const std::vector<TextRun> runs =
-        layoutReport(lines, area.width(), area.height(), measureOn(titleFont, printer), measureOn(bodyFont, printer));
+    const std::vector<TextRun> runs = layoutReport(
+        lines, area.width(), area.height(), measureOn(titleFont, printer), measureOn(bodyFont, printer));
 
     const int titleAscent = QFontMetrics(titleFont, &printer).ascent();
     const int bodyAscent = QFontMetrics(bodyFont, &printer).ascent();
@@ -80,4 +78,4 @@ void printReport(const QStringList& lines, QPrinter& printer) {
     job.finish();
 }
 
-} // namespace quorvex
+}  // namespace quorvex

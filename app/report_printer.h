@@ -12,4 +12,4 @@ namespace quorvex {
 // file) is selected; the job is closed also when printing fails part-way.
 void printReport(const QStringList& lines, QPrinter& printer);
 
-} // namespace quorvex
+}  // namespace quorvex

@@ -3,10 +3,10 @@
 // On Windows they live in the registry under HKEY_CURRENT_USER\Quorvex; elsewhere in a
 // per-user INI file of the organisation "Quorvex".
 #include <QString>
+#include <memory>
 
 #include "common/product.h"
 #include "formats/output_formats.h"
-#include <memory>
 
 class QSettings;
 
@@ -15,7 +15,7 @@ namespace quorvex {
 struct StoredSettings {
     int boardsPerSet = DefaultBoardsPerSet;
     int numberSets = DefaultNumberOfSets;
-    FormatSelection formatsSelected = allFormats(); // one value per output format, under its key
+    FormatSelection formatsSelected = allFormats();  // one value per output format, under its key
     QString outputFolder;
     bool analysisSelected = true;
 };

@@ -2,15 +2,15 @@
 // building the report from its totals.
 #include <benchmark/benchmark.h>
 
-#include "analysis/analysis_report.h"
-#include "analysis/board_analysis.h"
-
 #include <algorithm>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <numeric>
 #include <random>
+
+#include "analysis/analysis_report.h"
+#include "analysis/board_analysis.h"
 
 namespace {
 
@@ -28,8 +28,10 @@ std::string writeRandomMainDealFile(int boards) {
     char line[106];
     for (int board = 0; board < boards; ++board) {
         std::shuffle(pack.begin(), pack.end(), random);
-        for (int hand = 0; hand < 4; ++hand) std::sort(pack.begin() + 13 * hand, pack.begin() + 13 * hand + 13);
-        for (int i = 0; i < 52; ++i) std::snprintf(line + 2 * i, 3, "%02d", pack[static_cast<std::size_t>(i)]);
+        for (int hand = 0; hand < 4; ++hand)
+            std::sort(pack.begin() + 13 * hand, pack.begin() + 13 * hand + 13);
+        for (int i = 0; i < 52; ++i)
+            std::snprintf(line + 2 * i, 3, "%02d", pack[static_cast<std::size_t>(i)]);
         file.write(line, 104) << "\r\n";
     }
     return path;
@@ -53,4 +55,4 @@ void BM_Report(benchmark::State& state) {
 }
 BENCHMARK(BM_Report)->Unit(benchmark::kMicrosecond);
 
-} // namespace
+}  // namespace

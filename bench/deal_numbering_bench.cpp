@@ -13,22 +13,18 @@ namespace {
 using namespace quorvex;
 
 // Uniform valid numbers, so that the branch pattern is that of real runs.
-std::vector<MpInt> randomDealNumbers(std::size_t count)
-{
+std::vector<MpInt> randomDealNumbers(std::size_t count) {
     std::mt19937_64 rng(1);
     std::vector<MpInt> numbers;
     while (numbers.size() < count) {
         MpInt number;
-        for (auto& byte : number.bytes)
-            byte = static_cast<std::uint8_t>(rng());
-        if (isValidHandNumber(number))
-            numbers.push_back(number);
+        for (auto& byte : number.bytes) byte = static_cast<std::uint8_t>(rng());
+        if (isValidHandNumber(number)) numbers.push_back(number);
     }
     return numbers;
 }
 
-void BM_DealNumberToInternalDeal(benchmark::State& state)
-{
+void BM_DealNumberToInternalDeal(benchmark::State& state) {
     const std::vector<MpInt> numbers = randomDealNumbers(4096);
     std::size_t i = 0;
     for (auto _ : state) {
@@ -37,11 +33,9 @@ void BM_DealNumberToInternalDeal(benchmark::State& state)
 }
 BENCHMARK(BM_DealNumberToInternalDeal);
 
-void BM_InternalDealToByHand(benchmark::State& state)
-{
+void BM_InternalDealToByHand(benchmark::State& state) {
     std::vector<InternalDeal> internals;
-    for (const MpInt& number : randomDealNumbers(4096))
-        internals.push_back(dealNumberToInternalDeal(number));
+    for (const MpInt& number : randomDealNumbers(4096)) internals.push_back(dealNumberToInternalDeal(number));
     std::size_t i = 0;
     for (auto _ : state) {
         benchmark::DoNotOptimize(internalDealToByHand(internals[i++ % internals.size()]));
@@ -49,8 +43,7 @@ void BM_InternalDealToByHand(benchmark::State& state)
 }
 BENCHMARK(BM_InternalDealToByHand);
 
-void BM_NumberToBoardLine(benchmark::State& state)
-{
+void BM_NumberToBoardLine(benchmark::State& state) {
     const std::vector<MpInt> numbers = randomDealNumbers(4096);
     char line[BoardLineLength];
     std::size_t i = 0;
@@ -62,4 +55,4 @@ void BM_NumberToBoardLine(benchmark::State& state)
 }
 BENCHMARK(BM_NumberToBoardLine);
 
-} // namespace
+}  // namespace

@@ -2,8 +2,6 @@
 // format, and into all five as one Generate run does.
 #include <benchmark/benchmark.h>
 
-#include "formats/convert_main_deal_file.h"
-
 #include <algorithm>
 #include <array>
 #include <cstdio>
@@ -11,6 +9,8 @@
 #include <fstream>
 #include <numeric>
 #include <random>
+
+#include "formats/convert_main_deal_file.h"
 
 namespace {
 
@@ -23,7 +23,8 @@ constexpr int BoardsPerSet = 1000;
 class BenchFolders {
 public:
     BenchFolders()
-        : root_(std::filesystem::temp_directory_path() / ("quorvex-formats-bench-" + std::to_string(std::random_device{}()))) {
+        : root_(std::filesystem::temp_directory_path() /
+                ("quorvex-formats-bench-" + std::to_string(std::random_device{}()))) {
         std::filesystem::create_directories(root_ / "out");
         std::ofstream file(root_ / "Bench.qvw", std::ios::binary);
         file << Sets << ' ' << BoardsPerSet << "  1\r\n";
@@ -33,8 +34,10 @@ public:
         char line[106];
         for (int board = 0; board < Sets * BoardsPerSet; ++board) {
             std::shuffle(pack.begin(), pack.end(), random);
-            for (int hand = 0; hand < 4; ++hand) std::sort(pack.begin() + 13 * hand, pack.begin() + 13 * hand + 13);
-            for (int i = 0; i < 52; ++i) std::snprintf(line + 2 * i, 3, "%02d", pack[static_cast<std::size_t>(i)]);
+            for (int hand = 0; hand < 4; ++hand)
+                std::sort(pack.begin() + 13 * hand, pack.begin() + 13 * hand + 13);
+            for (int i = 0; i < 52; ++i)
+                std::snprintf(line + 2 * i, 3, "%02d", pack[static_cast<std::size_t>(i)]);
             file.write(line, 104) << "\r\n";
         }
     }
@@ -61,11 +64,16 @@ void BM_ConvertMillionBoards(benchmark::State& state) {
     static const BenchFolders folders;
     ConversionSettings settings = folders.settings();
     const auto chosen = static_cast<std::size_t>(state.range(0));
-    if (chosen < OutputFormatCount) settings.formats.set(chosen);
-    else settings.formats.set();
+    if (chosen < OutputFormatCount)
+        settings.formats.set(chosen);
+    else
+        settings.formats.set();
     for (auto _ : state) benchmark::DoNotOptimize(ConvertMainDealFile(settings));
     state.SetItemsProcessed(state.iterations() * Sets * BoardsPerSet);
 }
-BENCHMARK(BM_ConvertMillionBoards)->DenseRange(0, OutputFormatCount)->Unit(benchmark::kMillisecond)->Iterations(2);
+BENCHMARK(BM_ConvertMillionBoards)
+    ->DenseRange(0, OutputFormatCount)
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(2);
 
-} // namespace
+}  // namespace

@@ -2,20 +2,20 @@
 // consumes, and a whole run of 1,000,000 boards written to the main deal file.
 #include <benchmark/benchmark.h>
 
+#include <cstdio>
+#include <filesystem>
+
 #include "engine/board_line.h"
 #include "engine/deal_numbering.h"
 #include "engine/deal_stream.h"
 #include "engine/main_deal_file.h"
-
-#include <cstdio>
-#include <filesystem>
 
 namespace {
 
 using namespace quorvex;
 
 HashClass ripemd160() {
-    RegisterHashClasses();
+    registerHashClasses();
     return FindHashClass("THash_RipeMD160");
 }
 
@@ -49,4 +49,4 @@ void BM_MillionBoardsToMainDealFile(benchmark::State& state) {
 }
 BENCHMARK(BM_MillionBoardsToMainDealFile)->Unit(benchmark::kMillisecond)->Iterations(3);
 
-} // namespace
+}  // namespace

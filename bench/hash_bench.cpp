@@ -26,7 +26,7 @@ void BM_RipeMD160Buffer(benchmark::State& state) {
     const HashClass ripemd160 = FindHashClass("THash_RipeMD160");
     for (auto _ : state) {
         benchmark::DoNotOptimize(DigestOfBuffer(ripemd160, bytes.data(), static_cast<int>(bytes.size()),
-                                                nullptr, kStringFormatCopy));
+                                                nullptr, StringFormatCopy));
     }
     state.SetBytesProcessed(state.iterations() * state.range(0));
 }
@@ -37,7 +37,7 @@ void BM_RipeMD160Compress(benchmark::State& state) {
     const auto block = Pattern(64);
     std::uint32_t words[5] = {0x67452301, 0xEFCDAB89, 0x98BADCFE, 0x10325476, 0xC3D2E1F0};
     for (auto _ : state) {
-        RipeMD160Compress(words, block.data());
+        ripeMD160Compress(words, block.data());
         benchmark::DoNotOptimize(words);
     }
     state.SetBytesProcessed(state.iterations() * 64);
@@ -49,7 +49,7 @@ void BM_DigestOfBuffer47(benchmark::State& state) {
     const auto bytes = Pattern(47);
     const HashClass ripemd160 = FindHashClass("THash_RipeMD160");
     for (auto _ : state) {
-        benchmark::DoNotOptimize(DigestOfBuffer(ripemd160, bytes.data(), 47, nullptr, kStringFormatCopy));
+        benchmark::DoNotOptimize(DigestOfBuffer(ripemd160, bytes.data(), 47, nullptr, StringFormatCopy));
     }
     state.SetItemsProcessed(state.iterations());
 }

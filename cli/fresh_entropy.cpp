@@ -1,21 +1,19 @@
 #include "cli/fresh_entropy.h"
 
-#include "entropy/entropy_text.h"
-
 #include <cstdint>
 #include <random>
+
+#include "entropy/entropy_text.h"
 
 namespace quorvex {
 
 std::string freshEntropyText() {
-    std::random_device source; // the platform's secure generator (getrandom, rdrand or the CryptoAPI)
-    auto random64 = [&source] {
-        return (std::uint64_t{source()} << 32) | std::uint64_t{source()};
-    };
+    std::random_device source;  // the platform's secure generator (getrandom, rdrand or the CryptoAPI)
+    auto random64 = [&source] { return (std::uint64_t{source()} << 32) | std::uint64_t{source()}; };
     auto nonNegative64 = [&] { return static_cast<std::int64_t>(random64() >> 1); };
     auto distance = [&] { return static_cast<std::int32_t>(source() & 0xFFFF); };
 
-    EntropyText text;
+    EntropyTextBuilder text;
     text.begin(nonNegative64());
     text.addStart(nonNegative64());
     for (int hit = 0; hit < EntropyHitsNeeded; ++hit) text.addHit(nonNegative64(), distance(), distance());
@@ -23,4 +21,4 @@ std::string freshEntropyText() {
     return text.text();
 }
 
-} // namespace quorvex
+}  // namespace quorvex

@@ -8,4 +8,4 @@ namespace quorvex {
 
 std::string freshEntropyText();
 
-} // namespace quorvex
+}  // namespace quorvex

@@ -46,7 +46,7 @@ void writeReport(const std::vector<std::string>& report, const CliOptions& optio
 }
 
 int deal(const CliOptions& options) {
-    RegisterHashClasses();
+    registerHashClasses();
     const RunSettings settings = runSettingsOf(options);
     const HashClass cls = seedingHashClass();
     if (!cls) throw EHashUnitMissing();
@@ -56,7 +56,7 @@ int deal(const CliOptions& options) {
         entropyText = *options.entropyText;
     } else {
         entropyText = freshEntropyText();
-        AppendEntropyLog(settings.conversion.programFolder, entropyText);
+        appendEntropyLog(settings.conversion.programFolder, entropyText);
     }
 
     DealStream stream;

@@ -6,7 +6,7 @@ namespace quorvex {
 
 namespace {
 bool isDigit(char c) { return c >= '0' && c <= '9'; }
-} // namespace
+}  // namespace
 
 int strToInt(std::string_view text) {
     std::size_t i = 0;
@@ -25,4 +25,4 @@ int strToInt(std::string_view text) {
     return static_cast<int>(value);
 }
 
-} // namespace quorvex
+}  // namespace quorvex

@@ -1,16 +1,15 @@
 #pragma once
 // Decimal text to integer, with the error a director sees when a file holds something else.
-#include "common/error_texts.h"
-
 #include <stdexcept>
 #include <string>
 #include <string_view>
 
+#include "common/error_texts.h"
+
 namespace quorvex {
 
 struct EConvertError : std::runtime_error {
-    explicit EConvertError(std::string_view text)
-        : std::runtime_error(error_text::notAnInteger(text)) {}
+    explicit EConvertError(std::string_view text) : std::runtime_error(error_text::notAnInteger(text)) {}
 };
 
 // Leading blanks are skipped, an optional sign and at least one decimal digit must follow,
@@ -29,4 +28,4 @@ inline int twoDigitNumber(std::string_view text, std::size_t pos) {
     throw EConvertError(pos < text.size() ? text.substr(pos, 2) : std::string_view{});
 }
 
-} // namespace quorvex
+}  // namespace quorvex

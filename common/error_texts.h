@@ -35,7 +35,8 @@ inline std::string unknownStringFormat(int encoderId) {
 }
 
 // The entropy dialog on a machine without a usable high-resolution counter.
-inline constexpr char UnsuitableComputer[] = "Sorry, this computer is not suitable to generate Random Bridge Hands";
+inline constexpr char UnsuitableComputer[] =
+    "Sorry, this computer is not suitable to generate Random Bridge Hands";
 
 // Printing.
 inline constexpr char NoDefaultPrinter[] = "There is no default printer currently selected";
@@ -43,7 +44,7 @@ inline constexpr char PrintJobNotStarted[] = "The printer could not start the pr
 inline constexpr char PrintJobNotCompleted[] = "The print job could not be completed";
 inline constexpr char NewPageNotStarted[] = "The printer could not start a new page";
 
-} // namespace quorvex::error_text
+}  // namespace quorvex::error_text
 
 namespace quorvex {
 
@@ -52,8 +53,9 @@ namespace quorvex {
 // reads "Disk full." while "Failed to create hash unit." stays as it is.
 inline std::string displayedErrorText(std::string_view text) {
     std::string shown(text);
-    if (!shown.empty() && static_cast<unsigned char>(shown.back()) > static_cast<unsigned char>('.')) shown += '.';
+    if (!shown.empty() && static_cast<unsigned char>(shown.back()) > static_cast<unsigned char>('.'))
+        shown += '.';
     return shown;
 }
 
-} // namespace quorvex
+}  // namespace quorvex

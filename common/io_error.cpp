@@ -1,20 +1,26 @@
 #include "common/io_error.h"
 
-#include "common/error_texts.h"
-
 #include <cerrno>
 #include <filesystem>
+
+#include "common/error_texts.h"
 
 namespace quorvex {
 
 EInOutError ioErrorOfCode(int code, std::string path) {
     switch (code) {
-    case io_code::FileNotFound: return {code, error_text::FileNotFound, std::move(path)};
-    case io_code::PathNotFound: return {code, error_text::InvalidFilename, std::move(path)};
-    case io_code::TooManyOpenFiles: return {code, error_text::TooManyOpenFiles, std::move(path)};
-    case io_code::AccessDenied: return {code, error_text::FileAccessDenied, std::move(path)};
-    case io_code::DiskFull: return {code, error_text::DiskFull, std::move(path)};
-    default: return {code, error_text::otherIoError(code), std::move(path)};
+        case io_code::FileNotFound:
+            return {code, error_text::FileNotFound, std::move(path)};
+        case io_code::PathNotFound:
+            return {code, error_text::InvalidFilename, std::move(path)};
+        case io_code::TooManyOpenFiles:
+            return {code, error_text::TooManyOpenFiles, std::move(path)};
+        case io_code::AccessDenied:
+            return {code, error_text::FileAccessDenied, std::move(path)};
+        case io_code::DiskFull:
+            return {code, error_text::DiskFull, std::move(path)};
+        default:
+            return {code, error_text::otherIoError(code), std::move(path)};
     }
 }
 
@@ -26,34 +32,35 @@ bool parentFolderExists(const std::string& path) {
     return parent.empty() || std::filesystem::is_directory(parent, ec);
 }
 
-} // namespace
+}  // namespace
 
 EInOutError ioErrorFromErrno(int err, const std::string& path) {
     switch (err) {
-    case ENOENT:
-        return ioErrorOfCode(parentFolderExists(path) ? io_code::FileNotFound : io_code::PathNotFound, path);
-    case ENOTDIR:
-    case ENAMETOOLONG:
-    case EINVAL:
-        return ioErrorOfCode(io_code::PathNotFound, path);
-    case EMFILE:
-    case ENFILE:
-        return ioErrorOfCode(io_code::TooManyOpenFiles, path);
-    case EACCES:
-    case EPERM:
-    case EROFS:
-    case EISDIR:
-        return ioErrorOfCode(io_code::AccessDenied, path);
-    case ENOSPC:
-    case EFBIG:
+        case ENOENT:
+            return ioErrorOfCode(parentFolderExists(path) ? io_code::FileNotFound : io_code::PathNotFound,
+                                 path);
+        case ENOTDIR:
+        case ENAMETOOLONG:
+        case EINVAL:
+            return ioErrorOfCode(io_code::PathNotFound, path);
+        case EMFILE:
+        case ENFILE:
+            return ioErrorOfCode(io_code::TooManyOpenFiles, path);
+        case EACCES:
+        case EPERM:
+        case EROFS:
+        case EISDIR:
+            return ioErrorOfCode(io_code::AccessDenied, path);
+        case ENOSPC:
+        case EFBIG:
 #ifdef EDQUOT
-    case EDQUOT:
+        case EDQUOT:
 #endif
-        return ioErrorOfCode(io_code::DiskFull, path);
-    default:
-        // Unknown failures keep the system's own number so they can be looked up.
-        return {err, error_text::otherIoError(err), path};
+            return ioErrorOfCode(io_code::DiskFull, path);
+        default:
+            // Unknown failures keep the system's own number so they can be looked up.
+            return {err, error_text::otherIoError(err), path};
     }
 }
 
-} // namespace quorvex
+}  // namespace quorvex

@@ -27,7 +27,7 @@ inline constexpr int PathNotFound = 3;
 inline constexpr int TooManyOpenFiles = 4;
 inline constexpr int AccessDenied = 5;
 inline constexpr int DiskFull = 101;
-} // namespace io_code
+}  // namespace io_code
 
 // The error of a code, with its standard text.
 EInOutError ioErrorOfCode(int code, std::string path = {});
@@ -37,4 +37,4 @@ EInOutError ioErrorOfCode(int code, std::string path = {});
 // file itself as "File not found".
 EInOutError ioErrorFromErrno(int err, const std::string& path);
 
-} // namespace quorvex
+}  // namespace quorvex

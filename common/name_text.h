@@ -6,8 +6,7 @@
 namespace quorvex {
 
 constexpr bool isNameCharacter(char c) {
-    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == ' ' ||
-           c == '-';
+    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == ' ' || c == '-';
 }
 
 constexpr bool isNameText(std::string_view text) {
@@ -16,4 +15,4 @@ constexpr bool isNameText(std::string_view text) {
     return true;
 }
 
-} // namespace quorvex
+}  // namespace quorvex

@@ -1,8 +1,8 @@
 #include "common/pad_to_width.h"
 
-#include "common/range_error.h"
-
 #include <algorithm>
+
+#include "common/range_error.h"
 
 namespace quorvex {
 
@@ -13,4 +13,4 @@ std::string PadToWidth(std::string_view text, unsigned width, char fill) {
     return result;
 }
 
-} // namespace quorvex
+}  // namespace quorvex

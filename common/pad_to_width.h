@@ -9,4 +9,4 @@ namespace quorvex {
 // zero width is a caller's mistake and raises ERangeError.
 std::string PadToWidth(std::string_view text, unsigned width, char fill = ' ');
 
-} // namespace quorvex
+}  // namespace quorvex

@@ -11,4 +11,4 @@ std::string joinPath(std::string_view folder, std::string_view name) {
     return path;
 }
 
-} // namespace quorvex
+}  // namespace quorvex

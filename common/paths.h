@@ -15,4 +15,4 @@ inline constexpr char PathSeparator = '/';
 // (a drive root): the file system accepts the doubled separator.
 std::string joinPath(std::string_view folder, std::string_view name);
 
-} // namespace quorvex
+}  // namespace quorvex

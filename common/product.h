@@ -1,9 +1,9 @@
 #pragma once
 // Facts about the product that both front ends share: its name and version, the start
 // values of the director's choices and the limits of the counts.
-#include "common/version.h" // generated from the build's project version
-
 #include <string>
+
+#include "common/version.h"  // generated from the build's project version
 
 namespace quorvex {
 
@@ -27,4 +27,4 @@ inline constexpr int FirstSetNumberLimit = 99;
 
 constexpr int countLimit(bool testMode) { return testMode ? TestModeCountLimit : NormalCountLimit; }
 
-} // namespace quorvex
+}  // namespace quorvex

@@ -1,8 +1,8 @@
 #pragma once
 // An index or value outside its allowed range (a damaged file, a count that does not fit).
-#include "common/error_texts.h"
-
 #include <stdexcept>
+
+#include "common/error_texts.h"
 
 namespace quorvex {
 
@@ -10,4 +10,4 @@ struct ERangeError : std::out_of_range {
     ERangeError() : std::out_of_range(error_text::RangeCheck) {}
 };
 
-} // namespace quorvex
+}  // namespace quorvex

@@ -1,8 +1,8 @@
 #include "common/text_file.h"
 
-#include "common/io_error.h"
-
 #include <cerrno>
+
+#include "common/io_error.h"
 
 namespace quorvex {
 
@@ -17,7 +17,7 @@ std::FILE* openFile(const std::string& path, const char* mode) {
     return file;
 }
 
-} // namespace
+}  // namespace
 
 FileWriter::FileWriter(const std::string& path, Mode mode)
     : path_(path), file_(openFile(path, mode == Mode::Create ? "wb" : "ab")), buffer_(new char[BufferSize]) {
@@ -28,9 +28,7 @@ FileWriter::~FileWriter() {
     if (file_) std::fclose(file_);
 }
 
-void FileWriter::fail() const {
-    throw ioErrorFromErrno(errno != 0 ? errno : ENOSPC, path_);
-}
+void FileWriter::fail() const { throw ioErrorFromErrno(errno != 0 ? errno : ENOSPC, path_); }
 
 void FileWriter::write(std::string_view bytes) {
     errno = 0;
@@ -70,14 +68,12 @@ bool TextFileReader::fillBuffer() {
     return got > 0;
 }
 
-bool TextFileReader::atEnd() {
-    return pos_ == buffer_.size() && !fillBuffer();
-}
+bool TextFileReader::atEnd() { return pos_ == buffer_.size() && !fillBuffer(); }
 
 std::string TextFileReader::readLine() {
     std::size_t end;
     while ((end = buffer_.find('\n', pos_)) == std::string::npos) {
-        if (!fillBuffer()) { // last line without a line end
+        if (!fillBuffer()) {  // last line without a line end
             std::string line = buffer_.substr(pos_);
             pos_ = buffer_.size();
             if (!line.empty() && line.back() == '\r') line.pop_back();
@@ -91,4 +87,4 @@ std::string TextFileReader::readLine() {
     return line;
 }
 
-} // namespace quorvex
+}  // namespace quorvex

@@ -20,9 +20,9 @@ public:
     FileWriter& operator=(const FileWriter&) = delete;
 
     void write(std::string_view bytes);
-    void writeLine(std::string_view text); // text + CR LF
+    void writeLine(std::string_view text);  // text + CR LF
     void flush();
-    void close(); // reports a failure to write out the last buffer
+    void close();  // reports a failure to write out the last buffer
 
     const std::string& path() const { return path_; }
 
@@ -31,7 +31,7 @@ private:
 
     std::string path_;
     std::FILE* file_ = nullptr;
-    std::unique_ptr<char[]> buffer_; // given to stdio: without its own buffer it writes 4 KiB at a time
+    std::unique_ptr<char[]> buffer_;  // given to stdio: without its own buffer it writes 4 KiB at a time
 };
 
 class TextFileReader {
@@ -55,4 +55,4 @@ private:
     std::size_t pos_ = 0;
 };
 
-} // namespace quorvex
+}  // namespace quorvex

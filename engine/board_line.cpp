@@ -20,21 +20,19 @@ constexpr std::array<char, 2 * 53> CardDigits = [] {
     return digits;
 }();
 
-} // namespace
+}  // namespace
 
-void formatBoardLine(const ByHandDeal& deal, std::span<char, BoardLineLength> out)
-{
+void formatBoardLine(const ByHandDeal& deal, std::span<char, BoardLineLength> out) {
     if (!std::all_of(deal.begin(), deal.end(), [](std::uint8_t card) { return card >= 1 && card <= 52; }))
         throw ERangeError();
     for (std::size_t i = 0; i < deal.size(); ++i)
         std::memcpy(&out[2 * i], &CardDigits[2 * std::size_t{deal[i]}], 2);
 }
 
-std::string boardLine(const ByHandDeal& deal)
-{
+std::string boardLine(const ByHandDeal& deal) {
     std::string line(BoardLineLength, '0');
     formatBoardLine(deal, std::span<char, BoardLineLength>(line.data(), BoardLineLength));
     return line;
 }
 
-} // namespace quorvex
+}  // namespace quorvex

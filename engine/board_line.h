@@ -17,4 +17,4 @@ void formatBoardLine(const ByHandDeal& deal, std::span<char, BoardLineLength> ou
 
 std::string boardLine(const ByHandDeal& deal);
 
-} // namespace quorvex
+}  // namespace quorvex

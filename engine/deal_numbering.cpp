@@ -20,8 +20,7 @@ constexpr std::uint64_t Choose13Of26 = BinomialTable[26][13];
 // 2^48, so remainder x 2^16 + 16 more bits fits in 64. A constant divisor lets the
 // compiler replace each division by a multiply.
 template <std::uint64_t Divisor>
-std::uint64_t divideInPlace(MpLimbs& v)
-{
+std::uint64_t divideInPlace(MpLimbs& v) {
     static_assert(Divisor > 0 && Divisor < (std::uint64_t{1} << 48));
     const std::uint64_t high = (std::uint64_t{v[2]} << 32) | v[1];
     const std::uint64_t quotientHigh = high / Divisor;
@@ -32,7 +31,8 @@ std::uint64_t divideInPlace(MpLimbs& v)
         quotientLow = (quotientLow << 16) | static_cast<std::uint32_t>(part / Divisor);
         remainder = part % Divisor;
     }
-    v = {quotientLow, static_cast<std::uint32_t>(quotientHigh), static_cast<std::uint32_t>(quotientHigh >> 32)};
+    v = {quotientLow, static_cast<std::uint32_t>(quotientHigh),
+         static_cast<std::uint32_t>(quotientHigh >> 32)};
     return remainder;
 }
 
@@ -42,8 +42,7 @@ std::uint64_t divideInPlace(MpLimbs& v)
 constexpr auto WaysWithCardHere = [] {
     std::array<std::array<std::uint64_t, CardsPerHand + 1>, 52> ways{};
     for (int n = 0; n < 52; ++n)
-        for (int j = 0; j < CardsPerHand; ++j)
-            ways[n][j] = BinomialTable[n][CardsPerHand - 1 - j];
+        for (int j = 0; j < CardsPerHand; ++j) ways[n][j] = BinomialTable[n][CardsPerHand - 1 - j];
     return ways;
 }();
 
@@ -58,8 +57,7 @@ struct HandUnranker {
 
     // Subsets whose next card lies at this position number C(undealt - position - 1, 12 - taken).
     // A rank below that count takes the position; a larger one skips all of them.
-    void visit(int position)
-    {
+    void visit(int position) {
         const std::uint64_t withCardHere = WaysWithCardHere[undealt - position - 1][taken];
         // Written to compile without a branch: the outcome is a coin toss the processor
         // cannot predict.
@@ -73,28 +71,22 @@ struct HandUnranker {
 // Undealt cards 1..52 in ascending order.
 constexpr std::array<std::uint8_t, 52> FullPack = [] {
     std::array<std::uint8_t, 52> cards{};
-    for (int i = 0; i < 52; ++i)
-        cards[i] = static_cast<std::uint8_t>(i + 1);
+    for (int i = 0; i < 52; ++i) cards[i] = static_cast<std::uint8_t>(i + 1);
     return cards;
 }();
 
-} // namespace
+}  // namespace
 
-bool isValidHandNumber(const MpInt& number)
-{
-    return mpCompare(number, DealCount) < 0;
-}
+bool isValidHandNumber(const MpInt& number) { return mpCompare(number, DealCount) < 0; }
 
-InternalDeal dealNumberToInternalDeal(const MpInt& number)
-{
+InternalDeal dealNumberToInternalDeal(const MpInt& number) {
     MpLimbs value = toLimbs(number);
     const std::uint64_t rank2 = divideInPlace<Choose13Of26>(value);
     const std::uint64_t rank1 = divideInPlace<Choose13Of39>(value);
     // Below 2^96 / C(39,13) / C(26,13) < 2^40, so it fits in 64 bits.
     const std::uint64_t rank0 = (std::uint64_t{value[1]} << 32) | value[0];
     // number < DealCount exactly when hand 0's rank is a rank of 13 cards out of 52.
-    if (rank0 >= Choose13Of52)
-        throw ERangeError();
+    if (rank0 >= Choose13Of52) throw ERangeError();
 
     // Each hand's search is one long chain of dependent steps; walking the three hands
     // side by side lets the processor overlap the chains.
@@ -109,10 +101,9 @@ InternalDeal dealNumberToInternalDeal(const MpInt& number)
         north.visit(position);
         east.visit(position);
     }
-    for (; position < 52; ++position)
-        north.visit(position);
+    for (; position < 52; ++position) north.visit(position);
 
-    InternalDeal deal{}; // hand 3 has only one way: all zeros
+    InternalDeal deal{};  // hand 3 has only one way: all zeros
     std::copy_n(north.group.begin(), CardsPerHand, deal.begin());
     std::copy_n(east.group.begin(), CardsPerHand, deal.begin() + CardsPerHand);
     std::copy_n(south.group.begin(), CardsPerHand, deal.begin() + 2 * CardsPerHand);
@@ -121,8 +112,7 @@ InternalDeal dealNumberToInternalDeal(const MpInt& number)
 
 // Each hand takes its positions from the undealt cards; the cards it leaves move up, in
 // order, to form the list the next hand chooses from. Hand 3 keeps what is left.
-ByHandDeal internalDealToByHand(const InternalDeal& internal)
-{
+ByHandDeal internalDealToByHand(const InternalDeal& internal) {
     std::array<std::uint8_t, 52> undealt = FullPack;
     int count = 52;
     ByHandDeal deal{};
@@ -133,7 +123,7 @@ ByHandDeal internalDealToByHand(const InternalDeal& internal)
             const int index = hand * CardsPerHand + j;
             const int position = internal[index] + j;
             if (position <= previous || position >= count)
-                throw ERangeError(); // not a layout that dealNumberToInternalDeal makes
+                throw ERangeError();  // not a layout that dealNumberToInternalDeal makes
             deal[index] = undealt[position];
             taken[position] = 1;
             previous = position;
@@ -150,4 +140,4 @@ ByHandDeal internalDealToByHand(const InternalDeal& internal)
     return deal;
 }
 
-} // namespace quorvex
+}  // namespace quorvex

@@ -15,7 +15,6 @@
 
 namespace quorvex {
 
-
 // Four groups of 13, group h for hand h. With the cards not given to hands 0..h-1 listed
 // in ascending order and hand h holding positions c_0 < ... < c_12 of that list, byte j
 // of group h is c_j - j, so each group is non-decreasing and group 3 is all zeros.
@@ -38,4 +37,4 @@ InternalDeal dealNumberToInternalDeal(const MpInt& number);
 // layout that no deal has (a group decreasing or reaching past the cards left).
 ByHandDeal internalDealToByHand(const InternalDeal& internal);
 
-} // namespace quorvex
+}  // namespace quorvex

@@ -1,14 +1,13 @@
 #include "engine/deal_stream.h"
 
-#include "common/error_texts.h"
-
-#include "engine/deal_numbering.h"
-#include "hash/digest.h"
-
 #include <algorithm>
 #include <limits>
 #include <stdexcept>
 #include <tuple>
+
+#include "common/error_texts.h"
+#include "engine/deal_numbering.h"
+#include "hash/digest.h"
 
 namespace quorvex {
 
@@ -20,7 +19,7 @@ constexpr std::size_t EntropyLengthOffset = 5;
 constexpr std::size_t IdentityLengthOffset = 26;
 constexpr std::uint8_t DigestLength = std::tuple_size_v<Digest160>;
 
-} // namespace
+}  // namespace
 
 HashClass seedingHashClass() { return FindHashClass("THash_RipeMD160"); }
 
@@ -51,4 +50,4 @@ MpInt DealStream::nextDealNumber(HashClass cls) {
     }
 }
 
-} // namespace quorvex
+}  // namespace quorvex

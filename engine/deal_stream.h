@@ -3,12 +3,12 @@
 // Each candidate is the RIPEMD-160 digest of a 47-byte seed block (a draw counter and the
 // digests of the two texts) cut to 96 bits; candidates at or above the deal count are
 // rejected, so every accepted number is uniform over all deals.
-#include "engine/mp.h"
-#include "hash/hash_registry.h"
-
 #include <array>
 #include <cstdint>
 #include <string_view>
+
+#include "engine/mp.h"
+#include "hash/hash_registry.h"
 
 namespace quorvex {
 
@@ -37,4 +37,4 @@ private:
     std::int32_t drawCounter_ = 0;
 };
 
-} // namespace quorvex
+}  // namespace quorvex

@@ -24,7 +24,7 @@ std::string_view between(std::string_view line, std::size_t from, std::size_t to
     return line.substr(from, to - from);
 }
 
-} // namespace
+}  // namespace
 
 std::string mainDealFilePath(std::string_view programFolder, std::string_view identityText) {
     std::string name(identityText);
@@ -68,4 +68,4 @@ MainDealHeader ReadMainDealHeader(TextFileReader& reader) { return parseMainDeal
 
 ValidBoardLine readBoardLine(TextFileReader& reader) { return ValidBoardLine(reader.readLine()); }
 
-} // namespace quorvex
+}  // namespace quorvex

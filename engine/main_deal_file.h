@@ -3,13 +3,13 @@
 // they are read back. A header line "<sets> <boards per set>  <first set>" and then one
 // 104-digit board line per board, every line ending in CR LF. Every output format and
 // the analysis read it through the reader below.
-#include "common/text_file.h"
-#include "engine/valid_board_line.h"
-#include "hash/hash_class.h"
-
 #include <cstdint>
 #include <string>
 #include <string_view>
+
+#include "common/text_file.h"
+#include "engine/valid_board_line.h"
+#include "hash/hash_class.h"
 
 namespace quorvex {
 
@@ -53,4 +53,4 @@ MainDealHeader ReadMainDealHeader(TextFileReader& reader);
 // which fails the check like any other damaged line.
 ValidBoardLine readBoardLine(TextFileReader& reader);
 
-} // namespace quorvex
+}  // namespace quorvex

@@ -29,8 +29,7 @@ int mpCompare(MpInt a, MpInt b);
 void mpFromBytes(std::string_view s, MpInt& r);
 
 // The number whose low 64 bits are value; the upper 32 bits are zero.
-constexpr MpInt mpFromUint64(std::uint64_t value)
-{
+constexpr MpInt mpFromUint64(std::uint64_t value) {
     MpInt r;
     for (int i = 11; i >= 4; --i) {
         r.bytes[i] = static_cast<std::uint8_t>(value & 0xFF);
@@ -41,4 +40,4 @@ constexpr MpInt mpFromUint64(std::uint64_t value)
 
 constexpr bool operator==(const MpInt& a, const MpInt& b) { return a.bytes == b.bytes; }
 
-} // namespace quorvex
+}  // namespace quorvex

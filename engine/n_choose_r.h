@@ -16,8 +16,7 @@ inline constexpr int NChooseRMaxK = 13;
 using NChooseRTable = std::array<std::array<std::uint64_t, NChooseRMaxK + 1>, NChooseRMaxN + 1>;
 
 // Pascal's triangle; entries with k > n stay 0.
-constexpr NChooseRTable buildNChooseRTable()
-{
+constexpr NChooseRTable buildNChooseRTable() {
     NChooseRTable c{};
     for (int n = 0; n <= NChooseRMaxN; ++n) {
         for (int k = 0; k <= n && k <= NChooseRMaxK; ++k)
@@ -32,4 +31,4 @@ inline constexpr NChooseRTable BinomialTable = buildNChooseRTable();
 // C(n, k) when 0 <= k <= n <= 52 and k <= 13, otherwise 0.
 MpInt nChooseR(int n, int k);
 
-} // namespace quorvex
+}  // namespace quorvex

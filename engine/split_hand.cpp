@@ -17,8 +17,8 @@ void SplitHandIntoSuits(std::string_view boardLine, std::string& spades, std::st
 
 void splitHand(std::string_view boardLine, int hand, Holdings& holdings) {
     std::uint16_t position = handStartPosition(hand);
-    SplitHandIntoSuits(boardLine, holdings[Spades], holdings[Hearts], holdings[Diamonds], holdings[Clubs], position,
-                       handEndPosition(hand));
+    SplitHandIntoSuits(boardLine, holdings[Spades], holdings[Hearts], holdings[Diamonds], holdings[Clubs],
+                       position, handEndPosition(hand));
 }
 
 void MarkVoids(std::string& spades, std::string& hearts, std::string& diamonds, std::string& clubs) {
@@ -26,4 +26,4 @@ void MarkVoids(std::string& spades, std::string& hearts, std::string& diamonds, 
         if (holding->empty()) holding->push_back('-');
 }
 
-} // namespace quorvex
+}  // namespace quorvex

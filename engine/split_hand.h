@@ -1,11 +1,11 @@
 #pragma once
 // Reading one hand of a board line into its four suit holdings of rank letters.
-#include "engine/cards.h"
-
 #include <array>
 #include <cstdint>
 #include <string>
 #include <string_view>
+
+#include "engine/cards.h"
 
 namespace quorvex {
 
@@ -28,4 +28,4 @@ void splitHand(std::string_view boardLine, int hand, Holdings& holdings);
 // Each empty holding becomes "-".
 void MarkVoids(std::string& spades, std::string& hearts, std::string& diamonds, std::string& clubs);
 
-} // namespace quorvex
+}  // namespace quorvex

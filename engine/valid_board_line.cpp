@@ -1,11 +1,11 @@
 #include "engine/valid_board_line.h"
 
+#include <cstdint>
+
 #include "common/conversion_error.h"
 #include "common/range_error.h"
 #include "engine/board_line.h"
 #include "engine/cards.h"
-
-#include <cstdint>
 
 namespace quorvex {
 
@@ -23,4 +23,4 @@ ValidBoardLine::ValidBoardLine(std::string line) : line_(std::move(line)) {
     if (line_.size() != BoardLineLength) throw EConvertError(std::string_view(line_).substr(BoardLineLength));
 }
 
-} // namespace quorvex
+}  // namespace quorvex

@@ -22,12 +22,10 @@ public:
     std::string_view text() const { return line_; }
 
     // The card number (1..52) of field 0..51.
-    int card(std::size_t field) const {
-        return (line_[2 * field] - '0') * 10 + (line_[2 * field + 1] - '0');
-    }
+    int card(std::size_t field) const { return (line_[2 * field] - '0') * 10 + (line_[2 * field + 1] - '0'); }
 
 private:
     std::string line_;
 };
 
-} // namespace quorvex
+}  // namespace quorvex

@@ -1,11 +1,11 @@
 #pragma once
 // Tick differences, mouse distances and cursor coordinates of the entropy dialog are
 // checked: an overflow raises an error instead of wrapping into a plausible wrong number.
-#include "common/error_texts.h"
-
 #include <cstdint>
 #include <limits>
 #include <stdexcept>
+
+#include "common/error_texts.h"
 
 namespace quorvex {
 
@@ -32,4 +32,4 @@ inline std::int32_t checkedDistance(std::int32_t a, std::int32_t b) {
     return checkedNarrow(difference < 0 ? -difference : difference);
 }
 
-} // namespace quorvex
+}  // namespace quorvex

@@ -5,10 +5,10 @@
 
 namespace quorvex {
 
-void AppendEntropyLog(std::string_view programFolder, std::string_view entropyText) {
+void appendEntropyLog(std::string_view programFolder, std::string_view entropyText) {
     FileWriter log(joinPath(programFolder, EntropyLogFileName), FileWriter::Mode::Append);
     log.writeLine(entropyText);
     log.close();
 }
 
-} // namespace quorvex
+}  // namespace quorvex

@@ -9,6 +9,6 @@ namespace quorvex {
 inline constexpr std::string_view EntropyLogFileName = "Int160.qvs";
 
 // Appends `entropyText` and CR LF to the log in `programFolder`, creating it when missing.
-void AppendEntropyLog(std::string_view programFolder, std::string_view entropyText);
+void appendEntropyLog(std::string_view programFolder, std::string_view entropyText);
 
-} // namespace quorvex
+}  // namespace quorvex

@@ -11,7 +11,7 @@ namespace quorvex {
 inline constexpr int EntropyHitsNeeded = 12;
 inline constexpr int EntropyNumbersInText = 1 + 1 + 3 * EntropyHitsNeeded + 1;
 
-class EntropyText {
+class EntropyTextBuilder {
 public:
     // Starts a fresh text with the ticks from program start to the collection's start.
     void begin(std::int64_t ticksSinceCreation);
@@ -31,4 +31,4 @@ private:
     std::string text_;
 };
 
-} // namespace quorvex
+}  // namespace quorvex

@@ -5,7 +5,7 @@
 
 namespace quorvex {
 
-std::string BriRecord(const ValidBoardLine& board) {
+std::string briRecord(const ValidBoardLine& board) {
     std::string record;
     record.reserve(BriDgeRecordLength);
     record += board.text().substr(0, 78);
@@ -14,24 +14,24 @@ std::string BriRecord(const ValidBoardLine& board) {
     return record;
 }
 
-std::string DgeRecord(const ValidBoardLine& board) {
+std::string dgeRecord(const ValidBoardLine& board) {
     std::string record;
     record.reserve(BriDgeRecordLength);
-    AppendMarkedHandTexts(board, record);
+    appendMarkedHandTexts(board, record);
     record.resize(BriDgeRecordLength, '\0');
     return record;
 }
 
 void WriteBriFiles(const ConversionSettings& settings, std::vector<std::string>& written) {
-    WriteRecordFiles(settings, BriExtension,
-                     [](const ValidBoardLine& board, const MainDealHeader&) { return BriRecord(board); },
-                     written);
+    writeRecordFiles(
+        settings, BriExtension,
+        [](const ValidBoardLine& board, const MainDealHeader&) { return briRecord(board); }, written);
 }
 
 void WriteDgeFiles(const ConversionSettings& settings, std::vector<std::string>& written) {
-    WriteRecordFiles(settings, DgeExtension,
-                     [](const ValidBoardLine& board, const MainDealHeader&) { return DgeRecord(board); },
-                     written);
+    writeRecordFiles(
+        settings, DgeExtension,
+        [](const ValidBoardLine& board, const MainDealHeader&) { return dgeRecord(board); }, written);
 }
 
-} // namespace quorvex
+}  // namespace quorvex

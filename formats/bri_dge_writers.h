@@ -1,10 +1,10 @@
 #pragma once
 // The .bri and .dge files: one 128-byte record per board, no separators.
-#include "formats/conversion_settings.h"
-#include "engine/valid_board_line.h"
-
 #include <string>
 #include <vector>
+
+#include "engine/valid_board_line.h"
+#include "formats/conversion_settings.h"
 
 namespace quorvex {
 
@@ -13,13 +13,13 @@ inline constexpr std::string_view DgeExtension = ".dge";
 inline constexpr std::size_t BriDgeRecordLength = 128;
 
 // North's, East's and South's card numbers (78 digits), 32 blanks, 18 zero bytes.
-std::string BriRecord(const ValidBoardLine& board);
+std::string briRecord(const ValidBoardLine& board);
 
 // The four marked hand texts (68 bytes), 60 zero bytes.
-std::string DgeRecord(const ValidBoardLine& board);
+std::string dgeRecord(const ValidBoardLine& board);
 
 // One file per set each.
 void WriteBriFiles(const ConversionSettings& settings, std::vector<std::string>& written);
 void WriteDgeFiles(const ConversionSettings& settings, std::vector<std::string>& written);
 
-} // namespace quorvex
+}  // namespace quorvex

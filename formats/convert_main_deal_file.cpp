@@ -9,4 +9,4 @@ std::vector<std::string> ConvertMainDealFile(const ConversionSettings& settings)
     return written;
 }
 
-} // namespace quorvex
+}  // namespace quorvex

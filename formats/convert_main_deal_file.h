@@ -1,10 +1,10 @@
 #pragma once
 // The converter driver: reads the main deal file back once per selected format and writes
 // one file per set, in the order of the output-format table.
-#include "formats/conversion_settings.h"
-
 #include <string>
 #include <vector>
+
+#include "formats/conversion_settings.h"
 
 namespace quorvex {
 
@@ -12,4 +12,4 @@ namespace quorvex {
 // the remaining writers with its exception.
 std::vector<std::string> ConvertMainDealFile(const ConversionSettings& settings);
 
-} // namespace quorvex
+}  // namespace quorvex

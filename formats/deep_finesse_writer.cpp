@@ -9,40 +9,39 @@ namespace quorvex {
 
 namespace {
 
-
 class DeepFinesseFormat final : public SetFileFormat {
 public:
     std::string_view extension() const override { return DeepFinesseExtension; }
 
     void writeBoard(FileWriter& out, const MainDealHeader&, unsigned boardNumber,
                     const ValidBoardLine& board) override {
-        out.write(DeepFinesseBoardLines(boardNumber, board));
+        out.write(deepFinesseBoardLines(boardNumber, board));
     }
 };
 
-} // namespace
+}  // namespace
 
-std::string DeepFinesseBoardLines(unsigned boardNumber, const ValidBoardLine& board) {
+std::string deepFinesseBoardLines(unsigned boardNumber, const ValidBoardLine& board) {
     // Hands stand at fixed columns: North and West from column 39, East from 22, South from 56.
     std::string text = PadToWidth("Deal: " + std::to_string(boardNumber), 38);
-    AppendDeepFinesseHandText(board, North, text);
+    appendDeepFinesseHandText(board, North, text);
     text += "\r\n";
 
     std::string contract = PadToWidth("Contract: 3NT", 21);
-    AppendDeepFinesseHandText(board, East, contract);
+    appendDeepFinesseHandText(board, East, contract);
     text += PadToWidth(contract, 55);
-    AppendDeepFinesseHandText(board, South, text);
+    appendDeepFinesseHandText(board, South, text);
     text += "\r\n";
 
     text += PadToWidth("OnLead: East", 38);
-    AppendDeepFinesseHandText(board, West, text);
+    appendDeepFinesseHandText(board, West, text);
     text += "\r\nLead: Any\r\n\r\n";
     return text;
 }
 
 void WriteDeepFinesseFiles(const ConversionSettings& settings, std::vector<std::string>& written) {
     DeepFinesseFormat format;
-    WriteSetFiles(settings, format, written);
+    writeSetFiles(settings, format, written);
 }
 
-} // namespace quorvex
+}  // namespace quorvex

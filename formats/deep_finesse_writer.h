@@ -1,22 +1,22 @@
 #pragma once
 // The Deep Finesse text file: five lines per board with the hands at fixed columns and a
 // fixed contract and opening lead.
-#include "formats/conversion_settings.h"
-#include "engine/valid_board_line.h"
-
 #include <string>
 #include <vector>
+
+#include "engine/valid_board_line.h"
+#include "formats/conversion_settings.h"
 
 namespace quorvex {
 
 // The five lines of one board, each ending in CR LF: "Deal: " and the board number with
 // North from column 39; "Contract: 3NT" with East from column 22 and South from column 56;
 // "OnLead: East" with West from column 39; "Lead: Any"; an empty line.
-std::string DeepFinesseBoardLines(unsigned boardNumber, const ValidBoardLine& board);
+std::string deepFinesseBoardLines(unsigned boardNumber, const ValidBoardLine& board);
 
 inline constexpr std::string_view DeepFinesseExtension = ".txt";
 
 // One file per set.
 void WriteDeepFinesseFiles(const ConversionSettings& settings, std::vector<std::string>& written);
 
-} // namespace quorvex
+}  // namespace quorvex

@@ -1,9 +1,9 @@
 #include "formats/dlm_writer.h"
 
+#include <algorithm>
+
 #include "common/product.h"
 #include "formats/set_file_writer.h"
-
-#include <algorithm>
 
 namespace quorvex {
 
@@ -36,15 +36,15 @@ public:
 
     void writeBoard(FileWriter& out, const MainDealHeader&, unsigned boardNumber,
                     const ValidBoardLine& board) override {
-        if (boardNumber > DlmBoardCount) return; // the machine takes 99 boards at most
+        if (boardNumber > DlmBoardCount) return;  // the machine takes 99 boards at most
         out.writeLine(duplicatesLine(boardNumber));
-        out.writeLine(DlmBoardLine(boardNumber, DlmBoardLetters(CardOwners(board))));
+        out.writeLine(dlmBoardLine(boardNumber, DlmBoardLetters(CardOwners(board))));
     }
 
     void finishFile(FileWriter& out, const MainDealHeader&) override {
         for (unsigned boardNumber = boardsWritten_ + 1; boardNumber <= DlmBoardCount; ++boardNumber) {
             out.writeLine(duplicatesLine(boardNumber));
-            out.writeLine(DlmBoardLine(boardNumber, FillerBoard));
+            out.writeLine(dlmBoardLine(boardNumber, FillerBoard));
         }
     }
 
@@ -52,7 +52,7 @@ private:
     unsigned boardsWritten_ = 0;
 };
 
-} // namespace
+}  // namespace
 
 std::array<std::uint8_t, CardsPerDeal> CardOwners(const ValidBoardLine& board) {
     std::array<std::uint8_t, CardsPerDeal> owners{};
@@ -69,7 +69,7 @@ std::string DlmBoardLetters(const std::array<std::uint8_t, CardsPerDeal>& owners
     return letters;
 }
 
-std::string DlmBoardLine(unsigned boardNumber, std::string_view letters) {
+std::string dlmBoardLine(unsigned boardNumber, std::string_view letters) {
     unsigned checksum = boardNumber;
     for (char letter : letters) checksum ^= static_cast<unsigned char>(letter);
     std::string line = "Board " + twoDigits(boardNumber) + '=';
@@ -81,7 +81,7 @@ std::string DlmBoardLine(unsigned boardNumber, std::string_view letters) {
 
 void WriteDlmFiles(const ConversionSettings& settings, std::vector<std::string>& written) {
     DlmFormat format;
-    WriteSetFiles(settings, format, written);
+    writeSetFiles(settings, format, written);
 }
 
-} // namespace quorvex
+}  // namespace quorvex

@@ -2,15 +2,15 @@
 // The Duplimate .dlm file: a key=value text that always describes boards 1 to 99, each deal
 // packed into 26 letters with a checksum; numbers after the set's last board hold a
 // fixed placeholder deal.
-#include "formats/conversion_settings.h"
-#include "engine/cards.h"
-#include "engine/valid_board_line.h"
-
 #include <array>
 #include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
+
+#include "engine/cards.h"
+#include "engine/valid_board_line.h"
+#include "formats/conversion_settings.h"
 
 namespace quorvex {
 
@@ -31,9 +31,9 @@ std::string DlmBoardLetters(const std::array<std::uint8_t, CardsPerDeal>& owners
 
 // "Board BB=" + letters + three-digit checksum (board number XOR every letter code), for
 // board numbers 1..99.
-std::string DlmBoardLine(unsigned boardNumber, std::string_view letters);
+std::string dlmBoardLine(unsigned boardNumber, std::string_view letters);
 
 // One file per set; a set of more than 99 boards keeps its first 99.
 void WriteDlmFiles(const ConversionSettings& settings, std::vector<std::string>& written);
 
-} // namespace quorvex
+}  // namespace quorvex

@@ -1,21 +1,21 @@
 #include "formats/dup_writer.h"
 
+#include <algorithm>
+
 #include "formats/hand_text.h"
 #include "formats/record_files.h"
-
-#include <algorithm>
 
 namespace quorvex {
 
 namespace {
 constexpr unsigned LargestSetSize = 999;
-} // namespace
+}  // namespace
 
-std::string DupRecord(const ValidBoardLine& board, std::uint16_t boardsPerSet) {
+std::string dupRecord(const ValidBoardLine& board, std::uint16_t boardsPerSet) {
     std::string record;
     record.reserve(DupRecordLength);
     record += board.text().substr(0, 78);
-    AppendMarkedHandTexts(board, record);
+    appendMarkedHandTexts(board, record);
     record += "YN1  1 ";
     record += std::to_string(std::min<unsigned>(boardsPerSet, LargestSetSize));
     record.resize(DupRecordLength, ' ');
@@ -23,11 +23,12 @@ std::string DupRecord(const ValidBoardLine& board, std::uint16_t boardsPerSet) {
 }
 
 void WriteDupFiles(const ConversionSettings& settings, std::vector<std::string>& written) {
-    WriteRecordFiles(settings, DupExtension,
-                     [](const ValidBoardLine& board, const MainDealHeader& header) {
-                         return DupRecord(board, header.boardsPerSet);
-                     },
-                     written);
+    writeRecordFiles(
+        settings, DupExtension,
+        [](const ValidBoardLine& board, const MainDealHeader& header) {
+            return dupRecord(board, header.boardsPerSet);
+        },
+        written);
 }
 
-} // namespace quorvex
+}  // namespace quorvex

@@ -1,11 +1,11 @@
 #pragma once
 // The Duplimate .dup file: one 156-byte record per board, no separators.
-#include "formats/conversion_settings.h"
-#include "engine/valid_board_line.h"
-
 #include <cstdint>
 #include <string>
 #include <vector>
+
+#include "engine/valid_board_line.h"
+#include "formats/conversion_settings.h"
 
 namespace quorvex {
 
@@ -15,9 +15,9 @@ inline constexpr std::size_t DupRecordLength = 156;
 // North's, East's and South's card numbers (78 digits), the four marked hand texts,
 // "YN1  1 " and the set size left-aligned in a 3-character blank-padded field. The machine
 // reads fixed 156-byte records, so a set size above 999 (test mode only) is written 999.
-std::string DupRecord(const ValidBoardLine& board, std::uint16_t boardsPerSet);
+std::string dupRecord(const ValidBoardLine& board, std::uint16_t boardsPerSet);
 
 // One file per set.
 void WriteDupFiles(const ConversionSettings& settings, std::vector<std::string>& written);
 
-} // namespace quorvex
+}  // namespace quorvex

@@ -1,12 +1,12 @@
 #include "formats/hand_text.h"
 
-#include "engine/split_hand.h"
-
 #include <cstdint>
+
+#include "engine/split_hand.h"
 
 namespace quorvex {
 
-void AppendMarkedHandTexts(const ValidBoardLine& board, std::string& out) {
+void appendMarkedHandTexts(const ValidBoardLine& board, std::string& out) {
     for (int hand = North; hand < HandCount; ++hand) {
         Holdings holdings;
         for (int suit = Spades; suit < SuitCount; ++suit) holdings[suit].assign(1, SuitMarks[suit]);
@@ -15,7 +15,7 @@ void AppendMarkedHandTexts(const ValidBoardLine& board, std::string& out) {
     }
 }
 
-void AppendDeepFinesseHandText(const ValidBoardLine& board, int hand, std::string& out) {
+void appendDeepFinesseHandText(const ValidBoardLine& board, int hand, std::string& out) {
     Holdings holdings;
     splitHand(board.text(), hand, holdings);
     MarkVoids(holdings[Spades], holdings[Hearts], holdings[Diamonds], holdings[Clubs]);
@@ -26,4 +26,4 @@ void AppendDeepFinesseHandText(const ValidBoardLine& board, int hand, std::strin
     }
 }
 
-} // namespace quorvex
+}  // namespace quorvex

@@ -1,12 +1,12 @@
 #pragma once
 // The two ways the writers show a hand in rank letters: behind the suit-mark bytes of the
 // record formats, and with blanks and "-" for voids in the Deep Finesse file.
-#include "engine/cards.h"
-#include "engine/valid_board_line.h"
-
 #include <array>
 #include <cstddef>
 #include <string>
+
+#include "engine/cards.h"
+#include "engine/valid_board_line.h"
 
 namespace quorvex {
 
@@ -14,14 +14,14 @@ namespace quorvex {
 // show as the four suit symbols.
 inline constexpr std::array<char, SuitCount> SuitMarks = {'\x06', '\x03', '\x04', '\x05'};
 
-inline constexpr std::size_t MarkedHandTextLength = 17; // four marks, thirteen letters
+inline constexpr std::size_t MarkedHandTextLength = 17;  // four marks, thirteen letters
 
 // Appends North's, East's, South's and West's marked texts one after the other (68 bytes).
 // A void leaves its mark followed directly by the next mark.
-void AppendMarkedHandTexts(const ValidBoardLine& board, std::string& out);
+void appendMarkedHandTexts(const ValidBoardLine& board, std::string& out);
 
 // Appends one hand (0 North .. 3 West) as Deep Finesse shows it: the spade, heart, diamond
 // and club holdings joined by one blank, a void written "-".
-void AppendDeepFinesseHandText(const ValidBoardLine& board, int hand, std::string& out);
+void appendDeepFinesseHandText(const ValidBoardLine& board, int hand, std::string& out);
 
-} // namespace quorvex
+}  // namespace quorvex

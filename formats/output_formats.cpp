@@ -21,4 +21,4 @@ std::optional<std::size_t> findOutputFormat(std::string_view name) {
     return std::nullopt;
 }
 
-} // namespace quorvex
+}  // namespace quorvex

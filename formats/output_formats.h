@@ -20,11 +20,11 @@ struct ConversionSettings;
 using SetFilesWriter = void (*)(const ConversionSettings& settings, std::vector<std::string>& written);
 
 struct OutputFormat {
-    std::string_view name;        // in the dealer's --formats list
-    std::string_view extension;   // of every set file
-    std::string_view settingsKey; // the stored choice: 1 selected, 0 not
-    std::string_view checkBoxName; // the window's control
-    std::string_view caption;     // the check box's text ("&&" shows one "&")
+    std::string_view name;          // in the dealer's --formats list
+    std::string_view extension;     // of every set file
+    std::string_view settingsKey;   // the stored choice: 1 selected, 0 not
+    std::string_view checkBoxName;  // the window's control
+    std::string_view caption;       // the check box's text ("&&" shows one "&")
     SetFilesWriter write;
 };
 
@@ -40,4 +40,4 @@ inline FormatSelection allFormats() { return FormatSelection().set(); }
 // The index in OutputFormats of the format with this --formats name; none for an unknown name.
 std::optional<std::size_t> findOutputFormat(std::string_view name);
 
-} // namespace quorvex
+}  // namespace quorvex

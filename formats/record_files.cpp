@@ -22,12 +22,12 @@ private:
     RecordOfBoard record_;
 };
 
-} // namespace
+}  // namespace
 
-void WriteRecordFiles(const ConversionSettings& settings, std::string_view extension,
-                      RecordOfBoard record, std::vector<std::string>& written) {
+void writeRecordFiles(const ConversionSettings& settings, std::string_view extension, RecordOfBoard record,
+                      std::vector<std::string>& written) {
     RecordFormat format(extension, record);
-    WriteSetFiles(settings, format, written);
+    writeSetFiles(settings, format, written);
 }
 
-} // namespace quorvex
+}  // namespace quorvex

@@ -1,12 +1,12 @@
 #pragma once
 // The record formats (.dup, .bri, .dge): one fixed-length record per board, no header,
 // no trailer, no line ends.
-#include "formats/conversion_settings.h"
-#include "engine/main_deal_file.h"
-
 #include <string>
 #include <string_view>
 #include <vector>
+
+#include "engine/main_deal_file.h"
+#include "formats/conversion_settings.h"
 
 namespace quorvex {
 
@@ -16,7 +16,7 @@ using RecordOfBoard = std::string (*)(const ValidBoardLine& board, const MainDea
 // Records are not flushed one by one: the file's buffer goes out when it fills and when
 // the file is closed, which reports any failure; on an error the records before it are
 // still written out.
-void WriteRecordFiles(const ConversionSettings& settings, std::string_view extension,
-                      RecordOfBoard record, std::vector<std::string>& written);
+void writeRecordFiles(const ConversionSettings& settings, std::string_view extension, RecordOfBoard record,
+                      std::vector<std::string>& written);
 
-} // namespace quorvex
+}  // namespace quorvex

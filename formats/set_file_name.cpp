@@ -4,8 +4,8 @@
 
 namespace quorvex {
 
-std::string SetFileName(std::string_view outputFolder, std::string_view baseFileName,
-                        unsigned setNumber, std::string_view extension) {
+std::string SetFileName(std::string_view outputFolder, std::string_view baseFileName, unsigned setNumber,
+                        std::string_view extension) {
     std::string name(baseFileName);
     if (setNumber < 10) name += '0';
     name += std::to_string(setNumber);
@@ -13,4 +13,4 @@ std::string SetFileName(std::string_view outputFolder, std::string_view baseFile
     return joinPath(outputFolder, name);
 }
 
-} // namespace quorvex
+}  // namespace quorvex

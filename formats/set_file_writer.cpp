@@ -45,7 +45,7 @@ private:
 
 }  // namespace
 
-void WriteSetFiles(const ConversionSettings& settings, SetFileFormat& format,
+void writeSetFiles(const ConversionSettings& settings, SetFileFormat& format,
                    std::vector<std::string>& written) {
     std::optional<MainDealFileSource> mainDealFile;
     std::optional<BoardListSource> boardList;

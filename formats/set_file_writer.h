@@ -30,7 +30,7 @@ public:
 // file has been created. Every board line is read and checked, also where a format
 // writes nothing for it. The first failure propagates; files finished before stay
 // complete and the file being written keeps the records before the failure.
-void WriteSetFiles(const ConversionSettings& settings, SetFileFormat& format,
+void writeSetFiles(const ConversionSettings& settings, SetFileFormat& format,
                    std::vector<std::string>& written);
 
 }  // namespace quorvex

@@ -29,7 +29,7 @@ int textLength(std::string_view text) {
     return static_cast<int>(text.size());
 }
 
-} // namespace
+}  // namespace
 
 std::string DigestOfBuffer(HashClass hashClass, const void* bytes, int length, TProtection* protection,
                            int encoderId) {

@@ -17,6 +17,6 @@ struct HashFamilyMember {
 // The 28 classes of the hash family in registration order. Only
 // THash_RipeMD160 has an algorithm here; the others are kept so that lookups
 // by name and by description see the same list as always.
-std::span<const HashFamilyMember> HashFamilyMembers();
+std::span<const HashFamilyMember> hashFamilyMembers();
 
 }  // namespace quorvex

@@ -65,27 +65,27 @@ HashClass HashRegistry::FindHashClass(std::string_view name) const {
     return nullptr;
 }
 
-void RegisterHashClasses(HashRegistry& registry) {
-    for (const HashFamilyMember& member : HashFamilyMembers()) {
+void registerHashClasses(HashRegistry& registry) {
+    for (const HashFamilyMember& member : hashFamilyMembers()) {
         registry.RegisterHashClass(member.hashClass, member.description, member.kind);
     }
 }
 
-HashRegistry& TheHashRegistry() {
+HashRegistry& theHashRegistry() {
     static HashRegistry registry = [] {
         HashRegistry filled;
-        RegisterHashClasses(filled);
+        registerHashClasses(filled);
         return filled;
     }();
     return registry;
 }
 
-void RegisterHashClasses() { RegisterHashClasses(TheHashRegistry()); }
+void registerHashClasses() { registerHashClasses(theHashRegistry()); }
 
 bool RegisterHashClass(HashClass hashClass, std::string_view description, std::string_view kind) {
-    return TheHashRegistry().RegisterHashClass(hashClass, description, kind);
+    return theHashRegistry().RegisterHashClass(hashClass, description, kind);
 }
 
-HashClass FindHashClass(std::string_view name) { return TheHashRegistry().FindHashClass(name); }
+HashClass FindHashClass(std::string_view name) { return theHashRegistry().FindHashClass(name); }
 
 }  // namespace quorvex

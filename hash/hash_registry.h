@@ -30,21 +30,21 @@ public:
     // before its first "=") equals `name` cut that way; otherwise nullptr.
     HashClass FindHashClass(std::string_view name) const;
 
-    const std::vector<HashRegistryEntry>& Entries() const { return entries_; }
+    const std::vector<HashRegistryEntry>& entries() const { return entries_; }
 
 private:
     std::vector<HashRegistryEntry> entries_;
 };
 
 // Registers the 28 classes of the hash family in their fixed order.
-void RegisterHashClasses(HashRegistry& registry);
+void registerHashClasses(HashRegistry& registry);
 
 // The process-wide registry. It is created on first use with the hash family
 // already registered, so a lookup can never run against an empty list.
-HashRegistry& TheHashRegistry();
+HashRegistry& theHashRegistry();
 
 // The operations above on the process-wide registry.
-void RegisterHashClasses();
+void registerHashClasses();
 bool RegisterHashClass(HashClass hashClass, std::string_view description, std::string_view kind);
 HashClass FindHashClass(std::string_view name);
 

@@ -7,9 +7,9 @@
 namespace quorvex {
 namespace {
 
-constexpr std::uint32_t kStartValues[THash_MD4::kStateWords] = {
-    0x67452301, 0xEFCDAB89, 0x98BADCFE, 0x10325476, 0xC3D2E1F0,
-    0x76543210, 0xFEDCBA98, 0x89ABCDEF, 0x01234567, 0x3C2D1E0F};
+constexpr std::uint32_t StartValues[THash_MD4::StateWords] = {0x67452301, 0xEFCDAB89, 0x98BADCFE, 0x10325476,
+                                                              0xC3D2E1F0, 0x76543210, 0xFEDCBA98, 0x89ABCDEF,
+                                                              0x01234567, 0x3C2D1E0F};
 
 void ZeroBytes(void* bytes, std::size_t size) { std::memset(bytes, 0, size); }
 
@@ -38,9 +38,9 @@ THash_MD4::~THash_MD4() {
 
 void THash_MD4::Reset() {
     std::memset(buffer_, 0, sizeof buffer_);
-    std::memcpy(state_, kStartValues, sizeof state_);
+    std::memcpy(state_, StartValues, sizeof state_);
     byteCount_ = 0;
-    PublishDigest();
+    publishDigest();
 }
 
 void THash_MD4::Absorb(const void* bytes, int length) {
@@ -50,10 +50,10 @@ void THash_MD4::Absorb(const void* bytes, int length) {
         throw std::overflow_error("Hash input exceeds 2147483647 bytes");
     }
     auto input = static_cast<const std::uint8_t*>(bytes);
-    const int fill = byteCount_ % kBlockSize;
+    const int fill = byteCount_ % BlockSize;
     byteCount_ += length;
     if (fill > 0) {
-        const int room = kBlockSize - fill;
+        const int room = BlockSize - fill;
         if (length < room) {
             std::memcpy(buffer_ + fill, input, static_cast<std::size_t>(length));
             return;
@@ -63,30 +63,30 @@ void THash_MD4::Absorb(const void* bytes, int length) {
         input += room;
         length -= room;
     }
-    for (; length >= kBlockSize; input += kBlockSize, length -= kBlockSize) {
+    for (; length >= BlockSize; input += BlockSize, length -= BlockSize) {
         ProcessBlock(input);
     }
     std::memcpy(buffer_, input, static_cast<std::size_t>(length));
 }
 
 void THash_MD4::Finish() {
-    int i = byteCount_ % kBlockSize;
+    int i = byteCount_ % BlockSize;
     buffer_[i++] = 0x80;
-    if (i > kBlockSize - 8) {
-        std::memset(buffer_ + i, 0, static_cast<std::size_t>(kBlockSize - i));
+    if (i > BlockSize - 8) {
+        std::memset(buffer_ + i, 0, static_cast<std::size_t>(BlockSize - i));
         ProcessBlock(buffer_);
         i = 0;
     }
-    std::memset(buffer_ + i, 0, static_cast<std::size_t>(kBlockSize - i));
+    std::memset(buffer_ + i, 0, static_cast<std::size_t>(BlockSize - i));
     // Only the low 32 bits of the bit count are stored; the high word stays 0.
-    StoreLittleEndian(static_cast<std::uint32_t>(byteCount_) * 8u, buffer_ + kBlockSize - 8);
+    StoreLittleEndian(static_cast<std::uint32_t>(byteCount_) * 8u, buffer_ + BlockSize - 8);
     ProcessBlock(buffer_);
     std::memset(buffer_, 0, sizeof buffer_);
-    PublishDigest();
+    publishDigest();
 }
 
-void THash_MD4::PublishDigest() {
-    for (int w = 0; w < kStateWords; ++w) StoreLittleEndian(state_[w], digest_ + 4 * w);
+void THash_MD4::publishDigest() {
+    for (int w = 0; w < StateWords; ++w) StoreLittleEndian(state_[w], digest_ + 4 * w);
 }
 
 }  // namespace quorvex

@@ -19,8 +19,8 @@ public:
     // built in this program, so this class refuses to create objects.
     static const HashClassInfo ClassInfo;
 
-    static constexpr int kBlockSize = 64;
-    static constexpr int kStateWords = 10;
+    static constexpr int BlockSize = 64;
+    static constexpr int StateWords = 10;
 
     explicit THash_MD4(TProtection* protection = nullptr);
     // Wipes the digest and the rest of the hashing state.
@@ -35,14 +35,14 @@ protected:
     // Compresses one 64-byte block into state_.
     virtual void ProcessBlock(const std::uint8_t* block) = 0;
 
-    std::uint32_t state_[kStateWords] = {};
+    std::uint32_t state_[StateWords] = {};
 
 private:
-    void PublishDigest();
+    void publishDigest();
 
     std::int32_t byteCount_ = 0;
-    std::uint8_t buffer_[kBlockSize] = {};
-    std::uint8_t digest_[kStateWords * 4] = {};
+    std::uint8_t buffer_[BlockSize] = {};
+    std::uint8_t digest_[StateWords * 4] = {};
 };
 
 }  // namespace quorvex

@@ -4,9 +4,9 @@
 
 namespace quorvex {
 
-TProtection::TProtection(TProtection* protection) { SetProtection(protection); }
+TProtection::TProtection(TProtection* protection) { setProtection(protection); }
 
-void TProtection::SetProtection(TProtection* protection) {
+void TProtection::setProtection(TProtection* protection) {
     for (const TProtection* link = protection; link != nullptr; link = link->protection_) {
         if (link == this) {
             throw EProtectionError(error_text::CircularProtection);

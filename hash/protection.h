@@ -24,11 +24,11 @@ public:
     TProtection(const TProtection&) = delete;
     TProtection& operator=(const TProtection&) = delete;
 
-    TProtection* Protection() const { return protection_; }
+    TProtection* protection() const { return protection_; }
 
     // Links this object to `protection` (nullptr unlinks). Throws EProtectionError
     // when `protection` is this object or already leads back to it.
-    void SetProtection(TProtection* protection);
+    void setProtection(TProtection* protection);
 
 private:
     TProtection* protection_ = nullptr;

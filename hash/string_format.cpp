@@ -1,27 +1,27 @@
 #include "hash/string_format.h"
 
-#include "common/error_texts.h"
-
 #include <cstring>
+
+#include "common/error_texts.h"
 
 namespace quorvex {
 
-bool TStringFormat::IsValid(const std::uint8_t*, std::size_t) const { return true; }
+bool TStringFormat::isValid(const std::uint8_t*, std::size_t) const { return true; }
 
-std::string TStringFormat::Encode(const std::uint8_t* bytes, std::size_t length) const {
+std::string TStringFormat::encode(const std::uint8_t* bytes, std::size_t length) const {
     return std::string(reinterpret_cast<const char*>(bytes), length);
 }
 
-const TStringFormat* FindStringFormat(int encoderId) {
+const TStringFormat* findStringFormat(int encoderId) {
     static const TStringFormat copy;
-    return encoderId == kStringFormatCopy ? &copy : nullptr;
+    return encoderId == StringFormatCopy ? &copy : nullptr;
 }
 
-std::string EncodeWith(const TStringFormat& format, const std::uint8_t* bytes, std::size_t length) {
-    if (!format.IsValid(bytes, length)) {
-        throw EStringFormatError(error_text::cannotConvertToFormat(format.Name()));
+std::string encodeWith(const TStringFormat& format, const std::uint8_t* bytes, std::size_t length) {
+    if (!format.isValid(bytes, length)) {
+        throw EStringFormatError(error_text::cannotConvertToFormat(format.name()));
     }
-    return format.Encode(bytes, length);
+    return format.encode(bytes, length);
 }
 
 std::string EncodeBytes(const void* bytes, int length, int encoderId) {
@@ -30,11 +30,11 @@ std::string EncodeBytes(const void* bytes, int length, int encoderId) {
     const std::size_t size =
         length < 0 ? std::strlen(static_cast<const char*>(bytes)) : static_cast<std::size_t>(length);
     if (size == 0) return {};
-    const TStringFormat* format = FindStringFormat(encoderId);
+    const TStringFormat* format = findStringFormat(encoderId);
     if (format == nullptr) {
         throw EStringFormatError(error_text::unknownStringFormat(encoderId));
     }
-    return EncodeWith(*format, input, size);
+    return encodeWith(*format, input, size);
 }
 
 }  // namespace quorvex

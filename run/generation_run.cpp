@@ -16,9 +16,9 @@ RunResult runGeneration(DealStream& stream, const RunSettings& settings) {
     writeMainDealFile(result.mainDealFile, settings.counts, settings.totalBoards, stream, cls);
     result.filesWritten = ConvertMainDealFile(conversion);
     if (settings.analysis)
-        result.report = AddToMemo(DoSetAnalysis(result.mainDealFile), conversion.identityText,
-                                  settings.decimalSeparator);
+        result.report =
+            AddToMemo(DoSetAnalysis(result.mainDealFile), conversion.identityText, settings.decimalSeparator);
     return result;
 }
 
-} // namespace quorvex
+}  // namespace quorvex

@@ -2,31 +2,31 @@
 // One Generate run: deal every board into the main deal file, convert it into the
 // selected formats and, when asked, analyse it. The window and the command line both
 // fill RunSettings and call runGeneration, so the same inputs give the same files.
-#include "common/error_texts.h"
-#include "engine/main_deal_file.h"
-#include "formats/conversion_settings.h"
-
 #include <cstdint>
 #include <stdexcept>
 #include <string>
 #include <vector>
+
+#include "common/error_texts.h"
+#include "engine/main_deal_file.h"
+#include "formats/conversion_settings.h"
 
 namespace quorvex {
 
 class DealStream;
 
 struct RunSettings {
-    MainDealHeader counts;          // written in the main deal file's header
-    std::uint32_t totalBoards = 32; // boards dealt: sets x boards per set as the caller keeps it
-    ConversionSettings conversion;  // formats, identity text, folders, base file name
+    MainDealHeader counts;           // written in the main deal file's header
+    std::uint32_t totalBoards = 32;  // boards dealt: sets x boards per set as the caller keeps it
+    ConversionSettings conversion;   // formats, identity text, folders, base file name
     bool analysis = true;
-    char decimalSeparator = '.';    // of the report's percentages
+    char decimalSeparator = '.';  // of the report's percentages
 };
 
 struct RunResult {
     std::string mainDealFile;
-    std::vector<std::string> filesWritten; // converted files, in the order written
-    std::vector<std::string> report;       // the analysis report's lines; empty without analysis
+    std::vector<std::string> filesWritten;  // converted files, in the order written
+    std::vector<std::string> report;        // the analysis report's lines; empty without analysis
 };
 
 // Raised when the RIPEMD-160 hash class is not registered.
@@ -37,4 +37,4 @@ struct EHashUnitMissing : std::runtime_error {
 // Stops at the first failure with its exception; files finished before stay as written.
 RunResult runGeneration(DealStream& stream, const RunSettings& settings);
 
-} // namespace quorvex
+}  // namespace quorvex

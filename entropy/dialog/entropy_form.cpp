@@ -1,14 +1,5 @@
 #include "entropy/dialog/entropy_form.h"
 
-#include "common/error_texts.h"
-
-#include "common/product.h"
-#include "app/error_display.h"
-#include "common/io_error.h"
-#include "entropy/checked_arithmetic.h"
-#include "entropy/dialog/entropy_grid.h"
-#include "entropy/entropy_log.h"
-
 #include <QLabel>
 #include <QMessageBox>
 #include <QPainter>
@@ -16,8 +7,15 @@
 #include <QScreen>
 #include <QShowEvent>
 #include <QStyle>
-
 #include <stdexcept>
+
+#include "app/error_display.h"
+#include "common/error_texts.h"
+#include "common/io_error.h"
+#include "common/product.h"
+#include "entropy/checked_arithmetic.h"
+#include "entropy/dialog/entropy_grid.h"
+#include "entropy/entropy_log.h"
 
 namespace quorvex {
 
@@ -32,7 +30,7 @@ constexpr std::int32_t SquareCount = EntropyGrid::Rows * EntropyGrid::Columns;
 
 const char* const InstructionText = "Click Start, click each red square until the window closes.";
 
-} // namespace
+}  // namespace
 
 TEntropyForm::TEntropyForm(PlatformServices& platform, std::string programFolder, QWidget* mainWindow)
     : QDialog(mainWindow, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
@@ -54,7 +52,9 @@ void TEntropyForm::buildControls() {
 
     SG = new EntropyGrid(this);
     SG->setGeometry(GridGeometry);
-    SG->setCellPainter([this](QPainter& painter, int col, int row, const QRect& rect) { SGDrawCell(painter, col, row, rect); });
+    SG->setCellPainter([this](QPainter& painter, int col, int row, const QRect& rect) {
+        SGDrawCell(painter, col, row, rect);
+    });
     // Handlers run through the error display: no error may unwind through a signal.
     connect(SG, &EntropyGrid::cellSelected, this,
             [this](int col, int row) { runShowingErrors([&] { SGSelectCell(col, row); }); });
@@ -178,7 +178,8 @@ std::int32_t TEntropyForm::DistanceMouseMovedv() {
 void TEntropyForm::throwCursor() {
     // The cursor lands a little below the grid near the middle of the screen, so the way
     // to the next target differs every time. The vertical offset is drawn first.
-    const std::int32_t belowGrid = checkedAdd(frameGeometry().top(), SG->y() + SG->height() + CursorDropBelowGrid);
+    const std::int32_t belowGrid =
+        checkedAdd(frameGeometry().top(), SG->y() + SG->height() + CursorDropBelowGrid);
     const std::int32_t y = checkedAdd(belowGrid, platform_.randomInt(CursorScatter));
     const std::int32_t x = checkedAdd(platform_.screenWidth() / 2, platform_.randomInt(CursorScatter));
     platform_.setCursorPos({x, y});
@@ -197,10 +198,10 @@ void TEntropyForm::writeLog() {
     // A log that cannot be written must not cost the director the collection: the error is
     // shown and the dialog still closes with its text complete.
     try {
-        AppendEntropyLog(programFolder_, text_.text());
+        appendEntropyLog(programFolder_, text_.text());
     } catch (const EInOutError& error) {
         showError(error);
     }
 }
 
-} // namespace quorvex
+}  // namespace quorvex

@@ -2,14 +2,13 @@
 // The entropy dialog: after Start the user clicks a red square that jumps at random over a
 // 3 x 3 grid twelve times. The counter readings and mouse distances of those hits become
 // the entropy text that Prepare hashes into the seed, and one line of the entropy log.
-#include "entropy/entropy_text.h"
-#include "entropy/dialog/platform_services.h"
-
 #include <QDialog>
-
 #include <array>
 #include <cstdint>
 #include <string>
+
+#include "entropy/dialog/platform_services.h"
+#include "entropy/entropy_text.h"
 
 class QLabel;
 class QPainter;
@@ -77,7 +76,7 @@ private:
     std::array<std::array<bool, 3>, 3> Cells{};
     bool MissFlag = false;
     ScreenPoint ReferencePoint;
-    ::quorvex::EntropyText text_;
+    ::quorvex::EntropyTextBuilder text_;
 };
 
-} // namespace quorvex
+}  // namespace quorvex

@@ -10,7 +10,7 @@ const QColor GridBackground = Qt::blue;
 const QColor GridLineColour{192, 192, 192};
 constexpr int ColumnPitch = EntropyGrid::CellWidth + EntropyGrid::GridLineWidth;
 constexpr int RowPitch = EntropyGrid::CellHeight + EntropyGrid::GridLineWidth;
-} // namespace
+}  // namespace
 
 EntropyGrid::EntropyGrid(QWidget* parent) : QFrame(parent) {
     setFrameStyle(QFrame::Panel | QFrame::Sunken);
@@ -77,4 +77,4 @@ void EntropyGrid::changeEvent(QEvent* event) {
     QFrame::changeEvent(event);
 }
 
-} // namespace quorvex
+}  // namespace quorvex

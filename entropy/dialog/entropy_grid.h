@@ -4,7 +4,6 @@
 // selects it, the release that follows is the click. The keyboard selects nothing, and the
 // second press of a double click neither selects nor clicks.
 #include <QFrame>
-
 #include <functional>
 #include <optional>
 
@@ -49,4 +48,4 @@ private:
     bool pressedOnCell_ = false;
 };
 
-} // namespace quorvex
+}  // namespace quorvex

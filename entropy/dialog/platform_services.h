@@ -14,8 +14,8 @@ struct ScreenPoint {
 class PlatformServices {
 public:
     virtual ~PlatformServices() = default;
-    virtual std::int64_t counterFrequency() = 0;   // ticks per second; 0 = no usable counter
-    virtual std::int64_t counter() = 0;            // current reading
+    virtual std::int64_t counterFrequency() = 0;  // ticks per second; 0 = no usable counter
+    virtual std::int64_t counter() = 0;           // current reading
     virtual ScreenPoint cursorPos() = 0;
     virtual void setCursorPos(ScreenPoint p) = 0;
     virtual std::int32_t screenWidth() = 0;
@@ -23,4 +23,4 @@ public:
     virtual std::int32_t randomInt(std::int32_t range) = 0;  // uniform 0..range-1
 };
 
-} // namespace quorvex
+}  // namespace quorvex

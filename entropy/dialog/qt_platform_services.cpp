@@ -3,7 +3,6 @@
 #include <QCursor>
 #include <QGuiApplication>
 #include <QScreen>
-
 #include <chrono>
 #include <stdexcept>
 
@@ -11,7 +10,7 @@ namespace quorvex {
 
 namespace {
 using Ticks = std::chrono::nanoseconds;
-} // namespace
+}  // namespace
 
 std::int64_t QtPlatformServices::counterFrequency() {
     return std::chrono::duration_cast<Ticks>(std::chrono::seconds(1)).count();
@@ -45,4 +44,4 @@ std::int32_t QtPlatformServices::randomInt(std::int32_t range) {
     return std::uniform_int_distribution<std::int32_t>(0, range - 1)(random_);
 }
 
-} // namespace quorvex
+}  // namespace quorvex

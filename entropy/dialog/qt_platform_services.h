@@ -1,9 +1,9 @@
 #pragma once
 // The real machine behind the entropy dialog: a monotonic nanosecond clock as the counter,
 // the Qt cursor, the primary screen and a Mersenne twister for the random integers.
-#include "entropy/dialog/platform_services.h"
-
 #include <random>
+
+#include "entropy/dialog/platform_services.h"
 
 namespace quorvex {
 
@@ -21,4 +21,4 @@ private:
     std::mt19937 random_;
 };
 
-} // namespace quorvex
+}  // namespace quorvex

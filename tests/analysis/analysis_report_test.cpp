@@ -1,17 +1,17 @@
 #include "analysis/analysis_report.h"
 
-#include "analysis_test_support.h"
-
 #include <gtest/gtest.h>
 
 #include <stdexcept>
+
+#include "analysis_test_support.h"
 
 namespace quorvex {
 namespace {
 
 AnalysisResult layoutBoardResult() {
-    const test::MainDealFile file;
-    return DoSetAnalysis(file.write({test::boardLineOf(test::layoutDeal())}));
+    const testing::MainDealFile file;
+    return DoSetAnalysis(file.write({testing::boardLineOf(testing::layoutDeal())}));
 }
 
 TEST(AddToMemo, FullLayoutOfOneBoard) {
@@ -57,8 +57,10 @@ TEST(AddToMemo, FullLayoutOfOneBoard) {
         "11-2-0-0    0.00%       (0.(4)1%)   12-1-0-0    0.00%       (0.(6)3%)   ",
         "13-0-0-0    0.00%       (0.(0)2%)   ",
         "",
-        "Singletons:      A      K      Q      J      T      9      8      7      6      5      4      3      2",
-        "                 0      0      0      0      0      0      0      0      0      0      0      0      1      ",
+        "Singletons:      A      K      Q      J      T      9      8      7      6      5      4      3     "
+        " 2",
+        "                 0      0      0      0      0      0      0      0      0      0      0      0     "
+        " 1      ",
     };
     const std::vector<std::string> lines = AddToMemo(layoutBoardResult(), "Club night", '.');
     ASSERT_EQ(lines.size(), expected.size());
@@ -85,7 +87,8 @@ TEST(AddToMemo, TwoBoardsWithOneVoidShowBelowTheRoundingBoundary) {
 TEST(AddToMemo, PercentagesUseTheDecimalSeparator) {
     const std::vector<std::string> lines = AddToMemo(layoutBoardResult(), "Club night", ',');
     EXPECT_EQ(lines[7], "Balanced Hands: 1       25,00%\t* (47.60%)");
-    EXPECT_EQ(lines[11], "Voids:          2       12,50%  * (1.28%)       Singletons:     1       6,25%\t* (8.01%)");
+    EXPECT_EQ(lines[11],
+              "Voids:          2       12,50%  * (1.28%)       Singletons:     1       6,25%\t* (8.01%)");
     EXPECT_EQ(lines[39], "13-0-0-0    0,00%       (0.(0)2%)   ");
 }
 
@@ -104,5 +107,5 @@ TEST(AddToMemo, NoBoardsGiveNoPercentages) {
     EXPECT_THROW(AddToMemo(AnalysisResult{}, "Empty", '.'), std::domain_error);
 }
 
-} // namespace
-} // namespace quorvex
+}  // namespace
+}  // namespace quorvex

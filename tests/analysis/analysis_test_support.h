@@ -11,9 +11,9 @@
 
 #include "temp_folder.h"
 
-namespace quorvex::test {
+namespace quorvex::testing {
 
-using Hand = std::vector<int>; // card numbers 1..52
+using Hand = std::vector<int>;  // card numbers 1..52
 using Deal = std::array<Hand, 4>;
 
 // Card numbers first..last, ascending.
@@ -62,7 +62,8 @@ inline std::string randomBoardLine(std::mt19937& random) {
     std::shuffle(pack.begin(), pack.end(), random);
     Deal deal;
     for (std::size_t seat = 0; seat < 4; ++seat)
-        deal[seat].assign(pack.begin() + static_cast<long>(13 * seat), pack.begin() + static_cast<long>(13 * seat + 13));
+        deal[seat].assign(pack.begin() + static_cast<long>(13 * seat),
+                          pack.begin() + static_cast<long>(13 * seat + 13));
     return boardLineOf(deal);
 }
 
@@ -70,7 +71,8 @@ inline std::string randomBoardLine(std::mt19937& random) {
 class MainDealFile {
 public:
     // Writes the header and then the board lines, every line ending in CR LF.
-    std::string write(const std::vector<std::string>& boardLines, const std::string& header = "1 1  1") const {
+    std::string write(const std::vector<std::string>& boardLines,
+                      const std::string& header = "1 1  1") const {
         std::ofstream file(path(), std::ios::binary);
         file << header << "\r\n";
         for (const std::string& line : boardLines) file << line << "\r\n";
@@ -83,4 +85,4 @@ private:
     testing::TempFolder folder_;
 };
 
-} // namespace quorvex::test
+}  // namespace quorvex::testing

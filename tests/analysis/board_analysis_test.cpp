@@ -1,19 +1,19 @@
 #include "analysis/board_analysis.h"
 
+#include <gtest/gtest.h>
+
+#include <numeric>
+
 #include "analysis/shape_keys.h"
 #include "analysis_test_support.h"
 #include "common/conversion_error.h"
 #include "common/io_error.h"
 #include "common/range_error.h"
 
-#include <gtest/gtest.h>
-
-#include <numeric>
-
 namespace quorvex {
 namespace {
 
-using test::cardRange;
+using testing::cardRange;
 
 enum Rank { Ace = 0, Two = 12 };
 
@@ -24,7 +24,7 @@ std::uint64_t sum(const std::array<std::uint32_t, N>& counters) {
 
 AnalysisTotals handTotals(std::array<std::string, 4> holdings, std::size_t seat = 0) {
     AnalysisTotals totals;
-    AnalyseHand(holdings, seat, totals);
+    analyseHand(holdings, seat, totals);
     return totals;
 }
 
@@ -35,9 +35,9 @@ std::uint32_t shapeCount(const AnalysisTotals& totals, std::string_view key) {
     return 0;
 }
 
-const test::Deal LayoutDeal = test::layoutDeal();
+const testing::Deal LayoutDeal = testing::layoutDeal();
 
-TEST(AnalyseHand, SingletonsCountByRankAndScoreTheirHonour) {
+TEST(analyseHand, SingletonsCountByRankAndScoreTheirHonour) {
     const AnalysisTotals ace = handTotals({"432", "A", "5432", "T98765"});
     EXPECT_EQ(ace.SingletonCount[Ace], 1u);
     EXPECT_EQ(sum(ace.SingletonCount), 1u);
@@ -50,7 +50,7 @@ TEST(AnalyseHand, SingletonsCountByRankAndScoreTheirHonour) {
     EXPECT_EQ(two.Points[3], 0u);
 }
 
-TEST(AnalyseHand, ShapeClasses) {
+TEST(analyseHand, ShapeClasses) {
     struct Case {
         std::array<std::string, 4> holdings;
         std::string_view key;
@@ -72,32 +72,32 @@ TEST(AnalyseHand, ShapeClasses) {
     }
 }
 
-TEST(AnalyseHand, HighCardPointsRangeFromNoneToThirtySeven) {
+TEST(analyseHand, HighCardPointsRangeFromNoneToThirtySeven) {
     EXPECT_EQ(handTotals({"AKQJ", "AKQ", "AKQ", "AKQ"}).Points[0], 37u);
     EXPECT_EQ(handTotals({"T987", "T98", "T98", "T98"}).Points[0], 0u);
 }
 
-TEST(AnalyseHand, HandsOfOtherThanThirteenCardsCountLengthsButNoShape) {
-    const AnalysisTotals totals = handTotals({"AKQJ", "T98", "76", "543"}); // 12 cards
+TEST(analyseHand, HandsOfOtherThanThirteenCardsCountLengthsButNoShape) {
+    const AnalysisTotals totals = handTotals({"AKQJ", "T98", "76", "543"});  // 12 cards
     EXPECT_EQ(sum(totals.LengthCount), 4u);
     EXPECT_EQ(sum(totals.ShapeCount), 0u);
     EXPECT_EQ(totals.Balanced + totals.SemiBalanced + totals.Shaped, 0u);
 }
 
-TEST(AnalyseHand, SuitOfMoreThanThirteenCardsIsARangeError) {
+TEST(analyseHand, SuitOfMoreThanThirteenCardsIsARangeError) {
     AnalysisTotals totals;
     try {
-        AnalyseHand({"AKQJT98765432A", "", "", ""}, 0, totals);
+        analyseHand({"AKQJT98765432A", "", "", ""}, 0, totals);
         FAIL() << "no error";
     } catch (const ERangeError& error) {
         EXPECT_STREQ(error.what(), "Range check error");
     }
-    EXPECT_THROW(AnalyseHand({"AKQJ", "AKQ", "AKQ", "AKQ"}, 4, totals), ERangeError);
+    EXPECT_THROW(analyseHand({"AKQJ", "AKQ", "AKQ", "AKQ"}, 4, totals), ERangeError);
 }
 
 TEST(AnalyseTheBoard, CountsEveryHandOfTheBoard) {
     AnalysisTotals totals;
-    AnalyseTheBoard(ValidBoardLine(test::boardLineOf(LayoutDeal)), totals);
+    AnalyseTheBoard(ValidBoardLine(testing::boardLineOf(LayoutDeal)), totals);
     EXPECT_EQ(totals.LengthCount, (std::array<std::uint32_t, 14>{2, 1, 3, 3, 3, 1, 2, 1, 0, 0, 0, 0, 0, 0}));
     EXPECT_EQ(totals.SingletonCount[Two], 1u);
     EXPECT_EQ(sum(totals.SingletonCount), 1u);
@@ -113,9 +113,9 @@ TEST(AnalyseTheBoard, CountsEveryHandOfTheBoard) {
 
 TEST(AnalyseTheBoard, EachSeatHoldingOneWholeSuitOfThirteenCards) {
     AnalysisTotals totals;
-    AnalyseTheBoard(
-        ValidBoardLine(test::boardLineOf({cardRange(1, 13), cardRange(14, 26), cardRange(27, 39), cardRange(40, 52)})),
-        totals);
+    AnalyseTheBoard(ValidBoardLine(testing::boardLineOf(
+                        {cardRange(1, 13), cardRange(14, 26), cardRange(27, 39), cardRange(40, 52)})),
+                    totals);
     EXPECT_EQ(shapeCount(totals, "13000"), 4u);
     EXPECT_EQ(totals.LengthCount[13], 4u);
     EXPECT_EQ(totals.LengthCount[0], 12u);
@@ -126,8 +126,8 @@ TEST(AnalyseTheBoard, EachSeatHoldingOneWholeSuitOfThirteenCards) {
 TEST(DoSetAnalysis, SumsHoldOverManyRandomBoards) {
     std::mt19937 random(4711);
     std::vector<std::string> lines;
-    for (int i = 0; i < 3000; ++i) lines.push_back(test::randomBoardLine(random));
-    const test::MainDealFile file;
+    for (int i = 0; i < 3000; ++i) lines.push_back(testing::randomBoardLine(random));
+    const testing::MainDealFile file;
     const AnalysisResult result = DoSetAnalysis(file.write(lines));
     const AnalysisTotals& totals = result.totals;
     const std::uint64_t boards = result.BoardsAnalysed;
@@ -146,8 +146,8 @@ TEST(DoSetAnalysis, SumsHoldOverManyRandomBoards) {
 }
 
 TEST(DoSetAnalysis, SkipsTheHeaderWhateverItHolds) {
-    const test::MainDealFile file;
-    const std::string board = test::boardLineOf(LayoutDeal);
+    const testing::MainDealFile file;
+    const std::string board = testing::boardLineOf(LayoutDeal);
     const AnalysisResult result = DoSetAnalysis(file.write({board, board}, "not a header at all"));
     EXPECT_EQ(result.BoardsAnalysed, 2u);
     EXPECT_EQ(result.totals.Points[0], 74u);
@@ -155,7 +155,7 @@ TEST(DoSetAnalysis, SkipsTheHeaderWhateverItHolds) {
 }
 
 TEST(DoSetAnalysis, Failures) {
-    const test::MainDealFile file;
+    const testing::MainDealFile file;
     try {
         DoSetAnalysis(file.path());
         FAIL() << "no error";
@@ -163,7 +163,7 @@ TEST(DoSetAnalysis, Failures) {
         EXPECT_STREQ(error.what(), "File not found");
     }
     // Board lines pass the same check as for every writer: a damaged line is never analysed.
-    const std::string board = test::boardLineOf(LayoutDeal);
+    const std::string board = testing::boardLineOf(LayoutDeal);
     std::string notANumber = board, outsideThePack = board;
     notANumber.replace(30, 2, "x1");
     outsideThePack.replace(0, 2, "00");
@@ -178,5 +178,5 @@ TEST(DoSetAnalysis, Failures) {
     EXPECT_THROW(DoSetAnalysis(file.write({outsideThePack})), ERangeError);
 }
 
-} // namespace
-} // namespace quorvex
+}  // namespace
+}  // namespace quorvex

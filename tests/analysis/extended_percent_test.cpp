@@ -92,11 +92,11 @@ TEST(ExtendedQuotient, NormalisesTheMantissaAndRoundsToNearest) {
 // significant digits, then to two decimals half up.
 std::string twoDecimalsOf(long double value) {
     char text[64];
-    std::snprintf(text, sizeof text, "%.17Le", value); // d.ddddddddddddddddde+XX
+    std::snprintf(text, sizeof text, "%.17Le", value);  // d.ddddddddddddddddde+XX
     const std::string digits = std::string(1, text[0]) + std::string(text + 2, 17);
     const int exponent = std::atoi(std::strchr(text, 'e') + 1);
     const std::uint64_t significand = std::stoull(digits);
-    const int shift = 15 - exponent; // hundredths = significand / 10^shift
+    const int shift = 15 - exponent;  // hundredths = significand / 10^shift
     std::uint64_t hundredths = 0;
     if (shift <= 0) {
         hundredths = significand;
@@ -119,8 +119,10 @@ void expectSameAsX87(std::uint32_t count, std::uint32_t boards) {
     const ExtendedValue quotient = extendedQuotient(count, base);
     ASSERT_EQ(std::ldexp(static_cast<long double>(quotient.mantissa), quotient.exponent), hands)
         << count << " of " << boards << " boards";
-    ASSERT_EQ(formatPercent(count, base, 1, '.'), twoDecimalsOf(hands)) << count << " of " << boards << " boards";
-    ASSERT_EQ(formatPercent(count, base, 4, '.'), twoDecimalsOf(suits)) << count << " of " << boards << " boards";
+    ASSERT_EQ(formatPercent(count, base, 1, '.'), twoDecimalsOf(hands))
+        << count << " of " << boards << " boards";
+    ASSERT_EQ(formatPercent(count, base, 4, '.'), twoDecimalsOf(suits))
+        << count << " of " << boards << " boards";
 }
 
 TEST(FormatPercent, AgreesWithTheX87ExtendedFormat) {
@@ -150,7 +152,8 @@ TEST(ExtendedQuotient, DividesByAnyCountLikeTheX87) {
             const std::uint32_t divisor = std::uniform_int_distribution<std::uint32_t>(1, 1000)(random);
             const ExtendedValue value = extendedQuotient(count, 0.04);
             const ExtendedValue quotient = extendedQuotient(value, divisor);
-            const long double expected = static_cast<long double>(count) / static_cast<long double>(0.04) / divisor;
+            const long double expected =
+                static_cast<long double>(count) / static_cast<long double>(0.04) / divisor;
             ASSERT_EQ(std::ldexp(static_cast<long double>(quotient.mantissa), quotient.exponent), expected);
         }
     } else {
@@ -158,5 +161,5 @@ TEST(ExtendedQuotient, DividesByAnyCountLikeTheX87) {
     }
 }
 
-} // namespace
-} // namespace quorvex
+}  // namespace
+}  // namespace quorvex

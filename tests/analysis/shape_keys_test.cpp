@@ -1,10 +1,10 @@
 #include "analysis/shape_keys.h"
 
-#include "common/range_error.h"
-
 #include <gtest/gtest.h>
 
 #include <set>
+
+#include "common/range_error.h"
 
 namespace quorvex {
 namespace {
@@ -24,7 +24,8 @@ TEST(ShapeKeys, TableHoldsEverySplitOfThirteenCardsOnce) {
                 if (a + b + c <= 13 && 13 - a - b - c <= c) {
                     const int index = shapeIndexOf({a, b, c, 13 - a - b - c});
                     ASSERT_GE(index, 0) << shapeKeyOf({a, b, c, 13 - a - b - c});
-                    EXPECT_EQ(ShapeKeys[static_cast<std::size_t>(index)].Key, shapeKeyOf({a, b, c, 13 - a - b - c}));
+                    EXPECT_EQ(ShapeKeys[static_cast<std::size_t>(index)].Key,
+                              shapeKeyOf({a, b, c, 13 - a - b - c}));
                     indices.insert(index);
                 }
     EXPECT_EQ(indices.size(), ShapeKeys.size());
@@ -54,5 +55,5 @@ TEST(ShapeKeys, ClassesOfTheBalancedAndSemiBalancedShapes) {
     EXPECT_EQ(semiBalanced, (std::set<std::string_view>{"4441", "5422", "6322"}));
 }
 
-} // namespace
-} // namespace quorvex
+}  // namespace
+}  // namespace quorvex

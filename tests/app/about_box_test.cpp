@@ -16,9 +16,7 @@ class AboutBoxTest : public QObject {
     }
 
 private slots:
-    void jpegPicturesCanBeDecoded() {
-        QVERIFY(QImageReader::supportedImageFormats().contains("jpeg"));
-    }
+    void jpegPicturesCanBeDecoded() { QVERIFY(QImageReader::supportedImageFormats().contains("jpeg")); }
 
     void captionsAndTexts() {
         TAboutBox box(nullptr);
@@ -74,19 +72,21 @@ private slots:
         QVERIFY(shown.width() == 100 || shown.height() == 76);
         const QSize original = QImageReader(QStringLiteral(":/quorvex/about.jpg")).size();
         QVERIFY(original.isValid());
-        QVERIFY(qAbs(double(shown.width()) / shown.height() - double(original.width()) / original.height()) < 0.02);
+        QVERIFY(qAbs(double(shown.width()) / shown.height() - double(original.width()) / original.height()) <
+                0.02);
     }
 
     void centredOnTheMainWindow() {
         QWidget mainWindow;
-        mainWindow.setGeometry(60, 40, 680, 480); // within the 800 x 600 offscreen screen
+        mainWindow.setGeometry(60, 40, 680, 480);  // within the 800 x 600 offscreen screen
         mainWindow.show();
         QVERIFY(QTest::qWaitForWindowExposed(&mainWindow));
         TAboutBox box(&mainWindow);
         box.show();
         QVERIFY(QTest::qWaitForWindowExposed(&box));
         const QPoint offset = box.frameGeometry().center() - mainWindow.frameGeometry().center();
-        QVERIFY2(offset.manhattanLength() <= 4, qPrintable(QStringLiteral("%1,%2").arg(offset.x()).arg(offset.y())));
+        QVERIFY2(offset.manhattanLength() <= 4,
+                 qPrintable(QStringLiteral("%1,%2").arg(offset.x()).arg(offset.y())));
     }
 };
 

@@ -43,7 +43,8 @@ private slots:
         QVERIFY(dialog.reportLines().isEmpty());
 
         dialog.setReport({"Analysis of hands: QVW-1.qvw", "", "Total Points:\tNorth\tSouth", "last line  "});
-        const QStringList expected{"Analysis of hands: QVW-1.qvw", "", "Total Points:\tNorth\tSouth", "last line  "};
+        const QStringList expected{"Analysis of hands: QVW-1.qvw", "", "Total Points:\tNorth\tSouth",
+                                   "last line  "};
         QCOMPARE(dialog.reportLines(), expected);
         QCOMPARE(memo(dialog)->document()->blockCount(), 4);
 
@@ -72,7 +73,8 @@ private slots:
         QPlainTextEdit* edit = memo(dialog);
         QVERIFY(QFontInfo(edit->font()).fixedPitch());
         const QFontMetricsF metrics(edit->font());
-        QCOMPARE(metrics.horizontalAdvance(QStringLiteral("iiii")), metrics.horizontalAdvance(QStringLiteral("WWWW")));
+        QCOMPARE(metrics.horizontalAdvance(QStringLiteral("iiii")),
+                 metrics.horizontalAdvance(QStringLiteral("WWWW")));
         QCOMPARE(edit->tabStopDistance(), 8.0 * metrics.averageCharWidth());
 
         // A tab lines up with the ninth column, from the line's start or from inside the first stop.

@@ -2,16 +2,15 @@
 // Drives a showing entropy dialog the way a director does: mouse clicks through the window
 // system on Start and on the grid's cells. The red square is found on screen, so these
 // helpers work whatever the random integers are.
-#include "entropy/dialog/entropy_form.h"
-#include "entropy/dialog/entropy_grid.h"
-#include "entropy/entropy_text.h"
-
 #include <QPushButton>
 #include <QTest>
 #include <QWindow>
-
 #include <stdexcept>
 #include <vector>
+
+#include "entropy/dialog/entropy_form.h"
+#include "entropy/dialog/entropy_grid.h"
+#include "entropy/entropy_text.h"
 
 namespace quorvex::testing {
 
@@ -39,7 +38,8 @@ inline std::vector<GridCell> redCells(EntropyGrid& grid) {
     std::vector<GridCell> red;
     for (int row = 0; row < EntropyGrid::Rows; ++row)
         for (int col = 0; col < EntropyGrid::Columns; ++col)
-            if (image.pixelColor(grid.cellRect(col, row).center()) == QColor(Qt::red)) red.push_back({col, row});
+            if (image.pixelColor(grid.cellRect(col, row).center()) == QColor(Qt::red))
+                red.push_back({col, row});
     return red;
 }
 
@@ -53,11 +53,13 @@ inline QWindow& windowOf(QWidget& widget) {
 }
 
 inline void pressCell(EntropyGrid& grid, GridCell cell) {
-    QTest::mousePress(&windowOf(grid), Qt::LeftButton, {}, windowPoint(grid, grid.cellRect(cell.col, cell.row).center()));
+    QTest::mousePress(&windowOf(grid), Qt::LeftButton, {},
+                      windowPoint(grid, grid.cellRect(cell.col, cell.row).center()));
 }
 
 inline void releaseCell(EntropyGrid& grid, GridCell cell) {
-    QTest::mouseRelease(&windowOf(grid), Qt::LeftButton, {}, windowPoint(grid, grid.cellRect(cell.col, cell.row).center()));
+    QTest::mouseRelease(&windowOf(grid), Qt::LeftButton, {},
+                        windowPoint(grid, grid.cellRect(cell.col, cell.row).center()));
 }
 
 inline void clickCell(EntropyGrid& grid, GridCell cell) {
@@ -75,7 +77,8 @@ inline void hitRedSquares(TEntropyForm& form, int hits) {
     EntropyGrid& grid = entropyGrid(form);
     for (int hit = 0; hit < hits; ++hit) {
         const std::vector<GridCell> red = redCells(grid);
-        if (red.size() != 1) throw std::logic_error("The entropy dialog does not show exactly one red square");
+        if (red.size() != 1)
+            throw std::logic_error("The entropy dialog does not show exactly one red square");
         clickCell(grid, red.front());
     }
 }
@@ -86,4 +89,4 @@ inline void collectEntropy(TEntropyForm& form) {
     hitRedSquares(form, EntropyHitsNeeded);
 }
 
-} // namespace quorvex::testing
+}  // namespace quorvex::testing

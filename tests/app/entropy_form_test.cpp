@@ -1,25 +1,25 @@
 // The entropy dialog driven through the window system with scripted counter, cursor and
 // random integers: what the text records, when the cursor moves, the log and the failures.
-#include "common/product.h"
-#include "app/error_display.h"
-#include "common/error_texts.h"
-#include "common/io_error.h"
 #include "entropy/dialog/entropy_form.h"
-#include "entropy/entropy_log.h"
-#include "entropy_dialog_driver.h"
-#include "modal_watcher.h"
-#include "scripted_platform_services.h"
-#include "tests/support/temp_folder.h"
 
 #include <QLabel>
 #include <QScreen>
 #include <QTest>
-
 #include <deque>
 #include <filesystem>
 #include <limits>
 #include <memory>
 #include <numeric>
+
+#include "app/error_display.h"
+#include "common/error_texts.h"
+#include "common/io_error.h"
+#include "common/product.h"
+#include "entropy/entropy_log.h"
+#include "entropy_dialog_driver.h"
+#include "modal_watcher.h"
+#include "scripted_platform_services.h"
+#include "tests/support/temp_folder.h"
 
 using namespace quorvex;
 using namespace quorvex::testing;
@@ -71,22 +71,23 @@ struct Session {
 
 GridCell cellOfSquare(int square) { return {square % 3, square / 3}; }
 
-} // namespace
+}  // namespace
 
 namespace quorvex {
 static bool operator==(ScreenPoint a, ScreenPoint b) { return a.x == b.x && a.y == b.y; }
-} // namespace quorvex
+}  // namespace quorvex
 
 namespace QTest {
 template <>
 char* toString(const GridCell& cell) {
-    return qstrdup(QByteArray("col ") + QByteArray::number(cell.col) + " row " + QByteArray::number(cell.row));
+    return qstrdup(QByteArray("col ") + QByteArray::number(cell.col) + " row " +
+                   QByteArray::number(cell.row));
 }
 template <>
 char* toString(const ScreenPoint& p) {
     return qstrdup(QByteArray::number(p.x) + "," + QByteArray::number(p.y));
 }
-} // namespace QTest
+}  // namespace QTest
 
 class EntropyFormTest : public QObject {
     Q_OBJECT
@@ -165,9 +166,9 @@ void EntropyFormTest::textOfAScriptedCollectionAndTheCursorThrows() {
 
     struct Hit {
         std::int64_t interval;
-        int dx, dy;        // where the mouse is at the hit, from the previous reference point
-        int ry, rx;        // random offsets of the cursor throw, vertical first
-        int nextSquare;    // the square chosen by the click after the hit
+        int dx, dy;      // where the mouse is at the hit, from the previous reference point
+        int ry, rx;      // random offsets of the cursor throw, vertical first
+        int nextSquare;  // the square chosen by the click after the hit
     };
     const Hit hits[EntropyHitsNeeded] = {
         {500'012'345, 50, -60, 7, 93, 0},  // measured from the activation, not from Start
@@ -206,20 +207,11 @@ void EntropyFormTest::textOfAScriptedCollectionAndTheCursorThrows() {
     }
 
     const std::vector<std::string> numbers = {
-        "2500000000", "-1294967296",
-        "500012345", "60", "50",
-        "77", "300", "120",
-        "-1294967296", "0", "0",
-        "7654321", "7", "5",
-        "1", "250", "400",
-        "0", "44", "33",
-        "2147483647", "1", "1",
-        "-2147483648", "150", "600",
-        "9999", "21", "12",
-        "123456", "9", "8",
-        "65536", "200", "100",
-        "42", "4", "3",
-        "5000000000"};
+        "2500000000", "-1294967296", "500012345",  "60", "50", "77",          "300", "120", "-1294967296",
+        "0",          "0",           "7654321",    "7",  "5",  "1",           "250", "400", "0",
+        "44",         "33",          "2147483647", "1",  "1",  "-2147483648", "150", "600", "9999",
+        "21",         "12",          "123456",     "9",  "8",  "65536",       "200", "100", "42",
+        "4",          "3",           "5000000000"};
     QCOMPARE(numbers.size(), std::size_t{EntropyNumbersInText});
     QCOMPARE(form.EntropyText(), std::accumulate(numbers.begin(), numbers.end(), std::string()));
 
@@ -400,7 +392,7 @@ void EntropyFormTest::logWriteFailureStillCompletes() {
     if (folderIsAFile) writeFile(programFolder, "not a folder");
     std::string expectedError;
     try {
-        AppendEntropyLog(programFolder, "probe");
+        appendEntropyLog(programFolder, "probe");
         QFAIL("the log was expected to fail");
     } catch (const EInOutError& error) {
         expectedError = displayedErrorText(error.what()) + '\n' + error.path();

@@ -9,9 +9,9 @@
 #include "common/error_texts.h"
 #include "common/io_error.h"
 #include "engine/deal_stream.h"
-#include "run/generation_run.h"
 #include "hash/hash_registry.h"
 #include "main_window_session.h"
+#include "run/generation_run.h"
 
 using namespace quorvex;
 using namespace quorvex::testing;

@@ -13,11 +13,12 @@ using quorvex::TextRun;
 namespace {
 
 FontMeasure monospace(int height, int charWidth) {
-    return {height, charWidth, [charWidth](const QString& text) { return charWidth * static_cast<int>(text.size()); }};
+    return {height, charWidth,
+            [charWidth](const QString& text) { return charWidth * static_cast<int>(text.size()); }};
 }
 
-const FontMeasure Title = monospace(30, 12); // lines advance 32
-const FontMeasure Body = monospace(20, 10);  // lines advance 22, empty ones 20
+const FontMeasure Title = monospace(30, 12);  // lines advance 32
+const FontMeasure Body = monospace(20, 10);   // lines advance 22, empty ones 20
 
 std::vector<TextRun> layout(const QStringList& lines, int pageWidth = 1000, int pageHeight = 1000) {
     return layoutReport(lines, pageWidth, pageHeight, Title, Body);
@@ -29,7 +30,7 @@ bool placed(const TextRun& run, int page, int x, int y, const QString& text) {
     return false;
 }
 
-} // namespace
+}  // namespace
 
 class PrintLayoutTest : public QObject {
     Q_OBJECT
@@ -48,7 +49,7 @@ private slots:
 
     void tabsAdvanceToTheNextMultipleOfEightAverageWidths() {
         const auto runs = layout({"T\tx", "\ta", "1234567\tb", "12345678\tc", "\t\td"});
-        QVERIFY(placed(runs[1], 0, 96, 0, "x")); // title font: 8 x 12
+        QVERIFY(placed(runs[1], 0, 96, 0, "x"));  // title font: 8 x 12
         QVERIFY(placed(runs[2], 0, 80, 32, "a"));
         QVERIFY(placed(runs[4], 0, 80, 54, "b"));
         // Standing on a stop, the tab goes on to the following one.

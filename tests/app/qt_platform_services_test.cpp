@@ -5,7 +5,6 @@
 #include <QGuiApplication>
 #include <QScreen>
 #include <QTest>
-
 #include <algorithm>
 #include <stdexcept>
 #include <vector>

@@ -2,8 +2,6 @@
 // refusal without a selected printer.
 #include "app/report_printer.h"
 
-#include "analysis/analysis_report.h"
-
 #include <QFile>
 #include <QPrinter>
 #include <QProcess>
@@ -11,8 +9,9 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
-
 #include <stdexcept>
+
+#include "analysis/analysis_report.h"
 
 using quorvex::printReport;
 
@@ -32,13 +31,12 @@ QStringList realisticReport() {
     result.totals.ShapeCount[3] = 20;
     result.totals.SingletonCount = {3, 2, 4, 5, 3, 2, 4, 3, 3, 2, 4, 3, 3};
     QStringList lines;
-    for (const std::string& line : quorvex::AddToMemo(result, "QVW-TEST", '.')) lines << QString::fromStdString(line);
+    for (const std::string& line : quorvex::AddToMemo(result, "QVW-TEST", '.'))
+        lines << QString::fromStdString(line);
     return lines;
 }
 
-QString tool(const char* name) {
-    return QStandardPaths::findExecutable(QString::fromLatin1(name));
-}
+QString tool(const char* name) { return QStandardPaths::findExecutable(QString::fromLatin1(name)); }
 
 QString run(const QString& program, const QStringList& arguments) {
     QProcess process;
@@ -57,10 +55,10 @@ QString printError(const QStringList& lines, QPrinter& printer) {
     return {};
 }
 
-} // namespace
+}  // namespace
 
 // Reading the printed text back needs pdftotext; page counts do not.
-#define REQUIRE_PDFTOTEXT()                                                                                 \
+#define REQUIRE_PDFTOTEXT() \
     if (tool("pdftotext").isEmpty()) QSKIP("pdftotext (poppler-utils) is needed to read the printed text")
 
 class ReportPrinterTest : public QObject {
@@ -83,7 +81,8 @@ class ReportPrinterTest : public QObject {
         QFile file(path);
         if (!file.open(QIODevice::ReadOnly)) return -1;
         const QString content = QString::fromLatin1(file.readAll());
-        return static_cast<int>(content.count(QRegularExpression(QStringLiteral("/Type\\s*/Page(?![a-zA-Z])"))));
+        return static_cast<int>(
+            content.count(QRegularExpression(QStringLiteral("/Type\\s*/Page(?![a-zA-Z])"))));
     }
 
     static QString pdfText(const QString& path, const QStringList& options = {"-layout"}) {
@@ -113,15 +112,16 @@ private slots:
         const QString pdf = printToPdf(realisticReport(), "sizes.pdf");
         const QString boxes = pdfText(pdf, {"-bbox"});
         auto heightOf = [&boxes](const QString& word) {
-            const QRegularExpression pattern(
-                QStringLiteral("yMin=\"([0-9.]+)\"[^>]*yMax=\"([0-9.]+)\">%1<").arg(QRegularExpression::escape(word)));
+            const QRegularExpression pattern(QStringLiteral("yMin=\"([0-9.]+)\"[^>]*yMax=\"([0-9.]+)\">%1<")
+                                                 .arg(QRegularExpression::escape(word)));
             const QRegularExpressionMatch match = pattern.match(boxes);
             return match.hasMatch() ? match.captured(2).toDouble() - match.captured(1).toDouble() : 0.0;
         };
         const double title = heightOf("Analysis");
         const double body = heightOf("Number");
         QVERIFY(body > 0);
-        QVERIFY2(title / body > 1.5 && title / body < 1.85, qPrintable(QStringLiteral("%1 / %2").arg(title).arg(body)));
+        QVERIFY2(title / body > 1.5 && title / body < 1.85,
+                 qPrintable(QStringLiteral("%1 / %2").arg(title).arg(body)));
         const QString fonts = run(tool("pdffonts"), {pdf});
         QVERIFY2(fonts.contains("Bold"), qPrintable(fonts));
     }
@@ -169,7 +169,8 @@ private slots:
     void noPrinterSelected() {
         QPrinter noFile(QPrinter::HighResolution);
         noFile.setOutputFormat(QPrinter::PdfFormat);
-        QCOMPARE(printError(realisticReport(), noFile), QStringLiteral("There is no default printer currently selected"));
+        QCOMPARE(printError(realisticReport(), noFile),
+                 QStringLiteral("There is no default printer currently selected"));
 
         QPrinter unknown;
         unknown.setOutputFormat(QPrinter::NativeFormat);

@@ -3,12 +3,12 @@
 // and random integers come from queues, the screen width is fixed, and every cursor move
 // and random request is recorded. An empty queue keeps the last value (the clock stands
 // still, the mouse stays where it is); random integers are then 0.
-#include "entropy/dialog/platform_services.h"
-
 #include <cstdint>
 #include <deque>
 #include <stdexcept>
 #include <vector>
+
+#include "entropy/dialog/platform_services.h"
 
 namespace quorvex::testing {
 
@@ -64,7 +64,8 @@ public:
         if (randomValues.empty()) return 0;
         const std::int32_t value = randomValues.front();
         randomValues.pop_front();
-        if (value < 0 || value >= range) throw std::logic_error("Scripted random value outside the requested range");
+        if (value < 0 || value >= range)
+            throw std::logic_error("Scripted random value outside the requested range");
         return value;
     }
 
@@ -73,4 +74,4 @@ private:
     ScreenPoint cursor_;
 };
 
-} // namespace quorvex::testing
+}  // namespace quorvex::testing

@@ -1,8 +1,9 @@
-#include "run_command.h"
-#include "temp_folder.h"
+#include <gtest/gtest.h>
 
 #include <filesystem>
-#include <gtest/gtest.h>
+
+#include "run_command.h"
+#include "temp_folder.h"
 
 namespace quorvex {
 namespace {
@@ -13,9 +14,11 @@ using testing::TempFolder;
 
 // The first two boards of the stream of identity "YourID" and an empty entropy text.
 const std::string FirstBoardOfYourId =
-    "03050927323436414244464952161719212226283133354550510104070812132429383943474802061011141518202325303740";
+    "0305092732343641424446495216171921222628313335455051010407081213242938394347480206101114151820232530374"
+    "0";
 const std::string SecondBoardOfYourId =
-    "01050912242830334041484952031518192022232635384243500610111416253132364546475102040708131721272934373944";
+    "0105091224283033404148495203151819202223263538424350061011141625313236454647510204070813172127293437394"
+    "4";
 
 std::vector<std::string> boardLines(const std::string& mainDealFile) {
     std::vector<std::string> lines;
@@ -31,7 +34,8 @@ std::size_t filesIn(const TempFolder& folder) {
 
 TEST(QuorvexDeal, ReplayedEntropyGivesTheKnownBoards) {
     TempFolder folder;
-    const auto result = runDealer({"--entropy-text", "", "--boards", "2", "--formats", "none", "--out", folder.str()});
+    const auto result =
+        runDealer({"--entropy-text", "", "--boards", "2", "--formats", "none", "--out", folder.str()});
     ASSERT_EQ(result.exitCode, 0) << result.output;
     EXPECT_EQ(readFile(folder.file("YourID.qvw")),
               "1 2  1\r\n" + FirstBoardOfYourId + "\r\n" + SecondBoardOfYourId + "\r\n");
@@ -41,7 +45,8 @@ TEST(QuorvexDeal, ReplayedEntropyGivesTheKnownBoards) {
 
 TEST(QuorvexDeal, SkippingBoardsContinuesTheStreamOfAnEarlierRun) {
     TempFolder fifteen, ten, five;
-    const std::vector<std::string> common = {"--id", "Club Night", "--entropy-text", "17-4", "--formats", "none", "--quiet"};
+    const std::vector<std::string> common = {"--id",      "Club Night", "--entropy-text", "17-4",
+                                             "--formats", "none",       "--quiet"};
     auto run = [&](const TempFolder& out, std::vector<std::string> extra) {
         extra.insert(extra.end(), common.begin(), common.end());
         extra.insert(extra.end(), {"--out", out.str()});
@@ -61,7 +66,8 @@ TEST(QuorvexDeal, SkippingBoardsContinuesTheStreamOfAnEarlierRun) {
 
 TEST(QuorvexDeal, FreshEntropyIsLoggedInTheWorkFolderAndReplaysToTheSameBoards) {
     TempFolder work, out, replay;
-    auto result = runDealer({"--boards", "3", "--formats", "none", "--out", out.str(), "--work-dir", work.str()});
+    auto result =
+        runDealer({"--boards", "3", "--formats", "none", "--out", out.str(), "--work-dir", work.str()});
     ASSERT_EQ(result.exitCode, 0) << result.output;
     const std::string log = readFile(work.file("Int160.qvs"));
     ASSERT_GE(log.size(), 3u);
@@ -69,13 +75,16 @@ TEST(QuorvexDeal, FreshEntropyIsLoggedInTheWorkFolderAndReplaysToTheSameBoards) 
     ASSERT_EQ(log.find("\r\n"), log.size() - 2) << "one line per run";
     const std::string entropy = log.substr(0, log.size() - 2);
     EXPECT_EQ(entropy.find_first_not_of("0123456789-"), std::string::npos);
-    EXPECT_FALSE(std::filesystem::exists(out.file("YourID.qvw"))) << "the main deal file lives in the work folder";
+    EXPECT_FALSE(std::filesystem::exists(out.file("YourID.qvw")))
+        << "the main deal file lives in the work folder";
 
-    result = runDealer({"--boards", "3", "--formats", "none", "--out", replay.str(), "--entropy-text", entropy});
+    result =
+        runDealer({"--boards", "3", "--formats", "none", "--out", replay.str(), "--entropy-text", entropy});
     ASSERT_EQ(result.exitCode, 0) << result.output;
     EXPECT_EQ(readFile(replay.file("YourID.qvw")), readFile(work.file("YourID.qvw")));
 
-    runDealer({"--boards", "3", "--formats", "none", "--out", out.str(), "--work-dir", work.str(), "--quiet"});
+    runDealer(
+        {"--boards", "3", "--formats", "none", "--out", out.str(), "--work-dir", work.str(), "--quiet"});
     const std::string twoRuns = readFile(work.file("Int160.qvs"));
     EXPECT_EQ(twoRuns.substr(0, log.size()), log) << "the log is appended to, never truncated";
     EXPECT_NE(twoRuns.substr(log.size()), log) << "every run takes fresh entropy";
@@ -131,8 +140,10 @@ TEST(QuorvexDeal, FileErrorsExitWithOneAndTheWindowsTextAfterThePath) {
     TempFolder folder;
     const auto result = runDealer({"--entropy-text", "", "--out", folder.file("missing")});
     EXPECT_EQ(result.exitCode, 1);
-    EXPECT_EQ(result.output, "quorvex-deal: " + (std::filesystem::path(folder.file("missing")) / "YourID.qvw").string() + ": Invalid filename.\n");
+    EXPECT_EQ(result.output,
+              "quorvex-deal: " + (std::filesystem::path(folder.file("missing")) / "YourID.qvw").string() +
+                  ": Invalid filename.\n");
 }
 
-} // namespace
-} // namespace quorvex
+}  // namespace
+}  // namespace quorvex

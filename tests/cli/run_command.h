@@ -16,7 +16,7 @@ namespace quorvex::testing {
 
 struct CommandResult {
     int exitCode = -1;
-    std::string output; // standard output and standard error together
+    std::string output;  // standard output and standard error together
 };
 
 inline std::string quoted(const std::string& argument) {
@@ -37,7 +37,8 @@ inline CommandResult runDealer(const std::vector<std::string>& arguments) {
     if (!pipe) return result;
     std::array<char, 4096> buffer;
     std::size_t got;
-    while ((got = std::fread(buffer.data(), 1, buffer.size(), pipe)) > 0) result.output.append(buffer.data(), got);
+    while ((got = std::fread(buffer.data(), 1, buffer.size(), pipe)) > 0)
+        result.output.append(buffer.data(), got);
     const int status = pclose(pipe);
 #ifdef _WIN32
     result.exitCode = status;
@@ -47,4 +48,4 @@ inline CommandResult runDealer(const std::vector<std::string>& arguments) {
     return result;
 }
 
-} // namespace quorvex::testing
+}  // namespace quorvex::testing

@@ -1,10 +1,11 @@
 #include "common/io_error.h"
 
-#include "common/text_file.h"
-#include "temp_folder.h"
+#include <gtest/gtest.h>
 
 #include <cerrno>
-#include <gtest/gtest.h>
+
+#include "common/text_file.h"
+#include "temp_folder.h"
 
 namespace quorvex {
 namespace {
@@ -48,7 +49,7 @@ TEST(IoError, FileOperationsRaiseIt) {
         EXPECT_STREQ(error.what(), "File not found");
     }
     try {
-        FileWriter writer(folder.str()); // a folder cannot be opened as a file
+        FileWriter writer(folder.str());  // a folder cannot be opened as a file
         FAIL() << "writing over a folder must fail";
     } catch (const EInOutError& error) {
         EXPECT_STREQ(error.what(), "File access denied");
@@ -68,5 +69,5 @@ TEST(IoError, FullDiskIsReportedWhenTheDataIsWrittenOut) {
 }
 #endif
 
-} // namespace
-} // namespace quorvex
+}  // namespace
+}  // namespace quorvex

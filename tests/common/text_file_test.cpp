@@ -1,8 +1,8 @@
 #include "common/text_file.h"
 
-#include "temp_folder.h"
-
 #include <gtest/gtest.h>
+
+#include "temp_folder.h"
 
 namespace quorvex {
 namespace {
@@ -77,5 +77,5 @@ TEST(TextFileReader, AnEmptyFileIsAtItsEndAtOnce) {
     EXPECT_TRUE(reader.atEnd());
 }
 
-} // namespace
-} // namespace quorvex
+}  // namespace
+}  // namespace quorvex

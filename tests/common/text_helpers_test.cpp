@@ -1,11 +1,11 @@
+#include <gtest/gtest.h>
+
 #include "common/conversion_error.h"
 #include "common/error_texts.h"
 #include "common/name_text.h"
 #include "common/pad_to_width.h"
 #include "common/paths.h"
 #include "common/range_error.h"
-
-#include <gtest/gtest.h>
 
 namespace quorvex {
 namespace {
@@ -74,8 +74,9 @@ TEST(DisplayedErrorText, AddsAFullStopAfterLettersAndDigitsOnly) {
 TEST(NameText, AllowsLettersDigitsSpacesAndHyphensOnly) {
     EXPECT_TRUE(isNameText("Club Night-2026"));
     EXPECT_TRUE(isNameText(""));
-    for (const char* text : {"../x", "a_b", "a.b", "a/b", "a\\b", "\xC3\xA9", "tab\t"}) EXPECT_FALSE(isNameText(text)) << text;
+    for (const char* text : {"../x", "a_b", "a.b", "a/b", "a\\b", "\xC3\xA9", "tab\t"})
+        EXPECT_FALSE(isNameText(text)) << text;
 }
 
-} // namespace
-} // namespace quorvex
+}  // namespace
+}  // namespace quorvex

@@ -1,16 +1,16 @@
 #include "engine/main_deal_file.h"
 
-#include "common/io_error.h"
-#include "common/paths.h"
-#include "engine/deal_stream.h"
-#include "common/conversion_error.h"
-#include "common/range_error.h"
-#include "temp_folder.h"
-#include "test_deals.h"
+#include <gtest/gtest.h>
 
 #include <tuple>
 
-#include <gtest/gtest.h>
+#include "common/conversion_error.h"
+#include "common/io_error.h"
+#include "common/paths.h"
+#include "common/range_error.h"
+#include "engine/deal_stream.h"
+#include "temp_folder.h"
+#include "test_deals.h"
 
 namespace quorvex {
 namespace {
@@ -33,7 +33,7 @@ std::vector<std::string> readLines(const std::string& path) {
 class MainDealFileTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        RegisterHashClasses();
+        registerHashClasses();
         cls = FindHashClass("THash_RipeMD160");
         stream.seed(cls, "YourID", "");
     }
@@ -56,7 +56,8 @@ TEST_F(MainDealFileTest, OneBoardGivesHeaderAndOneLine) {
     const std::string content = write({1, 1, 1}, 1);
     EXPECT_EQ(content,
               "1 1  1\r\n"
-              "03050927323436414244464952161719212226283133354550510104070812132429383943474802061011141518202325303740\r\n");
+              "0305092732343641424446495216171921222628313335455051010407081213242938394347480206101114151820"
+              "2325303740\r\n");
 }
 
 TEST_F(MainDealFileTest, HeaderAndSizeFollowTheCounts) {
@@ -78,9 +79,7 @@ TEST_F(MainDealFileTest, ASecondRunRewritesTheFileWithTheNextBoards) {
     EXPECT_EQ(stream.drawCounter(), 4);
 }
 
-TEST_F(MainDealFileTest, NoBoardsGivesOnlyTheHeader) {
-    EXPECT_EQ(write({1, 32, 1}, 0), "1 32  1\r\n");
-}
+TEST_F(MainDealFileTest, NoBoardsGivesOnlyTheHeader) { EXPECT_EQ(write({1, 32, 1}, 0), "1 32  1\r\n"); }
 
 TEST_F(MainDealFileTest, AMissingProgramFolderIsAnInvalidFileName) {
     try {
@@ -111,8 +110,8 @@ TEST(parseMainDealHeader, FindsTheFieldsAtTheFirstBlankAndTheFirstPairOfBlanks) 
 TEST(parseMainDealHeader, ReadsTheFirstSetNumberFromFiveCharactersAfterThePair) {
     EXPECT_EQ(parseMainDealHeader("2 3  5").firstSetNumber, 5);
     EXPECT_EQ(parseMainDealHeader("2 3  1234").firstSetNumber, 1234);
-    EXPECT_EQ(parseMainDealHeader("2 3  12345").firstSetNumber, 1234); // the fifth digit lies beyond
-    EXPECT_EQ(parseMainDealHeader("2 3    7").firstSetNumber, 7);      // leading blanks are skipped
+    EXPECT_EQ(parseMainDealHeader("2 3  12345").firstSetNumber, 1234);  // the fifth digit lies beyond
+    EXPECT_EQ(parseMainDealHeader("2 3    7").firstSetNumber, 7);       // leading blanks are skipped
 }
 
 TEST(parseMainDealHeader, AFieldThatIsNotAnIntegerIsAConversionError) {
@@ -148,11 +147,13 @@ TEST_F(MainDealFileTest, ReadsTheHeaderAndThenTheBoardsInOrder) {
     EXPECT_EQ(header.firstSetNumber, 3);
     EXPECT_EQ(readBoardLine(reader).text(), OneSuitEachDeal);
     EXPECT_EQ(readBoardLine(reader).text(), RoundRobinDeal);
-    EXPECT_EQ(testing::failureOf<EConvertError>([&] { readBoardLine(reader); }), "'' is not a valid integer value");
+    EXPECT_EQ(testing::failureOf<EConvertError>([&] { readBoardLine(reader); }),
+              "'' is not a valid integer value");
 }
 
 TEST_F(MainDealFileTest, AMissingMainDealFileIsFileNotFound) {
-    EXPECT_EQ(testing::failureOf<EInOutError>([&] { OpenMainDealReader(folder.str(), "absent"); }), "File not found");
+    EXPECT_EQ(testing::failureOf<EInOutError>([&] { OpenMainDealReader(folder.str(), "absent"); }),
+              "File not found");
 }
 
 TEST_F(MainDealFileTest, WhatTheWriterWritesTheReaderReadsBack) {
@@ -167,5 +168,5 @@ TEST_F(MainDealFileTest, WhatTheWriterWritesTheReaderReadsBack) {
     EXPECT_TRUE(reader.atEnd());
 }
 
-} // namespace
-} // namespace quorvex
+}  // namespace
+}  // namespace quorvex

@@ -11,23 +11,20 @@
 namespace quorvex {
 namespace {
 
-MpInt allBytes(std::uint8_t value)
-{
+MpInt allBytes(std::uint8_t value) {
     MpInt r;
     r.bytes.fill(value);
     return r;
 }
 
 // 2^bit, for bit 0..95.
-MpInt powerOfTwo(int bit)
-{
+MpInt powerOfTwo(int bit) {
     MpInt r;
     r.bytes[11 - bit / 8] = static_cast<std::uint8_t>(1u << (bit % 8));
     return r;
 }
 
-MpInt op(void (*f)(MpInt, MpInt, MpInt&), const MpInt& a, const MpInt& b)
-{
+MpInt op(void (*f)(MpInt, MpInt, MpInt&), const MpInt& a, const MpInt& b) {
     MpInt r;
     f(a, b, r);
     return r;
@@ -35,8 +32,7 @@ MpInt op(void (*f)(MpInt, MpInt, MpInt&), const MpInt& a, const MpInt& b)
 
 // Byte-at-a-time reference versions of the three arithmetic operations, written
 // straight from their definition in base 256.
-MpInt bytewiseAdd(const MpInt& a, const MpInt& b)
-{
+MpInt bytewiseAdd(const MpInt& a, const MpInt& b) {
     MpInt r;
     int carry = 0;
     for (int i = 11; i >= 0; --i) {
@@ -47,8 +43,7 @@ MpInt bytewiseAdd(const MpInt& a, const MpInt& b)
     return r;
 }
 
-MpInt bytewiseSub(const MpInt& a, const MpInt& b)
-{
+MpInt bytewiseSub(const MpInt& a, const MpInt& b) {
     MpInt r;
     int borrow = 0;
     for (int i = 11; i >= 0; --i) {
@@ -59,12 +54,11 @@ MpInt bytewiseSub(const MpInt& a, const MpInt& b)
     return r;
 }
 
-MpInt bytewiseMul(const MpInt& a, const MpInt& b)
-{
+MpInt bytewiseMul(const MpInt& a, const MpInt& b) {
     MpInt acc;
     for (int i = 11; i >= 0; --i) {
         const int shift = 11 - i;
-        MpInt row; // bytes below the shift stay 0
+        MpInt row;  // bytes below the shift stay 0
         unsigned carry = 0;
         for (int m = 0; m <= 11 - shift; ++m) {
             const unsigned v = unsigned{b.bytes[11 - m]} * a.bytes[i] + carry;
@@ -77,21 +71,21 @@ MpInt bytewiseMul(const MpInt& a, const MpInt& b)
 }
 
 // Random operands rich in 00 and FF bytes, where carries and borrows run far.
-MpInt randomOperand(std::mt19937_64& rng)
-{
+MpInt randomOperand(std::mt19937_64& rng) {
     MpInt r;
     const auto style = rng() % 4;
     for (auto& byte : r.bytes) {
         const auto pick = rng() % 4;
-        byte = static_cast<std::uint8_t>(style == 0 && pick == 0 ? 0x00 : style == 1 && pick == 0 ? 0xFF : rng());
+        byte = static_cast<std::uint8_t>(style == 0 && pick == 0   ? 0x00
+                                         : style == 1 && pick == 0 ? 0xFF
+                                                                   : rng());
     }
-    if (style == 3) // a small value: the upper half zero
+    if (style == 3)  // a small value: the upper half zero
         std::fill(r.bytes.begin(), r.bytes.begin() + 6, std::uint8_t{0});
     return r;
 }
 
-TEST(MpConstants, ZeroAndOne)
-{
+TEST(MpConstants, ZeroAndOne) {
     MpInt r = allBytes(0x5A);
     mpZero(r);
     EXPECT_EQ(r, MpInt{});
@@ -100,49 +94,43 @@ TEST(MpConstants, ZeroAndOne)
     EXPECT_EQ(r, mpFromUint64(1));
 }
 
-TEST(MpAdd, WrapsModulo2To96)
-{
+TEST(MpAdd, WrapsModulo2To96) {
     EXPECT_EQ(op(mpAdd, allBytes(0xFF), mpFromUint64(1)), MpInt{});
     EXPECT_EQ(op(mpAdd, powerOfTwo(95), powerOfTwo(95)), MpInt{});
 }
 
-TEST(MpAdd, CarriesAcrossEveryByte)
-{
+TEST(MpAdd, CarriesAcrossEveryByte) {
     EXPECT_EQ(op(mpAdd, mpFromUint64(0xFFFFFFFF), mpFromUint64(1)), powerOfTwo(32));
     EXPECT_EQ(op(mpAdd, mpFromUint64(~std::uint64_t{0}), mpFromUint64(1)), powerOfTwo(64));
     EXPECT_EQ(op(mpAdd, mpFromUint64(1234), mpFromUint64(4321)), mpFromUint64(5555));
 }
 
-TEST(MpSub, WrapsBelowZero)
-{
+TEST(MpSub, WrapsBelowZero) {
     EXPECT_EQ(op(mpSub, MpInt{}, mpFromUint64(1)), allBytes(0xFF));
     EXPECT_EQ(op(mpSub, mpFromUint64(3), mpFromUint64(5)), op(mpSub, allBytes(0xFF), mpFromUint64(1)));
 }
 
-TEST(MpSub, BorrowsAcrossEveryByte)
-{
+TEST(MpSub, BorrowsAcrossEveryByte) {
     EXPECT_EQ(op(mpSub, powerOfTwo(64), mpFromUint64(1)), mpFromUint64(~std::uint64_t{0}));
     EXPECT_EQ(op(mpSub, powerOfTwo(32), mpFromUint64(1)), mpFromUint64(0xFFFFFFFF));
 }
 
-TEST(MpMul, ExactBelow2To96)
-{
+TEST(MpMul, ExactBelow2To96) {
     EXPECT_EQ(op(mpMul, mpFromUint64(10'400'600), mpFromUint64(8'122'425'444)),
               mpFromUint64(84'478'098'072'866'400));
     EXPECT_EQ(op(mpMul, powerOfTwo(40), powerOfTwo(55)), powerOfTwo(95));
-    EXPECT_EQ(op(mpMul, mpFromUint64(0xFFFFFFFF), mpFromUint64(0xFFFFFFFF)), mpFromUint64(0xFFFFFFFE00000001));
+    EXPECT_EQ(op(mpMul, mpFromUint64(0xFFFFFFFF), mpFromUint64(0xFFFFFFFF)),
+              mpFromUint64(0xFFFFFFFE00000001));
 }
 
-TEST(MpMul, KeepsOnlyTheLow96Bits)
-{
+TEST(MpMul, KeepsOnlyTheLow96Bits) {
     EXPECT_EQ(op(mpMul, powerOfTwo(48), powerOfTwo(48)), MpInt{});
     EXPECT_EQ(op(mpMul, powerOfTwo(95), mpFromUint64(2)), MpInt{});
     // (2^96 - 1)^2 = 1 mod 2^96
     EXPECT_EQ(op(mpMul, allBytes(0xFF), allBytes(0xFF)), mpFromUint64(1));
 }
 
-TEST(MpArithmetic, ResultMayBeAnOperand)
-{
+TEST(MpArithmetic, ResultMayBeAnOperand) {
     MpInt a = mpFromUint64(10'400'600);
     mpMul(a, mpFromUint64(8'122'425'444), a);
     EXPECT_EQ(a, mpFromUint64(84'478'098'072'866'400));
@@ -152,8 +140,7 @@ TEST(MpArithmetic, ResultMayBeAnOperand)
     EXPECT_EQ(a, MpInt{});
 }
 
-TEST(MpArithmetic, AgreesWithBytewiseReferenceOnRandomOperands)
-{
+TEST(MpArithmetic, AgreesWithBytewiseReferenceOnRandomOperands) {
     std::mt19937_64 rng(20240611);
     for (int i = 0; i < 20000; ++i) {
         const MpInt a = randomOperand(rng);
@@ -164,18 +151,17 @@ TEST(MpArithmetic, AgreesWithBytewiseReferenceOnRandomOperands)
     }
 }
 
-TEST(MpCompare, ReturnsDifferenceOfFirstDifferingByte)
-{
-    EXPECT_EQ(mpCompare(mpFromUint64(0x100), mpFromUint64(0xFF)), 1); // the earlier byte decides
+TEST(MpCompare, ReturnsDifferenceOfFirstDifferingByte) {
+    EXPECT_EQ(mpCompare(mpFromUint64(0x100), mpFromUint64(0xFF)), 1);  // the earlier byte decides
     EXPECT_EQ(mpCompare(mpFromUint64(0xFF), mpFromUint64(0x100)), -1);
     EXPECT_EQ(mpCompare(MpInt{}, powerOfTwo(95)), -128);
     EXPECT_EQ(mpCompare(allBytes(0xFF), powerOfTwo(0)), 255);
     EXPECT_EQ(mpCompare(allBytes(0x42), allBytes(0x42)), 0);
 }
 
-TEST(MpFromBytes, TakesTheFirstTwelveBytesMostSignificantFirst)
-{
-    const std::string digest("\x01\x02\x03\x04\x05\x06\x07\x08\x09\x0A\x0B\xFC\xDD\xDD\xDD\xDD\xDD\xDD\xDD\xDD", 20);
+TEST(MpFromBytes, TakesTheFirstTwelveBytesMostSignificantFirst) {
+    const std::string digest(
+        "\x01\x02\x03\x04\x05\x06\x07\x08\x09\x0A\x0B\xFC\xDD\xDD\xDD\xDD\xDD\xDD\xDD\xDD", 20);
     MpInt r;
     mpFromBytes(digest, r);
     EXPECT_EQ(r, (MpInt{{0x01, 0x02, 0x03, 0x04, 0x05, 0x06, 0x07, 0x08, 0x09, 0x0A, 0x0B, 0xFC}}));
@@ -183,12 +169,11 @@ TEST(MpFromBytes, TakesTheFirstTwelveBytesMostSignificantFirst)
     EXPECT_EQ(r.bytes[11], 0xFC);
 }
 
-TEST(MpFromBytes, ShortSourceIsARangeError)
-{
+TEST(MpFromBytes, ShortSourceIsARangeError) {
     MpInt r = allBytes(0x77);
     EXPECT_THROW(mpFromBytes(std::string(11, '\x01'), r), ERangeError);
     EXPECT_EQ(r, allBytes(0x77));
 }
 
-} // namespace
-} // namespace quorvex
+}  // namespace
+}  // namespace quorvex

@@ -1,10 +1,10 @@
 #include "engine/valid_board_line.h"
 
+#include <gtest/gtest.h>
+
 #include "common/conversion_error.h"
 #include "common/range_error.h"
 #include "test_deals.h"
-
-#include <gtest/gtest.h>
 
 namespace quorvex {
 namespace {
@@ -45,7 +45,7 @@ TEST(ValidBoardLine, ACardThatDoesNotFitIsARangeError) {
     EXPECT_THROW(ValidBoardLine(withField(OneSuitEachDeal, 0, "00")), ERangeError);
     EXPECT_THROW(ValidBoardLine(withField(OneSuitEachDeal, 51, "53")), ERangeError);
     EXPECT_THROW(ValidBoardLine(withField(OneSuitEachDeal, 51, "99")), ERangeError);
-    EXPECT_THROW(ValidBoardLine(withField(OneSuitEachDeal, 12, "77")), ERangeError); // 77 = 64 + 13
+    EXPECT_THROW(ValidBoardLine(withField(OneSuitEachDeal, 12, "77")), ERangeError);  // 77 = 64 + 13
     // East's first card also in North's hand, the heart ace nowhere.
     EXPECT_THROW(ValidBoardLine(withField(OneSuitEachDeal, 13, "13")), ERangeError);
     // North's first two cards in descending order.
@@ -65,5 +65,5 @@ TEST(ValidBoardLine, TheFirstDefectInReadingOrderDecides) {
     EXPECT_EQ(conversionErrorOf(badTextFirst), "'zz' is not a valid integer value");
 }
 
-} // namespace
-} // namespace quorvex
+}  // namespace
+}  // namespace quorvex

@@ -47,5 +47,5 @@ TEST(CheckedAdd, RefusesSumsBeyond32Bits) {
     EXPECT_THROW(checkedAdd(Min32, -1), std::overflow_error);
 }
 
-} // namespace
-} // namespace quorvex
+}  // namespace
+}  // namespace quorvex

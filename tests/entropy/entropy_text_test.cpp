@@ -1,10 +1,10 @@
-#include "entropy/entropy_log.h"
 #include "entropy/entropy_text.h"
 
-#include "common/io_error.h"
-#include "temp_folder.h"
-
 #include <gtest/gtest.h>
+
+#include "common/io_error.h"
+#include "entropy/entropy_log.h"
+#include "temp_folder.h"
 
 namespace quorvex {
 namespace {
@@ -13,27 +13,33 @@ using testing::readFile;
 using testing::TempFolder;
 using testing::writeFile;
 
-TEST(EntropyText, NumbersFollowEachOtherWithoutSeparators) {
-    EntropyText text;
+TEST(EntropyTextBuilder, NumbersFollowEachOtherWithoutSeparators) {
+    EntropyTextBuilder text;
     text.begin(1234);
     text.addStart(-5);
     text.addHit(77, 3, 0);
     text.finish(9);
-    EXPECT_EQ(text.text(), "1234-57730" "9");
+    EXPECT_EQ(text.text(),
+              "1234-57730"
+              "9");
 }
 
-TEST(EntropyText, StartAndHitIntervalsKeepOnlyTheirLow32BitsWhileFirstAndLastStayWhole) {
-    EntropyText text;
-    text.begin(3000000000LL);       // 300 s at 10 MHz, written in full
-    text.addStart(3000000000LL);    // the same reading truncated to a signed 32-bit value
+TEST(EntropyTextBuilder, StartAndHitIntervalsKeepOnlyTheirLow32BitsWhileFirstAndLastStayWhole) {
+    EntropyTextBuilder text;
+    text.begin(3000000000LL);     // 300 s at 10 MHz, written in full
+    text.addStart(3000000000LL);  // the same reading truncated to a signed 32-bit value
     EXPECT_EQ(text.text(), "3000000000-1294967296");
     text.addHit(0x1'0000'0005LL, 0, 0);
     text.finish(-0x7FFF'FFFF'FFFF'FFFFLL);
-    EXPECT_EQ(text.text(), "3000000000-1294967296" "5" "00" "-9223372036854775807");
+    EXPECT_EQ(text.text(),
+              "3000000000-1294967296"
+              "5"
+              "00"
+              "-9223372036854775807");
 }
 
-TEST(EntropyText, BeginStartsAFreshText) {
-    EntropyText text;
+TEST(EntropyTextBuilder, BeginStartsAFreshText) {
+    EntropyTextBuilder text;
     text.begin(1);
     text.addStart(2);
     text.begin(3);
@@ -42,16 +48,16 @@ TEST(EntropyText, BeginStartsAFreshText) {
 
 TEST(EntropyLog, CreatesTheLogOrAppendsExactlyOneLine) {
     TempFolder folder;
-    AppendEntropyLog(folder.str(), "12-3");
+    appendEntropyLog(folder.str(), "12-3");
     EXPECT_EQ(readFile(folder.file("Int160.qvs")), "12-3\r\n");
-    AppendEntropyLog(folder.str(), "45");
+    appendEntropyLog(folder.str(), "45");
     EXPECT_EQ(readFile(folder.file("Int160.qvs")), "12-3\r\n45\r\n");
 }
 
 TEST(EntropyLog, AnUnwritableFolderRaisesTheFileError) {
     TempFolder folder;
-    EXPECT_THROW(AppendEntropyLog(folder.file("missing"), "1"), EInOutError);
+    EXPECT_THROW(appendEntropyLog(folder.file("missing"), "1"), EInOutError);
 }
 
-} // namespace
-} // namespace quorvex
+}  // namespace
+}  // namespace quorvex

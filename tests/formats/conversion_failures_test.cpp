@@ -1,20 +1,19 @@
 // Failures during conversion: the error's text reaches the caller, the writers after the
 // failing one do not run, and files finished before stay as written.
-#include "formats/bri_dge_writers.h"
-#include "formats/convert_main_deal_file.h"
-#include "formats/deep_finesse_writer.h"
-#include "formats/dlm_writer.h"
-#include "formats/dup_writer.h"
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
 
 #include "common/conversion_error.h"
 #include "common/io_error.h"
 #include "common/range_error.h"
 #include "conversion_fixture.h"
-
-#include <gtest/gtest.h>
-
-#include <filesystem>
-#include <fstream>
+#include "formats/bri_dge_writers.h"
+#include "formats/convert_main_deal_file.h"
+#include "formats/deep_finesse_writer.h"
+#include "formats/dlm_writer.h"
+#include "formats/dup_writer.h"
 
 namespace quorvex {
 namespace {
@@ -75,9 +74,11 @@ TEST(ConversionFailures, AReadOnlyOutputFileIsFileAccessDenied) {
     folder.settings.formats.set(*findOutputFormat("bri"));
     const std::string bri = folder.outputFile("QVW-01.bri");
     testing::writeFile(bri, "old");
-    std::filesystem::permissions(bri, std::filesystem::perms::owner_read | std::filesystem::perms::group_read |
+    std::filesystem::permissions(bri, std::filesystem::perms::owner_read |
+                                          std::filesystem::perms::group_read |
                                           std::filesystem::perms::others_read);
-    if (std::ofstream(bri, std::ios::app)) GTEST_SKIP() << "this user may write read-only files (administrator)";
+    if (std::ofstream(bri, std::ios::app))
+        GTEST_SKIP() << "this user may write read-only files (administrator)";
     EXPECT_EQ(conversionFailure<EInOutError>(folder.settings), "File access denied");
     EXPECT_EQ(folder.read("QVW-01.bri"), "old");
 }
@@ -94,7 +95,8 @@ TEST(ConversionFailures, AMalformedBoardLineStopsTheRunAndKeepsEarlierSetFiles) 
     EXPECT_NE(first.find("\r\nBoard 02=aaaaaabffffffkkkkkklpppppp012\r\n"), std::string::npos);
     EXPECT_EQ(first.substr(first.size() - 40), "Board 99=aaaaaabffffffkkkkkklpppppp109\r\n");
     const std::string second = folder.read("QVW-02.dlm");
-    EXPECT_EQ(second.substr(second.size() - 57), "Duplicates 01=0\r\nBoard 01=aaaaaabffffffkkkkkklpppppp015\r\n");
+    EXPECT_EQ(second.substr(second.size() - 57),
+              "Duplicates 01=0\r\nBoard 01=aaaaaabffffffkkkkkklpppppp015\r\n");
     EXPECT_EQ(folder.outputCount(), 2u);
 }
 
@@ -139,7 +141,8 @@ TEST(ConversionFailures, ACardNumberOutsideTheDeckFailsInEveryWriter) {
         ConversionFolder folder;
         folder.writeMainDeal("1 1  1", {RoundRobinDeal.substr(0, 102) + "53"});
         std::vector<std::string> written;
-        EXPECT_EQ(testing::failureOf<ERangeError>([&] { writer(folder.settings, written); }), "Range check error");
+        EXPECT_EQ(testing::failureOf<ERangeError>([&] { writer(folder.settings, written); }),
+                  "Range check error");
     }
 }
 
@@ -153,5 +156,5 @@ TEST(ConversionFailures, ABrokenHeaderFailsBeforeAnyFileIsCreated) {
     EXPECT_EQ(folder.outputCount(), 0u);
 }
 
-} // namespace
-} // namespace quorvex
+}  // namespace
+}  // namespace quorvex

@@ -1,14 +1,13 @@
 #pragma once
 // A program folder holding a main deal file "T.qvw" and an output folder "out" inside one
 // temporary folder, plus hand-checked board lines used across the format tests.
-#include "formats/conversion_settings.h"
-
-#include "temp_folder.h"
-#include "test_deals.h"
-
 #include <filesystem>
 #include <string>
 #include <vector>
+
+#include "formats/conversion_settings.h"
+#include "temp_folder.h"
+#include "test_deals.h"
 
 namespace quorvex::testing {
 
@@ -22,9 +21,7 @@ public:
         settings.outputFolder = output();
     }
 
-    void selectAllFormats() {
-        settings.formats.set();
-    }
+    void selectAllFormats() { settings.formats.set(); }
 
     // Writes the main deal file: the header text and the board lines, each ending in CR LF.
     void writeMainDeal(const std::string& header, const std::vector<std::string>& boards) const {
@@ -38,8 +35,9 @@ public:
     bool exists(const std::string& name) const { return std::filesystem::exists(outputFile(name)); }
     std::string read(const std::string& name) const { return readFile(outputFile(name)); }
     std::size_t outputCount() const {
-        return static_cast<std::size_t>(std::distance(std::filesystem::directory_iterator(folder_.path() / "out"),
-                                                      std::filesystem::directory_iterator{}));
+        return static_cast<std::size_t>(
+            std::distance(std::filesystem::directory_iterator(folder_.path() / "out"),
+                          std::filesystem::directory_iterator{}));
     }
 
     ConversionSettings settings;
@@ -48,4 +46,4 @@ private:
     TempFolder folder_;
 };
 
-} // namespace quorvex::testing
+}  // namespace quorvex::testing

@@ -1,8 +1,8 @@
 #include "formats/convert_main_deal_file.h"
 
-#include "conversion_fixture.h"
-
 #include <gtest/gtest.h>
+
+#include "conversion_fixture.h"
 
 namespace quorvex {
 namespace {
@@ -23,9 +23,10 @@ TEST(ConvertMainDealFile, WritesTheSelectedFormatsInTheirFixedOrder) {
     folder.writeMainDeal("1 32  1", std::vector<std::string>(32, RoundRobinDeal));
     folder.selectAllFormats();
     const std::vector<std::string> written = ConvertMainDealFile(folder.settings);
-    EXPECT_EQ(written, (std::vector<std::string>{folder.outputFile("QVW-01.dlm"), folder.outputFile("QVW-01.dup"),
-                                                 folder.outputFile("QVW-01.bri"), folder.outputFile("QVW-01.dge"),
-                                                 folder.outputFile("QVW-01.txt")}));
+    EXPECT_EQ(written,
+              (std::vector<std::string>{folder.outputFile("QVW-01.dlm"), folder.outputFile("QVW-01.dup"),
+                                        folder.outputFile("QVW-01.bri"), folder.outputFile("QVW-01.dge"),
+                                        folder.outputFile("QVW-01.txt")}));
     EXPECT_EQ(folder.outputCount(), 5u);
 }
 
@@ -72,29 +73,39 @@ TEST(ConvertMainDealFile, ASecondRunReplacesTheFilesOfTheFirst) {
 TEST(ConvertMainDealFile, EverySetFileStartsWithItsOwnSetsFirstBoard) {
     ConversionFolder folder;
     std::vector<std::string> boards(240, OneSuitEachDeal);
-    boards[120] = OneVoidEachDeal; // the 121st board line: board 1 of set 2
+    boards[120] = OneVoidEachDeal;  // the 121st board line: board 1 of set 2
     folder.writeMainDeal("2 120  1", boards);
     folder.selectAllFormats();
     ConvertMainDealFile(folder.settings);
 
-    EXPECT_NE(folder.read("QVW-02.dlm").find("\r\nBoard 01=ffkkppmaakkppaaffhpmabfgkk027\r\n"), std::string::npos);
-    const std::string oneVoidEachNumbers = "14151617182728293040414243"
-                                           "01020304313233343544454647"
-                                           "05060708192021224849505152";
+    EXPECT_NE(folder.read("QVW-02.dlm").find("\r\nBoard 01=ffkkppmaakkppaaffhpmabfgkk027\r\n"),
+              std::string::npos);
+    const std::string oneVoidEachNumbers =
+        "14151617182728293040414243"
+        "01020304313233343544454647"
+        "05060708192021224849505152";
     EXPECT_EQ(folder.read("QVW-02.dup").substr(0, 78), oneVoidEachNumbers);
     EXPECT_EQ(folder.read("QVW-02.bri").substr(0, 78), oneVoidEachNumbers);
-    EXPECT_EQ(folder.read("QVW-02.dge").substr(0, 17), "\x06" "\x03" "AKQJT" "\x04" "AKQJ" "\x05" "AKQJ");
-    EXPECT_EQ(folder.read("QVW-02.txt").substr(0, 57), "Deal: 1" + std::string(31, ' ') + "- AKQJT AKQJ AKQJ\r\n");
+    EXPECT_EQ(folder.read("QVW-02.dge").substr(0, 17),
+              "\x06"
+              "\x03"
+              "AKQJT"
+              "\x04"
+              "AKQJ"
+              "\x05"
+              "AKQJ");
+    EXPECT_EQ(folder.read("QVW-02.txt").substr(0, 57),
+              "Deal: 1" + std::string(31, ' ') + "- AKQJT AKQJ AKQJ\r\n");
     EXPECT_EQ(folder.read("QVW-01.dup").substr(0, 78), OneSuitEachDeal.substr(0, 78));
 }
 
 // What each format must show for one set of a given size.
 struct SetSize {
     unsigned boards;
-    const char* toBoard;     // .dlm header
-    const char* checksum;    // .dlm header
-    const char* firstFiller; // .dlm line after the last real board, or "" when there is none
-    const char* dupEnd;      // last 10 bytes of every .dup record
+    const char* toBoard;      // .dlm header
+    const char* checksum;     // .dlm header
+    const char* firstFiller;  // .dlm line after the last real board, or "" when there is none
+    const char* dupEnd;       // last 10 bytes of every .dup record
 };
 
 class ConvertSetSizes : public ::testing::TestWithParam<SetSize> {};
@@ -128,8 +139,10 @@ TEST_P(ConvertSetSizes, EveryFormatHoldsTheWholeSet) {
     const std::string txt = folder.read("QVW-01.txt");
     EXPECT_EQ(countLines(txt), 5u * size.boards);
     const std::string lastDeal = "Deal: " + std::to_string(size.boards);
-    EXPECT_NE(("\r\n\r\n" + txt).find("\r\n\r\n" + lastDeal + std::string(38 - lastDeal.size(), ' ') + "AT62 J73 Q84 K95\r\n"),
-              std::string::npos);
+    EXPECT_NE(
+        ("\r\n\r\n" + txt)
+            .find("\r\n\r\n" + lastDeal + std::string(38 - lastDeal.size(), ' ') + "AT62 J73 Q84 K95\r\n"),
+        std::string::npos);
     EXPECT_EQ(txt.substr(txt.size() - 13), "Lead: Any\r\n\r\n");
 }
 
@@ -139,9 +152,10 @@ INSTANTIATE_TEST_SUITE_P(
                       SetSize{9, "9", "8", "Board 10=aaaaaabffffffkkkkkklpppppp004", "YN1  1 9  "},
                       SetSize{10, "10", "11", "Board 11=aaaaaabffffffkkkkkklpppppp005", "YN1  1 10 "},
                       SetSize{32, "32", "33", "Board 33=aaaaaabffffffkkkkkklpppppp047", "YN1  1 32 "},
-                      SetSize{99, "99", "98", "", "YN1  1 99 "},
-                      SetSize{120, "99", "98", "", "YN1  1 120"}),
-    [](const ::testing::TestParamInfo<SetSize>& info) { return std::to_string(info.param.boards) + "Boards"; });
+                      SetSize{99, "99", "98", "", "YN1  1 99 "}, SetSize{120, "99", "98", "", "YN1  1 120"}),
+    [](const ::testing::TestParamInfo<SetSize>& info) {
+        return std::to_string(info.param.boards) + "Boards";
+    });
 
-} // namespace
-} // namespace quorvex
+}  // namespace
+}  // namespace quorvex

@@ -1,8 +1,8 @@
 #include "formats/dlm_writer.h"
 
-#include "conversion_fixture.h"
-
 #include <gtest/gtest.h>
+
+#include "conversion_fixture.h"
 
 namespace quorvex {
 namespace {
@@ -42,11 +42,11 @@ std::vector<std::string> headerLines(const std::string& toBoard, const std::stri
 
 TEST(CardOwners, GivesEachCardTheHandWhoseFieldsHoldIt) {
     const std::array<std::uint8_t, 52> owners = CardOwners(ValidBoardLine(OneVoidEachDeal));
-    EXPECT_EQ(owners[0], 1);  // spade ace: East
-    EXPECT_EQ(owners[4], 2);  // spade ten: South
-    EXPECT_EQ(owners[12], 3); // spade two: West
-    EXPECT_EQ(owners[13], 0); // heart ace: North
-    EXPECT_EQ(owners[51], 2); // club two: South
+    EXPECT_EQ(owners[0], 1);   // spade ace: East
+    EXPECT_EQ(owners[4], 2);   // spade ten: South
+    EXPECT_EQ(owners[12], 3);  // spade two: West
+    EXPECT_EQ(owners[13], 0);  // heart ace: North
+    EXPECT_EQ(owners[51], 2);  // club two: South
 }
 
 TEST(DlmBoardLetters, PairsOfCardsBecomeLettersByTheirTwoOwners) {
@@ -55,12 +55,12 @@ TEST(DlmBoardLetters, PairsOfCardsBecomeLettersByTheirTwoOwners) {
     EXPECT_EQ(lettersOf(OneVoidEachDeal), "ffkkppmaakkppaaffhpmabfgkk");
 }
 
-TEST(DlmBoardLine, EndsInTheBoardNumberXorTheLettersAsThreeDigits) {
-    EXPECT_EQ(DlmBoardLine(5, "blblblblblblblblblblblblbl"), "Board 05=blblblblblblblblblblblblbl011");
-    EXPECT_EQ(DlmBoardLine(1, "ffkkppmaakkppaaffhpmabfgkk"), "Board 01=ffkkppmaakkppaaffhpmabfgkk027");
-    EXPECT_EQ(DlmBoardLine(14, FillerBoard), "Board 14=aaaaaabffffffkkkkkklpppppp000");
-    EXPECT_EQ(DlmBoardLine(33, FillerBoard), "Board 33=aaaaaabffffffkkkkkklpppppp047");
-    EXPECT_EQ(DlmBoardLine(99, FillerBoard), "Board 99=aaaaaabffffffkkkkkklpppppp109");
+TEST(dlmBoardLine, EndsInTheBoardNumberXorTheLettersAsThreeDigits) {
+    EXPECT_EQ(dlmBoardLine(5, "blblblblblblblblblblblblbl"), "Board 05=blblblblblblblblblblblblbl011");
+    EXPECT_EQ(dlmBoardLine(1, "ffkkppmaakkppaaffhpmabfgkk"), "Board 01=ffkkppmaakkppaaffhpmabfgkk027");
+    EXPECT_EQ(dlmBoardLine(14, FillerBoard), "Board 14=aaaaaabffffffkkkkkklpppppp000");
+    EXPECT_EQ(dlmBoardLine(33, FillerBoard), "Board 33=aaaaaabffffffkkkkkklpppppp047");
+    EXPECT_EQ(dlmBoardLine(99, FillerBoard), "Board 99=aaaaaabffffffkkkkkklpppppp109");
 }
 
 TEST(WriteDlmFiles, OneBoardIsFollowedByFillersUpToBoard99) {
@@ -75,9 +75,12 @@ TEST(WriteDlmFiles, OneBoardIsFollowedByFillersUpToBoard99) {
     expected.push_back("Board 01=ffkkppmaakkppaaffhpmabfgkk027");
     for (unsigned board = 2; board <= 99; ++board) {
         const std::string key = (board < 10 ? "0" : "") + std::to_string(board);
-        const unsigned checksum = board ^ 14u; // the filler letters xor to 14
+        const unsigned checksum = board ^ 14u;  // the filler letters xor to 14
         expected.push_back("Duplicates " + key + "=0");
-        expected.push_back("Board " + key + "=aaaaaabffffffkkkkkklpppppp" + (checksum < 10 ? "00" : checksum < 100 ? "0" : "") +
+        expected.push_back("Board " + key + "=aaaaaabffffffkkkkkklpppppp" +
+                           (checksum < 10    ? "00"
+                            : checksum < 100 ? "0"
+                                             : "") +
                            std::to_string(checksum));
     }
     EXPECT_EQ(folder.read("QVW-01.dlm"), crlfLines(expected));
@@ -114,15 +117,16 @@ TEST(WriteDlmFiles, ThirtyTwoBoardsKeepTheirOrderAndARealFillerDealMatchesTheFil
 TEST(WriteDlmFiles, SetsOfMoreThan99BoardsKeepTheirFirst99AndSkipTheRest) {
     ConversionFolder folder;
     std::vector<std::string> boards(240, OneSuitEachDeal);
-    boards[0] = OneVoidEachDeal;   // set 1, board 1
-    boards[98] = RoundRobinDeal;   // set 1, board 99
-    boards[99] = OneVoidEachDeal;  // set 1, board 100: not written
-    boards[120] = OneVoidEachDeal; // set 2, board 1: the 121st board line
-    boards[218] = RoundRobinDeal;  // set 2, board 99
+    boards[0] = OneVoidEachDeal;    // set 1, board 1
+    boards[98] = RoundRobinDeal;    // set 1, board 99
+    boards[99] = OneVoidEachDeal;   // set 1, board 100: not written
+    boards[120] = OneVoidEachDeal;  // set 2, board 1: the 121st board line
+    boards[218] = RoundRobinDeal;   // set 2, board 99
     folder.writeMainDeal("2 120  1", boards);
     std::vector<std::string> written;
     WriteDlmFiles(folder.settings, written);
-    ASSERT_EQ(written, (std::vector<std::string>{folder.outputFile("QVW-01.dlm"), folder.outputFile("QVW-02.dlm")}));
+    ASSERT_EQ(written,
+              (std::vector<std::string>{folder.outputFile("QVW-01.dlm"), folder.outputFile("QVW-02.dlm")}));
 
     for (const std::string name : {"QVW-01.dlm", "QVW-02.dlm"}) {
         SCOPED_TRACE(name);
@@ -137,5 +141,5 @@ TEST(WriteDlmFiles, SetsOfMoreThan99BoardsKeepTheirFirst99AndSkipTheRest) {
     }
 }
 
-} // namespace
-} // namespace quorvex
+}  // namespace
+}  // namespace quorvex

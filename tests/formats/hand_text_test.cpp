@@ -1,9 +1,9 @@
 #include "formats/hand_text.h"
 
-#include "engine/split_hand.h"
-#include "conversion_fixture.h"
-
 #include <gtest/gtest.h>
+
+#include "conversion_fixture.h"
+#include "engine/split_hand.h"
 
 namespace quorvex {
 namespace {
@@ -34,22 +34,51 @@ TEST(MarkVoids, OnlyEmptyHoldingsBecomeADash) {
 
 std::string markedTexts(const std::string& line) {
     std::string text = "x";
-    AppendMarkedHandTexts(ValidBoardLine(line), text);
+    appendMarkedHandTexts(ValidBoardLine(line), text);
     return text.substr(1);
 }
 
 std::array<std::string, 4> deepFinesseTexts(const std::string& line) {
     std::array<std::string, 4> texts;
-    for (std::size_t hand = 0; hand < 4; ++hand) AppendDeepFinesseHandText(ValidBoardLine(line), hand, texts[hand]);
+    for (std::size_t hand = 0; hand < 4; ++hand)
+        appendDeepFinesseHandText(ValidBoardLine(line), hand, texts[hand]);
     return texts;
 }
 
 TEST(MarkedHandText, EachHandIsSeventeenBytesOfMarksAndLetters) {
     EXPECT_EQ(markedTexts(RoundRobinDeal),
-              "\x06" "AT62" "\x03" "J73" "\x04" "Q84" "\x05" "K95"
-              "\x06" "K95" "\x03" "AT62" "\x04" "J73" "\x05" "Q84"
-              "\x06" "Q84" "\x03" "K95" "\x04" "AT62" "\x05" "J73"
-              "\x06" "J73" "\x03" "Q84" "\x04" "K95" "\x05" "AT62");
+              "\x06"
+              "AT62"
+              "\x03"
+              "J73"
+              "\x04"
+              "Q84"
+              "\x05"
+              "K95"
+              "\x06"
+              "K95"
+              "\x03"
+              "AT62"
+              "\x04"
+              "J73"
+              "\x05"
+              "Q84"
+              "\x06"
+              "Q84"
+              "\x03"
+              "K95"
+              "\x04"
+              "AT62"
+              "\x05"
+              "J73"
+              "\x06"
+              "J73"
+              "\x03"
+              "Q84"
+              "\x04"
+              "K95"
+              "\x05"
+              "AT62");
 }
 
 TEST(DeepFinesseHandText, HoldingsAreJoinedByBlanksWithDashesForVoids) {
@@ -61,5 +90,5 @@ TEST(DeepFinesseHandText, HoldingsAreJoinedByBlanksWithDashesForVoids) {
     EXPECT_EQ(deepFinesseTexts(OneVoidEachDeal), oneVoid);
 }
 
-} // namespace
-} // namespace quorvex
+}  // namespace
+}  // namespace quorvex

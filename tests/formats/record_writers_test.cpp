@@ -1,9 +1,8 @@
-#include "formats/bri_dge_writers.h"
-#include "formats/dup_writer.h"
+#include <gtest/gtest.h>
 
 #include "conversion_fixture.h"
-
-#include <gtest/gtest.h>
+#include "formats/bri_dge_writers.h"
+#include "formats/dup_writer.h"
 
 namespace quorvex {
 namespace {
@@ -13,57 +12,101 @@ using testing::OneSuitEachDeal;
 using testing::OneVoidEachDeal;
 using testing::RoundRobinDeal;
 
-const std::string OneVoidEachMarked = "\x06" "\x03" "AKQJT" "\x04" "AKQJ" "\x05" "AKQJ"
-                                      "\x06" "AKQJ" "\x03" "\x04" "T9876" "\x05" "T987"
-                                      "\x06" "T987" "\x03" "9876" "\x04" "\x05" "65432"
-                                      "\x06" "65432" "\x03" "5432" "\x04" "5432" "\x05";
+const std::string OneVoidEachMarked =
+    "\x06"
+    "\x03"
+    "AKQJT"
+    "\x04"
+    "AKQJ"
+    "\x05"
+    "AKQJ"
+    "\x06"
+    "AKQJ"
+    "\x03"
+    "\x04"
+    "T9876"
+    "\x05"
+    "T987"
+    "\x06"
+    "T987"
+    "\x03"
+    "9876"
+    "\x04"
+    "\x05"
+    "65432"
+    "\x06"
+    "65432"
+    "\x03"
+    "5432"
+    "\x04"
+    "5432"
+    "\x05";
 
-const std::string OneSuitEachMarked = "\x06" "AKQJT98765432" "\x03" "\x04" "\x05"
-                                      "\x06" "\x03" "AKQJT98765432" "\x04" "\x05"
-                                      "\x06" "\x03" "\x04" "AKQJT98765432" "\x05"
-                                      "\x06" "\x03" "\x04" "\x05" "AKQJT98765432";
+const std::string OneSuitEachMarked =
+    "\x06"
+    "AKQJT98765432"
+    "\x03"
+    "\x04"
+    "\x05"
+    "\x06"
+    "\x03"
+    "AKQJT98765432"
+    "\x04"
+    "\x05"
+    "\x06"
+    "\x03"
+    "\x04"
+    "AKQJT98765432"
+    "\x05"
+    "\x06"
+    "\x03"
+    "\x04"
+    "\x05"
+    "AKQJT98765432";
 
-TEST(DupRecord, HoldsThreeHandsAsNumbersFourAsMarkedTextsAndTheSetSize) {
-    const std::string expected = "14151617182728293040414243"
-                                 "01020304313233343544454647"
-                                 "05060708192021224849505152" +
-                                 OneVoidEachMarked + "YN1  1 32 ";
+TEST(dupRecord, HoldsThreeHandsAsNumbersFourAsMarkedTextsAndTheSetSize) {
+    const std::string expected =
+        "14151617182728293040414243"
+        "01020304313233343544454647"
+        "05060708192021224849505152" +
+        OneVoidEachMarked + "YN1  1 32 ";
     ASSERT_EQ(expected.size(), 156u);
-    EXPECT_EQ(DupRecord(ValidBoardLine(OneVoidEachDeal), 32), expected);
+    EXPECT_EQ(dupRecord(ValidBoardLine(OneVoidEachDeal), 32), expected);
 }
 
-TEST(DupRecord, TheSetSizeIsLeftAlignedInThreeCharactersSoEveryRecordIs156Bytes) {
+TEST(dupRecord, TheSetSizeIsLeftAlignedInThreeCharactersSoEveryRecordIs156Bytes) {
     const ValidBoardLine board(OneSuitEachDeal);
     const std::string start = OneSuitEachDeal.substr(0, 78) + OneSuitEachMarked;
-    EXPECT_EQ(DupRecord(board, 1), start + "YN1  1 1  ");
-    EXPECT_EQ(DupRecord(board, 5), start + "YN1  1 5  ");
-    EXPECT_EQ(DupRecord(board, 10), start + "YN1  1 10 ");
-    EXPECT_EQ(DupRecord(board, 99), start + "YN1  1 99 ");
-    EXPECT_EQ(DupRecord(board, 120), start + "YN1  1 120");
-    EXPECT_EQ(DupRecord(board, 999), start + "YN1  1 999");
-    EXPECT_EQ(DupRecord(board, 1000), start + "YN1  1 999");
+    EXPECT_EQ(dupRecord(board, 1), start + "YN1  1 1  ");
+    EXPECT_EQ(dupRecord(board, 5), start + "YN1  1 5  ");
+    EXPECT_EQ(dupRecord(board, 10), start + "YN1  1 10 ");
+    EXPECT_EQ(dupRecord(board, 99), start + "YN1  1 99 ");
+    EXPECT_EQ(dupRecord(board, 120), start + "YN1  1 120");
+    EXPECT_EQ(dupRecord(board, 999), start + "YN1  1 999");
+    EXPECT_EQ(dupRecord(board, 1000), start + "YN1  1 999");
 }
 
-TEST(BriRecord, IsThreeHandsAsNumbersThen32BlanksAnd18ZeroBytes) {
-    const std::string expected = "01050913172125293337414549"
-                                 "02061014182226303438424650"
-                                 "03071115192327313539434751" +
-                                 std::string(32, ' ') + std::string(18, '\0');
+TEST(briRecord, IsThreeHandsAsNumbersThen32BlanksAnd18ZeroBytes) {
+    const std::string expected =
+        "01050913172125293337414549"
+        "02061014182226303438424650"
+        "03071115192327313539434751" +
+        std::string(32, ' ') + std::string(18, '\0');
     ASSERT_EQ(expected.size(), 128u);
-    EXPECT_EQ(BriRecord(ValidBoardLine(RoundRobinDeal)), expected);
+    EXPECT_EQ(briRecord(ValidBoardLine(RoundRobinDeal)), expected);
 }
 
 // A void leaves its mark directly before the next one; every hand text is 17 bytes.
-TEST(DgeRecord, IsFourMarkedHandTextsThen60ZeroBytes) {
-    EXPECT_EQ(DgeRecord(ValidBoardLine(OneSuitEachDeal)), OneSuitEachMarked + std::string(60, '\0'));
-    EXPECT_EQ(DgeRecord(ValidBoardLine(OneVoidEachDeal)), OneVoidEachMarked + std::string(60, '\0'));
+TEST(dgeRecord, IsFourMarkedHandTextsThen60ZeroBytes) {
+    EXPECT_EQ(dgeRecord(ValidBoardLine(OneSuitEachDeal)), OneSuitEachMarked + std::string(60, '\0'));
+    EXPECT_EQ(dgeRecord(ValidBoardLine(OneVoidEachDeal)), OneVoidEachMarked + std::string(60, '\0'));
 }
 
 TEST(RecordFormats, TheSameBoardGivesTheSameBytesWhereTheFormatsOverlap) {
     const ValidBoardLine board(RoundRobinDeal);
-    const std::string dup = DupRecord(board, 24);
-    EXPECT_EQ(dup.substr(0, 78), BriRecord(board).substr(0, 78));
-    EXPECT_EQ(dup.substr(78, 68), DgeRecord(board).substr(0, 68));
+    const std::string dup = dupRecord(board, 24);
+    EXPECT_EQ(dup.substr(0, 78), briRecord(board).substr(0, 78));
+    EXPECT_EQ(dup.substr(78, 68), dgeRecord(board).substr(0, 68));
 }
 
 TEST(RecordWriters, WriteOneRecordPerBoardInFileOrderWithNothingBetween) {
@@ -73,18 +116,20 @@ TEST(RecordWriters, WriteOneRecordPerBoardInFileOrderWithNothingBetween) {
     WriteDupFiles(folder.settings, written);
     WriteBriFiles(folder.settings, written);
     WriteDgeFiles(folder.settings, written);
-    EXPECT_EQ(written, (std::vector<std::string>{folder.outputFile("QVW-07.dup"), folder.outputFile("QVW-08.dup"),
-                                                 folder.outputFile("QVW-07.bri"), folder.outputFile("QVW-08.bri"),
-                                                 folder.outputFile("QVW-07.dge"), folder.outputFile("QVW-08.dge")}));
+    EXPECT_EQ(written,
+              (std::vector<std::string>{folder.outputFile("QVW-07.dup"), folder.outputFile("QVW-08.dup"),
+                                        folder.outputFile("QVW-07.bri"), folder.outputFile("QVW-08.bri"),
+                                        folder.outputFile("QVW-07.dge"), folder.outputFile("QVW-08.dge")}));
 
     const auto numbers = [](const std::string& line) { return line.substr(0, 78); };
     EXPECT_EQ(folder.read("QVW-07.dup"), numbers(OneVoidEachDeal) + OneVoidEachMarked + "YN1  1 2  " +
                                              numbers(OneSuitEachDeal) + OneSuitEachMarked + "YN1  1 2  ");
     const std::string briFill = std::string(32, ' ') + std::string(18, '\0');
-    EXPECT_EQ(folder.read("QVW-08.bri"), numbers(RoundRobinDeal) + briFill + numbers(OneVoidEachDeal) + briFill);
+    EXPECT_EQ(folder.read("QVW-08.bri"),
+              numbers(RoundRobinDeal) + briFill + numbers(OneVoidEachDeal) + briFill);
     const std::string dgeFill(60, '\0');
     EXPECT_EQ(folder.read("QVW-07.dge"), OneVoidEachMarked + dgeFill + OneSuitEachMarked + dgeFill);
 }
 
-} // namespace
-} // namespace quorvex
+}  // namespace
+}  // namespace quorvex

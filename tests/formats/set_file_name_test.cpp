@@ -1,8 +1,8 @@
 #include "formats/set_file_name.h"
 
-#include "common/paths.h"
-
 #include <gtest/gtest.h>
+
+#include "common/paths.h"
 
 namespace quorvex {
 namespace {
@@ -24,5 +24,5 @@ TEST(SetFileName, TheSeparatorIsInsertedEvenAfterOne) {
     EXPECT_EQ(SetFileName("root" + Sep, "B", 12, ".dlm"), "root" + Sep + Sep + "B12.dlm");
 }
 
-} // namespace
-} // namespace quorvex
+}  // namespace
+}  // namespace quorvex

@@ -10,20 +10,20 @@
 namespace quorvex {
 namespace {
 
-const HashClass kRipeMD160 = &THash_RipeMD160::ClassInfo;
+const HashClass RipeMD160Class = &THash_RipeMD160::ClassInfo;
 
 class FamilyRegistry : public ::testing::Test {
 protected:
-    FamilyRegistry() { RegisterHashClasses(registry); }
+    FamilyRegistry() { registerHashClasses(registry); }
     HashRegistry registry;
 };
 
 TEST_F(FamilyRegistry, ListsTheTwentyEightClassesInOrder) {
-    const auto& entries = registry.Entries();
+    const auto& entries = registry.entries();
     ASSERT_EQ(entries.size(), 28u);
     EXPECT_EQ(entries[0].hashClass, &THash_MD4::ClassInfo);
     EXPECT_EQ(entries[0].text, "Message Digest 4=Hash");
-    EXPECT_EQ(entries[5].hashClass, kRipeMD160);
+    EXPECT_EQ(entries[5].hashClass, RipeMD160Class);
     EXPECT_EQ(entries[5].text, "Ripe Message Digest 160=Hash");
     EXPECT_EQ(entries[22].hashClass->name, "THash_Tiger");
     EXPECT_EQ(entries[23].text, "XOR-16=Checksum");
@@ -33,17 +33,17 @@ TEST_F(FamilyRegistry, ListsTheTwentyEightClassesInOrder) {
 }
 
 TEST_F(FamilyRegistry, RegisteringAgainKeepsOrderAndCount) {
-    RegisterHashClasses(registry);
-    ASSERT_EQ(registry.Entries().size(), 28u);
-    EXPECT_EQ(registry.Entries()[5].hashClass, kRipeMD160);
+    registerHashClasses(registry);
+    ASSERT_EQ(registry.entries().size(), 28u);
+    EXPECT_EQ(registry.entries()[5].hashClass, RipeMD160Class);
 }
 
 TEST_F(FamilyRegistry, FindsByNameInAnyCaseAndAfterAnyPrefix) {
-    EXPECT_EQ(registry.FindHashClass("THash_RipeMD160"), kRipeMD160);
-    EXPECT_EQ(registry.FindHashClass("thash_ripemd160"), kRipeMD160);
-    EXPECT_EQ(registry.FindHashClass("Other_RipeMD160"), kRipeMD160);
-    EXPECT_EQ(registry.FindHashClass("_RIPEMD160"), kRipeMD160);
-    EXPECT_EQ(registry.FindHashClass("RipeMD160"), kRipeMD160);
+    EXPECT_EQ(registry.FindHashClass("THash_RipeMD160"), RipeMD160Class);
+    EXPECT_EQ(registry.FindHashClass("thash_ripemd160"), RipeMD160Class);
+    EXPECT_EQ(registry.FindHashClass("Other_RipeMD160"), RipeMD160Class);
+    EXPECT_EQ(registry.FindHashClass("_RIPEMD160"), RipeMD160Class);
+    EXPECT_EQ(registry.FindHashClass("RipeMD160"), RipeMD160Class);
     EXPECT_EQ(registry.FindHashClass("Thash_CRC16_Standard")->name, "Thash_CRC16_Standard");
     // Only the part after the first "_" counts, on both sides.
     EXPECT_EQ(registry.FindHashClass("CRC16_Standard"), nullptr);
@@ -51,8 +51,8 @@ TEST_F(FamilyRegistry, FindsByNameInAnyCaseAndAfterAnyPrefix) {
 }
 
 TEST_F(FamilyRegistry, FindsByDescriptionWhenNoNameMatches) {
-    EXPECT_EQ(registry.FindHashClass("Ripe Message Digest 160"), kRipeMD160);
-    EXPECT_EQ(registry.FindHashClass("ripe message digest 160"), kRipeMD160);
+    EXPECT_EQ(registry.FindHashClass("Ripe Message Digest 160"), RipeMD160Class);
+    EXPECT_EQ(registry.FindHashClass("ripe message digest 160"), RipeMD160Class);
     EXPECT_EQ(registry.FindHashClass("Sapphire II-128")->name, "THash_Sapphire128");
 }
 
@@ -75,8 +75,8 @@ TEST(RegisterHashClass, TrimsTheDescription) {
     const HashClassInfo sample{"THash_Sample"};
     HashRegistry registry;
     EXPECT_TRUE(registry.RegisterHashClass(&sample, " \t Sample Digest  ", "Hash"));
-    ASSERT_EQ(registry.Entries().size(), 1u);
-    EXPECT_EQ(registry.Entries()[0].text, "Sample Digest=Hash");
+    ASSERT_EQ(registry.entries().size(), 1u);
+    EXPECT_EQ(registry.entries()[0].text, "Sample Digest=Hash");
 }
 
 TEST(RegisterHashClass, EmptyDescriptionBecomesTheShortClassName) {
@@ -85,8 +85,8 @@ TEST(RegisterHashClass, EmptyDescriptionBecomesTheShortClassName) {
     HashRegistry registry;
     registry.RegisterHashClass(&underscored, "   ", "Checksum");
     registry.RegisterHashClass(&plain, "", "Hash");
-    EXPECT_EQ(registry.Entries()[0].text, "CRC16_Test=Checksum");
-    EXPECT_EQ(registry.Entries()[1].text, "Plain=Hash");
+    EXPECT_EQ(registry.entries()[0].text, "CRC16_Test=Checksum");
+    EXPECT_EQ(registry.entries()[1].text, "Plain=Hash");
 }
 
 TEST(RegisterHashClass, ReplacesTheEntryOfAListedClass) {
@@ -96,22 +96,22 @@ TEST(RegisterHashClass, ReplacesTheEntryOfAListedClass) {
     registry.RegisterHashClass(&first, "One", "Hash");
     registry.RegisterHashClass(&second, "Two", "Hash");
     registry.RegisterHashClass(&first, "Uno", "Checksum");
-    ASSERT_EQ(registry.Entries().size(), 2u);
-    EXPECT_EQ(registry.Entries()[0].hashClass, &first);
-    EXPECT_EQ(registry.Entries()[0].text, "Uno=Checksum");
+    ASSERT_EQ(registry.entries().size(), 2u);
+    EXPECT_EQ(registry.entries()[0].hashClass, &first);
+    EXPECT_EQ(registry.entries()[0].text, "Uno=Checksum");
     EXPECT_EQ(registry.FindHashClass("One"), nullptr);
 }
 
 TEST(RegisterHashClass, RefusesNoClass) {
     HashRegistry registry;
     EXPECT_FALSE(registry.RegisterHashClass(nullptr, "Nothing", "Hash"));
-    EXPECT_TRUE(registry.Entries().empty());
+    EXPECT_TRUE(registry.entries().empty());
 }
 
 TEST(ProcessHashRegistry, HoldsTheFamilyFromItsFirstUse) {
-    EXPECT_EQ(FindHashClass("THash_RipeMD160"), kRipeMD160);
-    RegisterHashClasses();
-    EXPECT_EQ(TheHashRegistry().Entries().size(), 28u);
+    EXPECT_EQ(FindHashClass("THash_RipeMD160"), RipeMD160Class);
+    registerHashClasses();
+    EXPECT_EQ(theHashRegistry().entries().size(), 28u);
 }
 
 TEST(HashClassInfo, ClassesWithoutAnAlgorithmRefuseToCreateObjects) {
@@ -123,7 +123,7 @@ TEST(HashClassInfo, ClassesWithoutAnAlgorithmRefuseToCreateObjects) {
         EXPECT_STREQ(error.what(), "Hash algorithm THash_Tiger is not available in this program");
     }
     TProtection protection;
-    EXPECT_EQ(kRipeMD160->Create(&protection)->Protection(), &protection);
+    EXPECT_EQ(RipeMD160Class->Create(&protection)->protection(), &protection);
 }
 
 }  // namespace

@@ -32,11 +32,11 @@ protected:
 };
 
 // Feeds `chunks` times 16 MiB of zeros without recording the blocks.
-constexpr int kChunkSize = 1 << 24;
+constexpr int ChunkSize = 1 << 24;
 void FeedUnrecorded(RecordingHash& hash, int chunks) {
-    static const std::vector<std::uint8_t> zeros(kChunkSize, 0);
+    static const std::vector<std::uint8_t> zeros(ChunkSize, 0);
     hash.record = false;
-    for (int i = 0; i < chunks; ++i) hash.Absorb(zeros.data(), kChunkSize);
+    for (int i = 0; i < chunks; ++i) hash.Absorb(zeros.data(), ChunkSize);
     hash.record = true;
 }
 
@@ -105,11 +105,11 @@ TEST(Md4FamilyPadding, BitCountKeepsOnlyItsLow32Bits) {
 }
 
 TEST(Md4FamilyAbsorb, RefusesToLetTheByteCountOverflow) {
-    const std::vector<std::uint8_t> rest(kChunkSize - 1, 0);
+    const std::vector<std::uint8_t> rest(ChunkSize - 1, 0);
     RecordingHash hash;
     hash.Reset();
     FeedUnrecorded(hash, 127);
-    hash.Absorb(rest.data(), kChunkSize - 1);  // 2^31 - 1 bytes in total
+    hash.Absorb(rest.data(), ChunkSize - 1);  // 2^31 - 1 bytes in total
     EXPECT_THROW(hash.Absorb(rest.data(), 1), std::overflow_error);
 }
 

@@ -5,15 +5,15 @@
 namespace quorvex {
 namespace {
 
-constexpr const char* kCircular = "Circular Protection detected, Protection Object is invalid.";
+constexpr const char* CircularText = "Circular Protection detected, Protection Object is invalid.";
 
 TEST(Protection, ChainsAndUnlinks) {
     TProtection inner;
     TProtection outer(&inner);
-    EXPECT_EQ(outer.Protection(), &inner);
-    EXPECT_EQ(inner.Protection(), nullptr);
-    outer.SetProtection(nullptr);
-    EXPECT_EQ(outer.Protection(), nullptr);
+    EXPECT_EQ(outer.protection(), &inner);
+    EXPECT_EQ(inner.protection(), nullptr);
+    outer.setProtection(nullptr);
+    EXPECT_EQ(outer.protection(), nullptr);
 }
 
 TEST(Protection, RefusesChainsThatLoopBack) {
@@ -21,13 +21,13 @@ TEST(Protection, RefusesChainsThatLoopBack) {
     TProtection second(&first);
     TProtection third(&second);
     try {
-        first.SetProtection(&third);
+        first.setProtection(&third);
         FAIL() << "a loop through three objects was accepted";
     } catch (const EProtectionError& error) {
-        EXPECT_STREQ(error.what(), kCircular);
+        EXPECT_STREQ(error.what(), CircularText);
     }
-    EXPECT_EQ(first.Protection(), nullptr);
-    EXPECT_THROW(first.SetProtection(&first), EProtectionError);
+    EXPECT_EQ(first.protection(), nullptr);
+    EXPECT_THROW(first.setProtection(&first), EProtectionError);
 }
 
 }  // namespace

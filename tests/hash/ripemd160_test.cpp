@@ -10,15 +10,15 @@
 namespace quorvex {
 namespace {
 
-using test::Hex;
-using test::PatternBytes;
+using testing::hex;
+using testing::patternBytes;
 
 std::string DigestHex(const void* bytes, int length) {
     THash_RipeMD160 hash;
     hash.Reset();
     hash.Absorb(bytes, length);
     hash.Finish();
-    return Hex(hash.DigestBytes(), hash.DigestSize());
+    return hex(hash.DigestBytes(), hash.DigestSize());
 }
 
 std::string DigestHex(const std::string& text) {
@@ -52,20 +52,20 @@ TEST(RipeMD160, OneMillionLettersFedInUnevenPieces) {
     for (; fed + 999 <= 1000000; fed += 999) hash.Absorb(piece.data(), 999);
     hash.Absorb(piece.data(), 1000000 - fed);
     hash.Finish();
-    EXPECT_EQ(Hex(hash.DigestBytes(), 20), "52783243c1697bdbe16d37f97f68f08325dc1528");
+    EXPECT_EQ(hex(hash.DigestBytes(), 20), "52783243c1697bdbe16d37f97f68f08325dc1528");
 }
 
 // 55 bytes leave room for the padding byte and the bit count in one block;
 // 56 and 63 push the bit count into a second block; 64 pad a block of their own.
 TEST(RipeMD160, PaddingBoundaries) {
-    EXPECT_EQ(DigestHex(PatternBytes(55)), "ced4a416d2eddc4c54a59c57fa299bc86af70de9");
-    EXPECT_EQ(DigestHex(PatternBytes(56)), "581330764dcfaa5bbe4de58601aa56a838cc58d7");
-    EXPECT_EQ(DigestHex(PatternBytes(63)), "f946627df85129e38a6142b694aed087f2f85d71");
-    EXPECT_EQ(DigestHex(PatternBytes(64)), "6049fc18acb2ba0205d12fbf2ebc57628031d28c");
+    EXPECT_EQ(DigestHex(patternBytes(55)), "ced4a416d2eddc4c54a59c57fa299bc86af70de9");
+    EXPECT_EQ(DigestHex(patternBytes(56)), "581330764dcfaa5bbe4de58601aa56a838cc58d7");
+    EXPECT_EQ(DigestHex(patternBytes(63)), "f946627df85129e38a6142b694aed087f2f85d71");
+    EXPECT_EQ(DigestHex(patternBytes(64)), "6049fc18acb2ba0205d12fbf2ebc57628031d28c");
 }
 
 TEST(RipeMD160, PiecesGiveTheSameDigestAsOneCall) {
-    const std::vector<std::uint8_t> bytes = PatternBytes(120);
+    const std::vector<std::uint8_t> bytes = patternBytes(120);
     ASSERT_EQ(DigestHex(bytes), "c7ca324844fcb190fb8a9e7d843251391e2556de");
 
     THash_RipeMD160 hash;
@@ -76,7 +76,7 @@ TEST(RipeMD160, PiecesGiveTheSameDigestAsOneCall) {
     hash.Absorb(bytes.data() + 64, -5);
     hash.Absorb(bytes.data() + 64, 56);
     hash.Finish();
-    EXPECT_EQ(Hex(hash.DigestBytes(), 20), "c7ca324844fcb190fb8a9e7d843251391e2556de");
+    EXPECT_EQ(hex(hash.DigestBytes(), 20), "c7ca324844fcb190fb8a9e7d843251391e2556de");
 }
 
 TEST(RipeMD160, ResetStartsAFreshDigest) {
@@ -87,7 +87,7 @@ TEST(RipeMD160, ResetStartsAFreshDigest) {
     hash.Reset();
     hash.Absorb("abc", 3);
     hash.Finish();
-    EXPECT_EQ(Hex(hash.DigestBytes(), 20), "8eb208f7e05d987a9b044a8e98c6b087f15a0bfc");
+    EXPECT_EQ(hex(hash.DigestBytes(), 20), "8eb208f7e05d987a9b044a8e98c6b087f15a0bfc");
 }
 
 TEST(RipeMD160, DigestSizeIsTwentyBytes) { EXPECT_EQ(THash_RipeMD160().DigestSize(), 20); }

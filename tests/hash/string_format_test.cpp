@@ -16,13 +16,13 @@ std::string ErrorText(const void* bytes, int length, int encoderId) {
 
 TEST(EncodeBytes, RawCopyKeepsEveryByte) {
     const char bytes[] = {'a', '\0', 'b', '\xff'};
-    EXPECT_EQ(EncodeBytes(bytes, 4, kStringFormatCopy), std::string(bytes, 4));
+    EXPECT_EQ(EncodeBytes(bytes, 4, StringFormatCopy), std::string(bytes, 4));
 }
 
 TEST(EncodeBytes, NothingToEncodeGivesTheEmptyString) {
     EXPECT_EQ(EncodeBytes("abc", 3, 0), "");
-    EXPECT_EQ(EncodeBytes(nullptr, 3, kStringFormatCopy), "");
-    EXPECT_EQ(EncodeBytes("abc", 0, kStringFormatCopy), "");
+    EXPECT_EQ(EncodeBytes(nullptr, 3, StringFormatCopy), "");
+    EXPECT_EQ(EncodeBytes("abc", 0, StringFormatCopy), "");
     // Nothing to encode is decided before the encoder is looked up.
     EXPECT_EQ(EncodeBytes("abc", 0, 77), "");
     EXPECT_EQ(EncodeBytes("", -1, 77), "");
@@ -30,7 +30,7 @@ TEST(EncodeBytes, NothingToEncodeGivesTheEmptyString) {
 
 TEST(EncodeBytes, NegativeLengthRunsUpToTheFirstZeroByte) {
     const char bytes[] = {'x', 'y', '\0', 'z'};
-    EXPECT_EQ(EncodeBytes(bytes, -1, kStringFormatCopy), "xy");
+    EXPECT_EQ(EncodeBytes(bytes, -1, StringFormatCopy), "xy");
 }
 
 TEST(EncodeBytes, UnknownEncoderIsAnError) {
@@ -38,19 +38,19 @@ TEST(EncodeBytes, UnknownEncoderIsAnError) {
     EXPECT_EQ(ErrorText("abc", 3, -1), "String Format \"-1\" not exists.");
 }
 
-TEST(EncodeWith, RefusedInputNamesTheEncoder) {
+TEST(encodeWith, RefusedInputNamesTheEncoder) {
     class NoZeros : public TStringFormat {
     public:
-        std::string_view Name() const override { return "NoZeros"; }
-        bool IsValid(const std::uint8_t* bytes, std::size_t length) const override {
+        std::string_view name() const override { return "NoZeros"; }
+        bool isValid(const std::uint8_t* bytes, std::size_t length) const override {
             return std::find(bytes, bytes + length, 0) == bytes + length;
         }
     };
     const std::uint8_t good[] = {1, 2};
     const std::uint8_t bad[] = {1, 0};
-    EXPECT_EQ(EncodeWith(NoZeros(), good, 2), "\x01\x02");
+    EXPECT_EQ(encodeWith(NoZeros(), good, 2), "\x01\x02");
     try {
-        EncodeWith(NoZeros(), bad, 2);
+        encodeWith(NoZeros(), bad, 2);
         FAIL() << "refused input was encoded";
     } catch (const EStringFormatError& error) {
         EXPECT_STREQ(error.what(), "Input can not be convert to NoZeros Format.");

@@ -1,8 +1,8 @@
 #pragma once
 // Deal numbers written as decimal text in tests, such as "26560748501243227251896627819".
-#include "engine/mp.h"
-
 #include <string_view>
+
+#include "engine/mp.h"
 
 namespace quorvex::testing {
 
@@ -16,4 +16,4 @@ inline MpInt mpFromDecimal(std::string_view digits) {
     return value;
 }
 
-} // namespace quorvex::testing
+}  // namespace quorvex::testing

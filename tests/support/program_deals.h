@@ -11,8 +11,8 @@
 namespace quorvex::testing {
 
 inline std::vector<ByHandDeal> programDeals(std::size_t count, std::string_view entropyText = "31415926535") {
-    RegisterHashClasses();
-    const HashClass cls = FindHashClass("THash_RipeMD160");
+    registerHashClasses();
+    const HashClass cls = seedingHashClass();
     DealStream stream;
     stream.seed(cls, "Audit", entropyText);
     std::vector<ByHandDeal> deals;

@@ -12,7 +12,8 @@ class TempFolder {
 public:
     TempFolder() {
         std::random_device random;
-        path_ = std::filesystem::temp_directory_path() / ("quorvex-test-" + std::to_string(random()) + std::to_string(random()));
+        path_ = std::filesystem::temp_directory_path() /
+                ("quorvex-test-" + std::to_string(random()) + std::to_string(random()));
         std::filesystem::create_directories(path_);
     }
     ~TempFolder() {
@@ -39,4 +40,4 @@ inline void writeFile(const std::string& path, const std::string& bytes) {
     std::ofstream(path, std::ios::binary) << bytes;
 }
 
-} // namespace quorvex::testing
+}  // namespace quorvex::testing
