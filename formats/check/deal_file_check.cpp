@@ -85,32 +85,59 @@ private:
         return path.substr(0, dot);
     }
 
+    // Files of one set are compared board by board; where they disagree, each file that
+    // differs from the deal most of them hold (the earliest file's on a tie) is named.
     void compareFormatsOfOneSet() {
-        std::map<std::string, std::size_t> firstOfStem;
+        std::map<std::string, std::vector<std::size_t>> sets;
         for (std::size_t index = 0; index < files_.size(); ++index) {
-            const auto [first, isFirst] = firstOfStem.emplace(stemOf(files_[index].path), index);
-            if (isFirst) continue;
-            sameSetAsEarlier_.push_back(index);
-            compare(files_[first->second], files_[index]);
+            std::vector<std::size_t>& formats = sets[stemOf(files_[index].path)];
+            if (!formats.empty()) sameSetAsEarlier_.push_back(index);
+            formats.push_back(index);
+        }
+        for (const auto& [stem, formats] : sets)
+            if (formats.size() > 1) compare(formats);
+    }
+
+    void compare(const std::vector<std::size_t>& formats) {
+        const std::size_t count =
+            mostCommon(formats, [&](std::size_t file) { return files_[file].boards.size(); });
+        const std::size_t reference = *std::find_if(formats.begin(), formats.end(), [&](std::size_t file) {
+            return files_[file].boards.size() == count;
+        });
+        for (std::size_t file : formats)
+            if (files_[file].boards.size() != count)
+                check_.problems.push_back(files_[file].path + ": holds " +
+                                          std::to_string(files_[file].boards.size()) + " boards, " +
+                                          files_[reference].path + " holds " + std::to_string(count));
+        std::map<unsigned, std::vector<std::pair<std::size_t, const ReadBoard*>>> byNumber;
+        for (std::size_t file : formats)
+            for (const ReadBoard& board : files_[file].boards)
+                byNumber[board.number].emplace_back(file, &board);
+        for (const auto& [number, copies] : byNumber) {
+            const auto& deal =
+                mostCommon(copies, [](const auto& copy) -> const ByHandDeal& { return copy.second->deal; });
+            const auto& agreeing = *std::find_if(copies.begin(), copies.end(),
+                                                 [&](const auto& copy) { return copy.second->deal == deal; });
+            for (const auto& [file, board] : copies)
+                if (board->deal != deal)
+                    problem(files_[file], *board,
+                            "the deal differs from " + boardLabel(files_[agreeing.first], *agreeing.second) +
+                                " of " + files_[agreeing.first].path);
         }
     }
 
-    void compare(const DealFile& reference, const DealFile& other) {
-        if (reference.boards.size() != other.boards.size())
-            check_.problems.push_back(other.path + ": holds " + std::to_string(other.boards.size()) +
-                                      " boards, " + reference.path + " holds " +
-                                      std::to_string(reference.boards.size()));
-        std::map<unsigned, const ReadBoard*> byNumber;
-        for (const ReadBoard& board : reference.boards) byNumber.emplace(board.number, &board);
-        for (const ReadBoard& board : other.boards) {
-            const auto found = byNumber.find(board.number);
-            if (found == byNumber.end())
-                problem(other, board, "the board is not in " + reference.path);
-            else if (found->second->deal != board.deal)
-                problem(other, board,
-                        "the deal differs from " + boardLabel(reference, *found->second) + " of " +
-                            reference.path);
+    // The value most items give; the earliest item's on a tie.
+    template <class Items, class ValueOf>
+    static auto mostCommon(const Items& items, ValueOf valueOf) -> decltype(valueOf(items.front())) {
+        std::size_t best = 0, bestVotes = 0;
+        for (std::size_t i = 0; i < items.size(); ++i) {
+            const auto votes =
+                static_cast<std::size_t>(std::count_if(items.begin(), items.end(), [&](const auto& item) {
+                    return valueOf(item) == valueOf(items[i]);
+                }));
+            if (votes > bestVotes) best = i, bestVotes = votes;
         }
+        return valueOf(items[best]);
     }
 
     std::vector<SetOfFile> setsToCompare() const {
