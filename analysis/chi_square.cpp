@@ -15,12 +15,12 @@ struct Class {
 
 }  // namespace
 
-double ChiSquarePValue(double statistic, unsigned degreesOfFreedom) {
+double chiSquarePValue(double statistic, unsigned degreesOfFreedom) {
     const boost::math::chi_squared distribution(degreesOfFreedom);
     return boost::math::cdf(boost::math::complement(distribution, statistic));
 }
 
-ChiSquareResult GoodnessOfFit(const std::vector<std::uint64_t>& observed,
+ChiSquareResult goodnessOfFit(const std::vector<std::uint64_t>& observed,
                               const std::vector<double>& probabilities) {
     const double total =
         static_cast<double>(std::accumulate(observed.begin(), observed.end(), std::uint64_t{0}));
@@ -54,7 +54,7 @@ ChiSquareResult GoodnessOfFit(const std::vector<std::uint64_t>& observed,
         result.statistic += difference * difference / one.expected;
     }
     result.degreesOfFreedom = static_cast<unsigned>(classes.size() - 1);
-    result.pValue = ChiSquarePValue(result.statistic, result.degreesOfFreedom);
+    result.pValue = chiSquarePValue(result.statistic, result.degreesOfFreedom);
     return result;
 }
 

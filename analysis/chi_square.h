@@ -20,11 +20,11 @@ inline constexpr double SmallestExpectedCount = 5.0;
 // Tests observed counts against class probabilities (summing to 1). Classes whose
 // expected count is below 5 are pooled into one; while that pool is still below 5 it
 // takes in the rarest remaining class. Degrees of freedom: classes after pooling - 1.
-ChiSquareResult GoodnessOfFit(const std::vector<std::uint64_t>& observed,
+ChiSquareResult goodnessOfFit(const std::vector<std::uint64_t>& observed,
                               const std::vector<double>& probabilities);
 
 // Upper tail of the chi-squared distribution: the chance that random data give a
 // statistic at least this large.
-double ChiSquarePValue(double statistic, unsigned degreesOfFreedom);
+double chiSquarePValue(double statistic, unsigned degreesOfFreedom);
 
 }  // namespace quorvex

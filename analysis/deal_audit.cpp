@@ -61,7 +61,7 @@ ChiSquareResult cardToSeat(const std::array<std::array<std::uint64_t, 4>, 52>& t
         }
     result.statistic *= CardSeatCorrection;
     result.degreesOfFreedom = CardSeatDegreesOfFreedom;
-    result.pValue = ChiSquarePValue(result.statistic, result.degreesOfFreedom);
+    result.pValue = chiSquarePValue(result.statistic, result.degreesOfFreedom);
     return result;
 }
 
@@ -100,11 +100,11 @@ std::vector<AuditTest> DealAudit::tests(double alpha) const {
     const std::string hands = grouped(boards_) + (boards_ == 1 ? " hand" : " hands") + " (one per board)";
     std::vector<AuditTest> tests = {
         {"Hand shapes (39 shapes)", hands,
-         GoodnessOfFit(counts(shapes_), probabilities(ShapeProbabilities())), true},
+         goodnessOfFit(counts(shapes_), probabilities(shapeProbabilities())), true},
         {"Suit lengths (0 to 13 cards)", grouped(boards_) + " suits (one per board)",
-         GoodnessOfFit(counts(suitLengths_), probabilities(SuitLengthProbabilities())), true},
+         goodnessOfFit(counts(suitLengths_), probabilities(suitLengthProbabilities())), true},
         {"High-card points (0 to 37)", hands,
-         GoodnessOfFit(counts(points_), probabilities(HighCardPointProbabilities())), true},
+         goodnessOfFit(counts(points_), probabilities(highCardPointProbabilities())), true},
         {"Card to seat (52 cards x 4 seats)", grouped(52 * boards_) + " cards",
          cardToSeat(seatOfCard_, boards_), true},
     };
@@ -112,12 +112,12 @@ std::vector<AuditTest> DealAudit::tests(double alpha) const {
     return tests;
 }
 
-bool AuditPassed(const DealAudit& audit, double alpha) {
+bool auditPassed(const DealAudit& audit, double alpha) {
     const std::vector<AuditTest> tests = audit.tests(alpha);
     return std::all_of(tests.begin(), tests.end(), [](const AuditTest& test) { return test.passed; });
 }
 
-std::vector<std::string> AuditReport(const DealAudit& audit, double alpha) {
+std::vector<std::string> auditReport(const DealAudit& audit, double alpha) {
     const std::vector<AuditTest> tests = audit.tests(alpha);
     std::string levelText = fixed(alpha, 9);
     levelText.erase(levelText.find_last_not_of('0') + 1);

@@ -47,9 +47,9 @@ private:
 
 // The audit's text: a line per test with its statistic, degrees of freedom, p-value and
 // verdict, then a plain-language summary a director can show the players.
-std::vector<std::string> AuditReport(const DealAudit& audit, double alpha);
+std::vector<std::string> auditReport(const DealAudit& audit, double alpha);
 
 // True when every test passed.
-bool AuditPassed(const DealAudit& audit, double alpha);
+bool auditPassed(const DealAudit& audit, double alpha);
 
 }  // namespace quorvex

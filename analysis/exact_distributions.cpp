@@ -17,7 +17,7 @@ constexpr double AllHands = static_cast<double>(C(52, 13));
 
 }  // namespace
 
-std::array<double, 39> ShapeProbabilities() {
+std::array<double, 39> shapeProbabilities() {
     // Every split of 13 cards into spades, hearts, diamonds and clubs, counted by the hands
     // that have it and added to its shape.
     std::array<std::uint64_t, 39> hands{};
@@ -35,7 +35,7 @@ std::array<double, 39> ShapeProbabilities() {
     return probabilities;
 }
 
-std::array<double, 14> SuitLengthProbabilities() {
+std::array<double, 14> suitLengthProbabilities() {
     std::array<double, 14> probabilities{};
     for (int length = 0; length <= 13; ++length)
         probabilities[static_cast<std::size_t>(length)] =
@@ -43,7 +43,7 @@ std::array<double, 14> SuitLengthProbabilities() {
     return probabilities;
 }
 
-std::array<double, 38> HighCardPointProbabilities() {
+std::array<double, 38> highCardPointProbabilities() {
     // Choose how many aces, kings, queens and jacks the hand holds (four of each in the
     // deck), and its other cards from the 36 spot cards.
     std::array<std::uint64_t, 38> hands{};

@@ -6,12 +6,12 @@
 namespace quorvex {
 
 // Probability of each shape of ShapeKeys, by index.
-std::array<double, 39> ShapeProbabilities();
+std::array<double, 39> shapeProbabilities();
 
 // Probability that a given suit of a hand holds 0..13 cards: C(13,k) C(39,13-k) / C(52,13).
-std::array<double, 14> SuitLengthProbabilities();
+std::array<double, 14> suitLengthProbabilities();
 
 // Probability of 0..37 high-card points (ace 4, king 3, queen 2, jack 1).
-std::array<double, 38> HighCardPointProbabilities();
+std::array<double, 38> highCardPointProbabilities();
 
 }  // namespace quorvex

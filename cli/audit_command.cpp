@@ -43,9 +43,9 @@ int runAuditCommand(const std::vector<std::string>& arguments) {
 
     DealAudit audit;
     for (const std::string& path : paths)
-        for (const ReadBoard& board : ReadDealFile(path).boards) audit.add(board.deal);
-    for (const std::string& line : AuditReport(audit, alpha)) std::cout << line << '\n';
-    return AuditPassed(audit, alpha) ? 0 : 1;
+        for (const ReadBoard& board : readDealFile(path).boards) audit.add(board.deal);
+    for (const std::string& line : auditReport(audit, alpha)) std::cout << line << '\n';
+    return auditPassed(audit, alpha) ? 0 : 1;
 }
 
 }  // namespace quorvex

@@ -22,7 +22,7 @@ int runCheckCommand(const std::vector<std::string>& arguments) {
     if (paths.empty())
         throw UsageError("name at least one deal file (usage: quorvex-deal check [--quiet] FILE...)");
 
-    const DealFileCheck check = CheckDealFiles(paths);
+    const DealFileCheck check = checkDealFiles(paths);
     std::size_t boards = 0;
     for (const CheckedFile& file : check.files) {
         boards += file.boards;

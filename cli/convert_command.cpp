@@ -63,13 +63,13 @@ int runConvertCommand(const std::vector<std::string>& arguments) {
     settings.outputFolder = *outputFolder;
 
     if (!force)
-        for (const std::string& target : SetFilesOf(settings, static_cast<std::uint16_t>(firstSet)))
+        for (const std::string& target : setFilesOf(settings, static_cast<std::uint16_t>(firstSet)))
             if (std::filesystem::exists(target)) {
                 std::cerr << "quorvex-deal convert: " << target << " already exists; --force replaces it\n";
                 return 1;
             }
     const std::vector<std::string> written =
-        ConvertDealFile(*file, settings, static_cast<std::uint16_t>(firstSet));
+        convertDealFile(*file, settings, static_cast<std::uint16_t>(firstSet));
     if (!quiet)
         for (const std::string& path : written) std::cout << "Wrote " << path << '\n';
     return 0;

@@ -9,7 +9,7 @@
 
 namespace quorvex {
 
-BoardList OneSetOf(const DealFile& file, std::uint16_t firstSetNumber) {
+BoardList oneSetOf(const DealFile& file, std::uint16_t firstSetNumber) {
     if (file.setCount > 1)
         throw DealFileError(
             file.path, "",
@@ -31,7 +31,7 @@ BoardList OneSetOf(const DealFile& file, std::uint16_t firstSetNumber) {
     return list;
 }
 
-std::vector<std::string> SetFilesOf(const ConversionSettings& settings, std::uint16_t setNumber) {
+std::vector<std::string> setFilesOf(const ConversionSettings& settings, std::uint16_t setNumber) {
     std::vector<std::string> files;
     for (std::size_t i = 0; i < OutputFormats.size(); ++i)
         if (settings.formats.test(i))
@@ -40,9 +40,9 @@ std::vector<std::string> SetFilesOf(const ConversionSettings& settings, std::uin
     return files;
 }
 
-std::vector<std::string> ConvertDealFile(const std::string& path, ConversionSettings settings,
+std::vector<std::string> convertDealFile(const std::string& path, ConversionSettings settings,
                                          std::uint16_t firstSetNumber) {
-    settings.boards = std::make_shared<const BoardList>(OneSetOf(ReadDealFile(path), firstSetNumber));
+    settings.boards = std::make_shared<const BoardList>(oneSetOf(readDealFile(path), firstSetNumber));
     return ConvertMainDealFile(settings);
 }
 

@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
   # build
-  cmake ninja-build g++ pkg-config
+  cmake ninja-build g++ pkg-config clang-format
   # core tests and benchmarks
   googletest libgtest-dev libbenchmark-dev time
   # the audit's chi-squared distribution

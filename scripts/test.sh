@@ -1,16 +1,14 @@
 #!/usr/bin/env bash
-# Builds everything and runs every test: the optimised build (core, command line, windows on
+# Builds everything and runs every check CI runs: the source format, the layers, the
+# release build with warnings as errors and all its tests (core, command line, windows on
 # the offscreen platform, the smoke run under a virtual display), then the core tests again
-# under AddressSanitizer and UndefinedBehaviorSanitizer, then each fuzz target of the file readers
-# for 25 seconds.
+# under AddressSanitizer and UndefinedBehaviorSanitizer, then every fuzz target briefly.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 scripts/install-deps.sh
-cmake --preset release
-cmake --build --preset release
-ctest --preset release
-cmake --preset asan
-cmake --build --preset asan --target core_tests quorvex-deal cli_tests
-ctest --preset asan
-scripts/fuzz.sh 25
+scripts/check-format.sh
+scripts/check-layers.sh
+cmake --workflow --preset ci
+cmake --workflow --preset asan
+scripts/fuzz.sh

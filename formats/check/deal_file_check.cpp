@@ -48,7 +48,7 @@ private:
     void read(const std::string& path) {
         CheckedFile checked{path, 0, false};
         try {
-            files_.push_back(ReadDealFile(path));
+            files_.push_back(readDealFile(path));
             checked.boards = files_.back().boards.size();
             checked.readable = true;
         } catch (const DealFileError& error) {
@@ -197,6 +197,6 @@ private:
 
 }  // namespace
 
-DealFileCheck CheckDealFiles(const std::vector<std::string>& paths) { return Checker(paths).result(); }
+DealFileCheck checkDealFiles(const std::vector<std::string>& paths) { return Checker(paths).result(); }
 
 }  // namespace quorvex

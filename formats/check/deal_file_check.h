@@ -24,6 +24,6 @@ struct DealFileCheck {
 // as one set in several formats: they are compared with each other, not counted as
 // duplicates of each other. So is a set file whose deals are exactly one set of another
 // file given (the main deal file of the same run).
-DealFileCheck CheckDealFiles(const std::vector<std::string>& paths);
+DealFileCheck checkDealFiles(const std::vector<std::string>& paths);
 
 }  // namespace quorvex

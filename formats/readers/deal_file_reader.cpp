@@ -23,18 +23,17 @@ namespace {
 
 struct DealFileFormat {
     std::string_view extension;
-    std::string_view name;
     DealFile (*read)(const std::string& path, std::string_view bytes);
 };
 
 constexpr std::array<DealFileFormat, 7> DealFileFormats = {{
-    {MainDealFileExtension, "main deal file", ReadMainDealFile},
-    {DlmExtension, "Duplimate .dlm", ReadDlmFile},
-    {DupExtension, "Duplimate .dup", ReadDupFile},
-    {BriExtension, ".bri", ReadBriFile},
-    {DgeExtension, ".dge", ReadDgeFile},
-    {DeepFinesseExtension, "Deep Finesse", ReadDeepFinesseFile},
-    {".pbn", "PBN", ReadPbnFile},
+    {MainDealFileExtension, readMainDealFile},
+    {DlmExtension, readDlmFile},
+    {DupExtension, readDupFile},
+    {BriExtension, readBriFile},
+    {DgeExtension, readDgeFile},
+    {DeepFinesseExtension, readDeepFinesseFile},
+    {".pbn", readPbnFile},
 }};
 
 const DealFileFormat* formatOf(std::string_view path) {
@@ -59,12 +58,7 @@ void refuseRepeatedBoardNumbers(const DealFile& file) {
 
 }  // namespace
 
-std::string_view DealFileFormatName(std::string_view path) {
-    const DealFileFormat* format = formatOf(path);
-    return format ? format->name : std::string_view{};
-}
-
-DealFile ReadDealFileBytes(const std::string& path, std::string_view bytes) {
+DealFile readDealFileBytes(const std::string& path, std::string_view bytes) {
     const DealFileFormat* format = formatOf(path);
     if (!format)
         throw DealFileError(path, "",
@@ -74,6 +68,6 @@ DealFile ReadDealFileBytes(const std::string& path, std::string_view bytes) {
     return file;
 }
 
-DealFile ReadDealFile(const std::string& path) { return ReadDealFileBytes(path, readFileBytes(path)); }
+DealFile readDealFile(const std::string& path) { return readDealFileBytes(path, readFileBytes(path)); }
 
 }  // namespace quorvex

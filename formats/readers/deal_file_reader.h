@@ -8,15 +8,12 @@
 
 namespace quorvex {
 
-// The format's name as messages show it ("PBN"); empty for an extension no reader knows.
-std::string_view DealFileFormatName(std::string_view path);
-
 // Every board of the file, in the file's order. Raises DealFileError for an unknown
 // extension, a malformed file or a board number given twice in one set, EInOutError when
 // the file cannot be read.
-DealFile ReadDealFile(const std::string& path);
+DealFile readDealFile(const std::string& path);
 
 // The same from bytes already read; `path` names the format and the file in messages.
-DealFile ReadDealFileBytes(const std::string& path, std::string_view bytes);
+DealFile readDealFileBytes(const std::string& path, std::string_view bytes);
 
 }  // namespace quorvex

@@ -63,7 +63,7 @@ unsigned boardNumberOf(std::string_view word) {
 
 }  // namespace
 
-DealFile ReadDeepFinesseFile(const std::string& path, std::string_view bytes) {
+DealFile readDeepFinesseFile(const std::string& path, std::string_view bytes) {
     DealFile file{path, {}, 1};
     TextLines lines(bytes);
     std::string_view line;

@@ -13,6 +13,6 @@ namespace quorvex {
 // Raises DealFileError naming the board for a line that does not start as the format says,
 // a wrong number of holdings, a character that is no rank letter, a board number that is
 // not a positive number, a damaged deal, or a file that ends within a board.
-DealFile ReadDeepFinesseFile(const std::string& path, std::string_view bytes);
+DealFile readDeepFinesseFile(const std::string& path, std::string_view bytes);
 
 }  // namespace quorvex

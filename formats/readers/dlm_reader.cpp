@@ -99,7 +99,7 @@ ByHandDeal dealOfLetters(std::string_view letters) {
 
 }  // namespace
 
-DealFile ReadDlmFile(const std::string& path, std::string_view bytes) {
+DealFile readDlmFile(const std::string& path, std::string_view bytes) {
     const std::map<std::string, std::string> keys = readKeys(path, bytes);
     const int from = requiredNumber(path, keys, "From board", 1, DlmBoardCount);
     const int to = requiredNumber(path, keys, "To board", from, DlmBoardCount);

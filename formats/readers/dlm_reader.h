@@ -13,6 +13,6 @@ namespace quorvex {
 // a missing or malformed From board, To board or Checksum, a board of the set missing, a
 // board text that is not 26 letters a..p and three digits, a wrong checksum, or letters
 // that do not make a deal.
-DealFile ReadDlmFile(const std::string& path, std::string_view bytes);
+DealFile readDlmFile(const std::string& path, std::string_view bytes);
 
 }  // namespace quorvex

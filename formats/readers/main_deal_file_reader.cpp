@@ -22,7 +22,7 @@ ByHandDeal decodeBoardLine(std::string_view line) {
 
 }  // namespace
 
-DealFile ReadMainDealFile(const std::string& path, std::string_view bytes) {
+DealFile readMainDealFile(const std::string& path, std::string_view bytes) {
     TextLines lines(bytes);
     std::string_view line;
     if (!lines.next(line)) throw DealFileError(path, "", "the file is empty");

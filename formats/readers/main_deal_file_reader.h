@@ -11,6 +11,6 @@ namespace quorvex {
 // Board numbers restart at 1 in every set; each board carries its set number. Raises
 // DealFileError for a damaged header, a damaged board line, fewer board lines than the
 // header promises, or lines after the last one it promises.
-DealFile ReadMainDealFile(const std::string& path, std::string_view bytes);
+DealFile readMainDealFile(const std::string& path, std::string_view bytes);
 
 }  // namespace quorvex

@@ -189,7 +189,7 @@ ByHandDeal dealOf(const std::string& value) {
 
 }  // namespace
 
-DealFile ReadPbnFile(const std::string& path, std::string_view bytes) {
+DealFile readPbnFile(const std::string& path, std::string_view bytes) {
     std::vector<Game> games = GameScanner(path, bytes).games();
     if (games.empty()) throw DealFileError(path, "", "the file holds no game");
     resolveCopies(games, path);

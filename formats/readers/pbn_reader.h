@@ -15,6 +15,6 @@ namespace quorvex {
 // DealFileError naming the board (or the line) for a malformed tag, a tag twice in one
 // game, a game without a Deal tag, a missing hand ("-"), a hand of other than 13 cards, a
 // card twice, an unknown Dealer or Vulnerable value, or a file without games.
-DealFile ReadPbnFile(const std::string& path, std::string_view bytes);
+DealFile readPbnFile(const std::string& path, std::string_view bytes);
 
 }  // namespace quorvex

@@ -91,15 +91,15 @@ ByHandDeal dgeDeal(std::string_view record, std::size_t) {
 
 }  // namespace
 
-DealFile ReadDupFile(const std::string& path, std::string_view bytes) {
+DealFile readDupFile(const std::string& path, std::string_view bytes) {
     return readRecords(path, bytes, DupRecordLength, dupDeal);
 }
 
-DealFile ReadBriFile(const std::string& path, std::string_view bytes) {
+DealFile readBriFile(const std::string& path, std::string_view bytes) {
     return readRecords(path, bytes, BriDgeRecordLength, briDeal);
 }
 
-DealFile ReadDgeFile(const std::string& path, std::string_view bytes) {
+DealFile readDgeFile(const std::string& path, std::string_view bytes) {
     return readRecords(path, bytes, BriDgeRecordLength, dgeDeal);
 }
 

@@ -12,8 +12,8 @@ namespace quorvex {
 // number of records (a truncated file), a record whose deal is damaged, or fill bytes that
 // are not the format's. A .dup record holds the deal twice, as card numbers and as hand
 // texts, and the two must agree; its set size must be the number of records.
-DealFile ReadDupFile(const std::string& path, std::string_view bytes);
-DealFile ReadBriFile(const std::string& path, std::string_view bytes);
-DealFile ReadDgeFile(const std::string& path, std::string_view bytes);
+DealFile readDupFile(const std::string& path, std::string_view bytes);
+DealFile readBriFile(const std::string& path, std::string_view bytes);
+DealFile readDgeFile(const std::string& path, std::string_view bytes);
 
 }  // namespace quorvex

@@ -26,7 +26,7 @@ double binomial(int n, int k) {
 TEST(ExactDistributions, ShapeProbabilitiesFollowFromTheSuitLengthsOfEachShape) {
     // For a shape with lengths a >= b >= c >= d: the ways to give the lengths to the four
     // suits (4! over the repeats) times C(13,a) C(13,b) C(13,c) C(13,d), over C(52,13).
-    const std::array<double, 39> probabilities = ShapeProbabilities();
+    const std::array<double, 39> probabilities = shapeProbabilities();
     double sum = 0;
     for (unsigned a = 0; a <= 13; ++a)
         for (unsigned b = 0; b <= a; ++b)
@@ -53,7 +53,7 @@ TEST(ExactDistributions, ShapeProbabilitiesFollowFromTheSuitLengthsOfEachShape) 
 }
 
 TEST(ExactDistributions, SuitLengthProbabilitiesAreHypergeometric) {
-    const std::array<double, 14> probabilities = SuitLengthProbabilities();
+    const std::array<double, 14> probabilities = suitLengthProbabilities();
     for (int k = 0; k <= 13; ++k)
         EXPECT_NEAR(probabilities[static_cast<std::size_t>(k)],
                     binomial(13, k) * binomial(39, 13 - k) / binomial(52, 13), 1e-15)
@@ -61,7 +61,7 @@ TEST(ExactDistributions, SuitLengthProbabilitiesAreHypergeometric) {
 }
 
 TEST(ExactDistributions, HighCardPointsSumToOneAverageTenAndHaveTheKnownExtremes) {
-    const std::array<double, 38> probabilities = HighCardPointProbabilities();
+    const std::array<double, 38> probabilities = highCardPointProbabilities();
     double sum = 0, mean = 0;
     for (std::size_t points = 0; points < probabilities.size(); ++points) {
         sum += probabilities[points];
@@ -76,14 +76,14 @@ TEST(ExactDistributions, HighCardPointsSumToOneAverageTenAndHaveTheKnownExtremes
 TEST(GoodnessOfFit, PoolsClassesExpectedBelowFiveAndGivesTheTabulatedPValue) {
     // 100 observations over probabilities .5, .3, .15, .03, .02: the last two (3 and 2
     // expected) pool into one class of 5, leaving 4 classes and 3 degrees of freedom.
-    const ChiSquareResult result = GoodnessOfFit({50, 30, 15, 5, 0}, {0.5, 0.3, 0.15, 0.03, 0.02});
+    const ChiSquareResult result = goodnessOfFit({50, 30, 15, 5, 0}, {0.5, 0.3, 0.15, 0.03, 0.02});
     EXPECT_TRUE(result.applicable);
     EXPECT_EQ(result.classes, 4u);
     EXPECT_EQ(result.degreesOfFreedom, 3u);
     EXPECT_DOUBLE_EQ(result.statistic, 0.0);
     // Upper 5% point of chi-squared with 3 degrees of freedom is 7.815.
-    EXPECT_NEAR(ChiSquarePValue(7.815, 3), 0.05, 0.0001);
-    EXPECT_FALSE(GoodnessOfFit({3, 1}, {0.5, 0.5}).applicable);  // 2 expected in each: one pooled class
+    EXPECT_NEAR(chiSquarePValue(7.815, 3), 0.05, 0.0001);
+    EXPECT_FALSE(goodnessOfFit({3, 1}, {0.5, 0.5}).applicable);  // 2 expected in each: one pooled class
 }
 
 DealAudit auditOf(const std::vector<ByHandDeal>& deals) {
@@ -106,9 +106,9 @@ TEST(DealAudit, ALargeRunOfTheProgramsOwnBoardsPasses) {
         EXPECT_TRUE(test.result.applicable) << test.name;
         EXPECT_TRUE(test.passed) << test.name << " p=" << test.result.pValue;
     }
-    EXPECT_TRUE(AuditPassed(audit, 0.001));
+    EXPECT_TRUE(auditPassed(audit, 0.001));
     EXPECT_EQ(
-        AuditReport(audit, 0.001).at(12).rfind("The 100,000 boards are consistent with random dealing", 0),
+        auditReport(audit, 0.001).at(12).rfind("The 100,000 boards are consistent with random dealing", 0),
         0u);
 }
 
@@ -162,7 +162,7 @@ TEST(DealAudit, AFailureIsSummarisedInPlainWords) {
         rotation[static_cast<std::size_t>(13 * ((card - 1) % 4) + (card - 1) / 4)] =
             static_cast<std::uint8_t>(card);
     const std::vector<std::string> report =
-        AuditReport(auditOf(std::vector<ByHandDeal>(3200, rotation)), 0.001);
+        auditReport(auditOf(std::vector<ByHandDeal>(3200, rotation)), 0.001);
     EXPECT_EQ(report.at(12).rfind(
                   "The 3,200 boards are NOT consistent with random dealing: the test of hand shapes", 0),
               0u)

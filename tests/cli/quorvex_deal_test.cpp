@@ -2,6 +2,9 @@
 
 #include <filesystem>
 
+#include "engine/deal_stream.h"
+#include "hash/hash_registry.h"
+#include "run/generation_run.h"
 #include "run_command.h"
 #include "temp_folder.h"
 
@@ -30,6 +33,48 @@ std::vector<std::string> boardLines(const std::string& mainDealFile) {
 std::size_t filesIn(const TempFolder& folder) {
     return static_cast<std::size_t>(std::distance(std::filesystem::directory_iterator(folder.path()),
                                                   std::filesystem::directory_iterator()));
+}
+
+// The analysis report the core makes of the same run, line by line.
+std::vector<std::string> coreReport(const std::string& identity, const std::string& entropy, int boards) {
+    TempFolder folder;
+    DealStream stream;
+    stream.seed(seedingHashClass(), identity, entropy);
+    RunSettings settings;
+    settings.counts.boardsPerSet = static_cast<std::uint16_t>(boards);
+    settings.totalBoards = static_cast<std::uint32_t>(boards);
+    settings.conversion.formats.reset();
+    settings.conversion.identityText = identity;
+    settings.conversion.programFolder = settings.conversion.outputFolder = folder.str();
+    return runGeneration(stream, settings).report;
+}
+
+std::string joined(const std::vector<std::string>& lines, const std::string& lineEnd) {
+    std::string text;
+    for (const std::string& line : lines) text += line + lineEnd;
+    return text;
+}
+
+TEST(QuorvexDeal, TheReportIsTheCoresOnStandardOutputAndWithCrLfInItsFile) {
+    TempFolder folder;
+    const std::vector<std::string> expected = coreReport("Club Night", "17-4", 40);
+    ASSERT_GT(expected.size(), 10u);
+    const std::vector<std::string> common = {"--id",     "Club Night", "--entropy-text", "17-4",
+                                             "--boards", "40",         "--formats",      "none",
+                                             "--quiet",  "--out",      folder.str()};
+
+    std::vector<std::string> printed = common;
+    printed.push_back("--analysis");
+    const auto shown = runDealer(printed);
+    ASSERT_EQ(shown.exitCode, 0) << shown.output;
+    EXPECT_EQ(shown.output, joined(expected, "\n"));
+
+    std::vector<std::string> filed = common;
+    filed.insert(filed.end(), {"--report", folder.file("report.txt")});
+    const auto written = runDealer(filed);
+    ASSERT_EQ(written.exitCode, 0) << written.output;
+    EXPECT_EQ(written.output, "");
+    EXPECT_EQ(readFile(folder.file("report.txt")), joined(expected, "\r\n"));
 }
 
 TEST(QuorvexDeal, ReplayedEntropyGivesTheKnownBoards) {

@@ -48,6 +48,8 @@ TEST(PadToWidth, FillsOrCutsToTheWidth) {
     EXPECT_EQ(PadToWidth(std::string(60, 'x'), 55), std::string(55, 'x'));
     EXPECT_EQ(PadToWidth("12345678", 8), "12345678");
     EXPECT_EQ(PadToWidth("ab", 4, '.'), "ab..");
+    EXPECT_EQ(PadToWidth("a", 255), "a" + std::string(254, ' '));  // the widest field
+    EXPECT_THROW(PadToWidth("a", 256), ERangeError);
     EXPECT_THROW(PadToWidth("", 4), ERangeError);
     EXPECT_THROW(PadToWidth("a", 0), ERangeError);
 }

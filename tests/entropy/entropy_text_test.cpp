@@ -38,6 +38,24 @@ TEST(EntropyTextBuilder, StartAndHitIntervalsKeepOnlyTheirLow32BitsWhileFirstAnd
               "-9223372036854775807");
 }
 
+TEST(EntropyTextBuilder, IntervalsAroundTwoToThe31TicksWrapToTheirSigned32BitValue) {
+    constexpr std::int64_t TwoTo31 = std::int64_t{1} << 31;
+    const std::pair<std::int64_t, const char*> cases[] = {
+        {TwoTo31 - 1, "2147483647"},  {TwoTo31, "-2147483648"},     {TwoTo31 + 1, "-2147483647"},
+        {2 * TwoTo31 - 1, "-1"},      {2 * TwoTo31, "0"},           {-TwoTo31, "-2147483648"},
+        {-TwoTo31 - 1, "2147483647"}, {3 * TwoTo31, "-2147483648"},
+    };
+    for (const auto& [ticks, written] : cases) {
+        EntropyTextBuilder start, hit;
+        start.begin(0);
+        start.addStart(ticks);
+        hit.begin(0);
+        hit.addHit(ticks, 0, 0);
+        EXPECT_EQ(start.text(), std::string("0") + written) << ticks;
+        EXPECT_EQ(hit.text(), std::string("0") + written + "00") << ticks;
+    }
+}
+
 TEST(EntropyTextBuilder, BeginStartsAFreshText) {
     EntropyTextBuilder text;
     text.begin(1);

@@ -68,6 +68,17 @@ TEST(ConversionFailures, AnOutputFileThatCannotBeWrittenStopsTheLaterWriters) {
     EXPECT_FALSE(folder.exists("QVW-01.txt"));
 }
 
+TEST(ConversionFailures, AFailureWhenASetFileIsClosedIsReported) {
+    // A set file small enough to stay in the write buffer reaches the disk only when it is
+    // closed: on a device that is always full, the close is where the failure shows.
+    if (!std::filesystem::exists("/dev/full")) GTEST_SKIP() << "no /dev/full on this system";
+    ConversionFolder folder;
+    folder.writeMainDeal("1 1  1", {RoundRobinDeal});
+    folder.settings.formats.set(*findOutputFormat("bri"));
+    std::filesystem::create_symlink("/dev/full", folder.outputFile("QVW-01.bri"));
+    EXPECT_EQ(conversionFailure<EInOutError>(folder.settings), "Disk full");
+}
+
 TEST(ConversionFailures, AReadOnlyOutputFileIsFileAccessDenied) {
     ConversionFolder folder;
     folder.writeMainDeal("1 1  1", {RoundRobinDeal});

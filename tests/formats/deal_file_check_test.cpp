@@ -26,7 +26,7 @@ struct CheckedRun {
     }
     std::string mainDealFile() const { return folder.settings.programFolder + "/T.qvw"; }
     std::vector<std::string> problems(const std::vector<std::string>& paths) const {
-        return CheckDealFiles(paths).problems;
+        return checkDealFiles(paths).problems;
     }
 
     ConversionFolder folder;
@@ -35,7 +35,7 @@ struct CheckedRun {
 
 TEST(CheckDealFiles, EveryFormatOfARunAndItsMainDealFileTogetherShowNoProblem) {
     const CheckedRun run;
-    const DealFileCheck check = CheckDealFiles(run.files);
+    const DealFileCheck check = checkDealFiles(run.files);
     EXPECT_EQ(check.problems, std::vector<std::string>{});
     ASSERT_EQ(check.files.size(), 11u);
     EXPECT_EQ(check.files.back().boards, 8u);
@@ -92,7 +92,7 @@ TEST(CheckDealFiles, ComparesTheFormatsOfOneSetBoardByBoard) {
 TEST(CheckDealFiles, AnUnreadableFileIsAProblemAndTheOthersAreStillChecked) {
     const CheckedRun run;
     const std::string missing = run.folder.outputFile("QVW-09.dlm");
-    const DealFileCheck check = CheckDealFiles({missing, run.mainDealFile()});
+    const DealFileCheck check = checkDealFiles({missing, run.mainDealFile()});
     ASSERT_EQ(check.problems.size(), 1u);
     EXPECT_EQ(check.problems[0].rfind(missing + ": ", 0), 0u) << check.problems[0];
     EXPECT_FALSE(check.files[0].readable);

@@ -46,7 +46,7 @@ TEST(ReadDealFile, EverySetFileGivesBackTheDealsItWasWrittenFromNumberedFromOne)
     for (unsigned k = 0; k < 3; ++k)
         for (const char* extension : SetFileExtensions) {
             const std::string name = setFileName(98 + k, extension);
-            const DealFile file = ReadDealFile(run.folder.outputFile(name));
+            const DealFile file = readDealFile(run.folder.outputFile(name));
             ASSERT_EQ(file.boards.size(), 99u) << name;
             for (unsigned b = 0; b < 99; ++b) {
                 EXPECT_EQ(file.boards[b].number, b + 1) << name;
@@ -64,7 +64,7 @@ TEST(ConvertDealFile, WritingTheBoardsReadFromAWrittenFileGivesTheSameBytes) {
                 const std::string name = setFileName(set, extension);
                 ConversionFolder again;
                 again.selectAllFormats();
-                const std::vector<std::string> written = ConvertDealFile(
+                const std::vector<std::string> written = convertDealFile(
                     run.folder.outputFile(name), again.settings, static_cast<std::uint16_t>(set));
                 ASSERT_EQ(written.size(), 5u);
                 for (const char* other : SetFileExtensions)
@@ -84,19 +84,19 @@ TEST(ConvertDealFile, RefusesBoardsThatAreNotNumberedOneToNWithoutGaps) {
     const std::string path = folder.outputFile("gap.pbn");
     testing::writeFile(path, game(1) + game(3));
     EXPECT_NE(failureOf<DealFileError>([&] {
-                  ConvertDealFile(path, folder.settings, 1);
+                  convertDealFile(path, folder.settings, 1);
               }).find("gap.pbn: board 3: boards must be numbered 1 to 2 without gaps"),
               std::string::npos);
     EXPECT_EQ(folder.outputCount(), 1u);  // only the PBN: nothing written
 
     testing::writeFile(path, game(2) + game(1));  // any order, written in number order
-    ConvertDealFile(path, folder.settings, 1);
-    EXPECT_EQ(ReadDealFile(folder.outputFile("QVW-01.dup")).boards.size(), 2u);
+    convertDealFile(path, folder.settings, 1);
+    EXPECT_EQ(readDealFile(folder.outputFile("QVW-01.dup")).boards.size(), 2u);
 }
 
 TEST(ReadDealFile, TheMainDealFileGivesEveryBoardWithItsSetAndNumber) {
     const WrittenRun run(2, 3, 5);
-    const DealFile file = ReadDealFile(run.folder.settings.programFolder + "/T.qvw");
+    const DealFile file = readDealFile(run.folder.settings.programFolder + "/T.qvw");
     ASSERT_EQ(file.boards.size(), 6u);
     EXPECT_EQ(file.setCount, 2u);
     EXPECT_EQ(file.boards[4].set, 6u);
@@ -107,7 +107,7 @@ TEST(ReadDealFile, TheMainDealFileGivesEveryBoardWithItsSetAndNumber) {
 
 TEST(ReadDealFile, ADlmFileGivesOnlyTheSetsBoardsNotThePlaceholders) {
     const WrittenRun run(1, 5, 1);
-    const DealFile file = ReadDealFile(run.folder.outputFile("QVW-01.dlm"));
+    const DealFile file = readDealFile(run.folder.outputFile("QVW-01.dlm"));
     ASSERT_EQ(file.boards.size(), 5u);
     EXPECT_EQ(file.boards.back().deal, run.deals.back());
 }
@@ -196,7 +196,7 @@ TEST(ReadDealFile, DamagedFilesAreRefusedNamingTheFileTheBoardAndTheFault) {
         const std::string path = run.folder.outputFile(damage.file);
         const std::string bytes = damage.damage(testing::readFile(path));
         ASSERT_FALSE(bytes.empty()) << damage.error;
-        const std::string error = failureOf<DealFileError>([&] { ReadDealFileBytes(path, bytes); });
+        const std::string error = failureOf<DealFileError>([&] { readDealFileBytes(path, bytes); });
         EXPECT_NE(error.find(damage.error), std::string::npos) << error;
         EXPECT_EQ(error.rfind(run.folder.output(), 0), 0u) << error;
     }
@@ -219,17 +219,17 @@ TEST(ReadDealFile, DamagedMainDealFilesAreRefusedNamingTheBoard) {
         {"", "T.qvw: the file is empty"},
     };
     for (const auto& c : cases) {
-        const std::string error = failureOf<DealFileError>([&] { ReadDealFileBytes("T.qvw", c.text); });
+        const std::string error = failureOf<DealFileError>([&] { readDealFileBytes("T.qvw", c.text); });
         EXPECT_NE(error.find(c.error), std::string::npos) << error;
     }
 }
 
 TEST(ReadDealFile, UnknownExtensionsAndEmptyFilesAreRefused) {
     EXPECT_NE(
-        failureOf<DealFileError>([] { ReadDealFileBytes("x.doc", "a"); }).find("x.doc: no reader knows"),
+        failureOf<DealFileError>([] { readDealFileBytes("x.doc", "a"); }).find("x.doc: no reader knows"),
         std::string::npos);
     for (const char* name : {"x.dup", "x.bri", "x.dge", "x.txt", "x.pbn"})
-        EXPECT_NE(failureOf<DealFileError>([&] { ReadDealFileBytes(name, ""); }).find(name),
+        EXPECT_NE(failureOf<DealFileError>([&] { readDealFileBytes(name, ""); }).find(name),
                   std::string::npos);
 }
 

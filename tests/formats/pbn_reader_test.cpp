@@ -14,7 +14,7 @@ using testing::failureOf;
 
 // The deal of the published double-dummy example, as North's hand first.
 ByHandDeal example() {
-    const DealFile file = ReadPbnFile(
+    const DealFile file = readPbnFile(
         "e.pbn", "[Deal \"N:A764.AK4.A8.J832 85.Q62.KT954.T75 KQJ92.9873.Q3.Q6 T3.JT5.J762.AK94\"]\n");
     return file.boards.at(0).deal;
 }
@@ -60,7 +60,7 @@ const char* const OtherProgram =
     "[Deal \"S:KQJ92.9873.Q3.Q6 T3.JT5.J762.AK94 A764.AK4.A8.J832 85.Q62.KT954.T75\"]\n";
 
 TEST(ReadPbnFile, ReadsImportFormatAsOtherProgramsWriteIt) {
-    const DealFile file = ReadPbnFile("club.pbn", OtherProgram);
+    const DealFile file = readPbnFile("club.pbn", OtherProgram);
     ASSERT_EQ(file.boards.size(), 3u);
     for (unsigned b = 0; b < 3; ++b) {
         EXPECT_EQ(file.boards[b].number, b + 1);
@@ -74,7 +74,7 @@ TEST(ReadPbnFile, ReadsImportFormatAsOtherProgramsWriteIt) {
 
 TEST(ReadPbnFile, CrLfLineEndsAndImportSpellingsOfVulnerabilityAreRead) {
     const DealFile file =
-        ReadPbnFile("x.pbn",
+        readPbnFile("x.pbn",
                     "[Board \"7\"]\r\n[Vulnerable \"Both\"]\r\n[Deal \"N:A764.AK4.A8.J832 85.Q62.KT954.T75 "
                     "KQJ92.9873.Q3.Q6 T3.JT5.J762.AK94\"]\r\n\r\n[Vulnerable \"Love\"]\r\n[Deal \"#\"]\r\n");
     ASSERT_EQ(file.boards.size(), 2u);
@@ -119,7 +119,7 @@ TEST(ReadPbnFile, RefusesWhatCannotBeDealtNamingTheBoard) {
         {"[Deal \"#\"]\n", "p.pbn: line 1: the tag Deal says \"#\" but the game before has no such tag"},
     };
     for (const auto& c : cases) {
-        const std::string error = failureOf<DealFileError>([&] { ReadDealFileBytes("p.pbn", c.text); });
+        const std::string error = failureOf<DealFileError>([&] { readDealFileBytes("p.pbn", c.text); });
         EXPECT_NE(error.find(c.error), std::string::npos) << error;
     }
 }
