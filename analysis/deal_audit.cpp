@@ -6,6 +6,7 @@
 
 #include "analysis/exact_distributions.h"
 #include "analysis/shape_keys.h"
+#include "engine/cards.h"
 
 namespace quorvex {
 
@@ -13,7 +14,7 @@ namespace {
 
 // Card-to-seat table: 52 cards x 4 seats, each seat expected to get each card a quarter of the time.
 constexpr unsigned CardSeatDegreesOfFreedom = 51 * 3;
-constexpr double CardSeatCorrection = 51.0 / 52.0;
+constexpr double CardSeatCorrection = (CardsPerDeal - 1.0) / CardsPerDeal;
 
 // 1234567 -> "1,234,567"
 std::string grouped(std::uint64_t number) {
@@ -48,10 +49,10 @@ std::vector<double> probabilities(const std::array<double, N>& array) {
     return {array.begin(), array.end()};
 }
 
-ChiSquareResult cardToSeat(const std::array<std::array<std::uint64_t, 4>, 52>& table, std::uint64_t boards) {
+ChiSquareResult cardToSeat(const CardSeatTable& table, std::uint64_t boards) {
     ChiSquareResult result;
-    result.classes = 52 * 4;
-    const double expected = static_cast<double>(boards) / 4;
+    result.classes = CardsPerDeal * HandCount;
+    const double expected = static_cast<double>(boards) / HandCount;
     if (expected < SmallestExpectedCount) return result;
     result.applicable = true;
     for (const auto& seats : table)
@@ -79,20 +80,21 @@ std::string oneInText(double alpha) {
 }  // namespace
 
 void DealAudit::add(const ByHandDeal& deal) {
-    const std::size_t seat = boards_ % 4;
-    const std::size_t suit = (boards_ / 4) % 4;
+    const std::size_t seat = boards_ % HandCount;
+    const std::size_t suit = (boards_ / HandCount) % SuitCount;
     SuitLengths lengths{};
     unsigned points = 0;
-    for (std::size_t field = 13 * seat; field < 13 * seat + 13; ++field) {
+    for (std::size_t field = CardsPerHand * seat; field < CardsPerHand * (seat + 1); ++field) {
         const int card = deal[field];
-        ++lengths[static_cast<std::size_t>(card - 1) / 13];
-        const int rank = (card - 1) % 13;  // ace 0, king 1, queen 2, jack 3
+        ++lengths[static_cast<std::size_t>(suitOf(card))];
+        const int rank = rankIndexOf(card);  // ace 0, king 1, queen 2, jack 3: 4, 3, 2, 1 points
         if (rank < 4) points += static_cast<unsigned>(4 - rank);
     }
     ++shapes_[static_cast<std::size_t>(shapeIndexOf(lengths))];
     ++suitLengths_[lengths[suit]];
     ++points_[points];
-    for (std::size_t field = 0; field < deal.size(); ++field) ++seatOfCard_[deal[field] - 1u][field / 13];
+    for (std::size_t field = 0; field < deal.size(); ++field)
+        ++seatOfCard_[deal[field] - 1u][static_cast<std::size_t>(handOfField(static_cast<int>(field)))];
     ++boards_;
 }
 
@@ -105,7 +107,7 @@ std::vector<AuditTest> DealAudit::tests(double alpha) const {
          goodnessOfFit(counts(suitLengths_), probabilities(suitLengthProbabilities())), true},
         {"High-card points (0 to 37)", hands,
          goodnessOfFit(counts(points_), probabilities(highCardPointProbabilities())), true},
-        {"Card to seat (52 cards x 4 seats)", grouped(52 * boards_) + " cards",
+        {"Card to seat (52 cards x 4 seats)", grouped(CardsPerDeal * boards_) + " cards",
          cardToSeat(seatOfCard_, boards_), true},
     };
     for (AuditTest& test : tests) test.passed = !test.result.applicable || test.result.pValue >= alpha;

@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "analysis/chi_square.h"
+#include "engine/cards.h"
 #include "engine/deal_numbering.h"
 
 namespace quorvex {
@@ -26,6 +27,9 @@ struct AuditTest {
     ChiSquareResult result;
     bool passed = true;  // also when the test is not applicable
 };
+
+// How often each card (1..52, at index card - 1) went to each seat.
+using CardSeatTable = std::array<std::array<std::uint64_t, HandCount>, CardsPerDeal>;
 
 class DealAudit {
 public:
@@ -42,7 +46,7 @@ private:
     std::array<std::uint64_t, 39> shapes_{};
     std::array<std::uint64_t, 14> suitLengths_{};
     std::array<std::uint64_t, 38> points_{};
-    std::array<std::array<std::uint64_t, 4>, 52> seatOfCard_{};
+    CardSeatTable seatOfCard_{};
 };
 
 // The audit's text: a line per test with its statistic, degrees of freedom, p-value and

@@ -63,14 +63,16 @@ private:
     void checkBoards(const DealFile& file) {
         for (const ReadBoard& board : file.boards) {
             std::vector<std::string> wholeSuits;
-            for (std::size_t hand = 0; hand < 4; ++hand) {
-                const int first = board.deal[13 * hand];
-                const int last = board.deal[13 * hand + 12];
-                if (last - first == 12 && (first - 1) % 13 == 0)
+            // A hand's cards ascend, so a whole suit runs from its ace to its two.
+            for (std::size_t hand = 0; hand < HandCount; ++hand) {
+                const int first = board.deal[CardsPerHand * hand];
+                const int last = board.deal[CardsPerHand * hand + CardsPerHand - 1];
+                if (rankIndexOf(first) == 0 && suitOf(last) == suitOf(first) &&
+                    rankIndexOf(last) == RanksPerSuit - 1)
                     wholeSuits.push_back(std::string(HandNames[hand]) + " holds all 13 " +
-                                         std::string(SuitNames[static_cast<std::size_t>(first - 1) / 13]));
+                                         std::string(SuitNames[static_cast<std::size_t>(suitOf(first))]));
             }
-            if (wholeSuits.size() == 4)
+            if (wholeSuits.size() == HandCount)
                 problem(file, board, "each hand holds one whole suit");
             else
                 for (const std::string& what : wholeSuits) problem(file, board, what);

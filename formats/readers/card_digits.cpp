@@ -9,8 +9,8 @@ namespace quorvex {
 void giveCardDigits(std::string_view digits, DealBuilder& builder) {
     int previous = 0;
     for (std::size_t field = 0; 2 * field + 1 < digits.size(); ++field) {
-        const std::size_t hand = field / 13;
-        if (field % 13 == 0) previous = 0;
+        const auto hand = static_cast<std::size_t>(handOfField(static_cast<int>(field)));
+        if (field % CardsPerHand == 0) previous = 0;
         const char tens = digits[2 * field];
         const char units = digits[2 * field + 1];
         if (tens < '0' || tens > '9' || units < '0' || units > '9')

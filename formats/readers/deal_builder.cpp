@@ -6,24 +6,24 @@ namespace quorvex {
 
 namespace {
 
-constexpr std::array<std::string_view, 13> RankNames = {"ace", "king", "queen", "jack", "10", "9", "8",
-                                                        "7",   "6",    "5",     "4",    "3",  "2"};
+constexpr std::array<std::string_view, RanksPerSuit> RankNames = {
+    "ace", "king", "queen", "jack", "10", "9", "8", "7", "6", "5", "4", "3", "2"};
 
 }  // namespace
 
 std::string cardName(int cardNumber) {
-    const auto index = static_cast<std::size_t>(cardNumber - 1);
-    return "the " + std::string(RankNames[index % 13]) + " of " + std::string(SuitNames[index / 13]);
+    return "the " + std::string(RankNames[static_cast<std::size_t>(rankIndexOf(cardNumber))]) + " of " +
+           std::string(SuitNames[static_cast<std::size_t>(suitOf(cardNumber))]);
 }
 
 int cardOfRankLetter(char letter, std::size_t suit) {
     const std::size_t rank = RankLetters.find(letter);
     if (letter == '\0' || rank == std::string_view::npos) return 0;
-    return static_cast<int>(13 * suit + rank + 1);
+    return static_cast<int>(RanksPerSuit * suit + rank + 1);
 }
 
 void DealBuilder::give(int cardNumber, std::size_t hand) {
-    if (cardNumber < 1 || cardNumber > 52)
+    if (cardNumber < 1 || cardNumber > CardsPerDeal)
         throw BoardDefect("card number " + std::to_string(cardNumber) + " is no card (01 to 52)");
     std::uint8_t& owner = owners_[static_cast<std::size_t>(cardNumber - 1)];
     if (owner != Nobody) throw BoardDefect(cardName(cardNumber) + " appears twice");
@@ -32,18 +32,19 @@ void DealBuilder::give(int cardNumber, std::size_t hand) {
 }
 
 void DealBuilder::giveRest(std::size_t hand) {
-    for (int card = 1; card <= 52; ++card)
+    for (int card = 1; card <= CardsPerDeal; ++card)
         if (!given(card)) give(card, hand);
 }
 
 ByHandDeal DealBuilder::deal() const {
-    for (std::size_t hand = 0; hand < 4; ++hand)
-        if (counts_[hand] != 13)
+    for (std::size_t hand = 0; hand < HandCount; ++hand)
+        if (counts_[hand] != CardsPerHand)
             throw BoardDefect(std::string(HandNames[hand]) + " holds " + std::to_string(counts_[hand]) +
                               " cards, not 13");
     ByHandDeal deal{};
-    std::array<std::size_t, 4> next = {0, 13, 26, 39};
-    for (std::size_t card = 0; card < 52; ++card)
+    std::array<std::size_t, HandCount> next{};
+    for (std::size_t hand = 0; hand < HandCount; ++hand) next[hand] = CardsPerHand * hand;
+    for (std::size_t card = 0; card < CardsPerDeal; ++card)
         deal[next[owners_[card]]++] = static_cast<std::uint8_t>(card + 1);
     return deal;
 }

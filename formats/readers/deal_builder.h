@@ -25,9 +25,6 @@ public:
     // Raises BoardDefect for a card number outside 1..52 or a card given before.
     void give(int cardNumber, std::size_t hand);
 
-    // Number of cards given to a hand so far.
-    unsigned cardsOf(std::size_t hand) const { return counts_[hand]; }
-
     // True when `cardNumber` has been given (to any hand).
     bool given(int cardNumber) const { return owners_[static_cast<std::size_t>(cardNumber - 1)] != Nobody; }
 
@@ -38,12 +35,12 @@ public:
     ByHandDeal deal() const;
 
 private:
-    static constexpr std::uint8_t Nobody = 4;
-    std::array<std::uint8_t, 52> owners_ = filled();
-    std::array<unsigned, 4> counts_{};
+    static constexpr std::uint8_t Nobody = HandCount;
+    std::array<std::uint8_t, CardsPerDeal> owners_ = filled();
+    std::array<int, HandCount> counts_{};
 
-    static constexpr std::array<std::uint8_t, 52> filled() {
-        std::array<std::uint8_t, 52> owners{};
+    static constexpr std::array<std::uint8_t, CardsPerDeal> filled() {
+        std::array<std::uint8_t, CardsPerDeal> owners{};
         owners.fill(Nobody);
         return owners;
     }

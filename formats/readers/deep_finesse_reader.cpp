@@ -29,15 +29,15 @@ std::vector<std::string_view> expectLine(std::string_view line, std::string_view
     if (words.empty() || words.front() != label)
         throw BoardDefect("a line starting \"" + std::string(label) + "\" is expected, not \"" +
                           std::string(line) + "\"");
-    if (words.size() != 1 + extra + 4 * hands)
-        throw BoardDefect("the line \"" + std::string(line) + "\" should hold " + std::to_string(4 * hands) +
-                          " holdings");
+    if (words.size() != 1 + extra + SuitCount * hands)
+        throw BoardDefect("the line \"" + std::string(line) + "\" should hold " +
+                          std::to_string(SuitCount * hands) + " holdings");
     return words;
 }
 
 void giveHand(const std::vector<std::string_view>& words, std::size_t first, std::size_t hand,
               DealBuilder& builder) {
-    for (std::size_t suit = 0; suit < 4; ++suit) {
+    for (std::size_t suit = 0; suit < SuitCount; ++suit) {
         const std::string_view holding = words[first + suit];
         if (holding == "-") continue;
         for (char letter : holding) {

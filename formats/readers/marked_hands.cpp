@@ -9,8 +9,8 @@ namespace quorvex {
 
 namespace {
 
-constexpr std::array<std::string_view, 4> SuitMarkNames = {"spade mark (byte 6)", "heart mark (byte 3)",
-                                                           "diamond mark (byte 4)", "club mark (byte 5)"};
+constexpr std::array<std::string_view, SuitCount> SuitMarkNames = {
+    "spade mark (byte 6)", "heart mark (byte 3)", "diamond mark (byte 4)", "club mark (byte 5)"};
 
 std::string byteText(char byte) {
     const auto value = static_cast<unsigned char>(byte);
@@ -22,8 +22,8 @@ std::string byteText(char byte) {
 
 void giveMarkedHands(std::string_view bytes, DealBuilder& builder) {
     std::size_t at = 0;
-    for (std::size_t hand = 0; hand < 4; ++hand) {
-        for (std::size_t suit = 0; suit < 4; ++suit) {
+    for (std::size_t hand = 0; hand < HandCount; ++hand) {
+        for (std::size_t suit = 0; suit < SuitCount; ++suit) {
             if (at >= bytes.size() || bytes[at] != SuitMarks[suit])
                 throw BoardDefect(std::string(HandNames[hand]) + "'s hand text lacks the " +
                                   std::string(SuitMarkNames[suit]) + " at offset " + std::to_string(at));

@@ -11,8 +11,6 @@ namespace quorvex {
 
 namespace {
 
-constexpr std::string_view SeatLetters = "NESW";
-
 struct Game {
     unsigned firstLine = 0;
     std::map<std::string, std::string, std::less<>> tags;
@@ -138,7 +136,7 @@ unsigned boardNumberOf(const std::string& value) {
 }
 
 std::size_t seatOf(const std::string& value, std::string_view tag) {
-    const std::size_t seat = value.size() == 1 ? SeatLetters.find(value.front()) : std::string_view::npos;
+    const std::size_t seat = value.size() == 1 ? HandLetters.find(value.front()) : std::string_view::npos;
     if (seat == std::string_view::npos)
         throw BoardDefect(std::string(tag) + " \"" + value + "\" is no seat (N, E, S or W)");
     return seat;
@@ -160,8 +158,8 @@ ByHandDeal dealOf(const std::string& value) {
     const std::size_t first = seatOf(value.substr(0, 1), "The Deal's first seat");
     DealBuilder builder;
     std::size_t at = 2;
-    for (std::size_t count = 0; count < 4; ++count) {
-        const std::size_t hand = (first + count) % 4;
+    for (std::size_t count = 0; count < HandCount; ++count) {
+        const std::size_t hand = (first + count) % HandCount;
         const std::string_view handName = HandNames[hand];
         while (at < value.size() && isBlank(value[at])) ++at;
         if (at >= value.size()) throw BoardDefect("the Deal gives no hand for " + std::string(handName));
