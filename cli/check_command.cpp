@@ -23,21 +23,7 @@ int runCheckCommand(const std::vector<std::string>& arguments) {
         throw UsageError("name at least one deal file (usage: quorvex-deal check [--quiet] FILE...)");
 
     const DealFileCheck check = checkDealFiles(paths);
-    std::size_t boards = 0;
-    for (const CheckedFile& file : check.files) {
-        boards += file.boards;
-        if (!quiet && file.readable) std::cout << file.path << ": " << file.boards << " boards\n";
-    }
-    for (const std::string& problem : check.problems) std::cout << problem << '\n';
-    if (!quiet) {
-        const std::string files =
-            std::to_string(check.files.size()) + (check.files.size() == 1 ? " file" : " files");
-        if (check.problems.empty())
-            std::cout << "No problems found in " << files << " (" << boards << " boards).\n";
-        else
-            std::cout << check.problems.size() << (check.problems.size() == 1 ? " problem" : " problems")
-                      << " found in " << files << ".\n";
-    }
+    for (const std::string& line : checkReportLines(check, quiet)) std::cout << line << '\n';
     return check.problems.empty() ? 0 : 1;
 }
 

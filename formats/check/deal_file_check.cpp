@@ -201,4 +201,24 @@ private:
 
 DealFileCheck checkDealFiles(const std::vector<std::string>& paths) { return Checker(paths).result(); }
 
+std::vector<std::string> checkReportLines(const DealFileCheck& check, bool problemsOnly) {
+    std::vector<std::string> lines;
+    std::size_t boards = 0;
+    for (const CheckedFile& file : check.files) {
+        boards += file.boards;
+        if (!problemsOnly && file.readable)
+            lines.push_back(file.path + ": " + std::to_string(file.boards) + " boards");
+    }
+    lines.insert(lines.end(), check.problems.begin(), check.problems.end());
+    if (problemsOnly) return lines;
+    const std::string files =
+        std::to_string(check.files.size()) + (check.files.size() == 1 ? " file" : " files");
+    if (check.problems.empty())
+        lines.push_back("No problems found in " + files + " (" + std::to_string(boards) + " boards).");
+    else
+        lines.push_back(std::to_string(check.problems.size()) +
+                        (check.problems.size() == 1 ? " problem" : " problems") + " found in " + files + ".");
+    return lines;
+}
+
 }  // namespace quorvex

@@ -26,4 +26,9 @@ struct DealFileCheck {
 // file given (the main deal file of the same run).
 DealFileCheck checkDealFiles(const std::vector<std::string>& paths);
 
+// The check as a director reads it: "<file>: <n> boards" for each readable file, every
+// problem, and a closing line with the count of problems. With `problemsOnly`, just the
+// problems.
+std::vector<std::string> checkReportLines(const DealFileCheck& check, bool problemsOnly);
+
 }  // namespace quorvex

@@ -205,7 +205,7 @@ DealFile readPbnFile(const std::string& path, std::string_view bytes) {
             if (!deal) throw BoardDefect("the game has no Deal tag");
             board.deal = dealOf(*deal);
             if (const std::string* value = tagOf(game, "Dealer"); states(value))
-                board.dealer = seatOf(*value, "Dealer");
+                board.dealer = static_cast<Hand>(seatOf(*value, "Dealer"));
             if (const std::string* value = tagOf(game, "Vulnerable"); states(value))
                 board.vulnerable = vulnerabilityOf(*value);
         } catch (const BoardDefect& defect) {

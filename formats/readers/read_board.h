@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "engine/cards.h"
 #include "engine/deal_numbering.h"
 
 namespace quorvex {
@@ -13,7 +14,7 @@ struct ReadBoard {
     unsigned set = 0;                       // set number where the file states it (main deal file), else 0
     unsigned number = 0;                    // board number within its set
     ByHandDeal deal{};                      // hands North, East, South, West, 13 ascending card numbers each
-    std::optional<std::size_t> dealer;      // hand 0..3, where the file states it (PBN)
+    std::optional<Hand> dealer;             // where the file states it (PBN)
     std::optional<std::size_t> vulnerable;  // None, NS, EW, All as 0..3, where the file states it (PBN)
 };
 

@@ -66,7 +66,7 @@ TEST(ReadPbnFile, ReadsImportFormatAsOtherProgramsWriteIt) {
         EXPECT_EQ(file.boards[b].number, b + 1);
         EXPECT_EQ(file.boards[b].deal, example()) << "board " << b + 1;
     }
-    EXPECT_EQ(file.boards[1].dealer, std::optional<std::size_t>(1));
+    EXPECT_EQ(file.boards[1].dealer, std::optional<Hand>(East));
     EXPECT_EQ(file.boards[1].vulnerable, std::optional<std::size_t>(1));
     EXPECT_FALSE(file.boards[2].dealer.has_value());
     EXPECT_FALSE(file.boards[2].vulnerable.has_value());
