@@ -4,6 +4,7 @@
 #include <QCloseEvent>
 #include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -26,6 +27,7 @@
 #include "app/busy_cursor.h"
 #include "app/check_parameter_string.h"
 #include "app/count_spin_box.h"
+#include "app/deal_file_view.h"
 #include "app/error_display.h"
 #include "app/filtered_line_edit.h"
 #include "app/hint_style.h"
@@ -37,6 +39,8 @@
 #include "common/error_texts.h"
 #include "common/product.h"
 #include "entropy/dialog/entropy_form.h"
+#include "formats/check/deal_file_check.h"
+#include "formats/convert_deal_file.h"
 
 namespace quorvex {
 namespace {
@@ -51,6 +55,14 @@ const char* const TotalCaption = "Total boards to generate: ";
 
 QString defaultFolderChooser(QWidget* parent, const QString& title, const QString& startFolder) {
     return QFileDialog::getExistingDirectory(parent, title, startFolder, QFileDialog::ShowDirsOnly);
+}
+
+QStringList defaultFileChooser(QWidget* parent, const QString& title, bool several) {
+    const QString filter =
+        QStringLiteral("Deal files (*.pbn *.dlm *.dup *.bri *.dge *.txt *.qvw);;All files (*)");
+    if (several) return QFileDialog::getOpenFileNames(parent, title, QString(), filter);
+    const QString file = QFileDialog::getOpenFileName(parent, title, QString(), filter);
+    return file.isEmpty() ? QStringList() : QStringList{file};
 }
 
 // A message the handler shows itself: application title, no icon, OK.
@@ -103,7 +115,7 @@ char reportDecimalSeparator() {
 }  // namespace
 
 TMainWin::TMainWin(const QStringList& arguments, const QString& programFolder)
-    : folderChooser_(defaultFolderChooser) {
+    : folderChooser_(defaultFolderChooser), fileChooser_(defaultFileChooser) {
     setWindowTitle(QString::fromLatin1(ApplicationTitle));
     buildMenu();
     buildControls();
@@ -125,6 +137,16 @@ void TMainWin::attachDialogs(TEntropyForm& entropy, TAboutBox& about, TAnalysisD
 
 void TMainWin::setFolderChooser(FolderChooser chooser) { folderChooser_ = std::move(chooser); }
 
+void TMainWin::setFileChooser(FileChooser chooser) { fileChooser_ = std::move(chooser); }
+
+TDealFileView& TMainWin::dealFileView() {
+    if (!dealFileView_) {
+        dealFileView_ = new TDealFileView(this);
+        dealFileView_->setObjectName(QStringLiteral("DealFileView"));
+    }
+    return *dealFileView_;
+}
+
 // ---- Building the window ----
 
 void TMainWin::buildMenu() {
@@ -133,6 +155,15 @@ void TMainWin::buildMenu() {
     setupPrinter->setObjectName(QStringLiteral("SetupPrinter"));
     connect(setupPrinter, &QAction::triggered, this,
             [this] { runShowingErrors([this] { SetupPrinterClick(); }); });
+
+    QAction* checkFiles = file->addAction(QStringLiteral("&Check Deal Files..."));
+    checkFiles->setObjectName(QStringLiteral("CheckDealFiles"));
+    connect(checkFiles, &QAction::triggered, this,
+            [this] { runShowingErrors([this] { CheckDealFilesClick(); }); });
+    QAction* convertFile = file->addAction(QStringLiteral("Con&vert Deal File..."));
+    convertFile->setObjectName(QStringLiteral("ConvertDealFile"));
+    connect(convertFile, &QAction::triggered, this,
+            [this] { runShowingErrors([this] { ConvertDealFileClick(); }); });
 
     QAction* about = menuBar()->addAction(QStringLiteral("&About"));
     about->setObjectName(QStringLiteral("About"));
@@ -527,6 +558,51 @@ FormatSelection TMainWin::selectedFormats() const {
 void TMainWin::setAnalysisButtonsEnabled(bool enabled) {
     ViewAnalysisBtn->setEnabled(enabled);
     PrintAnalysisBtn->setEnabled(enabled);
+}
+
+// ---- Deal files ----
+
+void TMainWin::CheckDealFilesClick() {
+    const QStringList files = fileChooser_(this, QStringLiteral("Check Deal Files"), true);
+    if (files.isEmpty()) return;
+    std::vector<std::string> paths;
+    for (const QString& file : files) paths.push_back(toNative8Bit(QDir::toNativeSeparators(file)));
+    {
+        BusyCursor busy;
+        dealFileView().setLines(checkReportLines(checkDealFiles(paths), false));
+    }
+    dealFileView().exec();
+}
+
+// Writes the chosen file's boards as one set with the window's formats, output folder,
+// base name and first set number; set files already there are replaced only when the
+// director agrees.
+void TMainWin::ConvertDealFileClick() {
+    const QStringList files = fileChooser_(this, QStringLiteral("Convert Deal File"), false);
+    if (files.isEmpty()) return;
+    commitPendingEdits();
+    const ConversionSettings conversion = runSettings().conversion;
+    if (conversion.formats.none())
+        return showPlainMessage(this, QStringLiteral("Select at least one output format."));
+    const auto firstSet = static_cast<std::uint16_t>(FirstSetNoSE->value());
+    int existing = 0;
+    for (const std::string& target : setFilesOf(conversion, firstSet))
+        if (QFileInfo::exists(fromNative8Bit(target))) ++existing;
+    if (existing > 0 &&
+        QMessageBox::question(
+            this, QString::fromLatin1(ApplicationTitle),
+            QStringLiteral("%1 files already exist in %2. Replace them?").arg(existing).arg(outputFolder_),
+            QMessageBox::Yes | QMessageBox::No, QMessageBox::No) != QMessageBox::Yes)
+        return;
+    std::vector<std::string> written;
+    {
+        BusyCursor busy;
+        written =
+            convertDealFile(toNative8Bit(QDir::toNativeSeparators(files.front())), conversion, firstSet);
+    }
+    QString text = QStringLiteral("Wrote %1 files:").arg(written.size());
+    for (const std::string& path : written) text += u'\n' + fromNative8Bit(path);
+    showPlainMessage(this, text);
 }
 
 // ---- View and Print ----

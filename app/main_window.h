@@ -30,6 +30,7 @@ class CountSpinBox;
 class FilteredLineEdit;
 class TAboutBox;
 class TAnalysisDlg;
+class TDealFileView;
 class TEntropyForm;
 
 class TMainWin : public QMainWindow {
@@ -57,6 +58,14 @@ public:
     using FolderChooser = std::function<QString(QWidget*, const QString&, const QString&)>;
     void setFolderChooser(FolderChooser chooser);
 
+    // Asks the director for deal files to read: parent, title, whether several may be
+    // chosen. Returns the chosen files, none when cancelled.
+    using FileChooser = std::function<QStringList(QWidget*, const QString&, bool)>;
+    void setFileChooser(FileChooser chooser);
+
+    // The view of the last check of deal files.
+    TDealFileView& dealFileView();
+
 protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
@@ -80,6 +89,8 @@ private:
     void FileNameEBExit();
     void FilepathEBClick();
     void SetupPrinterClick();
+    void CheckDealFilesClick();
+    void ConvertDealFileClick();
     void AboutClick();
     void InitBtnClick();
     void GenerateBtnClick();
@@ -132,6 +143,8 @@ private:
     DealStream stream_;
     QPrinter printer_;
     FolderChooser folderChooser_;
+    FileChooser fileChooser_;
+    TDealFileView* dealFileView_ = nullptr;
 };
 
 }  // namespace quorvex
