@@ -6,6 +6,8 @@
 #include <QPushButton>
 #include <QTest>
 
+#include "common/product.h"
+
 using quorvex::TAboutBox;
 
 class AboutBoxTest : public QObject {
@@ -48,7 +50,8 @@ private slots:
             label(box, "Version")->setText(QStringLiteral("changed in between"));
             box.show();
             QVERIFY(QTest::qWaitForWindowExposed(&box));
-            QCOMPARE(label(box, "Version")->text(), QStringLiteral("Version 1.09"));
+            QCOMPARE(label(box, "Version")->text(),
+                     QStringLiteral("Version ") + QString::fromLatin1(quorvex::ProductVersion));
             QTest::mouseClick(box.findChild<QPushButton*>(QStringLiteral("OKButton")), Qt::LeftButton);
             QVERIFY(!box.isVisible());
             QCOMPARE(box.result(), int(QDialog::Accepted));

@@ -2,6 +2,7 @@
 
 #include <filesystem>
 
+#include "common/product.h"
 #include "engine/deal_stream.h"
 #include "hash/hash_registry.h"
 #include "run/generation_run.h"
@@ -175,7 +176,7 @@ TEST(QuorvexDeal, TestModeWidensTheCountLimits) {
 TEST(QuorvexDeal, VersionAndHelp) {
     auto result = runDealer({"--version"});
     EXPECT_EQ(result.exitCode, 0);
-    EXPECT_EQ(result.output, "Version 1.09\n");
+    EXPECT_EQ(result.output, std::string("Version ") + ProductVersion + "\n");
     result = runDealer({"--help"});
     EXPECT_EQ(result.exitCode, 0);
     EXPECT_NE(result.output.find("--entropy-text"), std::string::npos);
