@@ -7,6 +7,7 @@
 
 #include "conversion_fixture.h"
 #include "engine/board_line.h"
+#include "engine/main_deal_file.h"
 #include "formats/convert_deal_file.h"
 #include "formats/convert_main_deal_file.h"
 #include "formats/readers/deal_file_error.h"
@@ -103,6 +104,18 @@ TEST(ReadDealFile, TheMainDealFileGivesEveryBoardWithItsSetAndNumber) {
     EXPECT_EQ(file.boards[4].number, 2u);
     EXPECT_EQ(file.boards[4].deal, run.deals[4]);
     EXPECT_EQ(boardLabel(file, file.boards[4]), "board 2 of set 6");
+}
+
+TEST(ReadDealFile, TheMainDealFileReadBackAndWrittenAgainGivesTheSameBytes) {
+    const WrittenRun run(3, 4, 99);
+    const std::string path = run.folder.settings.programFolder + "/T.qvw";
+    const DealFile file = readDealFile(path);
+    const MainDealHeader header{static_cast<std::uint16_t>(file.setCount),
+                                static_cast<std::uint16_t>(file.boards.size() / file.setCount),
+                                static_cast<std::uint16_t>(file.boards.front().set)};
+    std::vector<std::string> lines = {mainDealHeaderLine(header)};
+    for (const ReadBoard& board : file.boards) lines.push_back(boardLine(board.deal));
+    EXPECT_EQ(testing::crlfLines(lines), testing::readFile(path));
 }
 
 TEST(ReadDealFile, ADlmFileGivesOnlyTheSetsBoardsNotThePlaceholders) {
