@@ -24,7 +24,9 @@ BoardList oneSetOf(const DealFile& file, std::uint16_t firstSetNumber) {
             throw DealFileError(file.path, boardLabel(file, board),
                                 "boards must be numbered 1 to " + std::to_string(file.boards.size()) +
                                     " without gaps for the dealing machines");
-        byNumber[board.number - 1] = &board;  // numbers are unique: the readers refuse repeats
+        const ReadBoard*& slot = byNumber[board.number - 1];
+        if (slot) throw DealFileError(file.path, boardLabel(file, board), "the board number appears twice");
+        slot = &board;
     }
     BoardList list{firstSetNumber, {}};
     for (const ReadBoard* board : byNumber) list.deals.push_back(board->deal);
