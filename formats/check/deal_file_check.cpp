@@ -164,6 +164,16 @@ private:
     }
 
     void findRepeatedDeals() {
+        // Within each file, across its sets too.
+        for (const DealFile& file : files_) {
+            std::unordered_map<ByHandDeal, const ReadBoard*, DealHash> seen;
+            for (const ReadBoard& board : file.boards) {
+                const auto [first, isNew] = seen.emplace(board.deal, &board);
+                if (!isNew) problem(file, board, "the same deal as " + boardLabel(file, *first->second));
+            }
+        }
+        // Across files, each set once: the other formats of a set are compared above, and a
+        // set written again in another file (a set file and its main deal file) is no repeat.
         const std::vector<SetOfFile> sets = setsToCompare();
         struct Place {
             std::size_t file;
@@ -172,22 +182,19 @@ private:
         std::unordered_map<ByHandDeal, Place, DealHash> seen;
         for (std::size_t index = 0; index < sets.size(); ++index) {
             const SetOfFile& set = sets[index];
-            // The same set written in another file (a set file and its main deal file).
             const bool copyOfEarlierSet =
                 std::any_of(sets.begin(), sets.begin() + static_cast<std::ptrdiff_t>(index),
                             [&](const SetOfFile& earlier) {
                                 return earlier.file != set.file && sameDeals(earlier, set);
                             });
             if (copyOfEarlierSet) continue;
-            const DealFile& file = files_[set.file];
             for (const ReadBoard* board : set.boards) {
                 const auto [found, isNew] = seen.emplace(board->deal, Place{set.file, board});
-                if (isNew) continue;
                 const Place& first = found->second;
+                if (isNew || first.file == set.file) continue;
                 const DealFile& firstFile = files_[first.file];
-                problem(file, *board,
-                        "the same deal as " + boardLabel(firstFile, *first.board) +
-                            (first.file == set.file ? "" : " of " + firstFile.path));
+                problem(files_[set.file], *board,
+                        "the same deal as " + boardLabel(firstFile, *first.board) + " of " + firstFile.path);
             }
         }
     }

@@ -57,6 +57,17 @@ TEST(CheckDealFiles, FindsTheSameDealTwiceWithinASetAcrossSetsAndAcrossFiles) {
                                         set2 + ": board 3: the same deal as board 4 of " + set1}));
 }
 
+TEST(CheckDealFiles, ABoardCopiedInOneFormatOfASetIsARepeatAndADisagreement) {
+    const CheckedRun run;
+    const std::string bri = run.folder.outputFile("QVW-01.bri"), dge = run.folder.outputFile("QVW-01.dge");
+    std::string records = testing::readFile(dge);
+    records.replace(128, 128, records.substr(0, 128));  // board 2 := board 1
+    testing::writeFile(dge, records);
+    EXPECT_EQ(run.problems({bri, dge}),
+              (std::vector<std::string>{dge + ": board 2: the deal differs from board 2 of " + bri,
+                                        dge + ": board 2: the same deal as board 1"}));
+}
+
 TEST(CheckDealFiles, NamesDegenerateDeals) {
     std::vector<std::string> lines;
     for (const ByHandDeal& deal : testing::programDeals(8)) lines.push_back(boardLine(deal));
