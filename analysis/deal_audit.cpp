@@ -72,6 +72,14 @@ std::string lowerFirst(std::string text) {
     return text;
 }
 
+// "a", "a and b", "a, b and c"
+std::string listed(const std::vector<std::string>& items) {
+    std::string text;
+    for (std::size_t i = 0; i < items.size(); ++i)
+        text += (i == 0 ? "" : i + 1 == items.size() ? " and " : ", ") + items[i];
+    return text;
+}
+
 // "once in 1,000 audits" for the significance level 0.001.
 std::string oneInText(double alpha) {
     return "once in " + grouped(static_cast<std::uint64_t>(std::llround(1 / alpha))) + " audits";
@@ -138,18 +146,15 @@ std::vector<std::string> auditReport(const DealAudit& audit, double alpha) {
         lines.push_back("    chi-square " + fixed(test.result.statistic, 2) + ", " +
                         std::to_string(test.result.degreesOfFreedom) + " degrees of freedom, p-value " +
                         pValueText(test.result.pValue) + ": " + (test.passed ? "pass" : "FAIL"));
-        if (!test.passed) failed.push_back(test.name);
+        if (!test.passed) failed.push_back(lowerFirst(test.name.substr(0, test.name.find(" ("))));
     }
     lines.emplace_back();
     const std::string level = "the " + levelText + " level";
     if (!failed.empty()) {
-        lines.push_back(
-            "The " + boards + " are NOT consistent with random dealing: the test of " +
-            lowerFirst(failed.front()) +
-            (failed.size() > 1 ? " and " + std::to_string(failed.size() - 1) + " other test(s)" : "") +
-            " found a deviation from the exact probabilities that random dealing produces less "
-            "often than " +
-            oneInText(alpha) + ".");
+        lines.push_back("The " + boards + " are NOT consistent with random dealing: the " + listed(failed) +
+                        (failed.size() == 1 ? " test found a deviation" : " tests found deviations") +
+                        " from the exact probabilities that random dealing produces less often than " +
+                        oneInText(alpha) + ".");
     } else if (notApplicable.size() == tests.size()) {
         lines.push_back("The " + boards + " are too few for any of the tests; audit more boards together.");
     } else {

@@ -164,7 +164,9 @@ TEST(DealAudit, AFailureIsSummarisedInPlainWords) {
     const std::vector<std::string> report =
         auditReport(auditOf(std::vector<ByHandDeal>(3200, rotation)), 0.001);
     EXPECT_EQ(report.at(12).rfind(
-                  "The 3,200 boards are NOT consistent with random dealing: the test of hand shapes", 0),
+                  "The 3,200 boards are NOT consistent with random dealing: the hand shapes, suit lengths, "
+                  "high-card points and card to seat tests found deviations",
+                  0),
               0u)
         << report.at(12);
 }
