@@ -34,7 +34,7 @@ public:
     }
 
     DealFileCheck result() {
-        for (const DealFile& file : files_) checkBoards(file);
+        for (const DealFile& file : files_) findDegenerateDeals(file);
         compareFormatsOfOneSet();
         findRepeatedDeals();
         return std::move(check_);
@@ -60,7 +60,7 @@ private:
     }
 
     // Degenerate deals: a hand with a whole suit, or every hand with one.
-    void checkBoards(const DealFile& file) {
+    void findDegenerateDeals(const DealFile& file) {
         for (const ReadBoard& board : file.boards) {
             std::vector<std::string> wholeSuits;
             // A hand's cards ascend, so a whole suit runs from its ace to its two.

@@ -64,7 +64,8 @@ unsigned boardNumberOf(std::string_view word) {
 }  // namespace
 
 DealFile readDeepFinesseFile(const std::string& path, std::string_view bytes) {
-    DealFile file{path, {}, 1};
+    DealFile file;
+    file.path = path;
     TextLines lines(bytes);
     std::string_view line;
     while (lines.next(line)) {

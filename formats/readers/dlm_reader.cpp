@@ -109,7 +109,8 @@ DealFile readDlmFile(const std::string& path, std::string_view bytes) {
                             "the header checksum is " + std::to_string(checksum) +
                                 ", From board and To board give " + std::to_string(from ^ to));
 
-    DealFile file{path, {}, 1};
+    DealFile file;
+    file.path = path;
     for (const auto& [key, value] : keys) {
         if (key.rfind("Board ", 0) != 0) continue;
         const std::string_view digits = std::string_view(key).substr(6);

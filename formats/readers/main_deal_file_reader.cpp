@@ -32,7 +32,9 @@ DealFile readMainDealFile(const std::string& path, std::string_view bytes) {
     } catch (const std::exception& error) {
         throw DealFileError(path, "header", error.what());
     }
-    DealFile file{path, {}, header.setCount};
+    DealFile file;
+    file.path = path;
+    file.setCount = header.setCount;
     const unsigned total = unsigned{header.setCount} * header.boardsPerSet;
     file.boards.reserve(std::min<std::size_t>(total, bytes.size() / BoardLineLength));
     for (unsigned index = 0; index < total; ++index) {

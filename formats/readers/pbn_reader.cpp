@@ -191,7 +191,11 @@ DealFile readPbnFile(const std::string& path, std::string_view bytes) {
     std::vector<Game> games = GameScanner(path, bytes).games();
     if (games.empty()) throw DealFileError(path, "", "the file holds no game");
     resolveCopies(games, path);
-    DealFile file{path, {}, 1};
+    DealFile file;
+    file.path = path;
+    // What the file says of its event is read from its first game.
+    if (const std::string* event = tagOf(games.front(), "Event")) file.event = *event;
+    if (const std::string* date = tagOf(games.front(), "Date")) file.date = *date;
     file.boards.reserve(games.size());
     for (const Game& game : games) {
         ReadBoard board;

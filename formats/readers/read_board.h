@@ -22,6 +22,8 @@ struct DealFile {
     std::string path;
     std::vector<ReadBoard> boards;  // in the order of the file
     unsigned setCount = 1;          // sets the file holds (several only in a main deal file)
+    std::string event;              // the event the file names (PBN Event), else empty
+    std::string date;               // the date the file states, "YYYY.MM.DD" (PBN Date), else empty
 };
 
 // How messages name a board: "board 9", or "board 9 of set 3" in a file of several sets.

@@ -26,7 +26,8 @@ DealFile readRecords(const std::string& path, std::string_view bytes, std::size_
         throw DealFileError(path, "board " + std::to_string(count),
                             "the record has " + std::to_string(last) + " bytes, not " +
                                 std::to_string(length) + " (the file is cut short)");
-    DealFile file{path, {}, 1};
+    DealFile file;
+    file.path = path;
     file.boards.reserve(count);
     for (std::size_t index = 0; index < count; ++index) {
         ReadBoard board;

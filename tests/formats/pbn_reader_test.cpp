@@ -69,6 +69,8 @@ TEST(ReadPbnFile, ReadsImportFormatAsOtherProgramsWriteIt) {
     EXPECT_EQ(file.boards[1].dealer, std::optional<Hand>(East));
     EXPECT_EQ(file.boards[1].vulnerable, std::optional<std::size_t>(1));
     EXPECT_FALSE(file.boards[2].dealer.has_value());
+    EXPECT_EQ(file.event, "Club pairs");
+    EXPECT_EQ(file.date, "");
     EXPECT_FALSE(file.boards[2].vulnerable.has_value());
 }
 
