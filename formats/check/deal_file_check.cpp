@@ -157,10 +157,22 @@ private:
         return sets;
     }
 
-    static bool sameDeals(const SetOfFile& a, const SetOfFile& b) {
-        return a.boards.size() == b.boards.size() &&
-               std::equal(a.boards.begin(), a.boards.end(), b.boards.begin(),
-                          [](const ReadBoard* x, const ReadBoard* y) { return x->deal == y->deal; });
+    // The same set in another file (a set file and its main deal file): as many boards,
+    // at least half of them equal board for board.
+    static bool sameSet(const SetOfFile& a, const SetOfFile& b) {
+        if (a.file == b.file || a.boards.size() != b.boards.size()) return false;
+        std::size_t equal = 0;
+        for (std::size_t i = 0; i < a.boards.size(); ++i) equal += a.boards[i]->deal == b.boards[i]->deal;
+        return !a.boards.empty() && 2 * equal >= a.boards.size();
+    }
+
+    void compareBoardForBoard(const SetOfFile& reference, const SetOfFile& other) {
+        const DealFile& referenceFile = files_[reference.file];
+        for (std::size_t i = 0; i < other.boards.size(); ++i)
+            if (other.boards[i]->deal != reference.boards[i]->deal)
+                problem(files_[other.file], *other.boards[i],
+                        "the deal differs from " + boardLabel(referenceFile, *reference.boards[i]) + " of " +
+                            referenceFile.path);
     }
 
     void findRepeatedDeals() {
@@ -173,7 +185,8 @@ private:
             }
         }
         // Across files, each set once: the other formats of a set are compared above, and a
-        // set written again in another file (a set file and its main deal file) is no repeat.
+        // set written again in another file (a set file and its main deal file) is compared
+        // board for board instead.
         const std::vector<SetOfFile> sets = setsToCompare();
         struct Place {
             std::size_t file;
@@ -182,12 +195,12 @@ private:
         std::unordered_map<ByHandDeal, Place, DealHash> seen;
         for (std::size_t index = 0; index < sets.size(); ++index) {
             const SetOfFile& set = sets[index];
-            const bool copyOfEarlierSet =
-                std::any_of(sets.begin(), sets.begin() + static_cast<std::ptrdiff_t>(index),
-                            [&](const SetOfFile& earlier) {
-                                return earlier.file != set.file && sameDeals(earlier, set);
-                            });
-            if (copyOfEarlierSet) continue;
+            const auto earlier = std::find_if(sets.begin(), sets.begin() + static_cast<std::ptrdiff_t>(index),
+                                              [&](const SetOfFile& other) { return sameSet(other, set); });
+            if (earlier != sets.begin() + static_cast<std::ptrdiff_t>(index)) {
+                compareBoardForBoard(*earlier, set);
+                continue;
+            }
             for (const ReadBoard* board : set.boards) {
                 const auto [found, isNew] = seen.emplace(board->deal, Place{set.file, board});
                 const Place& first = found->second;

@@ -68,6 +68,18 @@ TEST(CheckDealFiles, ABoardCopiedInOneFormatOfASetIsARepeatAndADisagreement) {
                                         dge + ": board 2: the same deal as board 1"}));
 }
 
+TEST(CheckDealFiles, ASetFileIsComparedBoardForBoardWithItsSetInTheMainDealFile) {
+    const CheckedRun run;
+    const std::string set2 = run.folder.outputFile("QVW-02.bri");
+    std::string records = testing::readFile(set2);
+    std::swap_ranges(records.begin() + 2 * 128, records.begin() + 3 * 128, records.begin() + 3 * 128);
+    testing::writeFile(set2, records);  // boards 3 and 4 exchanged
+    EXPECT_EQ(run.problems({run.mainDealFile(), set2}),
+              (std::vector<std::string>{
+                  set2 + ": board 3: the deal differs from board 3 of set 2 of " + run.mainDealFile(),
+                  set2 + ": board 4: the deal differs from board 4 of set 2 of " + run.mainDealFile()}));
+}
+
 TEST(CheckDealFiles, NamesDegenerateDeals) {
     std::vector<std::string> lines;
     for (const ByHandDeal& deal : testing::programDeals(8)) lines.push_back(boardLine(deal));
