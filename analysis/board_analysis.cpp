@@ -85,13 +85,14 @@ void AnalyseTheBoard(const ValidBoardLine& board, AnalysisTotals& totals) {
     }
 }
 
-AnalysisResult DoSetAnalysis(const std::string& mainDealPath) {
+AnalysisResult DoSetAnalysis(const std::string& mainDealPath, WorkProgress* progress) {
     AnalysisResult result;
     TextFileReader reader(mainDealPath);
     reader.readLine();  // the header: its content plays no part
     while (!reader.atEnd()) {
         ++result.BoardsAnalysed;
         AnalyseTheBoard(readBoardLine(reader), result.totals);
+        advanceProgress(progress, result.BoardsAnalysed);
     }
     return result;
 }

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <string>
 
+#include "common/work_progress.h"
 #include "engine/split_hand.h"
 #include "engine/valid_board_line.h"
 
@@ -34,7 +35,8 @@ void AnalyseTheBoard(const ValidBoardLine& board, AnalysisTotals& totals);
 
 // Analyses every board line after the header of the main deal file at `mainDealPath`,
 // reading and checking one line at a time. File failures raise EInOutError; a damaged
-// board line raises the error of the board-line check.
-AnalysisResult DoSetAnalysis(const std::string& mainDealPath);
+// board line raises the error of the board-line check. `progress`, when given, is advanced
+// by every board analysed.
+AnalysisResult DoSetAnalysis(const std::string& mainDealPath, WorkProgress* progress = nullptr);
 
 }  // namespace quorvex

@@ -1,6 +1,5 @@
 #include "app/analysis_dialog.h"
 
-#include <QFontMetricsF>
 #include <QPlainTextEdit>
 #include <QPushButton>
 
@@ -19,7 +18,7 @@ TAnalysisDlg::TAnalysisDlg(QWidget* owner)
     AnalysisMemo->setReadOnly(true);
     AnalysisMemo->setFont(reportFont(9, false));
     // The report's columns are laid out with tabs of eight characters, as on paper.
-    AnalysisMemo->setTabStopDistance(8 * QFontMetricsF(AnalysisMemo->font()).averageCharWidth());
+    AnalysisMemo->setTabStopDistance(reportTabStop(AnalysisMemo->font(), AnalysisMemo->viewport()));
     AnalysisMemo->setLineWrapMode(QPlainTextEdit::NoWrap);
     AnalysisMemo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
 

@@ -1,7 +1,6 @@
 #pragma once
-// A whole-number box with arrows whose limits can be narrowed without touching the value
-// it holds: a count saved under the test switch (say 500) still shows after a start
-// without it, until the director leaves the box or uses its arrows, which clamp it.
+// A whole-number box with arrows whose upper limit is set for the mode the program runs in
+// (99, or 1000 under the test switch).
 //
 // Typing is bounded by the widest limit the box can ever have (the design maximum), so
 // the text always reads as a number from 0 to that maximum, or is empty; no sign and no
@@ -19,7 +18,8 @@ public:
 
     int limitMinimum() const { return limitMinimum_; }
     int limitMaximum() const { return limitMaximum_; }
-    // Narrows (or widens, up to the design maximum) the upper limit; the value stays.
+    // Narrows (or widens, up to the design maximum) the upper limit; the value stays until
+    // it is next set, stepped or left.
     void setLimitMaximum(int maximum);
 
     // Sets the value clamped to the limits.

@@ -2,6 +2,7 @@
 
 #include <QMessageBox>
 
+#include "app/message_box_width.h"
 #include "app/native_text.h"
 #include "common/error_texts.h"
 #include "common/io_error.h"
@@ -20,7 +21,9 @@ void showError(const std::exception& error) {
     box.exec();
 }
 
-QuorvexApplication::QuorvexApplication(int& argc, char** argv) : QApplication(argc, argv) {}
+QuorvexApplication::QuorvexApplication(int& argc, char** argv) : QApplication(argc, argv) {
+    installEventFilter(new MessageBoxWidener(this));
+}
 
 bool QuorvexApplication::notify(QObject* receiver, QEvent* event) {
     try {

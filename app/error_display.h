@@ -24,7 +24,8 @@ void runShowingErrors(Handler&& handler) {
     }
 }
 
-// The application object: errors escaping any event handler end up in the display too.
+// The application object: errors escaping any event handler end up in the display too, and
+// every message box is wide enough for its caption (message_box_width.h).
 class QuorvexApplication : public QApplication {
 public:
     QuorvexApplication(int& argc, char** argv);

@@ -2,6 +2,7 @@
 
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QDialogButtonBox>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -33,6 +34,7 @@
 #include "app/hint_style.h"
 #include "app/native_text.h"
 #include "app/program_folder.h"
+#include "app/progress_panel.h"
 #include "app/report_printer.h"
 #include "app/scope_exit.h"
 #include "app/settings_store.h"
@@ -169,9 +171,9 @@ void TMainWin::buildMenu() {
     about->setObjectName(QStringLiteral("About"));
     connect(about, &QAction::triggered, this, [this] { runShowingErrors([this] { AboutClick(); }); });
 
-    QAction* quit = menuBar()->addAction(QStringLiteral("&Quit"));
-    quit->setObjectName(QStringLiteral("Quit1"));
-    connect(quit, &QAction::triggered, this, &QWidget::close);
+    Quit1 = menuBar()->addAction(QStringLiteral("&Quit"));
+    Quit1->setObjectName(QStringLiteral("Quit1"));
+    connect(Quit1, &QAction::triggered, this, &QWidget::close);
 }
 
 void TMainWin::buildControls() {
@@ -195,7 +197,9 @@ void TMainWin::buildControls() {
     layout->addStretch(1);
 
     CloseBtn = named(pictureButton(QStyle::SP_DialogCloseButton, "&Close", central), "CloseBtn");
+    RunProgress = new ProgressPanel(central);
     auto* bottom = new QHBoxLayout;
+    bottom->addWidget(RunProgress, 1);
     bottom->addStretch(1);
     bottom->addWidget(CloseBtn);
     layout->addLayout(bottom);
@@ -294,6 +298,13 @@ QWidget* TMainWin::buildFormatGroup() {
     PrintAnalysisBtn =
         named(pictureButton(QStyle::SP_DialogSaveButton, "&Print", FormatGB), "PrintAnalysisBtn");
     setHint(PrintAnalysisBtn, QStringLiteral("Print Analysis of last deal"));
+    // Hidden until the first run with analysis, but their place is kept from the start so
+    // nothing in the window moves when they appear.
+    for (QPushButton* button : {ViewAnalysisBtn, PrintAnalysisBtn}) {
+        QSizePolicy policy = button->sizePolicy();
+        policy.setRetainSizeWhenHidden(true);
+        button->setSizePolicy(policy);
+    }
     grid->addWidget(ViewAnalysisBtn, analysisRow + 1, 0);
     grid->addWidget(PrintAnalysisBtn, analysisRow + 1, 1);
     grid->setColumnStretch(2, 1);
@@ -356,20 +367,23 @@ void TMainWin::FormCreate(const QStringList& arguments, const QString& programFo
     programFolder_ =
         programFolder.isEmpty() ? defaultProgramFolder() : QDir::toNativeSeparators(programFolder);
     testMode_ = CheckParameterString(arguments);
+    // The limits of the mode hold from the start, so counts saved in a test-mode session
+    // cannot reach a normal one.
+    const int countMaximum = countLimit(testMode_);
+    NumberSetsSE->setLimitMaximum(countMaximum);
+    NoBoardsSE->setLimitMaximum(countMaximum);
 
     const std::unique_ptr<QSettings> store = openSettingsStore();
     StoredSettings defaults;
     defaults.boardsPerSet = NoBoardsSE->value();
     defaults.numberSets = NumberSetsSE->value();
-    defaults.outputFolder = programFolder_;
+    defaults.outputFolder = defaultOutputFolder();
     const StoredSettings stored = readSettings(*store, defaults);
-    // The boxes still have their design maximum here, so counts come back within 1..1000.
     NoBoardsSE->setClampedValue(stored.boardsPerSet);
     NumberSetsSE->setClampedValue(stored.numberSets);
     for (std::size_t i = 0; i < formatBoxes_.size(); ++i)
         formatBoxes_[i]->setChecked(stored.formatsSelected.test(i));
-    // With no folder stored the output folder is the program folder, so what the box shows
-    // is where the files go.
+    // What the box shows is where the files go, also while no folder is stored.
     outputFolder_ = QDir::toNativeSeparators(stored.outputFolder);
     FilepathEB->setText(outputFolder_);
     AnalysisCB->setChecked(stored.analysisSelected);
@@ -393,13 +407,14 @@ void TMainWin::FormActivate() {
     FileNameEB->setText(baseFileName_);
     ViewAnalysisBtn->hide();
     PrintAnalysisBtn->hide();
-    // A count loaded above the new limit keeps showing until the box is left or stepped.
-    const int countMaximum = countLimit(testMode_);
-    NumberSetsSE->setLimitMaximum(countMaximum);
-    NoBoardsSE->setLimitMaximum(countMaximum);
 }
 
 void TMainWin::closeEvent(QCloseEvent* event) {
+    // A run uses the window's stream and settings until it ends; the window stays till then.
+    if (RunProgress->busy()) {
+        event->ignore();
+        return;
+    }
     runShowingErrors([this] { FormClose(); });
     QMainWindow::closeEvent(event);
 }
@@ -462,7 +477,14 @@ void TMainWin::FilepathEBClick() {
 // ---- Menu ----
 
 void TMainWin::SetupPrinterClick() {
+    // Qt's print dialog serves as the printer-setup dialog: it chooses the printer (or a PDF
+    // file, also on a machine without printers) and its settings, and prints nothing. Where
+    // the dialog is Qt's own it is named for that role; a native one keeps its own captions.
     QPrintDialog dialog(&printer_, this);
+    dialog.setWindowTitle(QStringLiteral("Printer Setup"));
+    if (auto* buttons = dialog.findChild<QDialogButtonBox*>())
+        if (QPushButton* accept = buttons->button(QDialogButtonBox::Ok))
+            accept->setText(QStringLiteral("OK"));
     dialog.exec();
 }
 
@@ -508,10 +530,13 @@ void TMainWin::GenerateBtnClick() {
         if (!ViewAnalysisBtn->isHidden()) setAnalysisButtonsEnabled(true);
     });
 
+    // The default output folder is made when it is first used.
+    if (outputFolder_ == defaultOutputFolder()) QDir().mkpath(outputFolder_);
+
     const RunSettings settings = runSettings();
     RunResult result;
     try {
-        result = runGeneration(stream_, settings);
+        result = runOffTheGuiThread(settings);
     } catch (const EHashUnitMissing& missing) {
         busy.restore();
         showPlainMessage(this, QString::fromLatin1(missing.what()));
@@ -553,6 +578,22 @@ FormatSelection TMainWin::selectedFormats() const {
     FormatSelection selection;
     for (std::size_t i = 0; i < formatBoxes_.size(); ++i) selection.set(i, formatBoxes_[i]->isChecked());
     return selection;
+}
+
+// Deals, converts and analyses on a worker thread while the window repaints and shows the
+// progress; everything that could start or change a run waits, and so does closing.
+RunResult TMainWin::runOffTheGuiThread(const RunSettings& settings) {
+    setRunControlsEnabled(false);
+    const ScopeExit enableControls([this] { setRunControlsEnabled(true); });
+    return RunProgress->run(
+        [this, &settings](WorkProgress& progress) { return runGeneration(stream_, settings, &progress); });
+}
+
+void TMainWin::setRunControlsEnabled(bool enabled) {
+    for (QWidget* control : {static_cast<QWidget*>(BoardsPanel), static_cast<QWidget*>(FormatGB),
+                             static_cast<QWidget*>(FileGB), static_cast<QWidget*>(CloseBtn)})
+        control->setEnabled(enabled);
+    Quit1->setEnabled(enabled);
 }
 
 void TMainWin::setAnalysisButtonsEnabled(bool enabled) {

@@ -28,6 +28,7 @@ namespace quorvex {
 
 class CountSpinBox;
 class FilteredLineEdit;
+class ProgressPanel;
 class TAboutBox;
 class TAnalysisDlg;
 class TDealFileView;
@@ -101,6 +102,8 @@ private:
     void commitPendingEdits();
     RunSettings runSettings() const;
     FormatSelection selectedFormats() const;
+    RunResult runOffTheGuiThread(const RunSettings& settings);
+    void setRunControlsEnabled(bool enabled);
     void setAnalysisButtonsEnabled(bool enabled);
     void setTotalLabel(const char* caption, std::uint32_t total);
 
@@ -129,6 +132,8 @@ private:
     QLabel* Label5 = nullptr;
     QLineEdit* FilepathEB = nullptr;
     QPushButton* CloseBtn = nullptr;
+    QAction* Quit1 = nullptr;
+    ProgressPanel* RunProgress = nullptr;
 
     TEntropyForm* entropyForm_ = nullptr;
     TAboutBox* aboutBox_ = nullptr;

@@ -1,12 +1,12 @@
 #include "app/print_layout.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace quorvex {
 
 namespace {
 
-constexpr int TabCharacters = 8;
 constexpr int LineGap = 2;  // device units below the tallest text of a line
 
 class PrinterTextStream {
@@ -62,9 +62,11 @@ private:
     }
 
     void tab() {
-        const int stop = TabCharacters * measure_->averageCharWidth;
+        const qreal stop = measure_->tabStop;
         if (stop <= 0) return;
-        x_ = (x_ / stop + 1) * stop;
+        // Standing on a stop (up to rounding of the advances) goes on to the following one.
+        constexpr qreal Tolerance = 1e-6;
+        x_ = (std::floor(x_ / stop + Tolerance) + 1) * stop;
         if (x_ > pageWidth_) newLine();
     }
 
@@ -85,7 +87,7 @@ private:
     ReportFont font_ = ReportFont::Body;
     const FontMeasure* measure_ = nullptr;
     int page_ = 0;
-    int x_ = 0;
+    qreal x_ = 0;
     int y_ = 0;
     int lineHeight_ = 0;  // 0 while the printed line holds no text
 };

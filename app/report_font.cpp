@@ -2,6 +2,7 @@
 
 #include <QFontDatabase>
 #include <QFontInfo>
+#include <QFontMetricsF>
 #include <QStringList>
 
 namespace quorvex {
@@ -29,6 +30,12 @@ QFont reportFont(int pointSize, bool bold) {
     font.setStyleHint(QFont::TypeWriter);
     font.setFixedPitch(true);
     return font;
+}
+
+qreal reportTabStop(const QFont& font, QPaintDevice* device) {
+    constexpr int TabCharacters = 8;
+    const QFontMetricsF metrics = device ? QFontMetricsF(font, device) : QFontMetricsF(font);
+    return TabCharacters * metrics.horizontalAdvance(QLatin1Char('0'));
 }
 
 }  // namespace quorvex

@@ -1,6 +1,7 @@
 #include "app/report_printer.h"
 
 #include <QFontMetrics>
+#include <QFontMetricsF>
 #include <QPainter>
 #include <QPrinter>
 #include <stdexcept>
@@ -21,8 +22,8 @@ bool printerSelected(const QPrinter& printer) {
 }
 
 FontMeasure measureOn(const QFont& font, QPrinter& printer) {
-    const QFontMetrics metrics(font, &printer);
-    return {metrics.height(), metrics.averageCharWidth(),
+    const QFontMetricsF metrics(font, &printer);
+    return {QFontMetrics(font, &printer).height(), reportTabStop(font, &printer),
             [metrics](const QString& text) { return metrics.horizontalAdvance(text); }};
 }
 
@@ -73,7 +74,7 @@ void printReport(const QStringList& lines, QPrinter& printer) {
         const bool title = run.font == ReportFont::Title;
         painter.setFont(title ? titleFont : bodyFont);
         // Runs are placed by their top edge; text is drawn from its base line.
-        painter.drawText(QPoint(run.x, run.y + (title ? titleAscent : bodyAscent)), run.text);
+        painter.drawText(QPointF(run.x, run.y + (title ? titleAscent : bodyAscent)), run.text);
     }
     job.finish();
 }

@@ -48,7 +48,7 @@ MainDealHeader parseMainDealHeader(std::string_view line) {
 }
 
 void writeMainDealFile(const std::string& path, const MainDealHeader& header, std::uint32_t totalBoards,
-                       DealStream& stream, HashClass cls) {
+                       DealStream& stream, HashClass cls, WorkProgress* progress) {
     FileWriter file(path);
     file.writeLine(mainDealHeaderLine(header));
     char line[BoardLineLength];
@@ -56,6 +56,7 @@ void writeMainDealFile(const std::string& path, const MainDealHeader& header, st
         const ByHandDeal deal = internalDealToByHand(dealNumberToInternalDeal(stream.nextDealNumber(cls)));
         formatBoardLine(deal, line);
         file.writeLine(std::string_view(line, BoardLineLength));
+        advanceProgress(progress, board + 1);
     }
     file.close();
 }

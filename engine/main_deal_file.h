@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "common/text_file.h"
+#include "common/work_progress.h"
 #include "engine/valid_board_line.h"
 #include "hash/hash_class.h"
 
@@ -39,8 +40,9 @@ MainDealHeader parseMainDealHeader(std::string_view line);
 
 // Creates (truncating) the file at `path`, writes the header and `totalBoards` board lines
 // drawn from `stream`, and closes it. Memory use does not grow with the number of boards.
+// `progress`, when given, is advanced by every board written.
 void writeMainDealFile(const std::string& path, const MainDealHeader& header, std::uint32_t totalBoards,
-                       DealStream& stream, HashClass cls);
+                       DealStream& stream, HashClass cls, WorkProgress* progress = nullptr);
 
 // Opens the main deal file of `identityText` in `programFolder` for reading.
 // A missing file raises EInOutError "File not found".

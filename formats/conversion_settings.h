@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "common/product.h"
+#include "common/work_progress.h"
 #include "engine/deal_numbering.h"
 #include "formats/output_formats.h"
 
@@ -26,6 +27,7 @@ struct ConversionSettings {
     std::string baseFileName = DefaultBaseFileName;
     // When set, the converters write these boards instead of reading the main deal file.
     std::shared_ptr<const BoardList> boards;
+    WorkProgress* progress = nullptr;  // advanced by every file written, when given
 };
 
 }  // namespace quorvex

@@ -61,6 +61,7 @@ void writeSetFiles(const ConversionSettings& settings, SetFileFormat& format,
             format.writeBoard(out, header, board, source.nextBoard());
         format.finishFile(out, header);
         out.close();
+        advanceProgress(settings.progress, written.size());
     }
 }
 

@@ -6,18 +6,23 @@
 
 namespace quorvex {
 
-RunResult runGeneration(DealStream& stream, const RunSettings& settings) {
+RunResult runGeneration(DealStream& stream, const RunSettings& settings, WorkProgress* progress) {
     const HashClass cls = seedingHashClass();
     if (!cls) throw EHashUnitMissing();
 
-    const ConversionSettings& conversion = settings.conversion;
+    ConversionSettings conversion = settings.conversion;
+    conversion.progress = progress;
     RunResult result;
     result.mainDealFile = mainDealFilePath(conversion.programFolder, conversion.identityText);
-    writeMainDealFile(result.mainDealFile, settings.counts, settings.totalBoards, stream, cls);
+    beginProgress(progress, "Boards dealt", settings.totalBoards);
+    writeMainDealFile(result.mainDealFile, settings.counts, settings.totalBoards, stream, cls, progress);
+    beginProgress(progress, "Files written", conversion.formats.count() * settings.counts.setCount);
     result.filesWritten = ConvertMainDealFile(conversion);
-    if (settings.analysis)
-        result.report =
-            AddToMemo(DoSetAnalysis(result.mainDealFile), conversion.identityText, settings.decimalSeparator);
+    if (settings.analysis) {
+        beginProgress(progress, "Boards analysed", settings.totalBoards);
+        result.report = AddToMemo(DoSetAnalysis(result.mainDealFile, progress), conversion.identityText,
+                                  settings.decimalSeparator);
+    }
     return result;
 }
 

@@ -35,6 +35,8 @@ struct EHashUnitMissing : std::runtime_error {
 };
 
 // Stops at the first failure with its exception; files finished before stay as written.
-RunResult runGeneration(DealStream& stream, const RunSettings& settings);
+// `progress`, when given, follows the run through its activities: "Boards dealt",
+// "Files written" and, with the analysis, "Boards analysed".
+RunResult runGeneration(DealStream& stream, const RunSettings& settings, WorkProgress* progress = nullptr);
 
 }  // namespace quorvex

@@ -75,16 +75,18 @@ private slots:
         const QFontMetricsF metrics(edit->font());
         QCOMPARE(metrics.horizontalAdvance(QStringLiteral("iiii")),
                  metrics.horizontalAdvance(QStringLiteral("WWWW")));
-        QCOMPARE(edit->tabStopDistance(), 8.0 * metrics.averageCharWidth());
 
-        // A tab lines up with the ninth column, from the line's start or from inside the first stop.
-        dialog.setReport({"12345678x", "\tx", "abc\tx", "12345678\tx"});
+        // A tab lines up with the ninth column, from the line's start or from inside the first
+        // stop; ten tabs reach the 81st column exactly, as eighty characters do.
+        dialog.setReport({"12345678x", "\tx", "abc\tx", "12345678\tx", std::string(80, '-') + "x",
+                          std::string(10, '\t') + "x"});
         dialog.show();
         QVERIFY(QTest::qWaitForWindowExposed(&dialog));
         const int ninth = xOf(edit, 0, 8);
         QCOMPARE(xOf(edit, 1, 1), ninth);
         QCOMPARE(xOf(edit, 2, 4), ninth);
         QVERIFY(xOf(edit, 3, 9) > ninth);
+        QCOMPARE(xOf(edit, 5, 10), xOf(edit, 4, 80));
     }
 };
 

@@ -11,6 +11,7 @@
 #include "app/check_parameter_string.h"
 #include "app/error_display.h"
 #include "app/identity_text_filter.h"
+#include "app/message_box_width.h"
 #include "app/program_folder.h"
 #include "app/settings_store.h"
 #include "modal_watcher.h"
@@ -220,29 +221,35 @@ private slots:
 
     // ---- Program folder ----
 
-    void aWritableExecutableFolderIsTheProgramFolder() {
-        QTemporaryDir folder;
-        QCOMPARE(chooseProgramFolder(folder.path()), QDir::toNativeSeparators(folder.path()));
-        QCOMPARE(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden).size(), 0);  // the probe is gone
-    }
-
-    void anUnusableExecutableFolderGivesThePerUserDataFolder() {
-        QTemporaryDir parent;
-        const QString chosen = chooseProgramFolder(parent.filePath("missing"));
-        QCOMPARE(chosen,
-                 QDir::toNativeSeparators(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)));
-        QVERIFY(QDir(chosen).exists());
+    // Windows keeps a writable executable's folder; elsewhere the per-user data folder is
+    // the program folder wherever the program runs from.
+    void theProgramFolderFollowsThePlatformRule() {
+        const QString dataFolder =
+            QDir::toNativeSeparators(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
+        QTemporaryDir writable;
+#ifdef Q_OS_WIN
+        QCOMPARE(chooseProgramFolder(writable.path()), QDir::toNativeSeparators(writable.path()));
+        QCOMPARE(QDir(writable.path()).entryList(QDir::Files | QDir::Hidden).size(), 0);  // the probe is gone
+#else
+        QCOMPARE(chooseProgramFolder(writable.path()), dataFolder);
+#endif
+        QCOMPARE(chooseProgramFolder(writable.filePath("missing")), dataFolder);
+        QVERIFY(QDir(dataFolder).exists());
     }
 
     // ---- Error display ----
 
     void errorsAreShownWithTitleIconAndOk() {
         int buttons = 0;
+        int width = 0;
         testing::ModalWatcher watcher([&](QWidget* modal) {
             buttons = int(qobject_cast<QMessageBox*>(modal)->buttons().size());
+            width = modal->width();
             return false;
         });
         showError(std::runtime_error("Access denied"));
+        // Wide enough for the caption beside the title bar's icon and buttons.
+        QVERIFY2(width >= captionWidth("Quorvex for Windows"), qPrintable(QString::number(width)));
         QCOMPARE(watcher.messages().size(), 1);
         QCOMPARE(watcher.messages()[0].title, QString("Quorvex for Windows"));
         QCOMPARE(watcher.messages()[0].text, QString("Access denied."));

@@ -3,9 +3,12 @@
 // and Print buttons across runs, printing, and a run that fails.
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <QRegularExpression>
+#include <QTimer>
 #include <map>
 
 #include "app/error_display.h"
+#include "app/scope_exit.h"
 #include "common/error_texts.h"
 #include "common/io_error.h"
 #include "engine/deal_stream.h"
@@ -130,10 +133,15 @@ private slots:
         generate(s);
         QVERIFY(view->isHidden() && print->isHidden());
         QVERIFY(s.analysis.reportLines().isEmpty());
+        const std::map<QWidget*, QRect> before = placesOfVisibleControls(s);
 
         s.check("AnalysisCB")->setChecked(true);
         generate(s);
         QVERIFY(view->isVisible() && print->isVisible());
+        // Their place was kept for them: nothing else moved when they appeared.
+        const std::map<QWidget*, QRect> after = placesOfVisibleControls(s);
+        for (const auto& [control, place] : before)
+            QVERIFY2(after.at(control) == place, qPrintable(control->objectName()));
         QVERIFY(view->isEnabled() && print->isEnabled());
         QVERIFY(!s.analysis.reportLines().isEmpty());
 
@@ -257,8 +265,83 @@ private slots:
         QCOMPARE(mainDealFile.count('\n'), 33);
     }
 
+    // The event loop runs while the boards are dealt, converted and analysed: a timer fires,
+    // the progress shows how far the run has come, and everything that could start or change
+    // a run is disabled, closing included.
+    void theWindowKeepsWorkingWhileALargeRunDeals() {
+        MainWindowSession s(programFolder(), {"quorvex", "QVXTEST"});
+        s.prepare();
+        chooseOutputFolder(s, outputFolder());
+        s.spin("NumberSetsSE")->setValue(200);
+        s.spin("NoBoardsSE")->setValue(1000);
+
+        int ticksDuringRun = 0;
+        QStringList shown;
+        bool lockedDuringRun = true;
+        QTimer timer;
+        timer.setInterval(20);
+        QObject::connect(&timer, &QTimer::timeout, [&] {
+            if (!s.control("ProgressPanel")->isVisible()) return;
+            ++ticksDuringRun;
+            if (!s.label("ProgressActivity").isEmpty()) shown << s.label("ProgressActivity");
+            for (const char* name : {"GenerateBtn", "NumberSetsSE", "dlmCB", "FileNameEB", "CloseBtn"})
+                lockedDuringRun &= !s.control(name)->isEnabled();
+            lockedDuringRun &=
+                QApplication::overrideCursor() && QApplication::overrideCursor()->shape() == Qt::WaitCursor;
+            lockedDuringRun &= !s.window.close() && s.window.isVisible();
+        });
+        timer.start();
+        {
+            ModalWatcher watcher;
+            s.button("GenerateBtn")->click();
+            QCOMPARE(watcher.messages().value(0).text, DoneText);
+        }
+        timer.stop();
+
+        QVERIFY2(ticksDuringRun >= 5, qPrintable(QString::number(ticksDuringRun)));
+        QVERIFY(lockedDuringRun);
+        const QRegularExpression progress(
+            "^(Boards dealt: [0-9]+ of 200000|Files written: [0-9]+ of 1000|"
+            "Boards analysed: [0-9]+ of 200000)$");
+        QCOMPARE(shown.filter(progress), shown);
+        QVERIFY2(!shown.filter("Boards dealt").isEmpty(), qPrintable(shown.join(", ")));
+        shown.removeDuplicates();
+        QVERIFY2(shown.size() >= 2, qPrintable(shown.join(", ")));  // it moved on while shown
+        QCOMPARE(readAll(QDir(programFolder()).filePath("YourID.qvw")).size(), 13 + 200000 * 106);
+        QVERIFY(s.control("ProgressPanel")->isHidden());
+        QVERIFY(s.button("GenerateBtn")->isEnabled() && s.button("CloseBtn")->isEnabled());
+    }
+
+    void theDefaultOutputFolderIsMadeWhenFirstUsed() {
+#ifdef Q_OS_WIN
+        QSKIP("the documents folder does not follow HOME on Windows");
+#endif
+        QTemporaryDir home;
+        const QByteArray realHome = qgetenv("HOME");
+        qputenv("HOME", QFile::encodeName(home.path()));
+        const ScopeExit restoreHome([&] { qputenv("HOME", realHome); });
+        const QString folder = QDir::toNativeSeparators(QDir(home.path()).filePath("Documents/Quorvex"));
+
+        MainWindowSession s(programFolder());
+        QCOMPARE(s.edit("FilepathEB")->text(), folder);
+        s.prepare();
+        QVERIFY(!QDir(folder).exists());
+        QCOMPARE(generate(s), DoneText);
+        QVERIFY(QFile::exists(QDir(folder).filePath("QVW-01.dlm")));
+    }
+
 private:
     QString programFolder() const { return folders_.programFolder(); }
+
+    // Where every visible control sits, in the window's coordinates.
+    static std::map<QWidget*, QRect> placesOfVisibleControls(MainWindowSession& s) {
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+        std::map<QWidget*, QRect> places;
+        for (QWidget* control : s.window.findChildren<QWidget*>())
+            if (control->isVisible())
+                places[control] = QRect(control->mapTo(&s.window, QPoint()), control->size());
+        return places;
+    }
     QString outputFolder() const { return folders_.outputFolder(); }
 
     static void chooseOutputFolder(MainWindowSession& s, const QString& folder) {

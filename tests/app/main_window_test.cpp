@@ -4,6 +4,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QDialogButtonBox>
 #include <QHelpEvent>
 #include <QInputMethodEvent>
 #include <QMenuBar>
@@ -11,6 +12,7 @@
 #include <QStyle>
 #include <QToolTip>
 
+#include "app/program_folder.h"
 #include "main_window_session.h"
 
 using namespace quorvex;
@@ -37,8 +39,8 @@ private slots:
         QCOMPARE(s.label("TotalBoardsLbl"), QString("Total Boards to generate: 32"));
         QCOMPARE(s.window.totalBoards(), 32u);
         QCOMPARE(s.edit("FileNameEB")->text(), QString("QVW-"));
-        QCOMPARE(s.edit("FilepathEB")->text(), programFolder());
-        QCOMPARE(s.window.outputFolder(), programFolder());  // the box shows where files go
+        QCOMPARE(s.edit("FilepathEB")->text(), defaultOutputFolder());
+        QCOMPARE(s.window.outputFolder(), defaultOutputFolder());  // the box shows where files go
         QCOMPARE(s.label("EntropyGeneratedST"), QString());
         QVERIFY(QFile::exists(settingsFileName()));
     }
@@ -180,51 +182,40 @@ private slots:
         QCOMPARE(s.spin("NoBoardsSE")->value(), 32);
         QCOMPARE(s.spin("NumberSetsSE")->value(), 4);
         QVERIFY(s.check("dfCB")->isChecked());
-        QCOMPARE(s.edit("FilepathEB")->text(), programFolder());
+        QCOMPARE(s.edit("FilepathEB")->text(), defaultOutputFolder());
         QCOMPARE(s.label("TotalBoardsLbl"), QString("Total Boards to generate: 128"));
     }
 
     // ---- Count boxes and the total ----
 
-    void aStoredCountAboveTheLimitShowsUntilTheBoxIsLeft() {
-        writeSettingsFile("BoardsPerSet=500\n");
-        MainWindowSession s(programFolder());
-        CountSpinBox* boards = s.spin("NoBoardsSE");
-        QCOMPARE(boards->value(), 500);
-        QCOMPARE(boards->limitMaximum(), 99);
-        QCOMPARE(s.label("TotalBoardsLbl"), QString("Total Boards to generate: 500"));
-        QCOMPARE(s.window.totalBoards(), 500u);
-
-        s.prepare();
-        QCOMPARE(boards->value(), 500);
-        boards->setFocus();
-        s.spin("NumberSetsSE")->setFocus();
-        QCOMPARE(boards->value(), 99);
-        QCOMPARE(s.label("TotalBoardsLbl"), QString("Total boards to generate: 99"));
-        QCOMPARE(s.window.totalBoards(), 99u);
+    void storedCountsComeBackWithinTheLimitsOfTheMode_data() {
+        QTest::addColumn<QByteArray>("stored");
+        QTest::addColumn<bool>("testMode");
+        QTest::addColumn<int>("sets");
+        QTest::addColumn<int>("boards");
+        QTest::newRow("saved in test mode, normal start")
+            << QByteArray("NumberSets=200\nBoardsPerSet=500\n") << false << 99 << 99;
+        QTest::newRow("saved in test mode, test start")
+            << QByteArray("NumberSets=200\nBoardsPerSet=500\n") << true << 200 << 500;
+        QTest::newRow("beyond every limit, normal start")
+            << QByteArray("NumberSets=0\nBoardsPerSet=5000\n") << false << 1 << 99;
+        QTest::newRow("beyond every limit, test start")
+            << QByteArray("NumberSets=0\nBoardsPerSet=5000\n") << true << 1 << 1000;
     }
 
-    void theArrowsClampAStoredCount() {
-        writeSettingsFile("NumberSets=500\n");
-        MainWindowSession s(programFolder());
-        s.prepare();
-        CountSpinBox* sets = s.spin("NumberSetsSE");
-        QCOMPARE(sets->value(), 500);
-        sets->setFocus();
-        QTest::keyClick(sets, Qt::Key_Up);
-        QCOMPARE(sets->value(), 99);
-        QTest::keyClick(sets, Qt::Key_Up);
-        QCOMPARE(sets->value(), 99);
-        QTest::keyClick(sets, Qt::Key_Down);
-        QCOMPARE(sets->value(), 98);
-        QCOMPARE(s.label("TotalBoardsLbl"), QString("Total boards to generate: 3136"));
-    }
-
-    void aStoredCountBeyondTheTestLimitComesBackAtIt() {
-        writeSettingsFile("BoardsPerSet=5000\nNumberSets=0\n");
-        MainWindowSession s(programFolder());
-        QCOMPARE(s.spin("NoBoardsSE")->value(), 1000);
-        QCOMPARE(s.spin("NumberSetsSE")->value(), 1);
+    void storedCountsComeBackWithinTheLimitsOfTheMode() {
+        QFETCH(QByteArray, stored);
+        QFETCH(bool, testMode);
+        QFETCH(int, sets);
+        QFETCH(int, boards);
+        writeSettingsFile(stored);
+        MainWindowSession s(programFolder(),
+                            testMode ? QStringList{"quorvex", "QVXTEST"} : QStringList{"quorvex"});
+        QCOMPARE(s.spin("NumberSetsSE")->value(), sets);
+        QCOMPARE(s.spin("NoBoardsSE")->value(), boards);
+        QCOMPARE(s.window.totalBoards(), std::uint32_t(sets * boards));
+        QCOMPARE(s.label("TotalBoardsLbl"), QString("Total Boards to generate: %1").arg(sets * boards));
+        QCOMPARE(s.spin("FirstSetNoSE")->value(), 1);
     }
 
     void typedCountsAreClampedWhenTheBoxIsLeft() {
@@ -389,7 +380,8 @@ private slots:
     // ---- Output folder ----
 
     void theFolderBrowserSetsTheOutputFolderCancelKeepsIt() {
-        QTemporaryDir chosen;
+        QTemporaryDir stored, chosen;
+        writeSettingsFile("OutputFolder=" + stored.path().toUtf8() + "\n");
         MainWindowSession s(programFolder());
         s.prepare();
         QString askedTitle, askedStart;
@@ -401,7 +393,7 @@ private slots:
         });
         QTest::mouseClick(s.edit("FilepathEB"), Qt::LeftButton);
         QCOMPARE(askedTitle, QString("Select path (folder) for files."));
-        QCOMPARE(askedStart, programFolder());
+        QCOMPARE(askedStart, QDir::toNativeSeparators(stored.path()));
         QCOMPARE(s.edit("FilepathEB")->text(), QDir::toNativeSeparators(chosen.path()));
         QCOMPARE(s.window.outputFolder(), QDir::toNativeSeparators(chosen.path()));
 
@@ -431,13 +423,17 @@ private slots:
         MainWindowSession s(programFolder());
         QStringList opened;
         ModalWatcher watcher([&](QWidget* modal) {
-            opened << (modal->inherits("QPrintDialog") ? QString("print dialog") : modal->objectName());
+            if (modal->inherits("QPrintDialog"))
+                opened << modal->windowTitle() + " / " +
+                              modal->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->text();
+            else
+                opened << modal->objectName();
             qobject_cast<QDialog*>(modal)->reject();
             return true;
         });
         s.window.findChild<QAction*>("SetupPrinter")->trigger();
         s.window.findChild<QAction*>("About")->trigger();
-        QCOMPARE(opened, (QStringList{"print dialog", s.about.objectName()}));
+        QCOMPARE(opened, (QStringList{"Printer Setup / OK", s.about.objectName()}));
         QVERIFY(!s.about.isVisible());
         s.window.findChild<QAction*>("Quit1")->trigger();
         QVERIFY(!s.window.isVisible());

@@ -13,8 +13,8 @@ using quorvex::TextRun;
 namespace {
 
 FontMeasure monospace(int height, int charWidth) {
-    return {height, charWidth,
-            [charWidth](const QString& text) { return charWidth * static_cast<int>(text.size()); }};
+    return {height, 8.0 * charWidth,
+            [charWidth](const QString& text) { return qreal(charWidth) * static_cast<qreal>(text.size()); }};
 }
 
 const FontMeasure Title = monospace(30, 12);  // lines advance 32
@@ -26,7 +26,7 @@ std::vector<TextRun> layout(const QStringList& lines, int pageWidth = 1000, int 
 
 bool placed(const TextRun& run, int page, int x, int y, const QString& text) {
     if (run.page == page && run.x == x && run.y == y && run.text == text) return true;
-    qWarning("run '%s' on page %d at (%d, %d)", qPrintable(run.text), run.page, run.x, run.y);
+    qWarning("run '%s' on page %d at (%g, %d)", qPrintable(run.text), run.page, run.x, run.y);
     return false;
 }
 
@@ -47,7 +47,7 @@ private slots:
         QVERIFY(runs[2].font == ReportFont::Body);
     }
 
-    void tabsAdvanceToTheNextMultipleOfEightAverageWidths() {
+    void tabsAdvanceToTheNextMultipleOfEightCharacterAdvances() {
         const auto runs = layout({"T\tx", "\ta", "1234567\tb", "12345678\tc", "\t\td"});
         QVERIFY(placed(runs[1], 0, 96, 0, "x"));  // title font: 8 x 12
         QVERIFY(placed(runs[2], 0, 80, 32, "a"));

@@ -9,7 +9,11 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
+#include <algorithm>
+#include <cmath>
+#include <map>
 #include <stdexcept>
+#include <vector>
 
 #include "analysis/analysis_report.h"
 
@@ -124,6 +128,68 @@ private slots:
                  qPrintable(QStringLiteral("%1 / %2").arg(title).arg(body)));
         const QString fonts = run(tool("pdffonts"), {pdf});
         QVERIFY2(fonts.contains("Bold"), qPrintable(fonts));
+    }
+
+    // Every word of the body lines starts where the view puts it: at its column with tabs
+    // expanded to multiples of eight characters, times the advance of one character. A tab
+    // stop that is not exactly eight advances shows as words drifting off their columns.
+    void printedColumnsAreTheViewsColumns() {
+        REQUIRE_PDFTOTEXT();
+        const QStringList report = realisticReport();
+        const QString boxes = pdfText(printToPdf(report, "columns.pdf"), {"-bbox"});
+
+        // The printed words, line by line from the top, each line's words from the left.
+        std::map<double, std::vector<std::pair<double, QString>>> printed;
+        const QRegularExpression word(
+            QStringLiteral("<word xMin=\"([0-9.]+)\" yMin=\"([0-9.]+)\"[^>]*>([^<]*)</word>"));
+        for (auto it = word.globalMatch(boxes); it.hasNext();) {
+            const QRegularExpressionMatch match = it.next();
+            printed[match.captured(2).toDouble()].emplace_back(match.captured(1).toDouble(),
+                                                               match.captured(3));
+        }
+        std::vector<std::vector<std::pair<double, QString>>> lines;
+        for (auto& [y, words] : printed) {
+            std::sort(words.begin(), words.end());
+            lines.push_back(words);
+        }
+        lines.erase(lines.begin());  // the title, in its own type
+
+        // The body lines that hold text, with their words at the columns the view shows.
+        std::vector<std::vector<std::pair<int, QString>>> expected;
+        for (qsizetype i = 1; i < report.size(); ++i) {
+            QString expanded;
+            for (QChar c : report[i])
+                expanded += c == u'\t' ? QString(8 - expanded.size() % 8, u' ') : QString(c);
+            std::vector<std::pair<int, QString>> words;
+            for (auto it = QRegularExpression(QStringLiteral("\\S+")).globalMatch(expanded); it.hasNext();) {
+                const QRegularExpressionMatch match = it.next();
+                words.emplace_back(int(match.capturedStart()), match.captured());
+            }
+            if (!words.empty()) expected.push_back(words);
+        }
+        QCOMPARE(lines.size(), expected.size());
+
+        // The origin and the advance of one character from the shape header's first two words.
+        const auto header = std::find_if(expected.begin(), expected.end(),
+                                         [](const auto& words) { return words[0].second == "Shape"; });
+        const auto& headerPrinted = lines[std::size_t(header - expected.begin())];
+        const double left = headerPrinted[0].first;
+        const double advance = (headerPrinted[1].first - left) / (*header)[1].first;
+
+        for (std::size_t line = 0; line < lines.size(); ++line) {
+            QCOMPARE(lines[line].size(), expected[line].size());
+            for (std::size_t w = 0; w < lines[line].size(); ++w) {
+                const auto& [column, text] = expected[line][w];
+                QCOMPARE(lines[line][w].second, text);
+                const double x = left + column * advance;
+                QVERIFY2(std::abs(lines[line][w].first - x) < 0.05,
+                         qPrintable(QStringLiteral("'%1' at x=%2, its column %3 is at x=%4")
+                                        .arg(text)
+                                        .arg(lines[line][w].first)
+                                        .arg(column)
+                                        .arg(x)));
+            }
+        }
     }
 
     void longReportGoesOnToFurtherPagesInOrder() {
