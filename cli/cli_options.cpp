@@ -91,7 +91,13 @@ std::string cliUsage() {
     const std::string limit = std::to_string(NormalCountLimit);
     return std::string(
                "Usage: quorvex-deal [options]\n"
-               "Deals random bridge boards into the main deal file and converts them for dealing machines.\n"
+               "       quorvex-deal check [--quiet] FILE...\n"
+               "       quorvex-deal convert FILE --out DIR [--formats LIST] [--name BASE] [--first-set N] "
+               "[--force] [--quiet]\n"
+               "       quorvex-deal audit [--alpha A] FILE...\n"
+               "Deals random bridge boards into the main deal file and converts them for dealing machines;\n"
+               "checks, converts and audits deal files read back (.qvw, .dlm, .dup, .bri, .dge, .txt, "
+               ".pbn).\n"
                "\n"
                "  --id TEXT            identity text (letters, digits, spaces, hyphens); default ") +
            DefaultIdentityText +
