@@ -158,13 +158,13 @@ void TMainWin::buildMenu() {
     connect(setupPrinter, &QAction::triggered, this,
             [this] { runShowingErrors([this] { SetupPrinterClick(); }); });
 
-    QAction* checkFiles = file->addAction(QStringLiteral("&Check Deal Files..."));
-    checkFiles->setObjectName(QStringLiteral("CheckDealFiles"));
-    connect(checkFiles, &QAction::triggered, this,
+    CheckDealFiles = file->addAction(QStringLiteral("&Check Deal Files..."));
+    CheckDealFiles->setObjectName(QStringLiteral("CheckDealFiles"));
+    connect(CheckDealFiles, &QAction::triggered, this,
             [this] { runShowingErrors([this] { CheckDealFilesClick(); }); });
-    QAction* convertFile = file->addAction(QStringLiteral("Con&vert Deal File..."));
-    convertFile->setObjectName(QStringLiteral("ConvertDealFile"));
-    connect(convertFile, &QAction::triggered, this,
+    ConvertDealFile = file->addAction(QStringLiteral("Con&vert Deal File..."));
+    ConvertDealFile->setObjectName(QStringLiteral("ConvertDealFile"));
+    connect(ConvertDealFile, &QAction::triggered, this,
             [this] { runShowingErrors([this] { ConvertDealFileClick(); }); });
 
     QAction* about = menuBar()->addAction(QStringLiteral("&About"));
@@ -580,12 +580,18 @@ FormatSelection TMainWin::selectedFormats() const {
     return selection;
 }
 
-// Deals, converts and analyses on a worker thread while the window repaints and shows the
-// progress; everything that could start or change a run waits, and so does closing.
-RunResult TMainWin::runOffTheGuiThread(const RunSettings& settings) {
+// Work runs on a worker thread while the window repaints and shows the progress;
+// everything that could start or change a run waits, and so does closing.
+template <typename Work>
+auto TMainWin::offTheGuiThread(Work&& work) {
     setRunControlsEnabled(false);
     const ScopeExit enableControls([this] { setRunControlsEnabled(true); });
-    return RunProgress->run(
+    return RunProgress->run(std::forward<Work>(work));
+}
+
+// Deals, converts and analyses.
+RunResult TMainWin::runOffTheGuiThread(const RunSettings& settings) {
+    return offTheGuiThread(
         [this, &settings](WorkProgress& progress) { return runGeneration(stream_, settings, &progress); });
 }
 
@@ -593,7 +599,7 @@ void TMainWin::setRunControlsEnabled(bool enabled) {
     for (QWidget* control : {static_cast<QWidget*>(BoardsPanel), static_cast<QWidget*>(FormatGB),
                              static_cast<QWidget*>(FileGB), static_cast<QWidget*>(CloseBtn)})
         control->setEnabled(enabled);
-    Quit1->setEnabled(enabled);
+    for (QAction* action : {Quit1, CheckDealFiles, ConvertDealFile}) action->setEnabled(enabled);
 }
 
 void TMainWin::setAnalysisButtonsEnabled(bool enabled) {
@@ -608,10 +614,8 @@ void TMainWin::CheckDealFilesClick() {
     if (files.isEmpty()) return;
     std::vector<std::string> paths;
     for (const QString& file : files) paths.push_back(toNative8Bit(QDir::toNativeSeparators(file)));
-    {
-        BusyCursor busy;
-        dealFileView().setLines(checkReportLines(checkDealFiles(paths), false));
-    }
+    const DealFileCheck check = offTheGuiThread([&paths](WorkProgress&) { return checkDealFiles(paths); });
+    dealFileView().setLines(checkReportLines(check, false));
     dealFileView().exec();
 }
 
@@ -622,7 +626,7 @@ void TMainWin::ConvertDealFileClick() {
     const QStringList files = fileChooser_(this, QStringLiteral("Convert Deal File"), false);
     if (files.isEmpty()) return;
     commitPendingEdits();
-    const ConversionSettings conversion = runSettings().conversion;
+    ConversionSettings conversion = runSettings().conversion;
     if (conversion.formats.none())
         return showPlainMessage(this, QStringLiteral("Select at least one output format."));
     const auto firstSet = static_cast<std::uint16_t>(FirstSetNoSE->value());
@@ -635,14 +639,14 @@ void TMainWin::ConvertDealFileClick() {
             QStringLiteral("%1 files already exist in %2. Replace them?").arg(existing).arg(outputFolder_),
             QMessageBox::Yes | QMessageBox::No, QMessageBox::No) != QMessageBox::Yes)
         return;
-    std::vector<std::string> written;
-    {
-        BusyCursor busy;
-        written =
-            convertDealFile(toNative8Bit(QDir::toNativeSeparators(files.front())), conversion, firstSet);
-    }
+    const std::string path = toNative8Bit(QDir::toNativeSeparators(files.front()));
+    const std::vector<std::string> written = offTheGuiThread([&](WorkProgress& progress) {
+        beginProgress(&progress, "Files written", conversion.formats.count());
+        conversion.progress = &progress;
+        return convertDealFile(path, conversion, firstSet);
+    });
     QString text = QStringLiteral("Wrote %1 files:").arg(written.size());
-    for (const std::string& path : written) text += u'\n' + fromNative8Bit(path);
+    for (const std::string& file : written) text += u'\n' + fromNative8Bit(file);
     showPlainMessage(this, text);
 }
 

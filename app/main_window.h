@@ -103,6 +103,8 @@ private:
     RunSettings runSettings() const;
     FormatSelection selectedFormats() const;
     RunResult runOffTheGuiThread(const RunSettings& settings);
+    template <typename Work>
+    auto offTheGuiThread(Work&& work);
     void setRunControlsEnabled(bool enabled);
     void setAnalysisButtonsEnabled(bool enabled);
     void setTotalLabel(const char* caption, std::uint32_t total);
@@ -133,6 +135,8 @@ private:
     QLineEdit* FilepathEB = nullptr;
     QPushButton* CloseBtn = nullptr;
     QAction* Quit1 = nullptr;
+    QAction* CheckDealFiles = nullptr;
+    QAction* ConvertDealFile = nullptr;
     ProgressPanel* RunProgress = nullptr;
 
     TEntropyForm* entropyForm_ = nullptr;
