@@ -1,39 +1,32 @@
 #pragma once
-// One run per folder: a run holds an exclusive lock on each folder it writes into, through a
-// lock file in that folder locked with flock (POSIX) or LockFileEx (Windows). The operating
-// system releases the lock when the process ends, however it ends, so a killed run never
-// leaves a folder locked; the lock file itself stays and is reused.
-#include <stdexcept>
+// One run per folder: a run holds an exclusive lock on every folder it writes into, so two
+// runs (two terminals, the window and a script) never mix their files. The lock is a lock
+// file in the folder locked with flock (POSIX) or LockFileEx (Windows); the operating
+// system releases it when the process ends, however it ends. The lock file is removed
+// when the lock is released, so a finished run leaves the folder as it found it.
 #include <string>
 
 namespace quorvex {
 
-// Another run (or another lock in this process) holds the folder.
-class EFolderInUse : public std::runtime_error {
-public:
-    explicit EFolderInUse(std::string folder);
-    const std::string& folder() const noexcept { return folder_; }
-
-private:
-    std::string folder_;
-};
+inline constexpr char FolderLockFileName[] = ".quorvex.lock";
 
 class FolderLock {
 public:
-    static constexpr char LockFileName[] = "quorvex.lock";
-
-    // Takes the lock at once or raises EFolderInUse; never waits. A lock file that cannot be
-    // created (a missing or read-only folder) raises EInOutError naming it.
+    // Fails at once, without waiting, with EInOutError naming the folder: "Another run is
+    // writing to this folder" when another process holds the lock, the file error otherwise.
     explicit FolderLock(const std::string& folder);
     ~FolderLock();
     FolderLock(const FolderLock&) = delete;
     FolderLock& operator=(const FolderLock&) = delete;
 
+    const std::string& lockFile() const { return lockFile_; }
+
 private:
+    std::string lockFile_;
 #ifdef _WIN32
-    void* handle_;
+    void* handle_ = nullptr;
 #else
-    int descriptor_;
+    int descriptor_ = -1;
 #endif
 };
 

@@ -3,11 +3,11 @@
 #include <cerrno>
 #include <filesystem>
 
+#include "common/error_texts.h"
+
 #ifdef _WIN32
 #include <windows.h>
 #endif
-
-#include "common/error_texts.h"
 
 namespace quorvex {
 
@@ -68,31 +68,27 @@ EInOutError ioErrorFromErrno(int err, const std::string& path) {
 }
 
 #ifdef _WIN32
-
-EInOutError ioErrorFromWindowsCode(unsigned long code, const std::string& path) {
-    switch (code) {
-        case ERROR_FILE_NOT_FOUND:
-            return ioErrorOfCode(io_code::FileNotFound, path);
-        case ERROR_PATH_NOT_FOUND:
-        case ERROR_INVALID_NAME:
-        case ERROR_BAD_PATHNAME:
-        case ERROR_FILENAME_EXCED_RANGE:
-        case ERROR_INVALID_DRIVE:
-            return ioErrorOfCode(io_code::PathNotFound, path);
-        case ERROR_TOO_MANY_OPEN_FILES:
-            return ioErrorOfCode(io_code::TooManyOpenFiles, path);
-        case ERROR_ACCESS_DENIED:
-        case ERROR_WRITE_PROTECT:
-            return ioErrorOfCode(io_code::AccessDenied, path);
+EInOutError lastIoError(const std::string& path) {
+    const DWORD error = GetLastError();
+    switch (error) {
         case ERROR_DISK_FULL:
         case ERROR_HANDLE_DISK_FULL:
             return ioErrorOfCode(io_code::DiskFull, path);
+        case ERROR_SHARING_VIOLATION:
+        case ERROR_LOCK_VIOLATION:
+        case ERROR_WRITE_PROTECT:
+            return ioErrorOfCode(io_code::AccessDenied, path);
+        case ERROR_FILENAME_EXCED_RANGE:
+        case ERROR_INVALID_NAME:
+        case ERROR_BAD_PATHNAME:
+        case ERROR_INVALID_DRIVE:
+            return ioErrorOfCode(io_code::PathNotFound, path);
         default:
-            // Others, such as a sharing violation (32), keep Windows' own number.
-            return ioErrorOfCode(static_cast<int>(code), path);
+            return ioErrorOfCode(static_cast<int>(error), path);
     }
 }
-
+#else
+EInOutError lastIoError(const std::string& path) { return ioErrorFromErrno(errno, path); }
 #endif
 
 }  // namespace quorvex

@@ -1,28 +1,25 @@
 #include "common/owner_only_access.h"
 
 #ifdef _WIN32
-#include <aclapi.h>
-
 #include "common/io_error.h"
 
 namespace quorvex {
 
 namespace {
 
-[[noreturn]] void failWithLastError(const std::string& path) {
-    throw ioErrorFromWindowsCode(GetLastError(), path);
-}
-
 std::vector<unsigned char> currentUser() {
     HANDLE token = nullptr;
-    if (!OpenProcessToken(GetCurrentProcess(), TOKEN_QUERY, &token)) failWithLastError({});
+    if (!OpenProcessToken(GetCurrentProcess(), TOKEN_QUERY, &token)) throw lastIoError({});
     DWORD size = 0;
     GetTokenInformation(token, TokenUser, nullptr, 0, &size);
     std::vector<unsigned char> info(size);
     const bool read = GetTokenInformation(token, TokenUser, info.data(), size, &size);
     const DWORD error = GetLastError();
     CloseHandle(token);
-    if (!read) throw ioErrorFromWindowsCode(error, {});
+    if (!read) {
+        SetLastError(error);
+        throw lastIoError({});
+    }
     const PSID sid = reinterpret_cast<const TOKEN_USER*>(info.data())->User.Sid;
     const auto* bytes = static_cast<const unsigned char*>(sid);
     return {bytes, bytes + GetLengthSid(sid)};
@@ -39,18 +36,10 @@ OwnerOnlyAccess::OwnerOnlyAccess() : user_(currentUser()) {
         !InitializeSecurityDescriptor(&descriptor_, SECURITY_DESCRIPTOR_REVISION) ||
         !SetSecurityDescriptorDacl(&descriptor_, TRUE, acl, FALSE) ||
         !SetSecurityDescriptorControl(&descriptor_, SE_DACL_PROTECTED, SE_DACL_PROTECTED))
-        failWithLastError({});
+        throw lastIoError({});
     attributes_.nLength = sizeof(attributes_);
     attributes_.lpSecurityDescriptor = &descriptor_;
     attributes_.bInheritHandle = FALSE;
-}
-
-void OwnerOnlyAccess::applyTo(HANDLE file, const std::string& path) const {
-    auto acl = reinterpret_cast<PACL>(const_cast<unsigned char*>(acl_.data()));
-    const DWORD error =
-        SetSecurityInfo(file, SE_FILE_OBJECT, DACL_SECURITY_INFORMATION | PROTECTED_DACL_SECURITY_INFORMATION,
-                        nullptr, nullptr, acl, nullptr);
-    if (error != ERROR_SUCCESS) throw ioErrorFromWindowsCode(error, path);
 }
 
 }  // namespace quorvex

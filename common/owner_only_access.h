@@ -1,10 +1,10 @@
 #pragma once
-// Windows' counterpart of the 0600 mode: an access list that lets only the current user
-// read or change a file, protected so that the folder's inherited entries add nothing.
+// Windows' counterpart of the 0600 mode: the security of a new file that lets only the
+// current user read or change it, protected so that the folder's inherited entries add
+// nothing.
 #ifdef _WIN32
 #include <windows.h>
 
-#include <string>
 #include <vector>
 
 namespace quorvex {
@@ -17,10 +17,8 @@ public:
     OwnerOnlyAccess(const OwnerOnlyAccess&) = delete;
     OwnerOnlyAccess& operator=(const OwnerOnlyAccess&) = delete;
 
-    // For CreateFile: the access list of a file it creates.
+    // For CreateFile: the access list of a file it creates; an existing file keeps its own.
     SECURITY_ATTRIBUTES* attributes() { return &attributes_; }
-    // Sets the access list of an open file (opened with WRITE_DAC), for a file that existed.
-    void applyTo(HANDLE file, const std::string& path) const;
 
 private:
     std::vector<unsigned char> user_;  // the user's SID

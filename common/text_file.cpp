@@ -3,7 +3,7 @@
 #include <cerrno>
 
 #include "common/io_error.h"
-#include "common/open_file.h"
+#include "common/private_file.h"
 
 namespace quorvex {
 
@@ -11,12 +11,23 @@ namespace {
 
 constexpr std::size_t BufferSize = 1 << 16;
 
+std::FILE* openFile(const std::string& path, const char* mode) {
+    errno = 0;
+    std::FILE* file = std::fopen(path.c_str(), mode);
+    if (!file) throw ioErrorFromErrno(errno, path);
+    return file;
+}
+
+std::FILE* createFile(const std::string& path, FileWriter::Mode mode) {
+    PrivateFile file(path,
+                     mode == FileWriter::Mode::New ? PrivateFile::Open::New : PrivateFile::Open::Truncate);
+    return file.releaseToStdio();
+}
+
 }  // namespace
 
 FileWriter::FileWriter(const std::string& path, Mode mode)
-    : path_(path),
-      file_(openFile(path, mode == Mode::Create ? OpenMode::Create : OpenMode::Append)),
-      buffer_(new char[BufferSize]) {
+    : path_(path), file_(createFile(path, mode)), buffer_(new char[BufferSize]) {
     std::setvbuf(file_, buffer_.get(), _IOFBF, BufferSize);
 }
 
@@ -45,11 +56,15 @@ void FileWriter::close() {
     errno = 0;
     std::FILE* file = file_;
     file_ = nullptr;
-    if (std::fclose(file) != 0) fail();
+    const bool written = std::fflush(file) == 0 && syncStdioFile(file);
+    const int error = errno;
+    if (std::fclose(file) != 0 || !written) {
+        if (!written) errno = error;
+        fail();
+    }
 }
 
-TextFileReader::TextFileReader(const std::string& path)
-    : path_(path), file_(openFile(path, OpenMode::Read)) {}
+TextFileReader::TextFileReader(const std::string& path) : path_(path), file_(openFile(path, "rb")) {}
 
 TextFileReader::~TextFileReader() { std::fclose(file_); }
 

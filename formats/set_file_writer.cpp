@@ -4,20 +4,20 @@
 
 namespace quorvex {
 
-void writeSetFiles(const ConversionSettings& settings, SetFileFormat& format,
-                   std::vector<std::string>& written) {
-    TextFileReader reader = OpenMainDealReader(settings.programFolder, settings.identityText);
+void writeSetFiles(const ConversionSettings& settings, SetFileFormat& format, StagedFiles& files) {
+    TextFileReader reader(mainDealFileToRead(settings));
     const MainDealHeader header = ReadMainDealHeader(reader);
     const unsigned lastSet = header.firstSetNumber + header.setCount - 1u;
     for (unsigned set = header.firstSetNumber; set <= lastSet; ++set) {
-        FileWriter out(SetFileName(settings.outputFolder, settings.baseFileName, set, format.extension()));
-        written.push_back(out.path());
-        format.startFile(out, header);
+        FileWriter out(
+            files.stage(SetFileName(settings.outputFolder, settings.baseFileName, set, format.extension())),
+            FileWriter::Mode::New);
+        format.startFile(out, header, set);
         for (unsigned board = 1; board <= header.boardsPerSet; ++board)
             format.writeBoard(out, header, board, readBoardLine(reader));
         format.finishFile(out, header);
         out.close();
-        advanceProgress(settings.progress, written.size());
+        advanceProgress(settings.progress, files.count());
     }
 }
 

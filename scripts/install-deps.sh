@@ -6,12 +6,16 @@ set -euo pipefail
 packages=(
   # build
   cmake ninja-build g++ pkg-config clang-format
+  # double-dummy tables and par (the DDS solver library)
+  libdds-dev
   # core tests and benchmarks
   googletest libgtest-dev libbenchmark-dev time
   # desktop program (Qt 6 Widgets, printing, the JPEG plugin that decodes with libjpeg)
   qt6-base-dev qt6-base-dev-tools libqt6gui6 libgl-dev libjpeg62-turbo
   # window tests: a virtual X display, window listing and PDF text checks
   xvfb xauth x11-utils poppler-utils fonts-dejavu-core
+  # hand-record tests: the documents are printed to PDF by a real browser
+  chromium
   # Debian package: manual page, dependencies from the shared libraries, package and metadata checks,
   # and driving the installed program's window
   help2man dpkg-dev file lintian appstream desktop-file-utils xdotool

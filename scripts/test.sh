@@ -2,8 +2,8 @@
 # Builds everything and runs every check CI runs: the source format, the layers, the
 # release build with warnings as errors and all its tests (core, command line, windows on
 # the offscreen platform, the smoke run under a virtual display), then the core tests again
-# under AddressSanitizer and UndefinedBehaviorSanitizer; then the Debian package and the core
-# and the dealer on Windows under Wine.
+# under AddressSanitizer and UndefinedBehaviorSanitizer, then the fuzz targets briefly; then
+# the Debian package and the core and the dealer on Windows under Wine.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -12,6 +12,8 @@ scripts/check-format.sh
 scripts/check-layers.sh
 cmake --workflow --preset ci
 cmake --workflow --preset asan
+# Every reader of outside input under libFuzzer for about 30 seconds each.
+scripts/fuzz.sh 30
 
 # The Debian package, made from the ci build and checked without installing it; then the core
 # and the dealer cross-built for Windows and run under Wine. Each part reports its time.

@@ -46,16 +46,21 @@ TEST(IoError, WindowsErrorCodesMapToTheSameTexts) {
         {ERROR_FILE_NOT_FOUND, "File not found"},
         {ERROR_PATH_NOT_FOUND, "Invalid filename"},
         {ERROR_INVALID_NAME, "Invalid filename"},
+        {ERROR_BAD_PATHNAME, "Invalid filename"},
+        {ERROR_INVALID_DRIVE, "Invalid filename"},
         {ERROR_FILENAME_EXCED_RANGE, "Invalid filename"},
         {ERROR_TOO_MANY_OPEN_FILES, "Too many open files"},
         {ERROR_ACCESS_DENIED, "File access denied"},
         {ERROR_WRITE_PROTECT, "File access denied"},
         {ERROR_DISK_FULL, "Disk full"},
         {ERROR_HANDLE_DISK_FULL, "Disk full"},
-        {ERROR_SHARING_VIOLATION, "I/O error 32"},
+        {ERROR_SHARING_VIOLATION, "File access denied"},
+        {ERROR_LOCK_VIOLATION, "File access denied"},
+        {ERROR_NOT_READY, "I/O error 21"},
     };
     for (const auto& c : cases) {
-        const EInOutError error = ioErrorFromWindowsCode(c.windowsCode, "out\\QVW-01.dlm");
+        SetLastError(c.windowsCode);
+        const EInOutError error = lastIoError("out\\QVW-01.dlm");
         EXPECT_STREQ(error.what(), c.text) << c.windowsCode;
         EXPECT_EQ(error.path(), "out\\QVW-01.dlm");
     }
