@@ -62,6 +62,8 @@ DoubleDummyTable tableOf(const ddTableResults& results, unsigned boardNumber) {
 
 }  // namespace
 
+void checkDoubleDummyAvailable() {}
+
 std::vector<DoubleDummyTable> solveDoubleDummy(std::span<const DoubleDummyBoard> boards,
                                                WorkProgress* progress) {
     setUpLibraryThreads();

@@ -29,6 +29,10 @@ struct EDoubleDummyError : std::runtime_error {
     using std::runtime_error::runtime_error;
 };
 
+// Raises EDoubleDummyError in a build without the library, so that a run asking for double
+// dummy fails before it logs entropy or deals a board; does nothing where the library is.
+void checkDoubleDummyAvailable();
+
 // One table per board, in the order given. `progress`, when given, counts the "Boards
 // solved" batch by batch; a cancel stops the work before the next batch and after the
 // last one with EWorkCancelled.

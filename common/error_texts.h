@@ -42,6 +42,9 @@ inline std::string unknownStringFormat(int encoderId) {
 inline constexpr char UnsuitableComputer[] =
     "Sorry, this computer is not suitable to generate Random Bridge Hands";
 
+// Double dummy asked of a build made without the solver library.
+inline constexpr char DoubleDummyUnavailable[] = "Double-dummy analysis is not available in this build";
+
 // Printing.
 inline constexpr char NoDefaultPrinter[] = "There is no default printer currently selected";
 inline constexpr char PrintJobNotStarted[] = "The printer could not start the print job";

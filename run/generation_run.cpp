@@ -87,6 +87,12 @@ std::vector<DoubleDummyBoard> boardsToSolve(const ConversionSettings& conversion
     return boards;
 }
 
+// Double dummy is solved once, for whichever outputs print it; not at all when none does.
+bool solvesDoubleDummy(const RunSettings& settings) {
+    const bool pbnWritten = settings.conversion.formats.test(findOutputFormat("pbn").value());
+    return settings.doubleDummy && (pbnWritten || settings.handRecords);
+}
+
 void checkName(std::string_view name, NameUse use, const std::string& path) {
     if (nameRuleBreach(name, use)) throw ioErrorOfCode(io_code::PathNotFound, path);
 }
@@ -105,6 +111,8 @@ GenerationRun::GenerationRun(const RunSettings& settings) : settings_(settings) 
     checkName(conversion.identityText, NameUse::Identity, mainDealFile_);
     checkName(conversion.baseFileName, NameUse::BaseFileName,
               joinPath(conversion.outputFolder, conversion.baseFileName));
+
+    if (solvesDoubleDummy(settings_)) checkDoubleDummyAvailable();
 
     const std::vector<std::string> outputs = outputFiles(settings_);
     std::vector<std::string> folders = {conversion.programFolder, conversion.outputFolder};
@@ -168,10 +176,8 @@ RunResult GenerationRun::dealIntoTemporaries(DealStream& stream, WorkProgress* p
     writeMainDealFile(conversion.mainDealFile, settings_.counts, settings_.totalBoards, stream,
                       seedingHashClass(), progress);
 
-    // Solved once, for whichever outputs print it; not at all when none does.
-    const bool pbnWritten = conversion.formats.test(findOutputFormat("pbn").value());
     std::vector<DoubleDummyTable> tables;
-    if (settings_.doubleDummy && (pbnWritten || settings_.handRecords)) {
+    if (solvesDoubleDummy(settings_)) {
         tables = solveDoubleDummy(boardsToSolve(conversion), progress);
         conversion.doubleDummy = tables;
     }

@@ -64,6 +64,8 @@ compare --id Pairs-2 --entropy-text "$entropy_b" --sets 2 --boards 24 --skip-boa
     --out out --work-dir work --quiet
 compare --id Teams --entropy-text "$entropy_b" --test-mode --sets 1 --boards 1000 --formats dup,bri,dge --analysis \
     --out out --work-dir work --quiet
+compare --id Hands --entropy-text "$entropy_a" --sets 2 --boards 6 --formats all --hand-records --out out \
+    --work-dir work --quiet
 compare --entropy-text "$entropy_a" --boards 4 --out missing --work-dir work --quiet
 compare --entropy-text "$entropy_a" --sets 0 --out out --quiet
 
