@@ -7,6 +7,7 @@
 #include "analysis/shape_keys.h"
 #include "common/range_error.h"
 #include "common/text_file.h"
+#include "engine/high_card_points.h"
 #include "engine/main_deal_file.h"
 #include "engine/split_hand.h"
 
@@ -15,21 +16,6 @@ namespace quorvex {
 namespace {
 
 constexpr std::size_t HonoursPerSuit = 4;  // the highest four cards hold every honour
-
-unsigned highCardPoints(char rankLetter) {
-    switch (rankLetter) {
-        case 'A':
-            return 4;
-        case 'K':
-            return 3;
-        case 'Q':
-            return 2;
-        case 'J':
-            return 1;
-        default:
-            return 0;
-    }
-}
 
 std::size_t rankIndex(char rankLetter) {
     const std::size_t index = RankLetters.find(rankLetter);

@@ -2,6 +2,7 @@
 
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QDesktopServices>
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QFileDialog>
@@ -18,6 +19,7 @@
 #include <QScreen>
 #include <QSettings>
 #include <QStyle>
+#include <QUrl>
 #include <QVBoxLayout>
 #include <algorithm>
 #include <iterator>
@@ -38,7 +40,10 @@
 #include "app/report_printer.h"
 #include "app/scope_exit.h"
 #include "app/settings_store.h"
+#include "common/date_text.h"
 #include "common/error_texts.h"
+#include "common/io_error.h"
+#include "common/name_text.h"
 #include "common/product.h"
 #include "entropy/dialog/entropy_form.h"
 #include "formats/check/deal_file_check.h"
@@ -117,7 +122,9 @@ char reportDecimalSeparator() {
 }  // namespace
 
 TMainWin::TMainWin(const QStringList& arguments, const QString& programFolder)
-    : folderChooser_(defaultFolderChooser), fileChooser_(defaultFileChooser) {
+    : folderChooser_(defaultFolderChooser),
+      fileChooser_(defaultFileChooser),
+      documentOpener_(QDesktopServices::openUrl) {
     setWindowTitle(QString::fromLatin1(ApplicationTitle));
     buildMenu();
     buildControls();
@@ -275,6 +282,7 @@ QWidget* TMainWin::buildFormatGroup() {
     setHint(FormatGB, QStringLiteral("Other formats may be added by request."));
     auto* grid = new QGridLayout(FormatGB);
 
+    const int firstFormatRow = grid->rowCount();
     for (std::size_t i = 0; i < OutputFormats.size(); ++i) {
         const OutputFormat& format = OutputFormats[i];
         auto* box = new QCheckBox(latin1(format.caption), FormatGB);
@@ -284,6 +292,16 @@ QWidget* TMainWin::buildFormatGroup() {
         grid->addWidget(box, grid->rowCount(), 0, 1, 2);
         formatBoxes_[i] = box;
     }
+
+    // The two extras of the evening's results stand beside the formats, keeping the group's height.
+    DoubleDummyCB = named(new QCheckBox(QStringLiteral("Double-dummy analysis"), FormatGB), "DoubleDummyCB");
+    setHint(DoubleDummyCB,
+            QStringLiteral("Tricks and par of every board in the PBN files and hand records."));
+    grid->addWidget(DoubleDummyCB, firstFormatRow, 2);
+    HandRecordsCB = named(new QCheckBox(QStringLiteral("Hand records (.html)"), FormatGB), "HandRecordsCB");
+    setHint(HandRecordsCB,
+            QStringLiteral("A printable sheet of every set's boards, opened in your browser."));
+    grid->addWidget(HandRecordsCB, firstFormatRow + 1, 2);
 
     AnalysisCB = named(new QCheckBox(QStringLiteral("Basic Analysis of all boards just dealt."), FormatGB),
                        "AnalysisCB");
@@ -298,16 +316,20 @@ QWidget* TMainWin::buildFormatGroup() {
     PrintAnalysisBtn =
         named(pictureButton(QStyle::SP_DialogSaveButton, "&Print", FormatGB), "PrintAnalysisBtn");
     setHint(PrintAnalysisBtn, QStringLiteral("Print Analysis of last deal"));
-    // Hidden until the first run with analysis, but their place is kept from the start so
-    // nothing in the window moves when they appear.
-    for (QPushButton* button : {ViewAnalysisBtn, PrintAnalysisBtn}) {
+    // Hidden until the first run with analysis (or hand records), but their place is kept
+    // from the start so nothing in the window moves when they appear.
+    HandRecordsBtn =
+        named(pictureButton(QStyle::SP_FileDialogDetailedView, "Hand &Records", FormatGB), "HandRecordsBtn");
+    setHint(HandRecordsBtn, QStringLiteral("Open the hand records of the last deal"));
+    for (QPushButton* button : {ViewAnalysisBtn, PrintAnalysisBtn, HandRecordsBtn}) {
         QSizePolicy policy = button->sizePolicy();
         policy.setRetainSizeWhenHidden(true);
         button->setSizePolicy(policy);
     }
     grid->addWidget(ViewAnalysisBtn, analysisRow + 1, 0);
     grid->addWidget(PrintAnalysisBtn, analysisRow + 1, 1);
-    grid->setColumnStretch(2, 1);
+    grid->addWidget(HandRecordsBtn, analysisRow + 1, 2);
+    grid->setColumnStretch(3, 1);
     return FormatGB;
 }
 
@@ -338,8 +360,8 @@ QWidget* TMainWin::buildFileGroup() {
 void TMainWin::setTabOrderOfControls() {
     std::vector<QWidget*> order = {IDEdit, InitBtn, NumberSetsSE, NoBoardsSE, FirstSetNoSE, GenerateBtn};
     order.insert(order.end(), formatBoxes_.begin(), formatBoxes_.end());
-    order.insert(order.end(),
-                 {AnalysisCB, ViewAnalysisBtn, PrintAnalysisBtn, FileNameEB, FilepathEB, CloseBtn});
+    order.insert(order.end(), {DoubleDummyCB, HandRecordsCB, AnalysisCB, ViewAnalysisBtn, PrintAnalysisBtn,
+                               HandRecordsBtn, FileNameEB, FilepathEB, CloseBtn});
     for (std::size_t i = 1; i < order.size(); ++i) QWidget::setTabOrder(order[i - 1], order[i]);
 }
 
@@ -350,6 +372,7 @@ void TMainWin::connectHandlers() {
     };
     handle(InitBtn, &QPushButton::clicked, &TMainWin::InitBtnClick);
     handle(GenerateBtn, &QPushButton::clicked, &TMainWin::GenerateBtnClick);
+    handle(HandRecordsBtn, &QPushButton::clicked, &TMainWin::HandRecordsBtnClick);
     handle(ViewAnalysisBtn, &QPushButton::clicked, &TMainWin::ViewAnalysisBtnClick);
     handle(PrintAnalysisBtn, &QPushButton::clicked, &TMainWin::PrintAnalysisBtnClick);
     for (CountSpinBox* box : {NumberSetsSE, NoBoardsSE, FirstSetNoSE})
@@ -387,6 +410,8 @@ void TMainWin::FormCreate(const QStringList& arguments, const QString& programFo
     outputFolder_ = QDir::toNativeSeparators(stored.outputFolder);
     FilepathEB->setText(outputFolder_);
     AnalysisCB->setChecked(stored.analysisSelected);
+    DoubleDummyCB->setChecked(stored.doubleDummySelected);
+    HandRecordsCB->setChecked(stored.handRecordsSelected);
 }
 
 void TMainWin::showEvent(QShowEvent* event) {
@@ -407,6 +432,7 @@ void TMainWin::FormActivate() {
     FileNameEB->setText(baseFileName_);
     ViewAnalysisBtn->hide();
     PrintAnalysisBtn->hide();
+    HandRecordsBtn->hide();
 }
 
 void TMainWin::closeEvent(QCloseEvent* event) {
@@ -426,7 +452,13 @@ void TMainWin::FormClose() {
     settings.formatsSelected = selectedFormats();
     settings.outputFolder = outputFolder_;
     settings.analysisSelected = AnalysisCB->isChecked();
-    writeSettings(*openSettingsStore(), settings);
+    settings.doubleDummySelected = DoubleDummyCB->isChecked();
+    settings.handRecordsSelected = HandRecordsCB->isChecked();
+    const std::unique_ptr<QSettings> store = openSettingsStore();
+    writeSettings(*store, settings);
+    // A settings file that cannot be written (read-only, a full disk) is reported, not lost.
+    if (store->status() != QSettings::NoError)
+        throw ioErrorOfCode(io_code::AccessDenied, toNative8Bit(store->fileName()));
 }
 
 // ---- Counts and the total ----
@@ -499,6 +531,7 @@ void TMainWin::InitBtnClick() {
         return;
     }
     const std::string identity = toNative8Bit(IDEdit->text());
+    if (!nameAccepted(identity, NameUse::Identity)) return;
     entropyForm_->exec();
     stream_.seed(cls, identity, entropyForm_->EntropyText());
 
@@ -525,6 +558,9 @@ void TMainWin::GenerateBtnClick() {
     // takes what the boxes show, as a click on the button would.
     commitPendingEdits();
     analysisDlg_->clearReport();
+    // The button opens only what the last run wrote.
+    HandRecordsBtn->hide();
+    handRecordDocument_.clear();
     if (!ViewAnalysisBtn->isHidden()) setAnalysisButtonsEnabled(false);
     const ScopeExit reenableButtons([this] {
         if (!ViewAnalysisBtn->isHidden()) setAnalysisButtonsEnabled(true);
@@ -533,7 +569,10 @@ void TMainWin::GenerateBtnClick() {
     // The default output folder is made when it is first used.
     if (outputFolder_ == defaultOutputFolder()) QDir().mkpath(outputFolder_);
 
-    const RunSettings settings = runSettings();
+    RunSettings settings = runSettings();
+    if (!nameAccepted(settings.conversion.baseFileName, NameUse::BaseFileName)) return;
+    // Replaces only what the director agreed to; files that appear meanwhile are refused.
+    if (!existingFilesMayBeReplaced(settings)) return;
     RunResult result;
     try {
         result = runOffTheGuiThread(settings);
@@ -541,6 +580,14 @@ void TMainWin::GenerateBtnClick() {
         busy.restore();
         showPlainMessage(this, QString::fromLatin1(missing.what()));
         return;
+    } catch (const EWorkCancelled& cancelled) {  // ends as a failed run ends, but says so plainly
+        busy.restore();
+        showPlainMessage(this, QString::fromLatin1(cancelled.what()));
+        return;
+    }
+    if (!result.handRecordDocument.empty()) {
+        handRecordDocument_ = fromNative8Bit(result.handRecordDocument);
+        HandRecordsBtn->show();
     }
     if (settings.analysis) {
         analysisDlg_->setReport(result.report);
@@ -551,6 +598,26 @@ void TMainWin::GenerateBtnClick() {
     QMessageBox done(QMessageBox::Information, QStringLiteral("Information"), QString::fromLatin1(DoneText),
                      QMessageBox::Ok, this);
     done.exec();
+}
+
+bool TMainWin::nameAccepted(const std::string& name, NameUse use) {
+    const auto breach = nameRuleBreach(name, use);
+    if (!breach) return true;
+    const char* what = use == NameUse::Identity ? "The identity " : "The file name ";
+    showPlainMessage(this, QString::fromLatin1(what) + fromNative8Bit(*breach) + QLatin1Char('.'));
+    return false;
+}
+
+bool TMainWin::existingFilesMayBeReplaced(RunSettings& settings) {
+    const std::vector<std::string> existing = existingRunFiles(settings);
+    settings.replaceExisting = !existing.empty();
+    if (existing.empty()) return true;
+    const QString question =
+        QStringLiteral("%1 files already exist in %2. Replace them?").arg(existing.size()).arg(outputFolder_);
+    QMessageBox box(QMessageBox::Question, QString::fromLatin1(ApplicationTitle), question,
+                    QMessageBox::Yes | QMessageBox::No, this);
+    box.setDefaultButton(QMessageBox::No);
+    return box.exec() == QMessageBox::Yes;
 }
 
 void TMainWin::commitPendingEdits() {
@@ -569,7 +636,10 @@ RunSettings TMainWin::runSettings() const {
     settings.conversion.programFolder = toNative8Bit(programFolder_);
     settings.conversion.outputFolder = toNative8Bit(outputFolder_);
     settings.conversion.baseFileName = toNative8Bit(baseFileName_);
+    settings.conversion.runDate = localToday();
     settings.analysis = AnalysisCB->isChecked();
+    settings.doubleDummy = DoubleDummyCB->isChecked();
+    settings.handRecords = HandRecordsCB->isChecked();
     settings.decimalSeparator = reportDecimalSeparator();
     return settings;
 }
@@ -583,15 +653,17 @@ FormatSelection TMainWin::selectedFormats() const {
 // Work runs on a worker thread while the window repaints and shows the progress;
 // everything that could start or change a run waits, and so does closing.
 template <typename Work>
-auto TMainWin::offTheGuiThread(Work&& work) {
+auto TMainWin::offTheGuiThread(bool cancellable, Work&& work) {
     setRunControlsEnabled(false);
     const ScopeExit enableControls([this] { setRunControlsEnabled(true); });
+    RunProgress->setCancellable(cancellable);
     return RunProgress->run(std::forward<Work>(work));
 }
 
-// Deals, converts and analyses.
+// Deals, converts and analyses. Double dummy takes seconds per batch of boards: the
+// director may stop it.
 RunResult TMainWin::runOffTheGuiThread(const RunSettings& settings) {
-    return offTheGuiThread(
+    return offTheGuiThread(settings.doubleDummy,
         [this, &settings](WorkProgress& progress) { return runGeneration(stream_, settings, &progress); });
 }
 
@@ -614,7 +686,7 @@ void TMainWin::CheckDealFilesClick() {
     if (files.isEmpty()) return;
     std::vector<std::string> paths;
     for (const QString& file : files) paths.push_back(toNative8Bit(QDir::toNativeSeparators(file)));
-    const DealFileCheck check = offTheGuiThread([&paths](WorkProgress&) { return checkDealFiles(paths); });
+    const DealFileCheck check = offTheGuiThread(false, [&paths](WorkProgress&) { return checkDealFiles(paths); });
     dealFileView().setLines(checkReportLines(check, false));
     dealFileView().exec();
 }
@@ -655,5 +727,15 @@ void TMainWin::ConvertDealFileClick() {
 void TMainWin::ViewAnalysisBtnClick() { analysisDlg_->exec(); }
 
 void TMainWin::PrintAnalysisBtnClick() { printReport(analysisDlg_->reportLines(), printer_); }
+
+// ---- Hand records ----
+
+void TMainWin::setDocumentOpener(DocumentOpener opener) { documentOpener_ = std::move(opener); }
+
+void TMainWin::HandRecordsBtnClick() {
+    if (!documentOpener_(QUrl::fromLocalFile(handRecordDocument_)))
+        showPlainMessage(
+            this, QStringLiteral("No program could open ") + QDir::toNativeSeparators(handRecordDocument_));
+}
 
 }  // namespace quorvex

@@ -13,6 +13,7 @@
 #include <cstdint>
 #include <functional>
 
+#include "common/name_text.h"
 #include "common/product.h"
 #include "engine/deal_stream.h"
 #include "formats/output_formats.h"
@@ -23,6 +24,7 @@ class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
+class QUrl;
 
 namespace quorvex {
 
@@ -67,6 +69,11 @@ public:
     // The view of the last check of deal files.
     TDealFileView& dealFileView();
 
+    // Shows a document in the user's own program for it (the browser for hand records).
+    // Returns false when nothing could show it.
+    using DocumentOpener = std::function<bool(const QUrl&)>;
+    void setDocumentOpener(DocumentOpener opener);
+
 protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
@@ -97,14 +104,19 @@ private:
     void GenerateBtnClick();
     void ViewAnalysisBtnClick();
     void PrintAnalysisBtnClick();
+    void HandRecordsBtnClick();
     void entropyCollected();
 
+    // Shows why a name cannot be used, if it cannot.
+    bool nameAccepted(const std::string& name, NameUse use);
+    // Asks once whether existing set files may be replaced; false when the director says No.
+    bool existingFilesMayBeReplaced(RunSettings& settings);
     void commitPendingEdits();
     RunSettings runSettings() const;
     FormatSelection selectedFormats() const;
     RunResult runOffTheGuiThread(const RunSettings& settings);
     template <typename Work>
-    auto offTheGuiThread(Work&& work);
+    auto offTheGuiThread(bool cancellable, Work&& work);
     void setRunControlsEnabled(bool enabled);
     void setAnalysisButtonsEnabled(bool enabled);
     void setTotalLabel(const char* caption, std::uint32_t total);
@@ -125,9 +137,12 @@ private:
     QGroupBox* FormatGB = nullptr;
     // One per output format, in table order (dlmCB, dupCB, ...).
     std::array<QCheckBox*, OutputFormatCount> formatBoxes_{};
+    QCheckBox* DoubleDummyCB = nullptr;
+    QCheckBox* HandRecordsCB = nullptr;
     QCheckBox* AnalysisCB = nullptr;
     QPushButton* ViewAnalysisBtn = nullptr;
     QPushButton* PrintAnalysisBtn = nullptr;
+    QPushButton* HandRecordsBtn = nullptr;
     QGroupBox* FileGB = nullptr;
     QLabel* Label4 = nullptr;
     FilteredLineEdit* FileNameEB = nullptr;
@@ -154,6 +169,8 @@ private:
     FolderChooser folderChooser_;
     FileChooser fileChooser_;
     TDealFileView* dealFileView_ = nullptr;
+    DocumentOpener documentOpener_;
+    QString handRecordDocument_;  // the first set's hand records of the last run that wrote them
 };
 
 }  // namespace quorvex

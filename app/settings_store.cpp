@@ -85,6 +85,8 @@ StoredSettings readSettings(QSettings& store, StoredSettings defaults) {
     }
     readFolder(store, QStringLiteral("OutputFolder"), s.outputFolder);
     readFlag(store, QStringLiteral("AnalysisSelected"), s.analysisSelected);
+    readFlag(store, QStringLiteral("DoubleDummySelected"), s.doubleDummySelected);
+    readFlag(store, QStringLiteral("HandRecordsSelected"), s.handRecordsSelected);
     return s;
 }
 
@@ -96,6 +98,8 @@ void writeSettings(QSettings& store, const StoredSettings& s) {
         store.setValue(keyOf(OutputFormats[i]), flag(s.formatsSelected.test(i)));
     store.setValue(QStringLiteral("OutputFolder"), s.outputFolder);
     store.setValue(QStringLiteral("AnalysisSelected"), flag(s.analysisSelected));
+    store.setValue(QStringLiteral("DoubleDummySelected"), flag(s.doubleDummySelected));
+    store.setValue(QStringLiteral("HandRecordsSelected"), flag(s.handRecordsSelected));
     store.sync();
 }
 

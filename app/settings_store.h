@@ -18,6 +18,8 @@ struct StoredSettings {
     FormatSelection formatsSelected = allFormats();  // one value per output format, under its key
     QString outputFolder;
     bool analysisSelected = true;
+    bool doubleDummySelected = false;
+    bool handRecordsSelected = false;
 };
 
 // Opens the store, creating it when missing. With QStandardPaths' test mode on, every

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Times the heaviest run a director can ask for from the command line: 1000 sets of 1000
-# boards in test mode, all five formats and the analysis report, and reports the peak memory.
+# boards in test mode, every format and the analysis report, and reports the peak memory.
 # Usage: bench/full_run.sh [path to quorvex-deal]   (default: the release build's)
 set -euo pipefail
 dealer=${1:-"$(dirname "$0")/../build/release/cli/quorvex-deal"}

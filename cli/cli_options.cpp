@@ -1,14 +1,16 @@
 #include "cli/cli_options.h"
 
+#include <algorithm>
 #include <charconv>
 
 #include "common/name_text.h"
+#include "entropy/entropy_text.h"
 
 namespace quorvex {
 
 namespace {
 
-// "dlm,dup,bri,dge,df": the names --formats takes, in writing order.
+// "dlm,dup,bri,dge,df,pbn": the names --formats takes, in writing order.
 std::string formatNames(std::string_view separator) {
     std::string names;
     for (const OutputFormat& format : OutputFormats) {
@@ -18,16 +20,34 @@ std::string formatNames(std::string_view separator) {
     return names;
 }
 
+// Reads options as "--option value" or "--option=value".
 class ArgumentReader {
 public:
     explicit ArgumentReader(const std::vector<std::string>& arguments) : arguments_(arguments) {}
 
     bool more() const { return next_ < arguments_.size(); }
-    const std::string& take() { return arguments_[next_++]; }
+
+    // The next option's name; a value given as "--option=value" is kept for valueOf.
+    std::string takeOption() {
+        std::string option = arguments_[next_++];
+        inlineValue_.reset();
+        const std::size_t equals = option.find('=');
+        if (option.starts_with("--") && equals != std::string::npos) {
+            inlineValue_ = option.substr(equals + 1);
+            option.resize(equals);
+        }
+        return option;
+    }
 
     const std::string& valueOf(const std::string& option) {
+        if (inlineValue_) return *inlineValue_;
         if (!more()) throw UsageError("option " + option + " needs a value");
-        return take();
+        return arguments_[next_++];
+    }
+
+    // A switch given a value ("--quiet=1") is a mistake, not a switch.
+    void noValue(const std::string& option) const {
+        if (inlineValue_) throw UsageError("option " + option + " takes no value");
     }
 
     long long numberOf(const std::string& option, long long low, long long high) {
@@ -43,13 +63,13 @@ public:
 private:
     const std::vector<std::string>& arguments_;
     std::size_t next_ = 0;
+    std::optional<std::string> inlineValue_;
 };
 
-std::string nameText(ArgumentReader& reader, const std::string& option) {
+std::string nameText(ArgumentReader& reader, const std::string& option, NameUse use) {
     const std::string& text = reader.valueOf(option);
-    if (!isNameText(text))
-        throw UsageError("option " + option + " accepts only letters, digits, spaces and hyphens, not '" +
-                         text + "'");
+    if (const auto breach = nameRuleBreach(text, use))
+        throw UsageError("option " + option + " " + *breach + ", not '" + text + "'");
     return text;
 }
 
@@ -60,14 +80,18 @@ std::string folder(ArgumentReader& reader, const std::string& option) {
     return text;
 }
 
+// A replayed text must look recorded: every recorded text holds 39 numbers, so at least 39
+// digits. An empty or short text (an unset shell variable) would deal predictable boards.
 std::string entropyText(ArgumentReader& reader) {
     const std::string& text = reader.valueOf("--entropy-text");
-    if (text.find_first_not_of("0123456789-") != std::string::npos)
-        throw UsageError("option --entropy-text accepts only digits and minus signs, not '" + text + "'");
+    const auto digits = std::count_if(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
+    if (text.find_first_not_of("0123456789-") != std::string::npos || digits < EntropyNumbersInText)
+        throw UsageError(
+            "option --entropy-text needs a recorded entropy text: digits and minus signs only, "
+            "at least " +
+            std::to_string(EntropyNumbersInText) + " digits, not '" + text + "'");
     return text;
 }
-
-}  // namespace
 
 FormatSelection formatList(const std::string& list) {
     if (list == "all") return allFormats();
@@ -87,23 +111,35 @@ FormatSelection formatList(const std::string& list) {
     }
 }
 
+// The switch an option sets, or none.
+bool* flagOf(CliOptions& options, const std::string& option) {
+    if (option == "--analysis") return &options.analysis;
+    if (option == "--double-dummy") return &options.doubleDummy;
+    if (option == "--hand-records") return &options.handRecords;
+    if (option == "--test-mode") return &options.testMode;
+    if (option == "--force") return &options.force;
+    if (option == "--show-entropy") return &options.showEntropy;
+    if (option == "--quiet") return &options.quiet;
+    if (option == "--help") return &options.help;
+    if (option == "--version") return &options.version;
+    return nullptr;
+}
+
+}  // namespace
+
 std::string cliUsage() {
     const std::string limit = std::to_string(NormalCountLimit);
     return std::string(
                "Usage: quorvex-deal [options]\n"
-               "       quorvex-deal check [--quiet] FILE...\n"
-               "       quorvex-deal convert FILE --out DIR [--formats LIST] [--name BASE] [--first-set N] "
-               "[--force] [--quiet]\n"
-               "       quorvex-deal audit [--alpha A] FILE...\n"
-               "Deals random bridge boards into the main deal file and converts them for dealing machines;\n"
-               "checks, converts and audits deal files read back (.qvw, .dlm, .dup, .bri, .dge, .txt, "
-               ".pbn).\n"
+               "Deals random bridge boards into the main deal file and converts them for dealing machines.\n"
                "\n"
                "  --id TEXT            identity text (letters, digits, spaces, hyphens); default ") +
            DefaultIdentityText +
            "\n"
-           "  --entropy-text TEXT  replay a recorded entropy text; default: fresh entropy from the\n"
-           "                       operating system, appended to the entropy log Int160.qvs\n"
+           "  --entropy-text TEXT  replay a recorded entropy text (at least 39 digits); default: fresh\n"
+           "                       entropy from the operating system, appended to the entropy log\n"
+           "                       Int160.qvs\n"
+           "  --show-entropy       also print the fresh entropy text (it is always logged)\n"
            "  --sets N             number of sets, 1.." +
            limit + " (default " + std::to_string(DefaultNumberOfSets) +
            ")\n"
@@ -125,11 +161,16 @@ std::string cliUsage() {
            "  --formats LIST       comma-separated from " +
            formatNames(",") +
            ", or all (default) or none\n"
+           "  --double-dummy       add double-dummy tricks and par to the PBN files and hand records\n"
+           "  --hand-records       write printable hand records, one HTML document per set\n"
            "  --analysis           analyse the boards and print the report\n"
            "  --report FILE        analyse the boards and write the report to FILE\n"
+           "  --force              replace set files and a report file that exist already\n"
            "  --quiet              print nothing on success\n"
            "  --help               show this help\n"
-           "  --version            show the version\n";
+           "  --version            show the version\n"
+           "Every option taking a value also accepts the form --option=value. A run that fails\n"
+           "leaves every folder as it was.\n";
 }
 
 CliOptions parseCliOptions(const std::vector<std::string>& arguments) {
@@ -138,9 +179,9 @@ CliOptions parseCliOptions(const std::vector<std::string>& arguments) {
     // Counts are checked after all options are read, since --test-mode widens their limits.
     long long sets = options.numberOfSets, boards = options.boardsPerSet;
     while (reader.more()) {
-        const std::string option = reader.take();
+        const std::string option = reader.takeOption();
         if (option == "--id")
-            options.identityText = nameText(reader, option);
+            options.identityText = nameText(reader, option, NameUse::Identity);
         else if (option == "--entropy-text")
             options.entropyText = entropyText(reader);
         else if (option == "--sets")
@@ -152,26 +193,19 @@ CliOptions parseCliOptions(const std::vector<std::string>& arguments) {
         else if (option == "--skip-boards")
             options.skipBoards = static_cast<std::uint32_t>(reader.numberOf(option, 0, 1000000000));
         else if (option == "--name")
-            options.baseFileName = nameText(reader, option);
+            options.baseFileName = nameText(reader, option, NameUse::BaseFileName);
         else if (option == "--out")
             options.outputFolder = folder(reader, option);
         else if (option == "--work-dir")
             options.workFolder = folder(reader, option);
         else if (option == "--formats")
             options.formats = formatList(reader.valueOf(option));
-        else if (option == "--analysis")
-            options.analysis = true;
         else if (option == "--report")
             options.reportFile = reader.valueOf(option), options.analysis = true;
-        else if (option == "--test-mode")
-            options.testMode = true;
-        else if (option == "--quiet")
-            options.quiet = true;
-        else if (option == "--help")
-            options.help = true;
-        else if (option == "--version")
-            options.version = true;
-        else
+        else if (bool* flag = flagOf(options, option)) {
+            reader.noValue(option);
+            *flag = true;
+        } else
             throw UsageError("unknown option '" + option + "' (see --help)");
     }
     const long long limit = countLimit(options.testMode);

@@ -28,8 +28,12 @@ struct CliOptions {
     std::optional<std::string> workFolder;  // defaults to the output folder
     FormatSelection formats = allFormats();
     bool analysis = false;
+    bool doubleDummy = false;
+    bool handRecords = false;
     std::optional<std::string> reportFile;
     bool testMode = false;
+    bool force = false;        // replace existing set files and report
+    bool showEntropy = false;  // print the fresh entropy text
     bool quiet = false;
     bool help = false;
     bool version = false;

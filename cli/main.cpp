@@ -1,11 +1,15 @@
 // quorvex-deal: the command-line dealer. It runs exactly the core code the window runs, so
 // the same identity, entropy text and settings give byte-identical files.
+#include <cerrno>
 #include <iostream>
 
 #include "cli/cli_options.h"
-#include "cli/deal_file_commands.h"
 #include "cli/fresh_entropy.h"
+#include "cli/run_progress_display.h"
+#include "cli/standard_output.h"
+#include "common/date_text.h"
 #include "common/error_texts.h"
+#include "common/interrupt_cleanup.h"
 #include "common/io_error.h"
 #include "common/text_file.h"
 #include "engine/deal_stream.h"
@@ -30,27 +34,29 @@ RunSettings runSettingsOf(const CliOptions& options) {
     conversion.programFolder = options.workFolder.value_or(options.outputFolder);
     conversion.outputFolder = options.outputFolder;
     conversion.baseFileName = options.baseFileName;
+    conversion.runDate = localToday();
     settings.analysis = options.analysis;
+    settings.doubleDummy = options.doubleDummy;
+    settings.handRecords = options.handRecords;
     settings.decimalSeparator = '.';
+    settings.reportFile = options.reportFile.value_or("");
+    settings.replaceExisting = options.force;
     return settings;
 }
 
-void writeReport(const std::vector<std::string>& report, const CliOptions& options) {
-    if (!options.reportFile) {
-        for (const std::string& line : report) std::cout << line << '\n';
-        return;
-    }
-    FileWriter file(*options.reportFile);
-    for (const std::string& line : report) file.writeLine(line);
-    file.close();
+bool printsOnStandardOutput(const CliOptions& options) {
+    return !options.quiet || (options.analysis && !options.reportFile);
 }
 
-int deal(const CliOptions& options) {
+int deal(const CliOptions& options, bool outputOpen) {
     registerHashClasses();
     const RunSettings settings = runSettingsOf(options);
-    const HashClass cls = seedingHashClass();
-    if (!cls) throw EHashUnitMissing();
+    if (!outputOpen && printsOnStandardOutput(options)) throw ioErrorFromErrno(EBADF, StandardOutputName);
 
+    // Everything is checked and every folder locked before the entropy is logged or a
+    // board dealt.
+    GenerationRun run(settings);
+    const std::string logPath = entropyLogPath(settings.conversion.programFolder);
     std::string entropyText;
     if (options.entropyText) {
         entropyText = *options.entropyText;
@@ -60,28 +66,49 @@ int deal(const CliOptions& options) {
     }
 
     DealStream stream;
-    stream.seed(cls, options.identityText, entropyText);
-    for (std::uint32_t skipped = 0; skipped < options.skipBoards; ++skipped) stream.nextDealNumber(cls);
+    stream.seed(seedingHashClass(), options.identityText, entropyText);
+    for (std::uint32_t skipped = 0; skipped < options.skipBoards; ++skipped)
+        stream.nextDealNumber(seedingHashClass());
 
-    const RunResult result = runGeneration(stream, settings);
-    if (options.analysis) writeReport(result.report, options);
+    WorkProgress progress;
+    RunResult result;
+    {
+        const RunProgressDisplay display(progress, !options.quiet);
+        result = run.deal(stream, &progress);
+    }
+    if (options.analysis && !options.reportFile) {
+        for (const std::string& line : result.report) std::cout << line << '\n';
+        flushStandardOutput();  // a report that cannot be shown fails the run before its files are published
+    }
+    run.publish();
 
     if (!options.quiet) {
-        if (!options.entropyText) std::cout << "Entropy text (logged): " << entropyText << '\n';
+        if (!options.entropyText) {
+            if (options.showEntropy)
+                std::cout << "Entropy text (logged): " << entropyText << '\n';
+            else
+                std::cout << "Entropy text logged in " << logPath << '\n';
+        }
         std::cout << "Boards dealt: " << settings.totalBoards << " (draw counter now " << stream.drawCounter()
                   << ")\n";
         std::cout << "Wrote " << result.mainDealFile << '\n';
         for (const std::string& file : result.filesWritten) std::cout << "Wrote " << file << '\n';
         if (options.reportFile) std::cout << "Wrote " << *options.reportFile << '\n';
     }
+    closeStandardOutput();
     return 0;
+}
+
+void printError(const std::exception& error, const std::string& path, const std::string& hint = {}) {
+    std::cerr << "quorvex-deal: " << (path.empty() ? "" : path + ": ") << displayedErrorText(error.what())
+              << hint << '\n';
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (const std::optional<int> status = runDealFileCommand(std::vector<std::string>(argv + 1, argv + argc)))
-        return *status;
+    const bool outputOpen = guardStandardStreams();
+    installInterruptCleanup();
     CliOptions options;
     try {
         options = parseCliOptions(std::vector<std::string>(argv + 1, argv + argc));
@@ -89,22 +116,28 @@ int main(int argc, char** argv) {
         std::cerr << "quorvex-deal: " << error.what() << '\n';
         return 2;
     }
-    if (options.help) {
-        std::cout << cliUsage();
-        return 0;
-    }
-    if (options.version) {
-        std::cout << versionText() << '\n';
-        return 0;
-    }
     try {
-        return deal(options);
+        if (options.help || options.version) {
+            std::cout << (options.help ? cliUsage() : versionText() + '\n');
+            closeStandardOutput();
+            return 0;
+        }
+        return deal(options, outputOpen);
+    } catch (const EFileWrittenTwice& error) {
+        printError(error, error.path(), " (check --report, --out and --work-dir)");
+        return 2;
+    } catch (const EFilesExist& error) {
+        printError(error, error.path(),
+                   " (" + std::to_string(error.count) + " files of this run exist; --force replaces them)");
+        return 1;
+    } catch (const EWorkCancelled& cancelled) {
+        std::cerr << cancelled.what() << '\n';
+        return 1;
     } catch (const EInOutError& error) {
-        std::cerr << "quorvex-deal: " << (error.path().empty() ? "" : error.path() + ": ")
-                  << displayedErrorText(error.what()) << '\n';
+        printError(error, error.path());
         return 1;
     } catch (const std::exception& error) {
-        std::cerr << "quorvex-deal: " << displayedErrorText(error.what()) << '\n';
+        printError(error, {});
         return 1;
     }
 }

@@ -14,6 +14,10 @@ inline constexpr char TooManyOpenFiles[] = "Too many open files";
 inline constexpr char FileAccessDenied[] = "File access denied";
 inline constexpr char DiskFull[] = "Disk full";
 inline std::string otherIoError(int code) { return "I/O error " + std::to_string(code); }
+inline constexpr char FolderInUse[] = "Another run is writing to this folder";
+inline constexpr char FileExists[] = "File already exists";
+inline constexpr char FileWrittenTwice[] = "The run would write this file twice";
+inline constexpr char NotARegularFile[] = "Not a regular file";
 
 // Numbers and counts.
 inline constexpr char RangeCheck[] = "Range check error";

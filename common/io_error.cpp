@@ -5,6 +5,10 @@
 
 #include "common/error_texts.h"
 
+#ifdef _WIN32
+#include <windows.h>
+#endif
+
 namespace quorvex {
 
 EInOutError ioErrorOfCode(int code, std::string path) {
@@ -62,5 +66,27 @@ EInOutError ioErrorFromErrno(int err, const std::string& path) {
             return {err, error_text::otherIoError(err), path};
     }
 }
+
+#ifdef _WIN32
+EInOutError lastIoError(const std::string& path) {
+    const DWORD error = GetLastError();
+    switch (error) {
+        case ERROR_DISK_FULL:
+        case ERROR_HANDLE_DISK_FULL:
+            return ioErrorOfCode(io_code::DiskFull, path);
+        case ERROR_SHARING_VIOLATION:
+        case ERROR_LOCK_VIOLATION:
+        case ERROR_WRITE_PROTECT:
+            return ioErrorOfCode(io_code::AccessDenied, path);
+        case ERROR_FILENAME_EXCED_RANGE:
+        case ERROR_INVALID_NAME:
+            return ioErrorOfCode(io_code::PathNotFound, path);
+        default:
+            return ioErrorOfCode(static_cast<int>(error), path);
+    }
+}
+#else
+EInOutError lastIoError(const std::string& path) { return ioErrorFromErrno(errno, path); }
+#endif
 
 }  // namespace quorvex

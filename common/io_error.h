@@ -27,6 +27,7 @@ inline constexpr int PathNotFound = 3;
 inline constexpr int TooManyOpenFiles = 4;
 inline constexpr int AccessDenied = 5;
 inline constexpr int DiskFull = 101;
+inline constexpr int FolderInUse = 33;  // the lock of another run (Windows' lock violation)
 }  // namespace io_code
 
 // The error of a code, with its standard text.
@@ -36,5 +37,9 @@ EInOutError ioErrorOfCode(int code, std::string path = {});
 // A missing folder on the way to the file counts as an invalid file name, a missing
 // file itself as "File not found".
 EInOutError ioErrorFromErrno(int err, const std::string& path);
+
+// The error of the operating-system call that just failed on `path`: errno on POSIX,
+// GetLastError on Windows (whose codes 2 to 5 are the codes above).
+EInOutError lastIoError(const std::string& path);
 
 }  // namespace quorvex

@@ -3,6 +3,7 @@
 #include <cerrno>
 
 #include "common/io_error.h"
+#include "common/private_file.h"
 
 namespace quorvex {
 
@@ -17,10 +18,16 @@ std::FILE* openFile(const std::string& path, const char* mode) {
     return file;
 }
 
+std::FILE* createFile(const std::string& path, FileWriter::Mode mode) {
+    PrivateFile file(path,
+                     mode == FileWriter::Mode::New ? PrivateFile::Open::New : PrivateFile::Open::Truncate);
+    return file.releaseToStdio();
+}
+
 }  // namespace
 
 FileWriter::FileWriter(const std::string& path, Mode mode)
-    : path_(path), file_(openFile(path, mode == Mode::Create ? "wb" : "ab")), buffer_(new char[BufferSize]) {
+    : path_(path), file_(createFile(path, mode)), buffer_(new char[BufferSize]) {
     std::setvbuf(file_, buffer_.get(), _IOFBF, BufferSize);
 }
 
@@ -49,7 +56,12 @@ void FileWriter::close() {
     errno = 0;
     std::FILE* file = file_;
     file_ = nullptr;
-    if (std::fclose(file) != 0) fail();
+    const bool written = std::fflush(file) == 0 && syncStdioFile(file);
+    const int error = errno;
+    if (std::fclose(file) != 0 || !written) {
+        if (!written) errno = error;
+        fail();
+    }
 }
 
 TextFileReader::TextFileReader(const std::string& path) : path_(path), file_(openFile(path, "rb")) {}

@@ -9,12 +9,17 @@
 
 namespace quorvex {
 
+// Writes a file of the run. A file it creates is private to the current user (see
+// PrivateFile); close() writes out the buffer and syncs the file to disk, so a file that
+// closed without an error is complete on disk.
 class FileWriter {
 public:
-    enum class Mode { Create, Append };
+    enum class Mode {
+        Create,  // creates the file or empties an existing one
+        New,     // the file must not exist yet (a temporary name of the run)
+    };
 
-    // Create truncates an existing file; Append creates a missing one.
-    FileWriter(const std::string& path, Mode mode = Mode::Create);
+    explicit FileWriter(const std::string& path, Mode mode = Mode::Create);
     ~FileWriter();
     FileWriter(const FileWriter&) = delete;
     FileWriter& operator=(const FileWriter&) = delete;
@@ -22,7 +27,7 @@ public:
     void write(std::string_view bytes);
     void writeLine(std::string_view text);  // text + CR LF
     void flush();
-    void close();  // reports a failure to write out the last buffer
+    void close();  // reports a failure to write out the last buffer or to sync
 
     const std::string& path() const { return path_; }
 

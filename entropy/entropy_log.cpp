@@ -1,14 +1,16 @@
 #include "entropy/entropy_log.h"
 
+#include "common/line_append.h"
 #include "common/paths.h"
-#include "common/text_file.h"
 
 namespace quorvex {
 
+std::string entropyLogPath(std::string_view programFolder) {
+    return joinPath(programFolder, EntropyLogFileName);
+}
+
 void appendEntropyLog(std::string_view programFolder, std::string_view entropyText) {
-    FileWriter log(joinPath(programFolder, EntropyLogFileName), FileWriter::Mode::Append);
-    log.writeLine(entropyText);
-    log.close();
+    appendWholeLine(entropyLogPath(programFolder), entropyText);
 }
 
 }  // namespace quorvex

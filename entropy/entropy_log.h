@@ -8,7 +8,10 @@ namespace quorvex {
 
 inline constexpr std::string_view EntropyLogFileName = "Int160.qvs";
 
+std::string entropyLogPath(std::string_view programFolder);
+
 // Appends `entropyText` and CR LF to the log in `programFolder`, creating it when missing.
+// The log only ever gains whole lines: see appendWholeLine.
 void appendEntropyLog(std::string_view programFolder, std::string_view entropyText);
 
 }  // namespace quorvex

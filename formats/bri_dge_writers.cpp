@@ -22,16 +22,16 @@ std::string dgeRecord(const ValidBoardLine& board) {
     return record;
 }
 
-void WriteBriFiles(const ConversionSettings& settings, std::vector<std::string>& written) {
+void WriteBriFiles(const ConversionSettings& settings, StagedFiles& files) {
     writeRecordFiles(
         settings, BriExtension,
-        [](const ValidBoardLine& board, const MainDealHeader&) { return briRecord(board); }, written);
+        [](const ValidBoardLine& board, const MainDealHeader&) { return briRecord(board); }, files);
 }
 
-void WriteDgeFiles(const ConversionSettings& settings, std::vector<std::string>& written) {
+void WriteDgeFiles(const ConversionSettings& settings, StagedFiles& files) {
     writeRecordFiles(
         settings, DgeExtension,
-        [](const ValidBoardLine& board, const MainDealHeader&) { return dgeRecord(board); }, written);
+        [](const ValidBoardLine& board, const MainDealHeader&) { return dgeRecord(board); }, files);
 }
 
 }  // namespace quorvex

@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "common/staged_files.h"
 #include "engine/valid_board_line.h"
 #include "formats/conversion_settings.h"
 
@@ -19,7 +20,7 @@ std::string briRecord(const ValidBoardLine& board);
 std::string dgeRecord(const ValidBoardLine& board);
 
 // One file per set each.
-void WriteBriFiles(const ConversionSettings& settings, std::vector<std::string>& written);
-void WriteDgeFiles(const ConversionSettings& settings, std::vector<std::string>& written);
+void WriteBriFiles(const ConversionSettings& settings, StagedFiles& files);
+void WriteDgeFiles(const ConversionSettings& settings, StagedFiles& files);
 
 }  // namespace quorvex

@@ -4,12 +4,21 @@
 #include <string>
 #include <vector>
 
+#include "common/staged_files.h"
+#include "engine/main_deal_file.h"
 #include "formats/conversion_settings.h"
 
 namespace quorvex {
 
-// Returns the paths of the files written, in the order written. The first failure stops
-// the remaining writers with its exception.
+// Writes every selected format's set files under temporary names staged in `files`.
+// The first failure stops the remaining writers with its exception.
+void ConvertMainDealFile(const ConversionSettings& settings, StagedFiles& files);
+
+// Converts and publishes: every set file reaches its final name, or (on a failure) none
+// does. Returns the paths of the files written, in the order written.
 std::vector<std::string> ConvertMainDealFile(const ConversionSettings& settings);
+
+// The set files a conversion with `header`'s counts writes, in the order written.
+std::vector<std::string> setFilePaths(const ConversionSettings& settings, const MainDealHeader& header);
 
 }  // namespace quorvex

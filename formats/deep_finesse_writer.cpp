@@ -39,9 +39,9 @@ std::string deepFinesseBoardLines(unsigned boardNumber, const ValidBoardLine& bo
     return text;
 }
 
-void WriteDeepFinesseFiles(const ConversionSettings& settings, std::vector<std::string>& written) {
+void WriteDeepFinesseFiles(const ConversionSettings& settings, StagedFiles& files) {
     DeepFinesseFormat format;
-    writeSetFiles(settings, format, written);
+    writeSetFiles(settings, format, files);
 }
 
 }  // namespace quorvex

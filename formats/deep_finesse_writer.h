@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "common/staged_files.h"
 #include "engine/valid_board_line.h"
 #include "formats/conversion_settings.h"
 
@@ -17,6 +18,6 @@ std::string deepFinesseBoardLines(unsigned boardNumber, const ValidBoardLine& bo
 inline constexpr std::string_view DeepFinesseExtension = ".txt";
 
 // One file per set.
-void WriteDeepFinesseFiles(const ConversionSettings& settings, std::vector<std::string>& written);
+void WriteDeepFinesseFiles(const ConversionSettings& settings, StagedFiles& files);
 
 }  // namespace quorvex

@@ -8,6 +8,7 @@
 #include <string_view>
 #include <vector>
 
+#include "common/staged_files.h"
 #include "engine/cards.h"
 #include "engine/valid_board_line.h"
 #include "formats/conversion_settings.h"
@@ -34,6 +35,6 @@ std::string DlmBoardLetters(const std::array<std::uint8_t, CardsPerDeal>& owners
 std::string dlmBoardLine(unsigned boardNumber, std::string_view letters);
 
 // One file per set; a set of more than 99 boards keeps its first 99.
-void WriteDlmFiles(const ConversionSettings& settings, std::vector<std::string>& written);
+void WriteDlmFiles(const ConversionSettings& settings, StagedFiles& files);
 
 }  // namespace quorvex

@@ -22,13 +22,13 @@ std::string dupRecord(const ValidBoardLine& board, std::uint16_t boardsPerSet) {
     return record;
 }
 
-void WriteDupFiles(const ConversionSettings& settings, std::vector<std::string>& written) {
+void WriteDupFiles(const ConversionSettings& settings, StagedFiles& files) {
     writeRecordFiles(
         settings, DupExtension,
         [](const ValidBoardLine& board, const MainDealHeader& header) {
             return dupRecord(board, header.boardsPerSet);
         },
-        written);
+        files);
 }
 
 }  // namespace quorvex

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "common/staged_files.h"
 #include "engine/valid_board_line.h"
 #include "formats/conversion_settings.h"
 
@@ -18,6 +19,6 @@ inline constexpr std::size_t DupRecordLength = 156;
 std::string dupRecord(const ValidBoardLine& board, std::uint16_t boardsPerSet);
 
 // One file per set.
-void WriteDupFiles(const ConversionSettings& settings, std::vector<std::string>& written);
+void WriteDupFiles(const ConversionSettings& settings, StagedFiles& files);
 
 }  // namespace quorvex

@@ -4,6 +4,7 @@
 #include "formats/deep_finesse_writer.h"
 #include "formats/dlm_writer.h"
 #include "formats/dup_writer.h"
+#include "formats/pbn_writer.h"
 
 namespace quorvex {
 
@@ -13,6 +14,7 @@ const std::array<OutputFormat, OutputFormatCount> OutputFormats = {{
     {"bri", BriExtension, "briSelected", "briCB", "EBA && Duplimate. (.bri)", WriteBriFiles},
     {"dge", DgeExtension, "dgeSelected", "dgeCB", "EBA && Duplimate. (.dge)", WriteDgeFiles},
     {"df", DeepFinesseExtension, "dfSelected", "dfCB", "Deep Finesse (.txt)", WriteDeepFinesseFiles},
+    {"pbn", PbnExtension, "pbnSelected", "pbnCB", "Portable Bridge Notation (.pbn)", writePbnFiles},
 }};
 
 std::optional<std::size_t> findOutputFormat(std::string_view name) {

@@ -14,10 +14,11 @@
 namespace quorvex {
 
 struct ConversionSettings;
+class StagedFiles;
 
-// Writes one file per set of the main deal file and appends each path to `written` as soon
-// as the file has been created.
-using SetFilesWriter = void (*)(const ConversionSettings& settings, std::vector<std::string>& written);
+// Writes one file per set of the main deal file, each staged in `files` under its
+// temporary name (see StagedFiles).
+using SetFilesWriter = void (*)(const ConversionSettings& settings, StagedFiles& files);
 
 struct OutputFormat {
     std::string_view name;          // in the dealer's --formats list
@@ -28,7 +29,7 @@ struct OutputFormat {
     SetFilesWriter write;
 };
 
-inline constexpr std::size_t OutputFormatCount = 5;
+inline constexpr std::size_t OutputFormatCount = 6;
 
 extern const std::array<OutputFormat, OutputFormatCount> OutputFormats;
 

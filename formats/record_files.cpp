@@ -25,9 +25,9 @@ private:
 }  // namespace
 
 void writeRecordFiles(const ConversionSettings& settings, std::string_view extension, RecordOfBoard record,
-                      std::vector<std::string>& written) {
+                      StagedFiles& files) {
     RecordFormat format(extension, record);
-    writeSetFiles(settings, format, written);
+    writeSetFiles(settings, format, files);
 }
 
 }  // namespace quorvex

@@ -5,6 +5,7 @@
 #include <string_view>
 #include <vector>
 
+#include "common/staged_files.h"
 #include "engine/main_deal_file.h"
 #include "formats/conversion_settings.h"
 
@@ -14,9 +15,8 @@ using RecordOfBoard = std::string (*)(const ValidBoardLine& board, const MainDea
 
 // One file per set with the extension, holding record(board) for each board in turn.
 // Records are not flushed one by one: the file's buffer goes out when it fills and when
-// the file is closed, which reports any failure; on an error the records before it are
-// still written out.
+// the file is closed, which reports any failure.
 void writeRecordFiles(const ConversionSettings& settings, std::string_view extension, RecordOfBoard record,
-                      std::vector<std::string>& written);
+                      StagedFiles& files);
 
 }  // namespace quorvex

@@ -6,6 +6,7 @@
 #include <string_view>
 #include <vector>
 
+#include "common/staged_files.h"
 #include "common/text_file.h"
 #include "engine/main_deal_file.h"
 #include "formats/conversion_settings.h"
@@ -18,7 +19,7 @@ public:
     virtual ~SetFileFormat() = default;
     virtual std::string_view extension() const = 0;
     // Called once per set file, before its first board.
-    virtual void startFile(FileWriter& /*out*/, const MainDealHeader& /*header*/) {}
+    virtual void startFile(FileWriter& /*out*/, const MainDealHeader& /*header*/, unsigned /*setNumber*/) {}
     // Board numbers count from 1 in every set.
     virtual void writeBoard(FileWriter& out, const MainDealHeader& header, unsigned boardNumber,
                             const ValidBoardLine& board) = 0;
@@ -26,11 +27,9 @@ public:
     virtual void finishFile(FileWriter& /*out*/, const MainDealHeader& /*header*/) {}
 };
 
-// Writes every set's file of `format`, appending each path to `written` as soon as the
-// file has been created. Every board line is read and checked, also where a format
-// writes nothing for it. The first failure propagates; files finished before stay
-// complete and the file being written keeps the records before the failure.
-void writeSetFiles(const ConversionSettings& settings, SetFileFormat& format,
-                   std::vector<std::string>& written);
+// Writes every set's file of `format` under its temporary name, staged in `files`; they
+// reach their final names only when the run publishes `files`. Every board line is read
+// and checked, also where a format writes nothing for it. The first failure propagates.
+void writeSetFiles(const ConversionSettings& settings, SetFileFormat& format, StagedFiles& files);
 
 }  // namespace quorvex

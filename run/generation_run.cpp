@@ -1,29 +1,220 @@
 #include "run/generation_run.h"
 
+#include <algorithm>
+#include <filesystem>
+#include <map>
+
 #include "analysis/analysis_report.h"
+#include "analysis/board_analysis.h"
+#include "analysis/double_dummy.h"
+#include "common/folder_lock.h"
+#include "common/name_text.h"
+#include "common/path_limits.h"
+#include "common/paths.h"
+#include "common/text_file.h"
 #include "engine/deal_stream.h"
+#include "entropy/entropy_log.h"
 #include "formats/convert_main_deal_file.h"
+#include "formats/hand_record_writer.h"
+#include "formats/set_file_name.h"
 
 namespace quorvex {
 
-RunResult runGeneration(DealStream& stream, const RunSettings& settings, WorkProgress* progress) {
-    const HashClass cls = seedingHashClass();
-    if (!cls) throw EHashUnitMissing();
+namespace fs = std::filesystem;
 
-    ConversionSettings conversion = settings.conversion;
-    conversion.progress = progress;
-    RunResult result;
-    result.mainDealFile = mainDealFilePath(conversion.programFolder, conversion.identityText);
-    beginProgress(progress, "Boards dealt", settings.totalBoards);
-    writeMainDealFile(result.mainDealFile, settings.counts, settings.totalBoards, stream, cls, progress);
-    beginProgress(progress, "Files written", conversion.formats.count() * settings.counts.setCount);
-    result.filesWritten = ConvertMainDealFile(conversion);
-    if (settings.analysis) {
-        beginProgress(progress, "Boards analysed", settings.totalBoards);
-        result.report = AddToMemo(DoSetAnalysis(result.mainDealFile, progress), conversion.identityText,
-                                  settings.decimalSeparator);
+namespace {
+
+std::string folderOf(const std::string& path) {
+    const std::string folder = fs::path(path).parent_path().string();
+    return folder.empty() ? "." : folder;
+}
+
+// The files a run writes besides the main deal file: set files, then the report.
+std::vector<std::string> outputFiles(const RunSettings& settings) {
+    std::vector<std::string> files = setFilePaths(settings.conversion, settings.counts);
+    if (settings.handRecords) {
+        const MainDealHeader& counts = settings.counts;
+        for (unsigned set = counts.firstSetNumber; set < counts.firstSetNumber + counts.setCount; ++set)
+            files.push_back(SetFileName(settings.conversion.outputFolder, settings.conversion.baseFileName,
+                                        set, HandRecordExtension));
     }
+    if (!settings.reportFile.empty()) files.push_back(settings.reportFile);
+    return files;
+}
+
+bool existsAsAnything(const std::string& path) {
+    std::error_code error;
+    return fs::exists(fs::symlink_status(path, error));
+}
+
+// One spelling per file: the folder with its links resolved, then the name. Windows
+// compares names without regard to case.
+class FileKeys {
+public:
+    std::string keyOf(const std::string& path) {
+        const fs::path fsPath(path);
+        const std::string folder = folderOf(path);
+        auto known = folders_.find(folder);
+        if (known == folders_.end()) {
+            std::error_code error;
+            fs::path resolved = fs::weakly_canonical(fs::absolute(folder, error), error);
+            known = folders_.emplace(folder, resolved.lexically_normal().string()).first;
+        }
+        std::string key = joinPath(known->second, fsPath.filename().string());
+#ifdef _WIN32
+        std::transform(key.begin(), key.end(), key.begin(),
+                       [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+#endif
+        return key;
+    }
+    std::string folderKeyOf(const std::string& folder) { return keyOf(joinPath(folder, "x")); }
+
+private:
+    std::map<std::string, std::string> folders_;
+};
+
+// Every board of the main deal file with its number within its set.
+std::vector<DoubleDummyBoard> boardsToSolve(const ConversionSettings& conversion) {
+    TextFileReader reader(mainDealFileToRead(conversion));
+    const MainDealHeader header = ReadMainDealHeader(reader);
+    std::vector<DoubleDummyBoard> boards(std::size_t{header.setCount} * header.boardsPerSet);
+    for (std::size_t index = 0; index < boards.size(); ++index) {
+        const ValidBoardLine line = readBoardLine(reader);
+        for (std::size_t field = 0; field < CardsPerDeal; ++field)
+            boards[index].cards[field] = static_cast<std::uint8_t>(line.card(field));
+        boards[index].boardNumber = static_cast<unsigned>(index % header.boardsPerSet) + 1;
+    }
+    return boards;
+}
+
+void checkName(std::string_view name, NameUse use, const std::string& path) {
+    if (nameRuleBreach(name, use)) throw ioErrorOfCode(io_code::PathNotFound, path);
+}
+
+void checkFolder(const std::string& folder) {
+    std::error_code error;
+    if (!fs::is_directory(folder, error)) throw ioErrorOfCode(io_code::PathNotFound, folder);
+}
+
+}  // namespace
+
+GenerationRun::GenerationRun(const RunSettings& settings) : settings_(settings) {
+    if (!seedingHashClass()) throw EHashUnitMissing();
+    const ConversionSettings& conversion = settings_.conversion;
+    mainDealFile_ = mainDealFilePath(conversion.programFolder, conversion.identityText);
+    checkName(conversion.identityText, NameUse::Identity, mainDealFile_);
+    checkName(conversion.baseFileName, NameUse::BaseFileName,
+              joinPath(conversion.outputFolder, conversion.baseFileName));
+
+    const std::vector<std::string> outputs = outputFiles(settings_);
+    std::vector<std::string> folders = {conversion.programFolder, conversion.outputFolder};
+    if (!settings_.reportFile.empty()) folders.push_back(folderOf(settings_.reportFile));
+    for (const std::string& folder : folders) checkFolder(folder);
+
+    std::vector<std::string> written = outputs;
+    written.push_back(mainDealFile_);
+    for (const std::string& path : written) {
+        checkPathFits(temporaryPathOf(path));
+        checkRenameTarget(path);
+    }
+
+    // No file twice: the report onto the main deal file, a set file, the log or a lock file.
+    FileKeys keys;
+    std::vector<std::pair<std::string, std::string>> named;
+    for (const std::string& path : written) named.emplace_back(keys.keyOf(path), path);
+    named.emplace_back(keys.keyOf(entropyLogPath(conversion.programFolder)),
+                       entropyLogPath(conversion.programFolder));
+    std::map<std::string, std::string> lockedFolders;  // key -> folder as given
+    for (const std::string& folder : folders) lockedFolders.emplace(keys.folderKeyOf(folder), folder);
+    for (const auto& [key, folder] : lockedFolders)
+        named.emplace_back(keys.keyOf(joinPath(folder, FolderLockFileName)),
+                           joinPath(folder, FolderLockFileName));
+    std::vector<std::pair<std::string, std::string>> sorted = named;
+    std::sort(sorted.begin(), sorted.end());
+    for (std::size_t i = 1; i < sorted.size(); ++i)
+        if (sorted[i].first == sorted[i - 1].first) {
+            // Name the file as the director gave it: the report when it is involved.
+            const std::string& path =
+                sorted[i].second == settings_.reportFile ? sorted[i].second : sorted[i - 1].second;
+            throw EFileWrittenTwice(path);
+        }
+
+    for (const auto& [key, folder] : lockedFolders) locks_.push_back(std::make_unique<FolderLock>(folder));
+    for (const auto& [key, folder] : lockedFolders) removeLeftoverTemporaries(folder);
+
+    if (!settings_.replaceExisting) {
+        const std::vector<std::string> existing = existingRunFiles(settings_);
+        if (!existing.empty()) throw EFilesExist(existing.front(), existing.size());
+    }
+}
+
+GenerationRun::~GenerationRun() = default;
+
+RunResult GenerationRun::deal(DealStream& stream, WorkProgress* progress) {
+    try {
+        return dealIntoTemporaries(stream, progress);
+    } catch (const EInOutError& error) {
+        throw EInOutError(error.code(), error.what(), finalPathOf(error.path()));
+    }
+}
+
+RunResult GenerationRun::dealIntoTemporaries(DealStream& stream, WorkProgress* progress) {
+    RunResult result;
+    result.mainDealFile = mainDealFile_;
+    ConversionSettings conversion = settings_.conversion;
+    conversion.progress = progress;
+    conversion.mainDealFile = files_.stage(mainDealFile_);
+    beginProgress(progress, "Boards dealt", settings_.totalBoards);
+    writeMainDealFile(conversion.mainDealFile, settings_.counts, settings_.totalBoards, stream,
+                      seedingHashClass(), progress);
+
+    // Solved once, for whichever outputs print it; not at all when none does.
+    const bool pbnWritten = conversion.formats.test(findOutputFormat("pbn").value());
+    std::vector<DoubleDummyTable> tables;
+    if (settings_.doubleDummy && (pbnWritten || settings_.handRecords)) {
+        tables = solveDoubleDummy(boardsToSolve(conversion), progress);
+        conversion.doubleDummy = tables;
+    }
+    const std::size_t kinds = conversion.formats.count() + (settings_.handRecords ? 1 : 0);
+    beginProgress(progress, "Files written", kinds * settings_.counts.setCount);
+    StagedFiles setFiles;  // on their own, so the progress counts set files only
+    ConvertMainDealFile(conversion, setFiles);
+    if (settings_.handRecords) {
+        const std::size_t first = setFiles.count();
+        writeHandRecordFiles(conversion, setFiles);
+        result.handRecordDocument = setFiles.finalPaths().at(first);
+    }
+    files_.adopt(setFiles);
+    if (settings_.analysis) {
+        beginProgress(progress, "Boards analysed", settings_.totalBoards);
+        result.report = AddToMemo(DoSetAnalysis(conversion.mainDealFile, progress), conversion.identityText,
+                                  settings_.decimalSeparator);
+        if (!settings_.reportFile.empty()) {
+            FileWriter report(files_.stage(settings_.reportFile), FileWriter::Mode::New);
+            for (const std::string& line : result.report) report.writeLine(line);
+            report.close();
+        }
+    }
+    std::vector<std::string> staged = files_.finalPaths();
+    result.filesWritten.assign(staged.begin() + 1,
+                               staged.end() - (settings_.reportFile.empty() || !settings_.analysis ? 0 : 1));
     return result;
+}
+
+void GenerationRun::publish() { files_.publish(); }
+
+RunResult runGeneration(DealStream& stream, const RunSettings& settings, WorkProgress* progress) {
+    GenerationRun run(settings);
+    RunResult result = run.deal(stream, progress);
+    run.publish();
+    return result;
+}
+
+std::vector<std::string> existingRunFiles(const RunSettings& settings) {
+    std::vector<std::string> existing;
+    for (const std::string& path : outputFiles(settings))
+        if (existsAsAnything(path)) existing.push_back(path);
+    return existing;
 }
 
 }  // namespace quorvex

@@ -1,31 +1,49 @@
 #pragma once
-// One Generate run: deal every board into the main deal file, convert it into the
-// selected formats and, when asked, analyse it. The window and the command line both
+// One Generate run: deal every board into the main deal file, solve the boards double
+// dummy when asked, convert them into the selected formats, write the hand records when
+// asked and, when asked, analyse them. The window and the command line both
 // fill RunSettings and call runGeneration, so the same inputs give the same files.
+//
+// A run is all or nothing. Everything is checked before the first board is dealt; every
+// file is written under a temporary name in its own folder and renamed into place only
+// when the whole run has succeeded; a run that fails leaves every folder as it was.
+// A run holds a lock on each folder it writes into, so two runs never mix their files.
 #include <cstdint>
+#include <memory>
 #include <stdexcept>
 #include <string>
 #include <vector>
 
 #include "common/error_texts.h"
+#include "common/io_error.h"
+#include "common/staged_files.h"
+#include "common/work_progress.h"
 #include "engine/main_deal_file.h"
 #include "formats/conversion_settings.h"
 
 namespace quorvex {
 
 class DealStream;
+class FolderLock;
 
 struct RunSettings {
     MainDealHeader counts;           // written in the main deal file's header
     std::uint32_t totalBoards = 32;  // boards dealt: sets x boards per set as the caller keeps it
     ConversionSettings conversion;   // formats, identity text, folders, base file name
     bool analysis = true;
+    bool doubleDummy = false;     // tables and par into the PBN files and hand records
+    bool handRecords = false;     // one HTML document per set
     char decimalSeparator = '.';  // of the report's percentages
+    std::string reportFile;       // the report's lines are also written here (CR LF); empty: not
+    // Set files and a report file that exist already are replaced; otherwise the run
+    // refuses them (the main deal file, the program's working file, is always replaced).
+    bool replaceExisting = true;
 };
 
 struct RunResult {
     std::string mainDealFile;
-    std::vector<std::string> filesWritten;  // converted files, in the order written
+    std::vector<std::string> filesWritten;  // converted files and hand records, in the order written
+    std::string handRecordDocument;         // the first set's hand records; empty when none were written
     std::vector<std::string> report;        // the analysis report's lines; empty without analysis
 };
 
@@ -34,9 +52,54 @@ struct EHashUnitMissing : std::runtime_error {
     EHashUnitMissing() : std::runtime_error(error_text::FailedToCreateHashUnit) {}
 };
 
-// Stops at the first failure with its exception; files finished before stay as written.
-// `progress`, when given, follows the run through its activities: "Boards dealt",
-// "Files written" and, with the analysis, "Boards analysed".
+// Raised before dealing when set files or the report exist and may not be replaced;
+// names the first of them.
+struct EFilesExist : EInOutError {
+    EFilesExist(const std::string& firstPath, std::size_t count)
+        : EInOutError(80, error_text::FileExists, firstPath), count(count) {}
+    std::size_t count;
+};
+
+// Raised before dealing when two of the run's files (the report, the main deal file, a set
+// file, the entropy log, a folder's lock file) would be the same file; names it.
+struct EFileWrittenTwice : EInOutError {
+    explicit EFileWrittenTwice(const std::string& path)
+        : EInOutError(80, error_text::FileWrittenTwice, path) {}
+};
+
+class GenerationRun {
+public:
+    // Checks everything: the hash class; the names; every folder exists; every path (also
+    // the temporary ones) fits the file system; no file twice; no final name that is not a
+    // regular file; existing set and report files (unless replaceExisting). Then locks
+    // every folder the run writes into and removes what killed runs left there.
+    explicit GenerationRun(const RunSettings& settings);
+    ~GenerationRun();
+    GenerationRun(const GenerationRun&) = delete;
+    GenerationRun& operator=(const GenerationRun&) = delete;
+
+    // Deals, converts and analyses into temporary files. Nothing has a final name yet.
+    // `progress`, when given, follows the run through its activities: "Boards dealt", with
+    // double dummy "Boards solved", "Files written" and, with the analysis, "Boards
+    // analysed"; cancelling it ends the
+    // run with EWorkCancelled and, like any failure, leaves the folders as they were.
+    RunResult deal(DealStream& stream, WorkProgress* progress = nullptr);
+    // Renames every file of the run into place.
+    void publish();
+
+private:
+    RunResult dealIntoTemporaries(DealStream& stream, WorkProgress* progress);
+
+    RunSettings settings_;
+    std::string mainDealFile_;
+    std::vector<std::unique_ptr<FolderLock>> locks_;
+    StagedFiles files_;
+};
+
+// The whole run: check and lock, deal, publish. Any failure leaves the folders as they were.
 RunResult runGeneration(DealStream& stream, const RunSettings& settings, WorkProgress* progress = nullptr);
+
+// The set files and report of a run with these settings that exist already.
+std::vector<std::string> existingRunFiles(const RunSettings& settings);
 
 }  // namespace quorvex

@@ -6,6 +6,8 @@ set -euo pipefail
 packages=(
   # build
   cmake ninja-build g++ pkg-config clang-format
+  # double-dummy tables and par (the DDS solver library)
+  libdds-dev
   # core tests and benchmarks
   googletest libgtest-dev libbenchmark-dev time
   # the audit's chi-squared distribution
@@ -16,6 +18,8 @@ packages=(
   qt6-base-dev qt6-base-dev-tools libqt6gui6 libgl-dev libjpeg62-turbo
   # window tests: a virtual X display, window listing and PDF text checks
   xvfb xauth x11-utils poppler-utils fonts-dejavu-core
+  # hand-record tests: the documents are printed to PDF by a real browser
+  chromium
 )
 
 missing=()

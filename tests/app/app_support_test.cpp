@@ -144,6 +144,8 @@ private slots:
         QCOMPARE(read.numberSets, 1);
         QVERIFY(read.formatsSelected.all());
         QVERIFY(read.analysisSelected);
+        QVERIFY(!read.doubleDummySelected);
+        QVERIFY(!read.handRecordsSelected);
         QCOMPARE(read.outputFolder, QString("/program"));
     }
 
@@ -153,13 +155,15 @@ private slots:
         QVERIFY(QFile::exists(fileName));
     }
 
-    void allNineValuesRoundTripThroughTheFile() {
+    void everyValueRoundTripsThroughTheFile() {
         StoredSettings written;
         written.boardsPerSet = 24;
         written.numberSets = 7;
-        written.formatsSelected = FormatSelection("01010");  // dup and dge; bit 0 is .dlm
+        written.formatsSelected = FormatSelection("101010");  // dup, dge and pbn; bit 0 is .dlm
         written.outputFolder = "/tmp/out folder";
         written.analysisSelected = false;
+        written.doubleDummySelected = true;
+        written.handRecordsSelected = true;
         writeSettings(*openSettingsStore(), written);
 
         auto store = openSettingsStore();
@@ -168,10 +172,13 @@ private slots:
         const StoredSettings read = readSettings(*store, StoredSettings{});
         QCOMPARE(read.boardsPerSet, 24);
         QCOMPARE(read.numberSets, 7);
-        QCOMPARE(read.formatsSelected, FormatSelection("01010"));
+        QCOMPARE(read.formatsSelected, FormatSelection("101010"));
         QCOMPARE(read.outputFolder, QString("/tmp/out folder"));
         QCOMPARE(read.analysisSelected, false);
-        QCOMPARE(store->allKeys().size(), 9);
+        QCOMPARE(read.doubleDummySelected, true);
+        QCOMPARE(read.handRecordsSelected, true);
+        QCOMPARE(store->value("pbnSelected").toString(), QString("1"));
+        QCOMPARE(store->allKeys().size(), 12);
     }
 
     void anyNonZeroFlagReadsAsChecked() {
@@ -180,7 +187,7 @@ private slots:
         store->setValue("dupSelected", "-1");
         store->setValue("briSelected", 0);
         const StoredSettings read = readSettings(*store, StoredSettings{});
-        QCOMPARE(read.formatsSelected, FormatSelection("11011"));  // only .bri (bit 2) is off
+        QCOMPARE(read.formatsSelected, FormatSelection("111011"));  // only .bri (bit 2) is off
     }
 
     void valuesOfAnUnexpectedKindAreIgnored() {
@@ -197,7 +204,7 @@ private slots:
         const StoredSettings read = readSettings(*store, defaults);
         QCOMPARE(read.boardsPerSet, 32);
         QCOMPARE(read.numberSets, 1);
-        QCOMPARE(read.formatsSelected, FormatSelection("11110"));  // the kept defaults
+        QCOMPARE(read.formatsSelected, FormatSelection("111110"));  // the kept defaults
         QCOMPARE(read.outputFolder, QString("/program"));
         QCOMPARE(read.analysisSelected, true);
     }

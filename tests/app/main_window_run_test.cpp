@@ -9,9 +9,11 @@
 
 #include "app/error_display.h"
 #include "app/scope_exit.h"
+#include "common/date_text.h"
 #include "common/error_texts.h"
 #include "common/io_error.h"
 #include "engine/deal_stream.h"
+#include "formats/output_formats.h"
 #include "hash/hash_registry.h"
 #include "main_window_session.h"
 #include "run/generation_run.h"
@@ -97,21 +99,23 @@ private slots:
         core.conversion.programFolder = coreProgram.path().toStdString();
         core.conversion.outputFolder = coreOutput.path().toStdString();
         core.conversion.baseFileName = "Club-";
+        core.conversion.runDate = localToday();
         core.analysis = true;
 
         for (int run = 1; run <= 2; ++run) {  // a second run continues the same stream
-            ModalWatcher watcher;
+            ModalWatcher watcher(answerYes);  // the second run asks before replacing the first's files
             s.button("GenerateBtn")->click();
-            QCOMPARE(watcher.messages().size(), 1);
-            QCOMPARE(watcher.messages()[0].title, QString("Information"));
-            QCOMPARE(watcher.messages()[0].text, DoneText);
-            QCOMPARE(watcher.messages()[0].icon, QMessageBox::Information);
+            QCOMPARE(watcher.messages().size(), run);
+            QCOMPARE(watcher.messages().last().title, QString("Information"));
+            QCOMPARE(watcher.messages().last().text, DoneText);
+            QCOMPARE(watcher.messages().last().icon, QMessageBox::Information);
 
             const RunResult expected = runGeneration(coreStream, core);
             const auto written = folderContents(outputFolder());
-            QCOMPARE(names(written), (QStringList{"Club-05.bri", "Club-05.dge", "Club-05.dlm", "Club-05.dup",
-                                                  "Club-05.txt", "Club-06.bri", "Club-06.dge", "Club-06.dlm",
-                                                  "Club-06.dup", "Club-06.txt"}));
+            QCOMPARE(names(written),
+                     (QStringList{"Club-05.bri", "Club-05.dge", "Club-05.dlm", "Club-05.dup", "Club-05.pbn",
+                                  "Club-05.txt", "Club-06.bri", "Club-06.dge", "Club-06.dlm", "Club-06.dup",
+                                  "Club-06.pbn", "Club-06.txt"}));
             QVERIFY(written == folderContents(coreOutput.path()));
             const QByteArray mainDealFile = readAll(QDir(programFolder()).filePath("YourID.qvw"));
             QCOMPARE(mainDealFile, readAll(QString::fromStdString(expected.mainDealFile)));
@@ -122,12 +126,80 @@ private slots:
         QCOMPARE(QApplication::overrideCursor(), nullptr);
     }
 
+    // Double dummy goes into the PBN files; the Hand Records button appears after a run that
+    // wrote hand records, opens the first set's document, and goes with a run without them.
+    void handRecordsButtonOpensTheFirstSetsDocument() {
+        MainWindowSession s(programFolder());
+        s.prepare();
+        chooseOutputFolder(s, outputFolder());
+        s.spin("NumberSetsSE")->setValue(2);
+        s.spin("NoBoardsSE")->setValue(2);
+        s.check("AnalysisCB")->setChecked(false);
+        s.check("DoubleDummyCB")->setChecked(true);
+        s.check("HandRecordsCB")->setChecked(true);
+        QList<QUrl> opened;
+        s.window.setDocumentOpener([&](const QUrl& url) {
+            opened << url;
+            return true;
+        });
+        QPushButton* records = s.button("HandRecordsBtn");
+        QVERIFY(records->isHidden());
+
+        QCOMPARE(generate(s), DoneText);
+        const QString first = QDir(outputFolder()).filePath("QVW-01.html");
+        QVERIFY(QFile::exists(first) && QFile::exists(QDir(outputFolder()).filePath("QVW-02.html")));
+        QVERIFY(readAll(QDir(outputFolder()).filePath("QVW-02.pbn")).contains("[DoubleDummyTricks \""));
+        QVERIFY(records->isVisible());
+        records->click();
+        QCOMPARE(opened, QList<QUrl>{QUrl::fromLocalFile(first)});
+
+        s.check("HandRecordsCB")->setChecked(false);
+        QDir(outputFolder()).removeRecursively();  // no question about replacing the first run's files
+        QDir().mkpath(outputFolder());
+        QCOMPARE(generate(s), DoneText);
+        QVERIFY(records->isHidden());
+    }
+
+    // With double dummy the progress counts the boards solved and offers Cancel, which ends
+    // the run before any set file is written and says "Cancelled".
+    void cancellingTheDoubleDummyAnalysisEndsTheRun() {
+        MainWindowSession s(programFolder());
+        s.prepare();
+        chooseOutputFolder(s, outputFolder());
+        s.spin("NoBoardsSE")->setValue(40);
+        s.check("DoubleDummyCB")->setChecked(true);
+        QString solving;
+        QTimer timer;
+        timer.setInterval(20);
+        QObject::connect(&timer, &QTimer::timeout, [&] {
+            const QString activity = s.label("ProgressActivity");
+            if (!s.control("ProgressPanel")->isVisible() || !activity.startsWith("Boards solved")) return;
+            if (solving.isEmpty()) solving = activity;
+            s.button("ProgressCancelBtn")->click();
+        });
+        timer.start();
+        {
+            ModalWatcher watcher;
+            s.button("GenerateBtn")->click();
+            QCOMPARE(watcher.messages().size(), 1);
+            QCOMPARE(watcher.messages()[0].text, QString("Cancelled"));
+        }
+        timer.stop();
+        QCOMPARE(solving, QString("Boards solved: 0 of 40"));
+        QCOMPARE(QDir(outputFolder()).entryList(QDir::Files), QStringList());
+        QVERIFY(s.button("GenerateBtn")->isEnabled());
+        QCOMPARE(QApplication::overrideCursor(), nullptr);
+    }
+
     void analysisButtonsFollowTheRuns() {
         MainWindowSession s(programFolder());
         s.prepare();
         chooseOutputFolder(s, outputFolder());
         QPushButton* view = s.button("ViewAnalysisBtn");
         QPushButton* print = s.button("PrintAnalysisBtn");
+        // No set files, so no run asks before replacing those of the run before.
+        for (const OutputFormat& format : OutputFormats)
+            s.check(std::string(format.checkBoxName).c_str())->setChecked(false);
 
         s.check("AnalysisCB")->setChecked(false);
         generate(s);
@@ -224,6 +296,7 @@ private slots:
             DealStream stream;
             stream.seed(FindHashClass("THash_RipeMD160"), "YourID", "");
             RunSettings settings;
+            settings.conversion.identityText = "YourID";
             settings.conversion.programFolder = programFolder().toStdString();
             settings.conversion.outputFolder = gone.toStdString();
             runGeneration(stream, settings);
@@ -246,6 +319,37 @@ private slots:
 
         QDir().mkpath(gone);
         QCOMPARE(generate(s), DoneText);
+    }
+
+    void aRunAsksOnceBeforeReplacingSetFilesAndNoKeepsThem() {
+        MainWindowSession s(programFolder());
+        s.prepare();
+        chooseOutputFolder(s, outputFolder());
+        generate(s);
+        const QByteArray before = readAll(QDir(outputFolder()).filePath("QVW-01.dlm"));
+        const QString question =
+            QString("%1 files already exist in %2. Replace them?").arg(OutputFormatCount).arg(outputFolder());
+        {
+            ModalWatcher watcher;  // answers with the default button, No
+            s.button("GenerateBtn")->click();
+            QCOMPARE(watcher.messages().size(), 1);
+            QCOMPARE(watcher.messages()[0].text, question);
+        }
+        QCOMPARE(readAll(QDir(outputFolder()).filePath("QVW-01.dlm")), before);
+        ModalWatcher yes(answerYes);
+        s.button("GenerateBtn")->click();
+        QCOMPARE(yes.messages().size(), 2);
+        QCOMPARE(yes.messages()[1].text, DoneText);
+        QVERIFY(readAll(QDir(outputFolder()).filePath("QVW-01.dlm")) != before);
+    }
+
+    void aDeviceNameAsTheBaseFileNameIsRefusedWithAMessage() {
+        MainWindowSession s(programFolder());
+        s.prepare();
+        chooseOutputFolder(s, outputFolder());
+        s.edit("FileNameEB")->setText("nul");
+        QCOMPARE(generate(s), QString("The file name must not be a device name of Windows (nul)."));
+        QVERIFY(QDir(outputFolder()).isEmpty());
     }
 
     void aShortcutRunTakesTheCountsAsTheBoxesShowThem() {
@@ -301,7 +405,7 @@ private slots:
         QVERIFY2(ticksDuringRun >= 5, qPrintable(QString::number(ticksDuringRun)));
         QVERIFY(lockedDuringRun);
         const QRegularExpression progress(
-            "^(Boards dealt: [0-9]+ of 200000|Files written: [0-9]+ of 1000|"
+            "^(Boards dealt: [0-9]+ of 200000|Files written: [0-9]+ of 1200|"
             "Boards analysed: [0-9]+ of 200000)$");
         QCOMPARE(shown.filter(progress), shown);
         QVERIFY2(!shown.filter("Boards dealt").isEmpty(), qPrintable(shown.join(", ")));
@@ -347,6 +451,14 @@ private:
     static void chooseOutputFolder(MainWindowSession& s, const QString& folder) {
         s.window.setFolderChooser([folder](QWidget*, const QString&, const QString&) { return folder; });
         QTest::mouseClick(s.edit("FilepathEB"), Qt::LeftButton);
+    }
+
+    // Answers Yes to the question whether to replace existing files.
+    static bool answerYes(QWidget* modal) {
+        auto* box = qobject_cast<QMessageBox*>(modal);
+        if (!box || box->icon() != QMessageBox::Question) return false;
+        box->button(QMessageBox::Yes)->click();
+        return true;
     }
 
     // One run; returns the text of the message that ended it.

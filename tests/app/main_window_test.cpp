@@ -34,8 +34,11 @@ private slots:
         QCOMPARE(s.spin("NumberSetsSE")->value(), 1);
         QCOMPARE(s.spin("NoBoardsSE")->value(), 32);
         QCOMPARE(s.spin("FirstSetNoSE")->value(), 1);
-        for (const char* name : {"dlmCB", "dupCB", "briCB", "dgeCB", "dfCB", "AnalysisCB"})
+        for (const char* name : {"dlmCB", "dupCB", "briCB", "dgeCB", "dfCB", "pbnCB", "AnalysisCB"})
             QVERIFY2(s.check(name)->isChecked(), name);
+        QCOMPARE(s.check("pbnCB")->text(), QString("Portable Bridge Notation (.pbn)"));
+        for (const char* name : {"DoubleDummyCB", "HandRecordsCB"})
+            QVERIFY2(!s.check(name)->isChecked(), name);
         QCOMPARE(s.label("TotalBoardsLbl"), QString("Total Boards to generate: 32"));
         QCOMPARE(s.window.totalBoards(), 32u);
         QCOMPARE(s.edit("FileNameEB")->text(), QString("QVW-"));
@@ -110,9 +113,13 @@ private slots:
                                    "briCB",
                                    "dgeCB",
                                    "dfCB",
+                                   "pbnCB",
+                                   "DoubleDummyCB",
+                                   "HandRecordsCB",
                                    "AnalysisCB",
                                    "ViewAnalysisBtn",
                                    "PrintAnalysisBtn",
+                                   "HandRecordsBtn",
                                    "FileNameEB",
                                    "FilepathEB",
                                    "CloseBtn"};
@@ -128,7 +135,21 @@ private slots:
 
     // ---- Stored settings ----
 
-    void closingWritesAllNineValuesAndTheNextStartReadsThem() {
+    void aSettingsFileThatCannotBeWrittenIsReportedAtClose() {
+        QFile::remove(settingsFileName());
+        QDir().mkpath(settingsFileName());  // a folder where the file goes: nobody can write it
+        ModalWatcher watcher;
+        {
+            MainWindowSession s(programFolder());
+            s.window.close();
+        }
+        QDir(settingsFileName()).removeRecursively();
+        QCOMPARE(watcher.messages().size(), 1);
+        QCOMPARE(watcher.messages()[0].icon, QMessageBox::Critical);
+        QCOMPARE(watcher.messages()[0].text, "File access denied.\n" + settingsFileName());
+    }
+
+    void closingWritesEveryValueAndTheNextStartReadsThem() {
         QTemporaryDir output;
         {
             MainWindowSession s(programFolder());
@@ -139,13 +160,16 @@ private slots:
             s.check("dlmCB")->setChecked(false);
             s.check("briCB")->setChecked(false);
             s.check("AnalysisCB")->setChecked(false);
+            s.check("pbnCB")->setChecked(false);
+            s.check("DoubleDummyCB")->setChecked(true);
+            s.check("HandRecordsCB")->setChecked(true);
             s.window.setFolderChooser(
                 [&](QWidget*, const QString&, const QString&) { return output.path(); });
             QTest::mouseClick(s.edit("FilepathEB"), Qt::LeftButton);
             s.window.close();
         }
         QSettings stored(settingsFileName(), QSettings::IniFormat);
-        QCOMPARE(stored.allKeys().size(), 9);
+        QCOMPARE(stored.allKeys().size(), 12);
         QCOMPARE(stored.value("BoardsPerSet").toString(), QString("24"));
         QCOMPARE(stored.value("NumberSets").toString(), QString("3"));
         QCOMPARE(stored.value("dlmSelected").toString(), QString("0"));
@@ -155,6 +179,9 @@ private slots:
         QCOMPARE(stored.value("dfSelected").toString(), QString("1"));
         QCOMPARE(stored.value("OutputFolder").toString(), QDir::toNativeSeparators(output.path()));
         QCOMPARE(stored.value("AnalysisSelected").toString(), QString("0"));
+        QCOMPARE(stored.value("pbnSelected").toString(), QString("0"));
+        QCOMPARE(stored.value("DoubleDummySelected").toString(), QString("1"));
+        QCOMPARE(stored.value("HandRecordsSelected").toString(), QString("1"));
 
         MainWindowSession next(programFolder());
         QCOMPARE(next.spin("NumberSetsSE")->value(), 3);
@@ -164,6 +191,9 @@ private slots:
         QVERIFY(next.check("dupCB")->isChecked());
         QVERIFY(!next.check("briCB")->isChecked());
         QVERIFY(!next.check("AnalysisCB")->isChecked());
+        QVERIFY(!next.check("pbnCB")->isChecked());
+        QVERIFY(next.check("DoubleDummyCB")->isChecked());
+        QVERIFY(next.check("HandRecordsCB")->isChecked());
         QCOMPARE(next.edit("FilepathEB")->text(), QDir::toNativeSeparators(output.path()));
         QCOMPARE(next.edit("FileNameEB")->text(), QString("QVW-"));
         QCOMPARE(next.label("TotalBoardsLbl"), QString("Total Boards to generate: 72"));

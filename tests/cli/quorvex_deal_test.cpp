@@ -16,13 +16,8 @@ using testing::readFile;
 using testing::runDealer;
 using testing::TempFolder;
 
-// The first two boards of the stream of identity "YourID" and an empty entropy text.
-const std::string FirstBoardOfYourId =
-    "0305092732343641424446495216171921222628313335455051010407081213242938394347480206101114151820232530374"
-    "0";
-const std::string SecondBoardOfYourId =
-    "0105091224283033404148495203151819202223263538424350061011141625313236454647510204070813172127293437394"
-    "4";
+// A text of the shape every recorded entropy text has: at least 39 digits.
+const std::string Recorded = "1000100110021003100410051006100710081009101010111012-77-123456789";
 
 std::vector<std::string> boardLines(const std::string& mainDealFile) {
     std::vector<std::string> lines;
@@ -58,9 +53,9 @@ std::string joined(const std::vector<std::string>& lines, const std::string& lin
 
 TEST(QuorvexDeal, TheReportIsTheCoresOnStandardOutputAndWithCrLfInItsFile) {
     TempFolder folder;
-    const std::vector<std::string> expected = coreReport("Club Night", "17-4", 40);
+    const std::vector<std::string> expected = coreReport("Club Night", Recorded, 40);
     ASSERT_GT(expected.size(), 10u);
-    const std::vector<std::string> common = {"--id",     "Club Night", "--entropy-text", "17-4",
+    const std::vector<std::string> common = {"--id",     "Club Night", "--entropy-text", Recorded,
                                              "--boards", "40",         "--formats",      "none",
                                              "--quiet",  "--out",      folder.str()};
 
@@ -78,20 +73,29 @@ TEST(QuorvexDeal, TheReportIsTheCoresOnStandardOutputAndWithCrLfInItsFile) {
     EXPECT_EQ(readFile(folder.file("report.txt")), joined(expected, "\r\n"));
 }
 
-TEST(QuorvexDeal, ReplayedEntropyGivesTheKnownBoards) {
-    TempFolder folder;
+TEST(QuorvexDeal, ReplayedEntropyGivesTheCoresBoardsAndLogsNothing) {
+    TempFolder folder, core;
     const auto result =
-        runDealer({"--entropy-text", "", "--boards", "2", "--formats", "none", "--out", folder.str()});
+        runDealer({"--entropy-text", Recorded, "--boards", "2", "--formats", "none", "--out", folder.str()});
     ASSERT_EQ(result.exitCode, 0) << result.output;
-    EXPECT_EQ(readFile(folder.file("YourID.qvw")),
-              "1 2  1\r\n" + FirstBoardOfYourId + "\r\n" + SecondBoardOfYourId + "\r\n");
+    DealStream stream;
+    stream.seed(seedingHashClass(), "YourID", Recorded);
+    RunSettings settings;
+    settings.counts.boardsPerSet = 2;
+    settings.totalBoards = 2;
+    settings.conversion.formats.reset();
+    settings.conversion.identityText = "YourID";
+    settings.conversion.programFolder = settings.conversion.outputFolder = core.str();
+    settings.analysis = false;
+    runGeneration(stream, settings);
+    EXPECT_EQ(readFile(folder.file("YourID.qvw")), readFile(core.file("YourID.qvw")));
     EXPECT_FALSE(std::filesystem::exists(folder.file("Int160.qvs"))) << "a replay logs nothing";
     EXPECT_NE(result.output.find("YourID.qvw"), std::string::npos) << "the summary names the file";
 }
 
 TEST(QuorvexDeal, SkippingBoardsContinuesTheStreamOfAnEarlierRun) {
     TempFolder fifteen, ten, five;
-    const std::vector<std::string> common = {"--id",      "Club Night", "--entropy-text", "17-4",
+    const std::vector<std::string> common = {"--id",      "Club Night", "--entropy-text", Recorded,
                                              "--formats", "none",       "--quiet"};
     auto run = [&](const TempFolder& out, std::vector<std::string> extra) {
         extra.insert(extra.end(), common.begin(), common.end());
@@ -150,6 +154,16 @@ TEST(QuorvexDeal, UsageErrorsNameTheOptionAndWriteNothing) {
         {{"--id", "a_b"}, "--id"},
         {{"--name", "QVW."}, "--name"},
         {{"--entropy-text", "12a"}, "--entropy-text"},
+        {{"--entropy-text", ""}, "at least 39 digits"},
+        {{"--entropy-text", "-"}, "at least 39 digits"},
+        {{"--entropy-text", "12345"}, "at least 39 digits"},
+        {{"--entropy-text", Recorded + "x"}, "digits and minus signs only"},
+        {{"--id", ""}, "must not be empty"},
+        {{"--id", "con"}, "device name"},
+        {{"--name", "LPT1"}, "device name"},
+        {{"--name=Aux "}, "device name"},
+        {{"--sets=0"}, "--sets"},
+        {{"--quiet=yes"}, "takes no value"},
         {{"--formats", "dlm,pdf"}, "--formats"},
         {{"--report"}, "--report"},
         {{"--work-dir", ""}, "--work-dir"},
@@ -167,8 +181,8 @@ TEST(QuorvexDeal, UsageErrorsNameTheOptionAndWriteNothing) {
 
 TEST(QuorvexDeal, TestModeWidensTheCountLimits) {
     TempFolder folder;
-    const auto result = runDealer({"--test-mode", "--sets", "1", "--boards", "1000", "--entropy-text", "1",
-                                   "--formats", "none", "--out", folder.str()});
+    const auto result = runDealer({"--test-mode", "--sets", "1", "--boards", "1000", "--entropy-text",
+                                   Recorded, "--formats", "none", "--out", folder.str()});
     ASSERT_EQ(result.exitCode, 0) << result.output;
     EXPECT_EQ(boardLines(readFile(folder.file("YourID.qvw"))).size(), 1000u);
 }
@@ -184,11 +198,9 @@ TEST(QuorvexDeal, VersionAndHelp) {
 
 TEST(QuorvexDeal, FileErrorsExitWithOneAndTheWindowsTextAfterThePath) {
     TempFolder folder;
-    const auto result = runDealer({"--entropy-text", "", "--out", folder.file("missing")});
+    const auto result = runDealer({"--entropy-text", Recorded, "--out", folder.file("missing")});
     EXPECT_EQ(result.exitCode, 1);
-    EXPECT_EQ(result.output,
-              "quorvex-deal: " + (std::filesystem::path(folder.file("missing")) / "YourID.qvw").string() +
-                  ": Invalid filename.\n");
+    EXPECT_EQ(result.output, "quorvex-deal: " + folder.file("missing") + ": Invalid filename.\n");
 }
 
 }  // namespace

@@ -28,10 +28,12 @@ inline std::string quoted(const std::string& argument) {
     return text + "\"";
 }
 
-inline CommandResult runDealer(const std::vector<std::string>& arguments) {
-    std::string command = quoted(QUORVEX_DEAL_PATH);
+// `redirection` is shell text after the command: by default standard error joins the output.
+inline CommandResult runDealer(const std::vector<std::string>& arguments,
+                               const std::string& redirection = " 2>&1", const std::string& before = {}) {
+    std::string command = before + quoted(QUORVEX_DEAL_PATH);
     for (const std::string& argument : arguments) command += " " + quoted(argument);
-    command += " 2>&1";
+    command += redirection;
     CommandResult result;
     std::FILE* pipe = popen(command.c_str(), "r");
     if (!pipe) return result;

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "common/io_error.h"
 #include "temp_folder.h"
 
 namespace quorvex {
@@ -21,16 +22,12 @@ TEST(FileWriter, LinesEndInCarriageReturnLineFeed) {
     EXPECT_EQ(readFile(folder.file("a.txt")), std::string("1 32  1\r\n\r\n\x06\0x", 14));
 }
 
-TEST(FileWriter, CreateTruncatesAndAppendAddsAtTheEnd) {
+TEST(FileWriter, CreateTruncatesAndNewRefusesAnExistingFile) {
     TempFolder folder;
-    const std::string path = folder.file("log.qvs");
+    const std::string path = folder.file("a.qvw");
     writeFile(path, "old line that is long\r\n");
-    {
-        FileWriter writer(path, FileWriter::Mode::Append);
-        writer.writeLine("new");
-        writer.close();
-    }
-    EXPECT_EQ(readFile(path), "old line that is long\r\nnew\r\n");
+    EXPECT_THROW(FileWriter(path, FileWriter::Mode::New), EInOutError);
+    EXPECT_EQ(readFile(path), "old line that is long\r\n");
     {
         FileWriter writer(path);
         writer.writeLine("x");

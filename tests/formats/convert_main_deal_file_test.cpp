@@ -26,8 +26,8 @@ TEST(ConvertMainDealFile, WritesTheSelectedFormatsInTheirFixedOrder) {
     EXPECT_EQ(written,
               (std::vector<std::string>{folder.outputFile("QVW-01.dlm"), folder.outputFile("QVW-01.dup"),
                                         folder.outputFile("QVW-01.bri"), folder.outputFile("QVW-01.dge"),
-                                        folder.outputFile("QVW-01.txt")}));
-    EXPECT_EQ(folder.outputCount(), 5u);
+                                        folder.outputFile("QVW-01.txt"), folder.outputFile("QVW-01.pbn")}));
+    EXPECT_EQ(folder.outputCount(), 6u);
 }
 
 TEST(ConvertMainDealFile, RunsOnlyTheSelectedWriters) {
@@ -144,6 +144,12 @@ TEST_P(ConvertSetSizes, EveryFormatHoldsTheWholeSet) {
             .find("\r\n\r\n" + lastDeal + std::string(38 - lastDeal.size(), ' ') + "AT62 J73 Q84 K95\r\n"),
         std::string::npos);
     EXPECT_EQ(txt.substr(txt.size() - 13), "Lead: Any\r\n\r\n");
+
+    const std::string pbn = folder.read("QVW-01.pbn");
+    const std::string lastBoard = "[Board \"" + std::to_string(size.boards) + "\"]\r\n";
+    EXPECT_EQ(pbn.find(lastBoard), pbn.rfind("[Board "));
+    EXPECT_EQ(pbn.substr(pbn.rfind("[Deal ")).substr(0, 8),
+              std::string("[Deal \"") + "NESW"[(size.boards - 1) % 4]);
 }
 
 INSTANTIATE_TEST_SUITE_P(

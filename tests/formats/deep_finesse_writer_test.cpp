@@ -34,8 +34,10 @@ TEST(deepFinesseBoardLines, ATwoDigitBoardNumberTakesOneMoreColumnOfTheField) {
 TEST(WriteDeepFinesseFiles, WritesFiveLinesPerBoardNumberedFromOneInEverySet) {
     ConversionFolder folder;
     folder.writeMainDeal("2 1  99", {OneVoidEachDeal, RoundRobinDeal});
-    std::vector<std::string> written;
-    WriteDeepFinesseFiles(folder.settings, written);
+    StagedFiles files;
+    WriteDeepFinesseFiles(folder.settings, files);
+    files.publish();
+    const std::vector<std::string> written = files.finalPaths();
     EXPECT_EQ(written,
               (std::vector<std::string>{folder.outputFile("QVW-99.txt"), folder.outputFile("QVW-100.txt")}));
 

@@ -67,8 +67,10 @@ TEST(dlmBoardLine, EndsInTheBoardNumberXorTheLettersAsThreeDigits) {
 TEST(WriteDlmFiles, OneBoardIsFollowedByFillersUpToBoard99) {
     ConversionFolder folder;
     folder.writeMainDeal("1 1  1", {OneVoidEachDeal});
-    std::vector<std::string> written;
-    WriteDlmFiles(folder.settings, written);
+    StagedFiles files;
+    WriteDlmFiles(folder.settings, files);
+    files.publish();
+    const std::vector<std::string> written = files.finalPaths();
     ASSERT_EQ(written, std::vector<std::string>{folder.outputFile("QVW-01.dlm")});
 
     std::vector<std::string> expected = headerLines("1", "0");
@@ -100,8 +102,10 @@ TEST(WriteDlmFiles, ThirtyTwoBoardsKeepTheirOrderAndARealFillerDealMatchesTheFil
     std::vector<std::string> boards(32, OneSuitEachDeal);
     boards[4] = RoundRobinDeal;
     folder.writeMainDeal("1 32  1", boards);
-    std::vector<std::string> written;
-    WriteDlmFiles(folder.settings, written);
+    StagedFiles files;
+    WriteDlmFiles(folder.settings, files);
+    files.publish();
+    const std::vector<std::string> written = files.finalPaths();
 
     const std::vector<std::string> lines = linesOf(folder.read("QVW-01.dlm"));
     ASSERT_EQ(lines.size(), 208u);
@@ -124,8 +128,10 @@ TEST(WriteDlmFiles, SetsOfMoreThan99BoardsKeepTheirFirst99AndSkipTheRest) {
     boards[120] = OneVoidEachDeal;  // set 2, board 1: the 121st board line
     boards[218] = RoundRobinDeal;   // set 2, board 99
     folder.writeMainDeal("2 120  1", boards);
-    std::vector<std::string> written;
-    WriteDlmFiles(folder.settings, written);
+    StagedFiles files;
+    WriteDlmFiles(folder.settings, files);
+    files.publish();
+    const std::vector<std::string> written = files.finalPaths();
     ASSERT_EQ(written,
               (std::vector<std::string>{folder.outputFile("QVW-01.dlm"), folder.outputFile("QVW-02.dlm")}));
 

@@ -112,10 +112,12 @@ TEST(RecordFormats, TheSameBoardGivesTheSameBytesWhereTheFormatsOverlap) {
 TEST(RecordWriters, WriteOneRecordPerBoardInFileOrderWithNothingBetween) {
     ConversionFolder folder;
     folder.writeMainDeal("2 2  7", {OneVoidEachDeal, OneSuitEachDeal, RoundRobinDeal, OneVoidEachDeal});
-    std::vector<std::string> written;
-    WriteDupFiles(folder.settings, written);
-    WriteBriFiles(folder.settings, written);
-    WriteDgeFiles(folder.settings, written);
+    StagedFiles files;
+    WriteDupFiles(folder.settings, files);
+    WriteBriFiles(folder.settings, files);
+    WriteDgeFiles(folder.settings, files);
+    files.publish();
+    const std::vector<std::string> written = files.finalPaths();
     EXPECT_EQ(written,
               (std::vector<std::string>{folder.outputFile("QVW-07.dup"), folder.outputFile("QVW-08.dup"),
                                         folder.outputFile("QVW-07.bri"), folder.outputFile("QVW-08.bri"),

@@ -1,0 +1,33 @@
+#include "common/name_text.h"
+
+#include <array>
+
+namespace quorvex {
+
+namespace {
+
+char upper(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
+
+// Windows opens a device for these names whatever extension follows, in any case and with
+// trailing blanks.
+bool isDeviceName(std::string_view text) {
+    while (!text.empty() && text.back() == ' ') text.remove_suffix(1);
+    std::string name;
+    for (char c : text) name += upper(c);
+    static constexpr std::array<std::string_view, 4> Devices = {"CON", "PRN", "AUX", "NUL"};
+    for (std::string_view device : Devices)
+        if (name == device) return true;
+    return name.size() == 4 && (name.starts_with("COM") || name.starts_with("LPT")) && name[3] >= '1' &&
+           name[3] <= '9';
+}
+
+}  // namespace
+
+std::optional<std::string> nameRuleBreach(std::string_view text, NameUse use) {
+    if (!isNameText(text)) return "accepts only letters, digits, spaces and hyphens";
+    if (text.empty() && use == NameUse::Identity) return "must not be empty";
+    if (isDeviceName(text)) return "must not be a device name of Windows (" + std::string(text) + ")";
+    return std::nullopt;
+}
+
+}  // namespace quorvex

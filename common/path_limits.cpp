@@ -1,0 +1,38 @@
+#include "common/path_limits.h"
+
+#include <filesystem>
+
+#include "common/io_error.h"
+
+#ifndef _WIN32
+#include <unistd.h>
+
+#include <climits>
+#endif
+
+namespace quorvex {
+
+namespace {
+
+#ifdef _WIN32
+constexpr std::size_t PathLimit = 259;  // MAX_PATH less the terminating zero
+std::size_t nameLimit(const std::string&) { return 255; }
+#else
+constexpr std::size_t PathLimit = PATH_MAX - 1;
+std::size_t nameLimit(const std::string& folder) {
+    const long limit = ::pathconf(folder.c_str(), _PC_NAME_MAX);
+    return limit > 0 ? static_cast<std::size_t>(limit) : 255;
+}
+#endif
+
+}  // namespace
+
+void checkPathFits(const std::string& path) {
+    const std::filesystem::path fsPath(path);
+    const std::string folder = fsPath.parent_path().string();
+    const std::string name = fsPath.filename().string();
+    if (path.size() > PathLimit || name.size() > nameLimit(folder.empty() ? "." : folder))
+        throw ioErrorOfCode(io_code::PathNotFound, path);
+}
+
+}  // namespace quorvex

@@ -1,0 +1,57 @@
+#pragma once
+// The files of one run, written under temporary names in their own folders and published
+// together by renaming once the whole run has succeeded. Until then the final names are
+// untouched; a run that fails removes its temporary files, and the temporary files of a
+// run that was killed carry a recognisable name that the next run in the folder removes.
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace quorvex {
+
+// "<name>.<process id>.qvtmp": the temporary name of `finalPath`'s file in its own folder.
+std::string temporaryPathOf(const std::string& finalPath);
+
+// The final path of a temporary path made by temporaryPathOf; any other path unchanged.
+// Errors name the file the director knows, not its temporary name.
+std::string finalPathOf(const std::string& path);
+
+// Raises EInOutError "Not a regular file" naming `path` when something other than a
+// regular file (a folder, a device, a link) holds the name a file would be renamed onto.
+void checkRenameTarget(const std::string& path);
+
+// Removes every temporary file of the name above in `folder`. Only a run that holds the
+// folder's lock may call it: no other run can then be writing there.
+void removeLeftoverTemporaries(const std::string& folder);
+
+class StagedFiles {
+public:
+    StagedFiles() = default;
+    ~StagedFiles();  // removes the temporary files of a run that did not publish
+    StagedFiles(const StagedFiles&) = delete;
+    StagedFiles& operator=(const StagedFiles&) = delete;
+
+    // Registers `finalPath` and returns the temporary path to create it under (as a new file).
+    std::string stage(const std::string& finalPath);
+
+    // Renames every temporary file onto its final name, in the order staged, and syncs
+    // their folders. Every file must have been closed (and so synced) before.
+    void publish();
+
+    // The final paths, in the order staged.
+    std::vector<std::string> finalPaths() const;
+    std::size_t count() const { return staged_.size(); }
+
+    // Takes over the files staged in `other`, to be published (or removed) with these.
+    void adopt(StagedFiles& other);
+
+private:
+    struct Staged {
+        std::string finalPath;
+        std::string temporaryPath;
+    };
+    std::vector<Staged> staged_;
+    bool published_ = false;
+};
+
+}  // namespace quorvex

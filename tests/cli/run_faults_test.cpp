@@ -1,0 +1,268 @@
+// The dealer under real faults: every failed run exits with its status and a message
+// naming the path, and leaves every folder byte for byte as it was.
+#include <gtest/gtest.h>
+#include <signal.h>
+#include <spawn.h>
+#include <sys/mount.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <filesystem>
+#include <map>
+#include <thread>
+
+#include "common/folder_lock.h"
+#include "run_command.h"
+#include "temp_folder.h"
+
+extern char** environ;
+
+namespace quorvex {
+namespace {
+
+using testing::readFile;
+using testing::runDealer;
+using testing::TempFolder;
+
+namespace fs = std::filesystem;
+
+const std::string Recorded = "1000100110021003100410051006100710081009101010111012-77-123456789";
+
+// Every file of a folder with its bytes.
+std::map<std::string, std::string> snapshot(const TempFolder& folder) {
+    std::map<std::string, std::string> files;
+    for (const auto& entry : std::filesystem::directory_iterator(folder.path()))
+        files[entry.path().filename().string()] = readFile(entry.path().string());
+    return files;
+}
+
+// A folder holding the files of an earlier run, to prove a failed run leaves them alone.
+std::vector<std::string> earlierRun(const TempFolder& folder, std::vector<std::string> extra = {}) {
+    std::vector<std::string> arguments = {"--entropy-text", Recorded, "--sets",    "2", "--boards", "8",
+                                          "--quiet",        "--out",  folder.str()};
+    arguments.insert(arguments.end(), extra.begin(), extra.end());
+    const auto result = runDealer(arguments);
+    EXPECT_EQ(result.exitCode, 0) << result.output;
+    return arguments;
+}
+
+TEST(RunFaults, AReportOntoAnyFileOfTheRunIsAUsageErrorAndWritesNothing) {
+    for (const std::string name : {"YourID.qvw", "QVW-01.dlm", "QVW-02.txt", "Int160.qvs", ".quorvex.lock"}) {
+        SCOPED_TRACE(name);
+        TempFolder folder;
+        earlierRun(folder);
+        testing::writeFile(folder.file("Int160.qvs"), "logged\r\n");
+        const auto before = snapshot(folder);
+        const auto result = runDealer({"--entropy-text", Recorded, "--sets", "2", "--boards", "8", "--force",
+                                       "--out", folder.str(), "--report", folder.file(name)});
+        EXPECT_EQ(result.exitCode, 2);
+        EXPECT_NE(result.output.find(folder.file(name) + ": The run would write this file twice."),
+                  std::string::npos)
+            << result.output;
+        EXPECT_EQ(snapshot(folder), before);
+    }
+}
+
+TEST(RunFaults, PathsTooLongForTheFileSystemFailBeforeTheEntropyIsLogged) {
+    const std::string longName(250, 'x');  // fits alone, not with a set number or a temporary name
+    for (const std::string option : {"--id", "--name"}) {
+        SCOPED_TRACE(option);
+        TempFolder folder;
+        const auto result = runDealer({option, longName, "--out", folder.str()});
+        EXPECT_EQ(result.exitCode, 1);
+        EXPECT_NE(result.output.find(longName), std::string::npos);
+        EXPECT_NE(result.output.find(": Invalid filename.\n"), std::string::npos) << result.output;
+        EXPECT_TRUE(snapshot(folder).empty()) << "not even the entropy log";
+    }
+    TempFolder folder;
+    const auto result = runDealer({"--out", folder.str(), "--report", folder.file("missing/report.txt")});
+    EXPECT_EQ(result.exitCode, 1);
+    EXPECT_EQ(result.output, "quorvex-deal: " + folder.file("missing") + ": Invalid filename.\n");
+    EXPECT_TRUE(snapshot(folder).empty());
+}
+
+TEST(RunFaults, ExistingSetFilesAreRefusedWithoutForceAndReplacedWithIt) {
+    TempFolder folder;
+    const auto arguments = earlierRun(folder);
+    const auto before = snapshot(folder);
+    auto result = runDealer({"--entropy-text", Recorded, "--sets", "2", "--out", folder.str()});
+    EXPECT_EQ(result.exitCode, 1);
+    EXPECT_NE(result.output.find(folder.file("QVW-01.dlm") + ": File already exists."), std::string::npos)
+        << result.output;
+    EXPECT_EQ(snapshot(folder), before);
+
+    result = runDealer({"--entropy-text", Recorded, "--sets", "2", "--boards", "8", "--quiet", "--force",
+                        "--out=" + folder.str()});
+    EXPECT_EQ(result.exitCode, 0) << result.output;
+    EXPECT_EQ(snapshot(folder), before) << "the same settings give the same bytes";
+}
+
+TEST(RunFaults, ASecondRunMeetingTheLockFailsAtOnceNamingTheFolder) {
+    TempFolder folder, work;
+    earlierRun(folder);
+    const FolderLock held(folder.str());  // this test process is the other run
+    const auto before = snapshot(folder);
+    const auto result =
+        runDealer({"--sets", "2", "--force", "--out", folder.str(), "--work-dir", work.str()});
+    EXPECT_EQ(result.exitCode, 1);
+    EXPECT_EQ(result.output, "quorvex-deal: " + folder.str() + ": Another run is writing to this folder.\n");
+    EXPECT_EQ(snapshot(folder), before);
+    EXPECT_TRUE(snapshot(work).empty()) << "nothing logged, nothing dealt";
+}
+
+TEST(RunFaults, StandardOutputThatCannotBeWrittenFailsTheRun) {
+    const std::vector<std::pair<std::string, std::string>> cases = {
+        {" 2>&1 >/dev/full", "standard output: Disk full."},
+        {" 2>&1 >&-", "standard output: "},
+    };
+    for (const auto& [redirection, message] : cases) {
+        SCOPED_TRACE(redirection);
+        TempFolder folder;
+        earlierRun(folder);
+        const auto before = snapshot(folder);
+        const auto result = runDealer({"--entropy-text", Recorded, "--sets", "2", "--boards", "8", "--force",
+                                       "--analysis", "--out", folder.str()},
+                                      redirection);
+        EXPECT_EQ(result.exitCode, 1);
+        EXPECT_NE(result.output.find("quorvex-deal: " + message), std::string::npos) << result.output;
+        EXPECT_EQ(snapshot(folder), before);
+    }
+}
+
+TEST(RunFaults, AFullFileSystemLeavesTheFolderAsItWas) {
+    // The file-size limit makes every write beyond 8 blocks fail as on a full disk.
+    TempFolder folder;
+    earlierRun(folder);
+    const auto before = snapshot(folder);
+    const auto result = runDealer({"--entropy-text", Recorded, "--sets", "2", "--boards", "400",
+                                   "--test-mode", "--force", "--out", folder.str()},
+                                  " 2>&1", "ulimit -f 8; ");
+    EXPECT_EQ(result.exitCode, 1);
+    EXPECT_EQ(result.output, "quorvex-deal: " + folder.file("YourID.qvw") + ": Disk full.\n");
+    EXPECT_EQ(snapshot(folder), before);
+}
+
+// Starts the dealer without waiting for it.
+pid_t startDealer(std::vector<std::string> arguments) {
+    arguments.insert(arguments.begin(), QUORVEX_DEAL_PATH);
+    std::vector<char*> pointers;
+    for (std::string& argument : arguments) pointers.push_back(argument.data());
+    pointers.push_back(nullptr);
+    pid_t pid = 0;
+    posix_spawn(&pid, QUORVEX_DEAL_PATH, nullptr, nullptr, pointers.data(), environ);
+    return pid;
+}
+
+int waitFor(pid_t pid) {
+    int status = 0;
+    waitpid(pid, &status, 0);
+    return status;
+}
+
+TEST(RunFaults, AnOutputFolderRemovedMidRunFailsNamingItAndLeavesTheWorkFolderAsItWas) {
+    TempFolder work, parent;
+    const std::string out = parent.file("out");
+    fs::create_directory(out);
+    const pid_t pid = startDealer({"--entropy-text", Recorded, "--test-mode", "--sets", "100", "--boards",
+                                   "1000", "--quiet", "--out", out, "--work-dir", work.str()});
+    std::this_thread::sleep_for(std::chrono::milliseconds(300));
+    std::error_code busy;  // the run may add a file while the folder is being emptied
+    while (fs::exists(out)) fs::remove_all(out, busy);
+    const int status = waitFor(pid);
+    ASSERT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), 1);
+    EXPECT_TRUE(snapshot(work).empty());
+}
+
+// A small file system of its own for one test: needs root and the right to mount.
+class SmallFileSystem {
+public:
+    explicit SmallFileSystem(const TempFolder& folder) : path_(folder.str()) {
+        mounted_ = geteuid() == 0 && mount("tmpfs", path_.c_str(), "tmpfs", 0, "size=256k,mode=0700") == 0;
+    }
+    ~SmallFileSystem() {
+        if (mounted_) umount2(path_.c_str(), MNT_DETACH);
+    }
+    bool mounted() const { return mounted_; }
+    bool makeReadOnly() {
+        return mount(nullptr, path_.c_str(), nullptr, MS_REMOUNT | MS_RDONLY, nullptr) == 0;
+    }
+
+private:
+    std::string path_;
+    bool mounted_ = false;
+};
+
+TEST(RunFaults, AFullAndThenReadOnlyFileSystemLeavesItAsItWas) {
+    TempFolder folder;
+    SmallFileSystem small(folder);
+    if (!small.mounted())
+        GTEST_SKIP() << "mounting a small tmpfs needs root (the file-size limit test covers a full disk)";
+    earlierRun(folder);
+    const auto before = snapshot(folder);
+    auto result = runDealer({"--entropy-text", Recorded, "--test-mode", "--sets", "2", "--boards", "1000",
+                             "--force", "--out", folder.str()});
+    EXPECT_EQ(result.exitCode, 1);
+    EXPECT_NE(result.output.find(": Disk full.\n"), std::string::npos) << result.output;
+    EXPECT_NE(result.output.find(folder.str()), std::string::npos) << result.output;
+    EXPECT_EQ(snapshot(folder), before);
+
+    ASSERT_TRUE(small.makeReadOnly());
+    result = runDealer(
+        {"--entropy-text", Recorded, "--sets", "2", "--boards", "8", "--force", "--out", folder.str()});
+    EXPECT_EQ(result.exitCode, 1);
+    EXPECT_EQ(result.output, "quorvex-deal: " + folder.str() + ": File access denied.\n");
+    EXPECT_EQ(snapshot(folder), before);
+}
+
+TEST(RunFaults, AnInterruptedRunLeavesNothingAndARerunGivesTheSameFiles) {
+    TempFolder interrupted, complete;
+    const std::vector<std::string> arguments = {"--entropy-text", Recorded, "--test-mode", "--sets", "100",
+                                                "--boards",       "1000",   "--quiet"};
+    std::vector<std::string> first = arguments;
+    first.insert(first.end(), {"--out", interrupted.str(), "--report", interrupted.file("report.txt")});
+    const pid_t pid = startDealer(first);
+    std::this_thread::sleep_for(std::chrono::milliseconds(300));
+    kill(pid, SIGINT);
+    const int status = waitFor(pid);
+    // While boards are dealt the interrupt cancels the run ("Cancelled", exit 1); before
+    // or after that the cleanup handler removes the files and the signal ends the process.
+    // Either way nothing of the run is left.
+    const bool cancelled = WIFEXITED(status) && WEXITSTATUS(status) == 1;
+    const bool killed = WIFSIGNALED(status) && WTERMSIG(status) == SIGINT;
+    ASSERT_TRUE(cancelled || killed) << "the run ended before the interrupt; make it larger";
+    EXPECT_TRUE(snapshot(interrupted).empty()) << "no temporary file, no lock file";
+
+    std::vector<std::string> rerun = arguments;
+    rerun.insert(rerun.end(), {"--out", interrupted.str(), "--report", interrupted.file("report.txt")});
+    ASSERT_EQ(runDealer(rerun).exitCode, 0);
+    std::vector<std::string> clean = arguments;
+    clean.insert(clean.end(), {"--out", complete.str(), "--report", complete.file("report.txt")});
+    ASSERT_EQ(runDealer(clean).exitCode, 0);
+    EXPECT_EQ(snapshot(interrupted), snapshot(complete));
+}
+
+TEST(RunFaults, LeftoversOfAKilledRunAreRemovedByTheNextRun) {
+    TempFolder folder;
+    testing::writeFile(folder.file("QVW-01.dlm.99999.qvtmp"), "torn");
+    testing::writeFile(folder.file("notes.txt"), "kept");
+    earlierRun(folder, {"--formats", "dlm"});
+    EXPECT_FALSE(std::filesystem::exists(folder.file("QVW-01.dlm.99999.qvtmp")));
+    EXPECT_EQ(readFile(folder.file("notes.txt")), "kept");
+}
+
+TEST(RunFaults, EveryFileTheRunCreatesIsPrivateWhateverTheUmask) {
+    TempFolder folder;
+    const auto result = runDealer({"--sets", "1", "--boards", "2", "--quiet", "--out", folder.str(),
+                                   "--report", folder.file("report.txt")},
+                                  " 2>&1", "umask 000; ");
+    ASSERT_EQ(result.exitCode, 0) << result.output;
+    for (const auto& entry : std::filesystem::directory_iterator(folder.path()))
+        EXPECT_EQ(entry.status().permissions() & std::filesystem::perms::all,
+                  std::filesystem::perms::owner_read | std::filesystem::perms::owner_write)
+            << entry.path();
+}
+
+}  // namespace
+}  // namespace quorvex

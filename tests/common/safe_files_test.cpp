@@ -1,0 +1,132 @@
+// The mechanics of safe files: whole-line appends, private files, staged files, folder
+// locks and the name rule.
+#include <gtest/gtest.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+
+#include <csignal>
+#include <filesystem>
+
+#include "common/folder_lock.h"
+#include "common/io_error.h"
+#include "common/line_append.h"
+#include "common/name_text.h"
+#include "common/staged_files.h"
+#include "common/text_file.h"
+#include "temp_folder.h"
+
+namespace quorvex {
+namespace {
+
+using testing::readFile;
+using testing::TempFolder;
+using testing::writeFile;
+
+namespace fs = std::filesystem;
+
+TEST(AppendWholeLine, TheFileOnlyEverGainsWholeLines) {
+    const std::vector<std::pair<std::optional<std::string>, std::string>> cases = {
+        {std::nullopt, "123-4\r\n"},          // created
+        {"9\r\n", "9\r\n123-4\r\n"},          // appended
+        {"9\r\n88", "9\r\n88\r\n123-4\r\n"},  // torn by an earlier failure: mended first
+        {"9\r", "9\r\r\n123-4\r\n"},          // half a line end is not a line end
+    };
+    for (const auto& [before, after] : cases) {
+        TempFolder folder;
+        const std::string log = folder.file("Int160.qvs");
+        if (before) writeFile(log, *before);
+        appendWholeLine(log, "123-4");
+        EXPECT_EQ(readFile(log), after);
+    }
+}
+
+TEST(AppendWholeLine, AFailedWriteIsCutBackAndNamesTheFile) {
+    TempFolder folder;
+    const std::string log = folder.file("Int160.qvs");
+    writeFile(log, "9\r\n88");
+    rlimit saved{};
+    getrlimit(RLIMIT_FSIZE, &saved);
+    const auto previous = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit lowered = saved;
+    lowered.rlim_cur = 10;  // room for part of the line only
+    setrlimit(RLIMIT_FSIZE, &lowered);
+    try {
+        appendWholeLine(log, "1234567890");
+        ADD_FAILURE() << "the write cannot fit";
+    } catch (const EInOutError& error) {
+        EXPECT_STREQ(error.what(), "Disk full");
+        EXPECT_EQ(error.path(), log);
+    }
+    setrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, previous);
+    EXPECT_EQ(readFile(log), "9\r\n88");
+}
+
+TEST(PrivateFiles, NewFilesAreForTheOwnerOnlyWhateverTheUmask) {
+    TempFolder folder;
+    const mode_t saved = umask(0);
+    appendWholeLine(folder.file("log"), "1");
+    FileWriter(folder.file("file")).close();
+    FileWriter(folder.file("new"), FileWriter::Mode::New).close();
+    umask(0277);  // would also take the owner's right to write
+    FileWriter(folder.file("narrow")).close();
+    umask(saved);
+    for (const char* name : {"log", "file", "new", "narrow"})
+        EXPECT_EQ(fs::status(folder.file(name)).permissions() & fs::perms::all,
+                  fs::perms::owner_read | fs::perms::owner_write)
+            << name;
+}
+
+TEST(StagedFiles, NothingReachesItsFinalNameUnlessPublished) {
+    TempFolder folder;
+    const std::string dlm = folder.file("QVW-01.dlm");
+    writeFile(dlm, "previous run");
+    {
+        StagedFiles files;
+        FileWriter out(files.stage(dlm), FileWriter::Mode::New);
+        out.writeLine("torn");
+        out.close();
+        EXPECT_EQ(finalPathOf(temporaryPathOf(dlm)), dlm);
+    }
+    EXPECT_EQ(readFile(dlm), "previous run");
+    EXPECT_EQ(std::distance(fs::directory_iterator(folder.path()), fs::directory_iterator()), 1);
+    StagedFiles files;
+    FileWriter out(files.stage(dlm), FileWriter::Mode::New);
+    out.writeLine("new");
+    out.close();
+    files.publish();
+    EXPECT_EQ(readFile(dlm), "new\r\n");
+    EXPECT_EQ(std::distance(fs::directory_iterator(folder.path()), fs::directory_iterator()), 1);
+}
+
+TEST(FolderLock, ASecondLockFailsAtOnceNamingTheFolderAndTheLockFileGoesWithTheLock) {
+    TempFolder folder;
+    {
+        const FolderLock first(folder.str());
+        try {
+            const FolderLock second(folder.str());
+            ADD_FAILURE() << "two locks on one folder";
+        } catch (const EInOutError& error) {
+            EXPECT_STREQ(error.what(), "Another run is writing to this folder");
+            EXPECT_EQ(error.path(), folder.str());
+        }
+    }
+    EXPECT_TRUE(fs::is_empty(folder.path()));
+    const FolderLock again(folder.str());
+}
+
+TEST(NameRule, IdentitiesAndBaseNamesThatCannotBeFilesAreRefused) {
+    const std::vector<std::tuple<std::string, bool, bool>> cases = {
+        // text, refused as identity, refused as base file name
+        {"YourID", false, false}, {"", true, false},         {"CON", true, true},  {"con", true, true},
+        {"Nul  ", true, true},    {"com1", true, true},      {"LPT9", true, true}, {"COM0", false, false},
+        {"LPT10", false, false},  {"CONSOLE", false, false}, {"a/b", true, true},  {"x.y", true, true},
+    };
+    for (const auto& [text, identity, base] : cases) {
+        EXPECT_EQ(nameRuleBreach(text, NameUse::Identity).has_value(), identity) << "'" << text << "'";
+        EXPECT_EQ(nameRuleBreach(text, NameUse::BaseFileName).has_value(), base) << "'" << text << "'";
+    }
+}
+
+}  // namespace
+}  // namespace quorvex
