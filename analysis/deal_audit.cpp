@@ -7,6 +7,7 @@
 #include "analysis/exact_distributions.h"
 #include "analysis/shape_keys.h"
 #include "engine/cards.h"
+#include "engine/high_card_points.h"
 
 namespace quorvex {
 
@@ -95,8 +96,7 @@ void DealAudit::add(const ByHandDeal& deal) {
     for (std::size_t field = CardsPerHand * seat; field < CardsPerHand * (seat + 1); ++field) {
         const int card = deal[field];
         ++lengths[static_cast<std::size_t>(suitOf(card))];
-        const int rank = rankIndexOf(card);  // ace 0, king 1, queen 2, jack 3: 4, 3, 2, 1 points
-        if (rank < 4) points += static_cast<unsigned>(4 - rank);
+        points += highCardPoints(cardLetter(card));
     }
     ++shapes_[static_cast<std::size_t>(shapeIndexOf(lengths))];
     ++suitLengths_[lengths[suit]];

@@ -3,6 +3,7 @@
 #include <cstdint>
 
 #include "analysis/shape_keys.h"
+#include "engine/high_card_points.h"
 #include "engine/n_choose_r.h"
 
 namespace quorvex {
@@ -53,8 +54,11 @@ std::array<double, 38> highCardPointProbabilities() {
                 for (int jacks = 0; jacks <= 4; ++jacks) {
                     const int spots = 13 - aces - kings - queens - jacks;
                     if (spots < 0) continue;
-                    hands[static_cast<std::size_t>(4 * aces + 3 * kings + 2 * queens + jacks)] +=
-                        C(4, aces) * C(4, kings) * C(4, queens) * C(4, jacks) * C(36, spots);
+                    const unsigned points = highCardPoints('A') * static_cast<unsigned>(aces) +
+                                            highCardPoints('K') * static_cast<unsigned>(kings) +
+                                            highCardPoints('Q') * static_cast<unsigned>(queens) +
+                                            highCardPoints('J') * static_cast<unsigned>(jacks);
+                    hands[points] += C(4, aces) * C(4, kings) * C(4, queens) * C(4, jacks) * C(36, spots);
                 }
     std::array<double, 38> probabilities{};
     for (std::size_t points = 0; points < hands.size(); ++points)

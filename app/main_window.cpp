@@ -47,7 +47,8 @@
 #include "common/product.h"
 #include "entropy/dialog/entropy_form.h"
 #include "formats/check/deal_file_check.h"
-#include "formats/convert_deal_file.h"
+#include "formats/readers/deal_file_reader.h"
+#include "run/deal_file_conversion.h"
 
 namespace quorvex {
 namespace {
@@ -663,8 +664,9 @@ auto TMainWin::offTheGuiThread(bool cancellable, Work&& work) {
 // Deals, converts and analyses. Double dummy takes seconds per batch of boards: the
 // director may stop it.
 RunResult TMainWin::runOffTheGuiThread(const RunSettings& settings) {
-    return offTheGuiThread(settings.doubleDummy,
-        [this, &settings](WorkProgress& progress) { return runGeneration(stream_, settings, &progress); });
+    return offTheGuiThread(settings.doubleDummy, [this, &settings](WorkProgress& progress) {
+        return runGeneration(stream_, settings, &progress);
+    });
 }
 
 void TMainWin::setRunControlsEnabled(bool enabled) {
@@ -686,39 +688,40 @@ void TMainWin::CheckDealFilesClick() {
     if (files.isEmpty()) return;
     std::vector<std::string> paths;
     for (const QString& file : files) paths.push_back(toNative8Bit(QDir::toNativeSeparators(file)));
-    const DealFileCheck check = offTheGuiThread(false, [&paths](WorkProgress&) { return checkDealFiles(paths); });
+    const DealFileCheck check =
+        offTheGuiThread(false, [&paths](WorkProgress&) { return checkDealFiles(paths); });
     dealFileView().setLines(checkReportLines(check, false));
     dealFileView().exec();
 }
 
 // Writes the chosen file's boards as one set with the window's formats, output folder,
-// base name and first set number; set files already there are replaced only when the
-// director agrees.
+// base name, first set number, double dummy and hand records, through the same run as a
+// Generate: set files already there are replaced only when the director agrees.
 void TMainWin::ConvertDealFileClick() {
     const QStringList files = fileChooser_(this, QStringLiteral("Convert Deal File"), false);
     if (files.isEmpty()) return;
     commitPendingEdits();
-    ConversionSettings conversion = runSettings().conversion;
-    if (conversion.formats.none())
+    if (selectedFormats().none() && !HandRecordsCB->isChecked())
         return showPlainMessage(this, QStringLiteral("Select at least one output format."));
-    const auto firstSet = static_cast<std::uint16_t>(FirstSetNoSE->value());
-    int existing = 0;
-    for (const std::string& target : setFilesOf(conversion, firstSet))
-        if (QFileInfo::exists(fromNative8Bit(target))) ++existing;
-    if (existing > 0 &&
-        QMessageBox::question(
-            this, QString::fromLatin1(ApplicationTitle),
-            QStringLiteral("%1 files already exist in %2. Replace them?").arg(existing).arg(outputFolder_),
-            QMessageBox::Yes | QMessageBox::No, QMessageBox::No) != QMessageBox::Yes)
-        return;
     const std::string path = toNative8Bit(QDir::toNativeSeparators(files.front()));
-    const std::vector<std::string> written = offTheGuiThread([&](WorkProgress& progress) {
-        beginProgress(&progress, "Files written", conversion.formats.count());
-        conversion.progress = &progress;
-        return convertDealFile(path, conversion, firstSet);
-    });
-    QString text = QStringLiteral("Wrote %1 files:").arg(written.size());
-    for (const std::string& file : written) text += u'\n' + fromNative8Bit(file);
+    const DealFile file = offTheGuiThread(false, [&path](WorkProgress&) { return readDealFile(path); });
+    RunSettings settings = conversionSettingsOf(file, runSettings());
+    if (!nameAccepted(settings.conversion.baseFileName, NameUse::BaseFileName)) return;
+    if (!existingFilesMayBeReplaced(settings)) return;
+    RunResult result;
+    try {
+        result = offTheGuiThread(settings.doubleDummy, [&](WorkProgress& progress) {
+            return convertDealFile(file, settings, &progress);
+        });
+    } catch (const EWorkCancelled& cancelled) {
+        return showPlainMessage(this, QString::fromLatin1(cancelled.what()));
+    }
+    if (!result.handRecordDocument.empty()) {
+        handRecordDocument_ = fromNative8Bit(result.handRecordDocument);
+        HandRecordsBtn->show();
+    }
+    QString text = QStringLiteral("Wrote %1 files:").arg(result.filesWritten.size());
+    for (const std::string& written : result.filesWritten) text += u'\n' + fromNative8Bit(written);
     showPlainMessage(this, text);
 }
 

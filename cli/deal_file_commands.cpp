@@ -16,8 +16,6 @@ std::optional<int> runDealFileCommand(const std::vector<std::string>& arguments)
         run = runCheckCommand;
     else if (name == "audit")
         run = runAuditCommand;
-    else if (name == "convert")
-        run = runConvertCommand;
     else
         return std::nullopt;
 

@@ -1,5 +1,5 @@
 #pragma once
-// The dealer's commands that read deal files back: check, convert and audit. Each takes
+// The dealer's commands that only read deal files: check and audit. Each takes
 // the arguments after its name and returns the exit status: 0 when everything holds, 1
 // when a problem was found, 2 for a usage error.
 #include <optional>
@@ -14,6 +14,5 @@ std::optional<int> runDealFileCommand(const std::vector<std::string>& arguments)
 
 int runCheckCommand(const std::vector<std::string>& arguments);
 int runAuditCommand(const std::vector<std::string>& arguments);
-int runConvertCommand(const std::vector<std::string>& arguments);
 
 }  // namespace quorvex

@@ -34,7 +34,10 @@ public:
     }
 
     DealFileCheck result() {
-        for (const DealFile& file : files_) findDegenerateDeals(file);
+        for (const DealFile& file : files_) {
+            findDegenerateDeals(file);
+            findRotationBreaks(file);
+        }
         compareFormatsOfOneSet();
         findRepeatedDeals();
         return std::move(check_);
@@ -76,6 +79,24 @@ private:
                 problem(file, board, "each hand holds one whole suit");
             else
                 for (const std::string& what : wholeSuits) problem(file, board, what);
+        }
+    }
+
+    // Dealer and Vulnerable, where a file states them (PBN), follow the board number as
+    // Law 2 rotates them; a board played with another dealer or vulnerability scores wrong.
+    void findRotationBreaks(const DealFile& file) {
+        for (const ReadBoard& board : file.boards) {
+            const Hand dealer = dealerOfBoard(board.number);
+            if (board.dealer && *board.dealer != dealer)
+                problem(file, board,
+                        "Dealer " + std::string(1, HandLetters[*board.dealer]) +
+                            " breaks the Law 2 rotation, which gives " + std::string(1, HandLetters[dealer]));
+            const Vulnerability vulnerable = vulnerabilityOfBoard(board.number);
+            if (board.vulnerable && *board.vulnerable != vulnerable)
+                problem(file, board,
+                        "Vulnerable " + std::string(VulnerabilityNames[*board.vulnerable]) +
+                            " breaks the Law 2 rotation, which gives " +
+                            std::string(VulnerabilityNames[vulnerable]));
         }
     }
 
@@ -154,6 +175,10 @@ private:
                 sets.back().boards.push_back(&board);
             }
         }
+        // Board for board means by number: a PBN file may list its games in any order.
+        for (SetOfFile& set : sets)
+            std::stable_sort(set.boards.begin(), set.boards.end(),
+                             [](const ReadBoard* a, const ReadBoard* b) { return a->number < b->number; });
         return sets;
     }
 

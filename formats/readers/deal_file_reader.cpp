@@ -9,6 +9,7 @@
 #include "formats/deep_finesse_writer.h"
 #include "formats/dlm_writer.h"
 #include "formats/dup_writer.h"
+#include "formats/pbn_writer.h"
 #include "formats/readers/deal_file_error.h"
 #include "formats/readers/deep_finesse_reader.h"
 #include "formats/readers/dlm_reader.h"
@@ -33,7 +34,7 @@ constexpr std::array<DealFileFormat, 7> DealFileFormats = {{
     {BriExtension, readBriFile},
     {DgeExtension, readDgeFile},
     {DeepFinesseExtension, readDeepFinesseFile},
-    {".pbn", readPbnFile},
+    {PbnExtension, readPbnFile},
 }};
 
 const DealFileFormat* formatOf(std::string_view path) {

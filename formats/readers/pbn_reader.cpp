@@ -1,8 +1,10 @@
 #include "formats/readers/pbn_reader.h"
 
+#include <charconv>
 #include <map>
 #include <vector>
 
+#include "formats/pbn_writer.h"
 #include "formats/readers/deal_builder.h"
 #include "formats/readers/deal_file_error.h"
 #include "formats/readers/file_bytes.h"
@@ -142,12 +144,12 @@ std::size_t seatOf(const std::string& value, std::string_view tag) {
     return seat;
 }
 
-// None, NS, EW, All as 0..3; import format also writes "Love" or "-" for none and "Both" for all.
-std::size_t vulnerabilityOf(const std::string& value) {
-    if (value == "None" || value == "Love" || value == "-") return 0;
-    if (value == "NS") return 1;
-    if (value == "EW") return 2;
-    if (value == "All" || value == "Both") return 3;
+// Import format also writes "Love" or "-" for none and "Both" for all.
+Vulnerability vulnerabilityOf(const std::string& value) {
+    if (value == "None" || value == "Love" || value == "-") return NoneVulnerable;
+    if (value == "NS") return NorthSouthVulnerable;
+    if (value == "EW") return EastWestVulnerable;
+    if (value == "All" || value == "Both") return BothVulnerable;
     throw BoardDefect("Vulnerable \"" + value + "\" is none of None, NS, EW, All");
 }
 
@@ -185,6 +187,53 @@ ByHandDeal dealOf(const std::string& value) {
     return builder.deal();
 }
 
+// Splits "4S-NS+1, 4H-NS+1" at its ", ".
+std::vector<std::string> contractsOf(std::string_view value) {
+    std::vector<std::string> contracts;
+    while (!value.empty()) {
+        const std::size_t comma = value.find(", ");
+        contracts.emplace_back(value.substr(0, comma));
+        value = comma == std::string_view::npos ? std::string_view() : value.substr(comma + 2);
+    }
+    return contracts;
+}
+
+// "NS 450", "NS -140" or "EW 140" (EW's score, so NS -140).
+std::optional<int> parScoreOf(std::string_view value) {
+    const bool eastWest = value.starts_with("EW ");
+    if (!eastWest && !value.starts_with("NS ")) return std::nullopt;
+    value.remove_prefix(3);
+    int score = 0;
+    const auto [end, error] = std::from_chars(value.data(), value.data() + value.size(), score);
+    if (error != std::errc() || end != value.data() + value.size()) return std::nullopt;
+    return eastWest ? -score : score;
+}
+
+// DoubleDummyTricks, OptimumScore and ParContract as the program writes them. Only a
+// complete, well-formed set is taken: the tags do not touch the deal, and a run that
+// wants double dummy solves a board without them again.
+std::optional<DoubleDummyTable> doubleDummyOf(const Game& game) {
+    const std::string* tricks = tagOf(game, "DoubleDummyTricks");
+    const std::string* score = tagOf(game, "OptimumScore");
+    const std::string* contracts = tagOf(game, "ParContract");
+    if (!tricks || !score || !contracts) return std::nullopt;
+    if (tricks->size() != HandCount * DenominationCount) return std::nullopt;
+    DoubleDummyTable table;
+    std::size_t digit = 0;
+    for (const Hand declarer : PbnTableDeclarers)
+        for (std::uint8_t& count : table.tricks[declarer]) {
+            const char c = (*tricks)[digit++];
+            const int value = c >= '0' && c <= '9' ? c - '0' : c >= 'a' && c <= 'd' ? c - 'a' + 10 : -1;
+            if (value < 0) return std::nullopt;
+            count = static_cast<std::uint8_t>(value);
+        }
+    const std::optional<int> par = parScoreOf(*score);
+    if (!par) return std::nullopt;
+    table.parScore = *par;
+    table.parContracts = contractsOf(*contracts);
+    return table;
+}
+
 }  // namespace
 
 DealFile readPbnFile(const std::string& path, std::string_view bytes) {
@@ -212,6 +261,7 @@ DealFile readPbnFile(const std::string& path, std::string_view bytes) {
                 board.dealer = static_cast<Hand>(seatOf(*value, "Dealer"));
             if (const std::string* value = tagOf(game, "Vulnerable"); states(value))
                 board.vulnerable = vulnerabilityOf(*value);
+            board.doubleDummy = doubleDummyOf(game);
         } catch (const BoardDefect& defect) {
             throw DealFileError(path, where, defect.what());
         }

@@ -5,17 +5,21 @@
 #include <string>
 #include <vector>
 
+#include "engine/board_rotation.h"
 #include "engine/cards.h"
 #include "engine/deal_numbering.h"
+#include "engine/double_dummy_table.h"
 
 namespace quorvex {
 
 struct ReadBoard {
-    unsigned set = 0;                       // set number where the file states it (main deal file), else 0
-    unsigned number = 0;                    // board number within its set
-    ByHandDeal deal{};                      // hands North, East, South, West, 13 ascending card numbers each
-    std::optional<Hand> dealer;             // where the file states it (PBN)
-    std::optional<std::size_t> vulnerable;  // None, NS, EW, All as 0..3, where the file states it (PBN)
+    unsigned set = 0;            // set number where the file states it (main deal file), else 0
+    unsigned number = 0;         // board number within its set
+    ByHandDeal deal{};           // hands North, East, South, West, 13 ascending card numbers each
+    std::optional<Hand> dealer;  // where the file states it (PBN)
+    std::optional<Vulnerability> vulnerable;  // where the file states it (PBN)
+    // The double-dummy tricks and par, where the file states all of them (PBN).
+    std::optional<DoubleDummyTable> doubleDummy;
 };
 
 struct DealFile {

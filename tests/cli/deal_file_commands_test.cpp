@@ -79,7 +79,7 @@ TEST(CheckCommand, AnUntouchedRunHasNoProblemAndUsageErrorsExitWithTwo) {
         arguments.push_back(entry.path().string());
     const auto result = runDealer(arguments);
     EXPECT_EQ(result.exitCode, 0) << result.output;
-    EXPECT_NE(result.output.find("No problems found in 6 files"), std::string::npos) << result.output;
+    EXPECT_NE(result.output.find("No problems found in 7 files"), std::string::npos) << result.output;
     EXPECT_EQ(runDealer({"check"}).exitCode, 2);
     EXPECT_EQ(runDealer({"check", "--loud", set.file("QVW-01.dlm")}).exitCode, 2);
 }
@@ -104,25 +104,39 @@ TEST(ConvertCommand, TurnsAnotherProgramsPbnIntoEveryMachineFormatWithTheSameDea
         {"convert", folder.file("sim.pbn"), "--formats", "all", "--out", folder.str(), "--name", "SIM-"});
     ASSERT_EQ(result.exitCode, 0) << result.output;
     EXPECT_NE(result.output.find("Wrote " + folder.file("SIM-01.dlm")), std::string::npos) << result.output;
-    // The PBN under the set's name is one more format of the set: check compares them board by board.
-    std::filesystem::copy_file(folder.file("sim.pbn"), folder.file("SIM-01.pbn"));
-    std::vector<std::string> arguments = {"check", folder.file("SIM-01.pbn")};
-    for (const char* extension : {".dlm", ".dup", ".bri", ".dge", ".txt"})
+    // The other program's file holds the same set: check compares them board by board.
+    std::vector<std::string> arguments = {"check", folder.file("sim.pbn")};
+    for (const char* extension : {".dlm", ".dup", ".bri", ".dge", ".txt", ".pbn"})
         arguments.push_back(folder.file(std::string("SIM-01") + extension));
     const auto check = runDealer(arguments);
     EXPECT_EQ(check.exitCode, 0) << check.output;
-    EXPECT_NE(check.output.find("No problems found in 6 files (18 boards)"), std::string::npos)
+    EXPECT_NE(check.output.find("No problems found in 7 files (21 boards)"), std::string::npos)
         << check.output;
+    EXPECT_NE(readFile(folder.file("SIM-01.pbn")).find("[Event \"Thursday simultaneous pairs\"]"),
+              std::string::npos);
 
     const auto again =
         runDealer({"convert", folder.file("sim.pbn"), "--out", folder.str(), "--name", "SIM-"});
     EXPECT_EQ(again.exitCode, 1);
-    EXPECT_NE(again.output.find(folder.file("SIM-01.dlm") + " already exists"), std::string::npos)
+    EXPECT_NE(again.output.find(folder.file("SIM-01.dlm") + ": File already exists"), std::string::npos)
         << again.output;
     EXPECT_EQ(runDealer({"convert", folder.file("sim.pbn"), "--out", folder.str(), "--name", "SIM-",
                          "--force", "--quiet"})
                   .exitCode,
               0);
+}
+
+TEST(ConvertCommand, SolvesDoubleDummyAndWritesHandRecordsAsADealingRunDoes) {
+    TempFolder folder;
+    writeFile(folder.file("sim.pbn"), OtherProgramPbn);
+    const auto result = runDealer({"convert", folder.file("sim.pbn"), "--formats", "pbn", "--out",
+                                   folder.str(), "--double-dummy", "--hand-records", "--quiet"});
+    ASSERT_EQ(result.exitCode, 0) << result.output;
+    // Board 1 is the published example deal, neither side vulnerable.
+    const std::string pbn = readFile(folder.file("QVW-01.pbn"));
+    EXPECT_NE(pbn.find("[DoubleDummyTricks \"89967899674347643476\"]"), std::string::npos) << pbn;
+    EXPECT_NE(pbn.find("[OptimumScore \"NS 140\"]"), std::string::npos);
+    EXPECT_TRUE(std::filesystem::exists(folder.file("QVW-01.html")));
 }
 
 TEST(ConvertCommand, RefusesAGapInTheBoardNumbersAndWritesNothing) {
@@ -139,6 +153,8 @@ TEST(ConvertCommand, RefusesAGapInTheBoardNumbersAndWritesNothing) {
                             std::filesystem::directory_iterator()),
               1);
     EXPECT_EQ(runDealer({"convert", folder.file("gap.pbn")}).exitCode, 2) << "--out is required";
+    EXPECT_EQ(runDealer({"convert", folder.file("gap.pbn"), "--out", folder.str(), "--analysis"}).exitCode,
+              2);
 }
 
 TEST(AuditCommand, PassesDealtBoardsAndFailsADeckDealtInRotation) {

@@ -37,7 +37,7 @@ TEST(CheckDealFiles, EveryFormatOfARunAndItsMainDealFileTogetherShowNoProblem) {
     const CheckedRun run;
     const DealFileCheck check = checkDealFiles(run.files);
     EXPECT_EQ(check.problems, std::vector<std::string>{});
-    ASSERT_EQ(check.files.size(), 11u);
+    ASSERT_EQ(check.files.size(), 13u);  // two sets in six formats and the main deal file
     EXPECT_EQ(check.files.back().boards, 8u);
 }
 
@@ -55,6 +55,25 @@ TEST(CheckDealFiles, FindsTheSameDealTwiceWithinASetAcrossSetsAndAcrossFiles) {
     EXPECT_EQ(run.problems({set1, set2}),
               (std::vector<std::string>{set1 + ": board 2: the same deal as board 1",
                                         set2 + ": board 3: the same deal as board 4 of " + set1}));
+}
+
+TEST(CheckDealFiles, DealerAndVulnerableThatBreakTheRotationAreNamedWithTheBoard) {
+    const CheckedRun run;
+    const std::string pbn = run.folder.outputFile("QVW-01.pbn");
+    EXPECT_EQ(run.problems({pbn}), std::vector<std::string>{});  // the program's own PBN keeps the rotation
+    std::string text = testing::readFile(pbn);
+    // Board 2: dealer E, NS vulnerable; board 4: dealer W, all vulnerable.
+    const auto replace = [&text](const std::string& from, const std::string& to) {
+        text.replace(text.find(from), from.size(), to);
+    };
+    replace("[Dealer \"E\"]", "[Dealer \"N\"]");
+    replace("[Vulnerable \"All\"]", "[Vulnerable \"None\"]");
+    const std::string broken = run.folder.outputFile("broken.pbn");
+    testing::writeFile(broken, text);
+    EXPECT_EQ(run.problems({broken}),
+              (std::vector<std::string>{
+                  broken + ": board 2: Dealer N breaks the Law 2 rotation, which gives E",
+                  broken + ": board 4: Vulnerable None breaks the Law 2 rotation, which gives All"}));
 }
 
 TEST(CheckDealFiles, ABoardCopiedInOneFormatOfASetIsARepeatAndADisagreement) {

@@ -3,43 +3,23 @@
 // the board and what is wrong.
 #include <gtest/gtest.h>
 
-#include <tuple>
-
 #include "conversion_fixture.h"
 #include "engine/board_line.h"
 #include "engine/main_deal_file.h"
-#include "formats/convert_deal_file.h"
-#include "formats/convert_main_deal_file.h"
 #include "formats/readers/deal_file_error.h"
 #include "formats/readers/deal_file_reader.h"
 #include "program_deals.h"
+#include "written_run.h"
 
 namespace quorvex {
 namespace {
 
-using testing::ConversionFolder;
 using testing::failureOf;
 using testing::programDeals;
+using testing::setFileName;
+using testing::WrittenRun;
 
-constexpr const char* SetFileExtensions[] = {".dlm", ".dup", ".bri", ".dge", ".txt"};
-
-std::string setFileName(unsigned set, const char* extension) {
-    return "QVW-" + std::string(set < 10 ? "0" : "") + std::to_string(set) + extension;
-}
-
-// Writes `sets` sets of `boards` program deals from set `firstSet` through the writers.
-struct WrittenRun {
-    WrittenRun(unsigned sets, unsigned boards, unsigned firstSet) : deals(programDeals(sets * boards)) {
-        std::vector<std::string> lines;
-        for (const ByHandDeal& deal : deals) lines.push_back(boardLine(deal));
-        folder.writeMainDeal(
-            std::to_string(sets) + " " + std::to_string(boards) + "  " + std::to_string(firstSet), lines);
-        folder.selectAllFormats();
-        ConvertMainDealFile(folder.settings);
-    }
-    ConversionFolder folder;
-    std::vector<ByHandDeal> deals;
-};
+constexpr const char* SetFileExtensions[] = {".dlm", ".dup", ".bri", ".dge", ".txt", ".pbn"};
 
 TEST(ReadDealFile, EverySetFileGivesBackTheDealsItWasWrittenFromNumberedFromOne) {
     // Sets 98, 99 and 100 of 99 boards: two-digit and three-digit set numbers, every board key of a .dlm.
@@ -54,45 +34,6 @@ TEST(ReadDealFile, EverySetFileGivesBackTheDealsItWasWrittenFromNumberedFromOne)
                 EXPECT_EQ(file.boards[b].deal, run.deals[k * 99 + b]) << name << " board " << b + 1;
             }
         }
-}
-
-TEST(ConvertDealFile, WritingTheBoardsReadFromAWrittenFileGivesTheSameBytes) {
-    // Sets 98, 99 and 100 of 99 boards and a set of 7: every format, both kinds of set number.
-    for (const auto& [sets, boards, firstSet] : {std::tuple{3u, 99u, 98u}, std::tuple{1u, 7u, 1u}}) {
-        const WrittenRun run(sets, boards, firstSet);
-        for (unsigned set = firstSet; set < firstSet + sets; ++set)
-            for (const char* extension : SetFileExtensions) {
-                const std::string name = setFileName(set, extension);
-                ConversionFolder again;
-                again.selectAllFormats();
-                const std::vector<std::string> written = convertDealFile(
-                    run.folder.outputFile(name), again.settings, static_cast<std::uint16_t>(set));
-                ASSERT_EQ(written.size(), 5u);
-                for (const char* other : SetFileExtensions)
-                    EXPECT_EQ(again.read(setFileName(set, other)), run.folder.read(setFileName(set, other)))
-                        << name << " written again as " << other;
-            }
-    }
-}
-
-TEST(ConvertDealFile, RefusesBoardsThatAreNotNumberedOneToNWithoutGaps) {
-    const std::string hands = "A764.AK4.A8.J832 85.Q62.KT954.T75 KQJ92.9873.Q3.Q6 T3.JT5.J762.AK94";
-    const auto game = [&](int board) {
-        return "[Board \"" + std::to_string(board) + "\"]\n[Deal \"N:" + hands + "\"]\n\n";
-    };
-    ConversionFolder folder;
-    folder.selectAllFormats();
-    const std::string path = folder.outputFile("gap.pbn");
-    testing::writeFile(path, game(1) + game(3));
-    EXPECT_NE(failureOf<DealFileError>([&] {
-                  convertDealFile(path, folder.settings, 1);
-              }).find("gap.pbn: board 3: boards must be numbered 1 to 2 without gaps"),
-              std::string::npos);
-    EXPECT_EQ(folder.outputCount(), 1u);  // only the PBN: nothing written
-
-    testing::writeFile(path, game(2) + game(1));  // any order, written in number order
-    convertDealFile(path, folder.settings, 1);
-    EXPECT_EQ(readDealFile(folder.outputFile("QVW-01.dup")).boards.size(), 2u);
 }
 
 TEST(ReadDealFile, TheMainDealFileGivesEveryBoardWithItsSetAndNumber) {

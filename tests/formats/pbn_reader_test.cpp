@@ -67,7 +67,7 @@ TEST(ReadPbnFile, ReadsImportFormatAsOtherProgramsWriteIt) {
         EXPECT_EQ(file.boards[b].deal, example()) << "board " << b + 1;
     }
     EXPECT_EQ(file.boards[1].dealer, std::optional<Hand>(East));
-    EXPECT_EQ(file.boards[1].vulnerable, std::optional<std::size_t>(1));
+    EXPECT_EQ(file.boards[1].vulnerable, std::optional<Vulnerability>(NorthSouthVulnerable));
     EXPECT_FALSE(file.boards[2].dealer.has_value());
     EXPECT_EQ(file.event, "Club pairs");
     EXPECT_EQ(file.date, "");
@@ -81,10 +81,39 @@ TEST(ReadPbnFile, CrLfLineEndsAndImportSpellingsOfVulnerabilityAreRead) {
                     "KQJ92.9873.Q3.Q6 T3.JT5.J762.AK94\"]\r\n\r\n[Vulnerable \"Love\"]\r\n[Deal \"#\"]\r\n");
     ASSERT_EQ(file.boards.size(), 2u);
     EXPECT_EQ(file.boards[0].number, 7u);
-    EXPECT_EQ(file.boards[0].vulnerable, std::optional<std::size_t>(3));
+    EXPECT_EQ(file.boards[0].vulnerable, std::optional<Vulnerability>(BothVulnerable));
     EXPECT_EQ(file.boards[1].number, 2u);  // no Board tag: its place among the games
-    EXPECT_EQ(file.boards[1].vulnerable, std::optional<std::size_t>(0));
+    EXPECT_EQ(file.boards[1].vulnerable, std::optional<Vulnerability>(NoneVulnerable));
     EXPECT_EQ(file.boards[1].deal, file.boards[0].deal);
+}
+
+TEST(ReadPbnFile, TakesTheDoubleDummyTagsOnlyWhenAllAreThereAndWellFormed) {
+    const std::string deal =
+        "[Deal \"N:A764.AK4.A8.J832 85.Q62.KT954.T75 KQJ92.9873.Q3.Q6 T3.JT5.J762.AK94\"]\n";
+    const std::string tricks = "[DoubleDummyTricks \"89967899674347643476\"]\n";
+    const std::string score = "[OptimumScore \"NS 140\"]\n";
+    const std::string par = "[ParContract \"2S-NS+1, 2H-NS+1\"]\n";
+    const DealFile file = readPbnFile("d.pbn", deal + tricks + score + par);
+    const std::optional<DoubleDummyTable>& table = file.boards.at(0).doubleDummy;
+    ASSERT_TRUE(table.has_value());
+    // Declarers N, S, E, W in the tag; the table keeps them by hand.
+    EXPECT_EQ(table->tricks[North], (std::array<std::uint8_t, 5>{8, 9, 9, 6, 7}));
+    EXPECT_EQ(table->tricks[South], (std::array<std::uint8_t, 5>{8, 9, 9, 6, 7}));
+    EXPECT_EQ(table->tricks[East], (std::array<std::uint8_t, 5>{4, 3, 4, 7, 6}));
+    EXPECT_EQ(table->parScore, 140);
+    EXPECT_EQ(table->parContracts, (std::vector<std::string>{"2S-NS+1", "2H-NS+1"}));
+    EXPECT_EQ(readPbnFile("d.pbn", deal + tricks + "[OptimumScore \"EW 620\"]\n" + "[ParContract \"\"]\n")
+                  .boards.at(0)
+                  .doubleDummy->parScore,
+              -620);
+
+    for (const std::string& incomplete :
+         {deal + tricks + score, deal + score + par,
+          deal + "[DoubleDummyTricks \"8996789967434764347\"]\n" + score + par,
+          deal + "[DoubleDummyTricks \"e9967899674347643476\"]\n" + score + par,
+          deal + tricks + "[OptimumScore \"140\"]\n" + par,
+          deal + tricks + "[OptimumScore \"NS 1x\"]\n" + par})
+        EXPECT_FALSE(readPbnFile("d.pbn", incomplete).boards.at(0).doubleDummy.has_value()) << incomplete;
 }
 
 TEST(ReadPbnFile, RefusesWhatCannotBeDealtNamingTheBoard) {
