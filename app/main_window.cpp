@@ -567,9 +567,7 @@ void TMainWin::GenerateBtnClick() {
         if (!ViewAnalysisBtn->isHidden()) setAnalysisButtonsEnabled(true);
     });
 
-    // The default output folder is made when it is first used.
-    if (outputFolder_ == defaultOutputFolder()) QDir().mkpath(outputFolder_);
-
+    makeDefaultOutputFolder();
     RunSettings settings = runSettings();
     if (!nameAccepted(settings.conversion.baseFileName, NameUse::BaseFileName)) return;
     // Replaces only what the director agreed to; files that appear meanwhile are refused.
@@ -599,6 +597,11 @@ void TMainWin::GenerateBtnClick() {
     QMessageBox done(QMessageBox::Information, QStringLiteral("Information"), QString::fromLatin1(DoneText),
                      QMessageBox::Ok, this);
     done.exec();
+}
+
+// The default output folder is made when it is first used.
+void TMainWin::makeDefaultOutputFolder() {
+    if (outputFolder_ == defaultOutputFolder()) QDir().mkpath(outputFolder_);
 }
 
 bool TMainWin::nameAccepted(const std::string& name, NameUse use) {
@@ -703,6 +706,7 @@ void TMainWin::ConvertDealFileClick() {
     commitPendingEdits();
     if (selectedFormats().none() && !HandRecordsCB->isChecked())
         return showPlainMessage(this, QStringLiteral("Select at least one output format."));
+    makeDefaultOutputFolder();
     const std::string path = toNative8Bit(QDir::toNativeSeparators(files.front()));
     const DealFile file = offTheGuiThread(false, [&path](WorkProgress&) { return readDealFile(path); });
     RunSettings settings = conversionSettingsOf(file, runSettings());

@@ -107,6 +107,7 @@ private:
     void HandRecordsBtnClick();
     void entropyCollected();
 
+    void makeDefaultOutputFolder();
     // Shows why a name cannot be used, if it cannot.
     bool nameAccepted(const std::string& name, NameUse use);
     // Asks once whether existing set files may be replaced; false when the director says No.

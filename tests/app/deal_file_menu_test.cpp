@@ -58,7 +58,7 @@ private slots:
         s.window.setFolderChooser(
             [this](QWidget*, const QString&, const QString&) { return folders_.outputFolder(); });
         QTest::mouseClick(s.edit("FilepathEB"), Qt::LeftButton);
-        for (const char* box : {"dupCB", "briCB", "dgeCB"}) s.check(box)->setChecked(false);
+        for (const char* box : {"dupCB", "briCB", "dgeCB", "pbnCB"}) s.check(box)->setChecked(false);
         const QString pbn = QDir(folders_.programFolder()).filePath("club.pbn");
         writeFile(pbn.toStdString(), ClubPbn);
 
