@@ -3,7 +3,9 @@
 // well as export format: tags in any order, "%" lines, "{...}" and ";" comments, games
 // separated by empty lines, CR LF or LF line ends, "#" for a value copied from the game
 // before, any first seat in the Deal tag. The Board, Dealer and Vulnerable tags are read
-// where present; all other tags and the play and auction sections are passed over.
+// where present, and the double-dummy tags the program writes (DoubleDummyTricks,
+// OptimumScore, ParContract) where all three are; all other tags and the play and
+// auction sections are passed over.
 #include <string>
 #include <string_view>
 
