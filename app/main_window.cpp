@@ -6,6 +6,7 @@
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -29,6 +30,7 @@
 #include "app/busy_cursor.h"
 #include "app/check_parameter_string.h"
 #include "app/count_spin_box.h"
+#include "app/deal_file_view.h"
 #include "app/error_display.h"
 #include "app/filtered_line_edit.h"
 #include "app/hint_style.h"
@@ -44,6 +46,9 @@
 #include "common/name_text.h"
 #include "common/product.h"
 #include "entropy/dialog/entropy_form.h"
+#include "formats/check/deal_file_check.h"
+#include "formats/readers/deal_file_reader.h"
+#include "run/deal_file_conversion.h"
 
 namespace quorvex {
 namespace {
@@ -58,6 +63,14 @@ const char* const TotalCaption = "Total boards to generate: ";
 
 QString defaultFolderChooser(QWidget* parent, const QString& title, const QString& startFolder) {
     return QFileDialog::getExistingDirectory(parent, title, startFolder, QFileDialog::ShowDirsOnly);
+}
+
+QStringList defaultFileChooser(QWidget* parent, const QString& title, bool several) {
+    const QString filter =
+        QStringLiteral("Deal files (*.pbn *.dlm *.dup *.bri *.dge *.txt *.qvw);;All files (*)");
+    if (several) return QFileDialog::getOpenFileNames(parent, title, QString(), filter);
+    const QString file = QFileDialog::getOpenFileName(parent, title, QString(), filter);
+    return file.isEmpty() ? QStringList() : QStringList{file};
 }
 
 // A message the handler shows itself: application title, no icon, OK.
@@ -110,7 +123,9 @@ char reportDecimalSeparator() {
 }  // namespace
 
 TMainWin::TMainWin(const QStringList& arguments, const QString& programFolder)
-    : folderChooser_(defaultFolderChooser), documentOpener_(QDesktopServices::openUrl) {
+    : folderChooser_(defaultFolderChooser),
+      fileChooser_(defaultFileChooser),
+      documentOpener_(QDesktopServices::openUrl) {
     setWindowTitle(QString::fromLatin1(ApplicationTitle));
     buildMenu();
     buildControls();
@@ -132,6 +147,16 @@ void TMainWin::attachDialogs(TEntropyForm& entropy, TAboutBox& about, TAnalysisD
 
 void TMainWin::setFolderChooser(FolderChooser chooser) { folderChooser_ = std::move(chooser); }
 
+void TMainWin::setFileChooser(FileChooser chooser) { fileChooser_ = std::move(chooser); }
+
+TDealFileView& TMainWin::dealFileView() {
+    if (!dealFileView_) {
+        dealFileView_ = new TDealFileView(this);
+        dealFileView_->setObjectName(QStringLiteral("DealFileView"));
+    }
+    return *dealFileView_;
+}
+
 // ---- Building the window ----
 
 void TMainWin::buildMenu() {
@@ -140,6 +165,15 @@ void TMainWin::buildMenu() {
     setupPrinter->setObjectName(QStringLiteral("SetupPrinter"));
     connect(setupPrinter, &QAction::triggered, this,
             [this] { runShowingErrors([this] { SetupPrinterClick(); }); });
+
+    CheckDealFiles = file->addAction(QStringLiteral("&Check Deal Files..."));
+    CheckDealFiles->setObjectName(QStringLiteral("CheckDealFiles"));
+    connect(CheckDealFiles, &QAction::triggered, this,
+            [this] { runShowingErrors([this] { CheckDealFilesClick(); }); });
+    ConvertDealFile = file->addAction(QStringLiteral("Con&vert Deal File..."));
+    ConvertDealFile->setObjectName(QStringLiteral("ConvertDealFile"));
+    connect(ConvertDealFile, &QAction::triggered, this,
+            [this] { runShowingErrors([this] { ConvertDealFileClick(); }); });
 
     QAction* about = menuBar()->addAction(QStringLiteral("&About"));
     about->setObjectName(QStringLiteral("About"));
@@ -533,9 +567,7 @@ void TMainWin::GenerateBtnClick() {
         if (!ViewAnalysisBtn->isHidden()) setAnalysisButtonsEnabled(true);
     });
 
-    // The default output folder is made when it is first used.
-    if (outputFolder_ == defaultOutputFolder()) QDir().mkpath(outputFolder_);
-
+    makeDefaultOutputFolder();
     RunSettings settings = runSettings();
     if (!nameAccepted(settings.conversion.baseFileName, NameUse::BaseFileName)) return;
     // Replaces only what the director agreed to; files that appear meanwhile are refused.
@@ -565,6 +597,11 @@ void TMainWin::GenerateBtnClick() {
     QMessageBox done(QMessageBox::Information, QStringLiteral("Information"), QString::fromLatin1(DoneText),
                      QMessageBox::Ok, this);
     done.exec();
+}
+
+// The default output folder is made when it is first used.
+void TMainWin::makeDefaultOutputFolder() {
+    if (outputFolder_ == defaultOutputFolder()) QDir().mkpath(outputFolder_);
 }
 
 bool TMainWin::nameAccepted(const std::string& name, NameUse use) {
@@ -617,27 +654,79 @@ FormatSelection TMainWin::selectedFormats() const {
     return selection;
 }
 
-// Deals, converts and analyses on a worker thread while the window repaints and shows the
-// progress; everything that could start or change a run waits, and so does closing.
-RunResult TMainWin::runOffTheGuiThread(const RunSettings& settings) {
+// Work runs on a worker thread while the window repaints and shows the progress;
+// everything that could start or change a run waits, and so does closing.
+template <typename Work>
+auto TMainWin::offTheGuiThread(bool cancellable, Work&& work) {
     setRunControlsEnabled(false);
     const ScopeExit enableControls([this] { setRunControlsEnabled(true); });
-    // Double dummy takes seconds per batch of boards: the director may stop it.
-    RunProgress->setCancellable(settings.doubleDummy);
-    return RunProgress->run(
-        [this, &settings](WorkProgress& progress) { return runGeneration(stream_, settings, &progress); });
+    RunProgress->setCancellable(cancellable);
+    return RunProgress->run(std::forward<Work>(work));
+}
+
+// Deals, converts and analyses. Double dummy takes seconds per batch of boards: the
+// director may stop it.
+RunResult TMainWin::runOffTheGuiThread(const RunSettings& settings) {
+    return offTheGuiThread(settings.doubleDummy, [this, &settings](WorkProgress& progress) {
+        return runGeneration(stream_, settings, &progress);
+    });
 }
 
 void TMainWin::setRunControlsEnabled(bool enabled) {
     for (QWidget* control : {static_cast<QWidget*>(BoardsPanel), static_cast<QWidget*>(FormatGB),
                              static_cast<QWidget*>(FileGB), static_cast<QWidget*>(CloseBtn)})
         control->setEnabled(enabled);
-    Quit1->setEnabled(enabled);
+    for (QAction* action : {Quit1, CheckDealFiles, ConvertDealFile}) action->setEnabled(enabled);
 }
 
 void TMainWin::setAnalysisButtonsEnabled(bool enabled) {
     ViewAnalysisBtn->setEnabled(enabled);
     PrintAnalysisBtn->setEnabled(enabled);
+}
+
+// ---- Deal files ----
+
+void TMainWin::CheckDealFilesClick() {
+    const QStringList files = fileChooser_(this, QStringLiteral("Check Deal Files"), true);
+    if (files.isEmpty()) return;
+    std::vector<std::string> paths;
+    for (const QString& file : files) paths.push_back(toNative8Bit(QDir::toNativeSeparators(file)));
+    const DealFileCheck check =
+        offTheGuiThread(false, [&paths](WorkProgress&) { return checkDealFiles(paths); });
+    dealFileView().setLines(checkReportLines(check, false));
+    dealFileView().exec();
+}
+
+// Writes the chosen file's boards as one set with the window's formats, output folder,
+// base name, first set number, double dummy and hand records, through the same run as a
+// Generate: set files already there are replaced only when the director agrees.
+void TMainWin::ConvertDealFileClick() {
+    const QStringList files = fileChooser_(this, QStringLiteral("Convert Deal File"), false);
+    if (files.isEmpty()) return;
+    commitPendingEdits();
+    if (selectedFormats().none() && !HandRecordsCB->isChecked())
+        return showPlainMessage(this, QStringLiteral("Select at least one output format."));
+    makeDefaultOutputFolder();
+    const std::string path = toNative8Bit(QDir::toNativeSeparators(files.front()));
+    const DealFile file = offTheGuiThread(false, [&path](WorkProgress&) { return readDealFile(path); });
+    RunSettings settings = conversionSettingsOf(file, runSettings());
+    if (!nameAccepted(settings.conversion.baseFileName, NameUse::BaseFileName)) return;
+    if (!existingFilesMayBeReplaced(settings)) return;
+    RunResult result;
+    try {
+        result = offTheGuiThread(settings.doubleDummy, [&](WorkProgress& progress) {
+            return convertDealFile(file, settings, &progress);
+        });
+    } catch (const EWorkCancelled& cancelled) {
+        return showPlainMessage(this, QString::fromLatin1(cancelled.what()));
+    }
+    if (!result.handRecordDocument.empty()) {
+        handRecordDocument_ = fromNative8Bit(result.handRecordDocument);
+        HandRecordsBtn->show();
+    }
+    QString text = QStringLiteral("Wrote %1 files:").arg(result.filesWritten.size());
+    for (const std::string& written : result.filesWritten) text += u'\n' + fromNative8Bit(written);
+    showPlainMessage(this, text);
 }
 
 // ---- View and Print ----

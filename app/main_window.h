@@ -33,6 +33,7 @@ class FilteredLineEdit;
 class ProgressPanel;
 class TAboutBox;
 class TAnalysisDlg;
+class TDealFileView;
 class TEntropyForm;
 
 class TMainWin : public QMainWindow {
@@ -59,6 +60,14 @@ public:
     // Returns the chosen folder, or an empty text when cancelled.
     using FolderChooser = std::function<QString(QWidget*, const QString&, const QString&)>;
     void setFolderChooser(FolderChooser chooser);
+
+    // Asks the director for deal files to read: parent, title, whether several may be
+    // chosen. Returns the chosen files, none when cancelled.
+    using FileChooser = std::function<QStringList(QWidget*, const QString&, bool)>;
+    void setFileChooser(FileChooser chooser);
+
+    // The view of the last check of deal files.
+    TDealFileView& dealFileView();
 
     // Shows a document in the user's own program for it (the browser for hand records).
     // Returns false when nothing could show it.
@@ -88,6 +97,8 @@ private:
     void FileNameEBExit();
     void FilepathEBClick();
     void SetupPrinterClick();
+    void CheckDealFilesClick();
+    void ConvertDealFileClick();
     void AboutClick();
     void InitBtnClick();
     void GenerateBtnClick();
@@ -96,6 +107,7 @@ private:
     void HandRecordsBtnClick();
     void entropyCollected();
 
+    void makeDefaultOutputFolder();
     // Shows why a name cannot be used, if it cannot.
     bool nameAccepted(const std::string& name, NameUse use);
     // Asks once whether existing set files may be replaced; false when the director says No.
@@ -104,6 +116,8 @@ private:
     RunSettings runSettings() const;
     FormatSelection selectedFormats() const;
     RunResult runOffTheGuiThread(const RunSettings& settings);
+    template <typename Work>
+    auto offTheGuiThread(bool cancellable, Work&& work);
     void setRunControlsEnabled(bool enabled);
     void setAnalysisButtonsEnabled(bool enabled);
     void setTotalLabel(const char* caption, std::uint32_t total);
@@ -137,6 +151,8 @@ private:
     QLineEdit* FilepathEB = nullptr;
     QPushButton* CloseBtn = nullptr;
     QAction* Quit1 = nullptr;
+    QAction* CheckDealFiles = nullptr;
+    QAction* ConvertDealFile = nullptr;
     ProgressPanel* RunProgress = nullptr;
 
     TEntropyForm* entropyForm_ = nullptr;
@@ -152,6 +168,8 @@ private:
     DealStream stream_;
     QPrinter printer_;
     FolderChooser folderChooser_;
+    FileChooser fileChooser_;
+    TDealFileView* dealFileView_ = nullptr;
     DocumentOpener documentOpener_;
     QString handRecordDocument_;  // the first set's hand records of the last run that wrote them
 };

@@ -111,18 +111,39 @@ FormatSelection formatList(const std::string& list) {
     }
 }
 
+// The switch of the written files an option sets, or none: dealing and converting take them.
+bool* outputFlagOf(CliOptions& options, const std::string& option) {
+    if (option == "--double-dummy") return &options.doubleDummy;
+    if (option == "--hand-records") return &options.handRecords;
+    if (option == "--force") return &options.force;
+    if (option == "--quiet") return &options.quiet;
+    return nullptr;
+}
+
 // The switch an option sets, or none.
 bool* flagOf(CliOptions& options, const std::string& option) {
     if (option == "--analysis") return &options.analysis;
-    if (option == "--double-dummy") return &options.doubleDummy;
-    if (option == "--hand-records") return &options.handRecords;
     if (option == "--test-mode") return &options.testMode;
-    if (option == "--force") return &options.force;
     if (option == "--show-entropy") return &options.showEntropy;
-    if (option == "--quiet") return &options.quiet;
     if (option == "--help") return &options.help;
     if (option == "--version") return &options.version;
-    return nullptr;
+    return outputFlagOf(options, option);
+}
+
+// Reads an option of the written files (where, which formats, under which names, with
+// what); false for any other option.
+bool readOutputOption(ArgumentReader& reader, const std::string& option, CliOptions& options) {
+    if (option == "--first-set")
+        options.firstSetNumber = static_cast<int>(reader.numberOf(option, 1, FirstSetNumberLimit));
+    else if (option == "--name")
+        options.baseFileName = nameText(reader, option, NameUse::BaseFileName);
+    else if (option == "--out")
+        options.outputFolder = folder(reader, option);
+    else if (option == "--formats")
+        options.formats = formatList(reader.valueOf(option));
+    else
+        return false;
+    return true;
 }
 
 }  // namespace
@@ -131,7 +152,13 @@ std::string cliUsage() {
     const std::string limit = std::to_string(NormalCountLimit);
     return std::string(
                "Usage: quorvex-deal [options]\n"
-               "Deals random bridge boards into the main deal file and converts them for dealing machines.\n"
+               "       quorvex-deal check [--quiet] FILE...\n"
+               "       quorvex-deal convert FILE --out DIR [--formats LIST] [--name TEXT] [--first-set N]\n"
+               "                    [--double-dummy] [--hand-records] [--force] [--quiet]\n"
+               "       quorvex-deal audit [--alpha A] FILE...\n"
+               "Deals random bridge boards into the main deal file and converts them for dealing machines;\n"
+               "checks, converts and audits deal files read back (.qvw, .dlm, .dup, .bri, .dge, .txt, "
+               ".pbn).\n"
                "\n"
                "  --id TEXT            identity text (letters, digits, spaces, hyphens); default ") +
            DefaultIdentityText +
@@ -188,18 +215,12 @@ CliOptions parseCliOptions(const std::vector<std::string>& arguments) {
             sets = reader.numberOf(option, 1, TestModeCountLimit);
         else if (option == "--boards")
             boards = reader.numberOf(option, 1, TestModeCountLimit);
-        else if (option == "--first-set")
-            options.firstSetNumber = static_cast<int>(reader.numberOf(option, 1, FirstSetNumberLimit));
         else if (option == "--skip-boards")
             options.skipBoards = static_cast<std::uint32_t>(reader.numberOf(option, 0, 1000000000));
-        else if (option == "--name")
-            options.baseFileName = nameText(reader, option, NameUse::BaseFileName);
-        else if (option == "--out")
-            options.outputFolder = folder(reader, option);
         else if (option == "--work-dir")
             options.workFolder = folder(reader, option);
-        else if (option == "--formats")
-            options.formats = formatList(reader.valueOf(option));
+        else if (readOutputOption(reader, option, options))
+            continue;
         else if (option == "--report")
             options.reportFile = reader.valueOf(option), options.analysis = true;
         else if (bool* flag = flagOf(options, option)) {
@@ -217,6 +238,33 @@ CliOptions parseCliOptions(const std::vector<std::string>& arguments) {
     options.numberOfSets = static_cast<int>(sets);
     options.boardsPerSet = static_cast<int>(boards);
     return options;
+}
+
+}  // namespace quorvex
+
+namespace quorvex {
+
+ConvertOptions parseConvertOptions(const std::vector<std::string>& arguments) {
+    ConvertOptions convert;
+    convert.options.outputFolder.clear();  // required: no set files land in a folder by chance
+    ArgumentReader reader(arguments);
+    while (reader.more()) {
+        const std::string option = reader.takeOption();
+        if (readOutputOption(reader, option, convert.options)) continue;
+        if (bool* flag = outputFlagOf(convert.options, option)) {
+            reader.noValue(option);
+            *flag = true;
+        } else if (option.starts_with("-") && option != "-") {
+            throw UsageError("convert: unknown option '" + option + "' (see --help)");
+        } else if (!convert.file.empty()) {
+            throw UsageError("convert takes one file, not '" + convert.file + "' and '" + option + "'");
+        } else {
+            convert.file = option;
+        }
+    }
+    if (convert.file.empty()) throw UsageError("convert needs the file to convert (see --help)");
+    if (convert.options.outputFolder.empty()) throw UsageError("convert needs --out DIR (see --help)");
+    return convert;
 }
 
 }  // namespace quorvex

@@ -42,6 +42,15 @@ struct CliOptions {
 // Parses and validates everything before anything is written.
 CliOptions parseCliOptions(const std::vector<std::string>& arguments);
 
+// quorvex-deal convert FILE [options]: the file and the dealer's options of the written
+// files (--out, --formats, --name, --first-set, --double-dummy, --hand-records, --force,
+// --quiet), read as the dealer reads them.
+struct ConvertOptions {
+    std::string file;
+    CliOptions options;
+};
+ConvertOptions parseConvertOptions(const std::vector<std::string>& arguments);
+
 // The text of --help.
 std::string cliUsage();
 

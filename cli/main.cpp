@@ -4,6 +4,7 @@
 #include <iostream>
 
 #include "cli/cli_options.h"
+#include "cli/deal_file_commands.h"
 #include "cli/fresh_entropy.h"
 #include "cli/run_progress_display.h"
 #include "cli/standard_output.h"
@@ -14,7 +15,9 @@
 #include "common/text_file.h"
 #include "engine/deal_stream.h"
 #include "entropy/entropy_log.h"
+#include "formats/readers/deal_file_reader.h"
 #include "hash/hash_registry.h"
+#include "run/deal_file_conversion.h"
 #include "run/generation_run.h"
 
 namespace {
@@ -99,6 +102,22 @@ int deal(const CliOptions& options, bool outputOpen) {
     return 0;
 }
 
+// Writes the boards of `path` as one set, through the same run as dealt boards.
+int convert(const std::string& path, const CliOptions& options, bool outputOpen) {
+    if (!outputOpen && !options.quiet) throw ioErrorFromErrno(EBADF, StandardOutputName);
+    const DealFile file = readDealFile(path);
+    WorkProgress progress;
+    RunResult result;
+    {
+        const RunProgressDisplay display(progress, !options.quiet);
+        result = convertDealFile(file, conversionSettingsOf(file, runSettingsOf(options)), &progress);
+    }
+    if (!options.quiet)
+        for (const std::string& written : result.filesWritten) std::cout << "Wrote " << written << '\n';
+    closeStandardOutput();
+    return 0;
+}
+
 void printError(const std::exception& error, const std::string& path, const std::string& hint = {}) {
     std::cerr << "quorvex-deal: " << (path.empty() ? "" : path + ": ") << displayedErrorText(error.what())
               << hint << '\n';
@@ -109,9 +128,20 @@ void printError(const std::exception& error, const std::string& path, const std:
 int main(int argc, char** argv) {
     const bool outputOpen = guardStandardStreams();
     installInterruptCleanup();
+    const std::vector<std::string> arguments(argv + 1, argv + argc);
+    if (const std::optional<int> status = runDealFileCommand(arguments)) return *status;
+    const bool converting = !arguments.empty() && arguments.front() == "convert";
     CliOptions options;
+    std::string fileToConvert;
     try {
-        options = parseCliOptions(std::vector<std::string>(argv + 1, argv + argc));
+        if (converting) {
+            ConvertOptions convertOptions =
+                parseConvertOptions(std::vector<std::string>(arguments.begin() + 1, arguments.end()));
+            options = std::move(convertOptions.options);
+            fileToConvert = std::move(convertOptions.file);
+        } else {
+            options = parseCliOptions(arguments);
+        }
     } catch (const UsageError& error) {
         std::cerr << "quorvex-deal: " << error.what() << '\n';
         return 2;
@@ -122,7 +152,7 @@ int main(int argc, char** argv) {
             closeStandardOutput();
             return 0;
         }
-        return deal(options, outputOpen);
+        return converting ? convert(fileToConvert, options, outputOpen) : deal(options, outputOpen);
     } catch (const EFileWrittenTwice& error) {
         printError(error, error.path(), " (check --report, --out and --work-dir)");
         return 2;

@@ -27,3 +27,14 @@ endif()
 # GCC 12's libstdc++ trips its own -Wrestrict check in inlined string concatenation at -O3
 # (GCC bug 105329); the warning says nothing about this code.
 set(CMAKE_CXX_FLAGS_INIT "-Wno-restrict")
+
+# Boost.Math (the audit's p-values) is header-only and the same for every target: the
+# cross-build uses Debian's headers (libboost-math-dev) through a folder that holds only them,
+# so no Linux system header can be picked up in their place.
+set(quorvex_boost_headers ${CMAKE_BINARY_DIR}/boost-headers)
+if(NOT EXISTS ${quorvex_boost_headers}/boost)
+  file(MAKE_DIRECTORY ${quorvex_boost_headers})
+  file(CREATE_LINK /usr/include/boost ${quorvex_boost_headers}/boost SYMBOLIC)
+endif()
+set(Boost_NO_BOOST_CMAKE ON)
+set(Boost_INCLUDE_DIR ${quorvex_boost_headers} CACHE PATH "Boost headers for the Windows build")

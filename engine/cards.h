@@ -5,6 +5,7 @@
 // Cards are numbered 1..52: spades ace down to two (1..13), then hearts, diamonds and
 // clubs, so ascending card numbers list each suit from the ace down. A board line holds
 // the 13 card numbers of North, East, South and West in turn, two digits each.
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <string_view>
@@ -19,9 +20,15 @@ inline constexpr int CardsPerDeal = HandCount * CardsPerHand;
 // One letter per hand, in hand order.
 inline constexpr std::string_view HandLetters = "NESW";
 
+// Each hand's name, in hand order, as messages show it.
+inline constexpr std::array<std::string_view, 4> HandNames = {"North", "East", "South", "West"};
+
 enum Suit : int { Spades = 0, Hearts = 1, Diamonds = 2, Clubs = 3 };
 inline constexpr int SuitCount = 4;
 inline constexpr int RanksPerSuit = 13;
+
+// Each suit's name, in suit order, as messages show it.
+inline constexpr std::array<std::string_view, 4> SuitNames = {"spades", "hearts", "diamonds", "clubs"};
 
 // The ranks of a suit from the ace down to the two, as card numbers run within each suit.
 inline constexpr std::string_view RankLetters = "AKQJT98765432";

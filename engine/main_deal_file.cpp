@@ -47,18 +47,40 @@ MainDealHeader parseMainDealHeader(std::string_view line) {
     return header;
 }
 
-void writeMainDealFile(const std::string& path, const MainDealHeader& header, std::uint32_t totalBoards,
-                       DealStream& stream, HashClass cls, WorkProgress* progress) {
+namespace {
+
+// The header, then `totalBoards` board lines of the deals `nextDeal` gives in turn.
+template <typename NextDeal>
+void writeBoards(const std::string& path, const MainDealHeader& header, std::uint32_t totalBoards,
+                 NextDeal nextDeal, WorkProgress* progress) {
     FileWriter file(path);
     file.writeLine(mainDealHeaderLine(header));
     char line[BoardLineLength];
     for (std::uint32_t board = 0; board < totalBoards; ++board) {
-        const ByHandDeal deal = internalDealToByHand(dealNumberToInternalDeal(stream.nextDealNumber(cls)));
-        formatBoardLine(deal, line);
+        formatBoardLine(nextDeal(board), line);
         file.writeLine(std::string_view(line, BoardLineLength));
         advanceProgress(progress, board + 1);
     }
     file.close();
+}
+
+}  // namespace
+
+void writeMainDealFile(const std::string& path, const MainDealHeader& header, std::uint32_t totalBoards,
+                       DealStream& stream, HashClass cls, WorkProgress* progress) {
+    writeBoards(
+        path, header, totalBoards,
+        [&](std::uint32_t) {
+            return internalDealToByHand(dealNumberToInternalDeal(stream.nextDealNumber(cls)));
+        },
+        progress);
+}
+
+void writeMainDealFile(const std::string& path, const MainDealHeader& header,
+                       std::span<const ByHandDeal> boards) {
+    writeBoards(
+        path, header, static_cast<std::uint32_t>(boards.size()),
+        [&](std::uint32_t board) -> const ByHandDeal& { return boards[board]; }, nullptr);
 }
 
 TextFileReader OpenMainDealReader(std::string_view programFolder, std::string_view identityText) {

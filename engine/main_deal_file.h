@@ -4,11 +4,13 @@
 // 104-digit board line per board, every line ending in CR LF. Every output format and
 // the analysis read it through the reader below.
 #include <cstdint>
+#include <span>
 #include <string>
 #include <string_view>
 
 #include "common/text_file.h"
 #include "common/work_progress.h"
+#include "engine/deal_numbering.h"
 #include "engine/valid_board_line.h"
 #include "hash/hash_class.h"
 
@@ -43,6 +45,10 @@ MainDealHeader parseMainDealHeader(std::string_view line);
 // `progress`, when given, is advanced by every board written.
 void writeMainDealFile(const std::string& path, const MainDealHeader& header, std::uint32_t totalBoards,
                        DealStream& stream, HashClass cls, WorkProgress* progress = nullptr);
+
+// The same with the given boards in place of dealt ones (boards read back from a file).
+void writeMainDealFile(const std::string& path, const MainDealHeader& header,
+                       std::span<const ByHandDeal> boards);
 
 // Opens the main deal file of `identityText` in `programFolder` for reading.
 // A missing file raises EInOutError "File not found".

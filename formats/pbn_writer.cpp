@@ -13,9 +13,6 @@ namespace quorvex {
 
 namespace {
 
-// Declarers in the order the double-dummy tags list them.
-constexpr Hand TableDeclarers[] = {North, South, East, West};
-
 // A tag value in double quotes, with quote and backslash escaped.
 std::string quoted(std::string_view value) {
     std::string text = "\"";
@@ -54,7 +51,7 @@ std::string pbnDeal(const ValidBoardLine& board, Hand dealer) {
 std::string doubleDummyTricks(const DoubleDummyTable& table) {
     constexpr std::string_view HexDigits = "0123456789abcdef";
     std::string digits;
-    for (const Hand declarer : TableDeclarers)
+    for (const Hand declarer : PbnTableDeclarers)
         for (const std::uint8_t tricks : table.tricks[declarer]) digits += HexDigits.at(tricks);
     return digits;
 }
@@ -63,7 +60,7 @@ std::string doubleDummyTricks(const DoubleDummyTable& table) {
 // backslashes, so it does not go through the escaping of `quoted`.
 void addOptimumResultTable(std::string& game, const DoubleDummyTable& table) {
     game += "[OptimumResultTable \"Declarer;Denomination\\2R;Result\\2R\"]\r\n";
-    for (const Hand declarer : TableDeclarers)
+    for (const Hand declarer : PbnTableDeclarers)
         for (std::size_t denomination = 0; denomination < DenominationCount; ++denomination) {
             char row[16];
             std::snprintf(row, sizeof row, "%c %2s %2u\r\n", HandLetters[declarer],

@@ -16,6 +16,9 @@ namespace quorvex {
 
 inline constexpr std::string_view PbnExtension = ".pbn";
 
+// Declarers in the order the double-dummy tags list them.
+inline constexpr Hand PbnTableDeclarers[] = {North, South, East, West};
+
 // The two comment lines that open a file in export format, with their CR LF.
 inline constexpr std::string_view PbnFileStart = "% PBN 2.1\r\n% EXPORT\r\n";
 

@@ -1,7 +1,7 @@
 #pragma once
-// The frame every format writer shares: read the main deal file back from its first line,
-// and for each set create one file, write its header, one record or line group per board
-// and its trailer, then close it.
+// The frame every format writer shares: read the main deal file back from its first line
+// (or take the settings' board list), and for each set create one file, write its header,
+// one record or line group per board and its trailer, then close it.
 #include <string>
 #include <string_view>
 #include <vector>

@@ -109,18 +109,33 @@ GenerationRun::GenerationRun(const RunSettings& settings) : settings_(settings) 
     const ConversionSettings& conversion = settings_.conversion;
     mainDealFile_ = mainDealFilePath(conversion.programFolder, conversion.identityText);
     checkName(conversion.identityText, NameUse::Identity, mainDealFile_);
+    checkAndLock();
+}
+
+GenerationRun::GenerationRun(const RunSettings& settings, std::vector<ByHandDeal> boards,
+                             std::vector<DoubleDummyTable> doubleDummy)
+    : settings_(settings), dealing_(false), boards_(std::move(boards)), doubleDummy_(std::move(doubleDummy)) {
+    const ConversionSettings& conversion = settings_.conversion;
+    mainDealFile_ = mainDealFilePath(conversion.outputFolder, conversion.baseFileName);
+    checkAndLock();
+}
+
+void GenerationRun::checkAndLock() {
+    const ConversionSettings& conversion = settings_.conversion;
     checkName(conversion.baseFileName, NameUse::BaseFileName,
               joinPath(conversion.outputFolder, conversion.baseFileName));
 
-    if (solvesDoubleDummy(settings_)) checkDoubleDummyAvailable();
+    if (doubleDummy_.empty() && solvesDoubleDummy(settings_)) checkDoubleDummyAvailable();
 
     const std::vector<std::string> outputs = outputFiles(settings_);
     std::vector<std::string> folders = {conversion.programFolder, conversion.outputFolder};
     if (!settings_.reportFile.empty()) folders.push_back(folderOf(settings_.reportFile));
     for (const std::string& folder : folders) checkFolder(folder);
 
+    // A conversion's main deal file only ever has its temporary name.
     std::vector<std::string> written = outputs;
-    written.push_back(mainDealFile_);
+    checkPathFits(temporaryPathOf(mainDealFile_));
+    if (dealing_) written.push_back(mainDealFile_);
     for (const std::string& path : written) {
         checkPathFits(temporaryPathOf(path));
         checkRenameTarget(path);
@@ -158,12 +173,28 @@ GenerationRun::GenerationRun(const RunSettings& settings) : settings_(settings) 
 
 GenerationRun::~GenerationRun() = default;
 
-RunResult GenerationRun::deal(DealStream& stream, WorkProgress* progress) {
+namespace {
+
+// Errors name the files the director knows, not their temporary names.
+template <typename Work>
+RunResult withFinalPaths(Work work) {
     try {
-        return dealIntoTemporaries(stream, progress);
+        return work();
     } catch (const EInOutError& error) {
         throw EInOutError(error.code(), error.what(), finalPathOf(error.path()));
     }
+}
+
+}  // namespace
+
+RunResult GenerationRun::deal(DealStream& stream, WorkProgress* progress) {
+    if (!dealing_) throw std::logic_error("a conversion writes its boards, it does not deal");
+    return withFinalPaths([&] { return dealIntoTemporaries(stream, progress); });
+}
+
+RunResult GenerationRun::convert(WorkProgress* progress) {
+    if (dealing_) throw std::logic_error("a dealing run has no boards to write");
+    return withFinalPaths([&] { return convertIntoTemporaries(progress); });
 }
 
 RunResult GenerationRun::dealIntoTemporaries(DealStream& stream, WorkProgress* progress) {
@@ -175,12 +206,25 @@ RunResult GenerationRun::dealIntoTemporaries(DealStream& stream, WorkProgress* p
     beginProgress(progress, "Boards dealt", settings_.totalBoards);
     writeMainDealFile(conversion.mainDealFile, settings_.counts, settings_.totalBoards, stream,
                       seedingHashClass(), progress);
+    writeFromMainDealFile(conversion, result, progress);
+    return result;
+}
 
-    std::vector<DoubleDummyTable> tables;
-    if (solvesDoubleDummy(settings_)) {
-        tables = solveDoubleDummy(boardsToSolve(conversion), progress);
-        conversion.doubleDummy = tables;
-    }
+RunResult GenerationRun::convertIntoTemporaries(WorkProgress* progress) {
+    RunResult result;
+    ConversionSettings conversion = settings_.conversion;
+    conversion.progress = progress;
+    conversion.mainDealFile = scratch_.stage(mainDealFile_);
+    writeMainDealFile(conversion.mainDealFile, settings_.counts, boards_);
+    writeFromMainDealFile(conversion, result, progress);
+    return result;
+}
+
+void GenerationRun::writeFromMainDealFile(ConversionSettings& conversion, RunResult& result,
+                                          WorkProgress* progress) {
+    if (doubleDummy_.empty() && solvesDoubleDummy(settings_))
+        doubleDummy_ = solveDoubleDummy(boardsToSolve(conversion), progress);
+    conversion.doubleDummy = doubleDummy_;
     const std::size_t kinds = conversion.formats.count() + (settings_.handRecords ? 1 : 0);
     beginProgress(progress, "Files written", kinds * settings_.counts.setCount);
     StagedFiles setFiles;  // on their own, so the progress counts set files only
@@ -190,6 +234,7 @@ RunResult GenerationRun::dealIntoTemporaries(DealStream& stream, WorkProgress* p
         writeHandRecordFiles(conversion, setFiles);
         result.handRecordDocument = setFiles.finalPaths().at(first);
     }
+    result.filesWritten = setFiles.finalPaths();
     files_.adopt(setFiles);
     if (settings_.analysis) {
         beginProgress(progress, "Boards analysed", settings_.totalBoards);
@@ -201,10 +246,6 @@ RunResult GenerationRun::dealIntoTemporaries(DealStream& stream, WorkProgress* p
             report.close();
         }
     }
-    std::vector<std::string> staged = files_.finalPaths();
-    result.filesWritten.assign(staged.begin() + 1,
-                               staged.end() - (settings_.reportFile.empty() || !settings_.analysis ? 0 : 1));
-    return result;
 }
 
 void GenerationRun::publish() { files_.publish(); }

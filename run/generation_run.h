@@ -18,6 +18,8 @@
 #include "common/io_error.h"
 #include "common/staged_files.h"
 #include "common/work_progress.h"
+#include "engine/deal_numbering.h"
+#include "engine/double_dummy_table.h"
 #include "engine/main_deal_file.h"
 #include "formats/conversion_settings.h"
 
@@ -74,6 +76,14 @@ public:
     // regular file; existing set and report files (unless replaceExisting). Then locks
     // every folder the run writes into and removes what killed runs left there.
     explicit GenerationRun(const RunSettings& settings);
+
+    // A conversion: a run that writes `boards`, the one set of settings.counts, instead of
+    // dealing, with the same checks (bar the hash class and the identity, which here only
+    // names the event), writers and publishing. Its main deal file is only the writers'
+    // input: written under a temporary name in the output folder and never published.
+    // `doubleDummy`, one table per board or none, is printed instead of solving again.
+    GenerationRun(const RunSettings& settings, std::vector<ByHandDeal> boards,
+                  std::vector<DoubleDummyTable> doubleDummy);
     ~GenerationRun();
     GenerationRun(const GenerationRun&) = delete;
     GenerationRun& operator=(const GenerationRun&) = delete;
@@ -84,14 +94,25 @@ public:
     // analysed"; cancelling it ends the
     // run with EWorkCancelled and, like any failure, leaves the folders as they were.
     RunResult deal(DealStream& stream, WorkProgress* progress = nullptr);
+    // The same for a conversion: writes the boards instead of dealing them.
+    RunResult convert(WorkProgress* progress = nullptr);
     // Renames every file of the run into place.
     void publish();
 
 private:
+    void checkAndLock();
     RunResult dealIntoTemporaries(DealStream& stream, WorkProgress* progress);
+    RunResult convertIntoTemporaries(WorkProgress* progress);
+    // Solves double dummy when wanted, writes the set files and hand records and, when
+    // asked, the analysis, all from the main deal file `conversion` names.
+    void writeFromMainDealFile(ConversionSettings& conversion, RunResult& result, WorkProgress* progress);
 
     RunSettings settings_;
+    bool dealing_ = true;
+    std::vector<ByHandDeal> boards_;             // a conversion's boards
+    std::vector<DoubleDummyTable> doubleDummy_;  // solved or given, one per board, or none
     std::string mainDealFile_;
+    StagedFiles scratch_;  // a conversion's main deal file, removed when the run ends
     std::vector<std::unique_ptr<FolderLock>> locks_;
     StagedFiles files_;
 };

@@ -10,6 +10,10 @@ packages=(
   libdds-dev
   # core tests and benchmarks
   googletest libgtest-dev libbenchmark-dev time
+  # the audit's chi-squared distribution
+  libboost-math-dev
+  # fuzz targets of the file readers (libFuzzer with the sanitizers)
+  clang libclang-rt-14-dev
   # desktop program (Qt 6 Widgets, printing, the JPEG plugin that decodes with libjpeg)
   qt6-base-dev qt6-base-dev-tools libqt6gui6 libgl-dev libjpeg62-turbo
   # window tests: a virtual X display, window listing and PDF text checks

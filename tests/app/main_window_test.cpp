@@ -57,13 +57,15 @@ private slots:
         QVERIFY(!s.button("GenerateBtn")->isVisible());
     }
 
-    void menuHoldsPrinterSetupUnderFileThenAboutAndQuit() {
+    void menuHoldsPrinterSetupAndTheDealFileEntriesUnderFileThenAboutAndQuit() {
         MainWindowSession s(programFolder());
         const QList<QAction*> menu = s.window.menuBar()->actions();
         QCOMPARE(menu.size(), 3);
         QCOMPARE(menu[0]->text(), QString("&File"));
-        QCOMPARE(menu[0]->menu()->actions().size(), 1);
+        QCOMPARE(menu[0]->menu()->actions().size(), 3);
         QCOMPARE(menu[0]->menu()->actions()[0]->text(), QString("&Printer Setup"));
+        QCOMPARE(menu[0]->menu()->actions()[1]->text(), QString("&Check Deal Files..."));
+        QCOMPARE(menu[0]->menu()->actions()[2]->text(), QString("Con&vert Deal File..."));
         QCOMPARE(menu[1]->text(), QString("&About"));
         QCOMPARE(menu[2]->text(), QString("&Quit"));
     }

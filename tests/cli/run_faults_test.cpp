@@ -243,6 +243,33 @@ TEST(RunFaults, AnInterruptedRunLeavesNothingAndARerunGivesTheSameFiles) {
     EXPECT_EQ(snapshot(interrupted), snapshot(complete));
 }
 
+TEST(RunFaults, AnInterruptedConversionLeavesNothingAndAFinishedOneOnlyPrivateFiles) {
+    TempFolder source, output;
+    ASSERT_EQ(runDealer({"--entropy-text", Recorded, "--boards", "16", "--formats", "pbn", "--quiet", "--out",
+                         source.str()})
+                  .exitCode,
+              0);
+    // Solving 16 boards double dummy takes seconds: time enough to interrupt.
+    const pid_t pid = startDealer(
+        {"convert", source.file("QVW-01.pbn"), "--out", output.str(), "--double-dummy", "--quiet"});
+    std::this_thread::sleep_for(std::chrono::milliseconds(300));
+    kill(pid, SIGINT);
+    const int status = waitFor(pid);
+    const bool cancelled = WIFEXITED(status) && WEXITSTATUS(status) == 1;
+    const bool killed = WIFSIGNALED(status) && WTERMSIG(status) == SIGINT;
+    ASSERT_TRUE(cancelled || killed) << "the conversion ended before the interrupt";
+    EXPECT_TRUE(snapshot(output).empty()) << "no temporary file, no lock file";
+
+    const auto result = runDealer({"convert", source.file("QVW-01.pbn"), "--out", output.str(), "--quiet"},
+                                  " 2>&1", "umask 000; ");
+    ASSERT_EQ(result.exitCode, 0) << result.output;
+    EXPECT_EQ(snapshot(output).size(), 6u);
+    for (const auto& entry : std::filesystem::directory_iterator(output.path()))
+        EXPECT_EQ(entry.status().permissions() & std::filesystem::perms::all,
+                  std::filesystem::perms::owner_read | std::filesystem::perms::owner_write)
+            << entry.path();
+}
+
 TEST(RunFaults, LeftoversOfAKilledRunAreRemovedByTheNextRun) {
     TempFolder folder;
     testing::writeFile(folder.file("QVW-01.dlm.99999.qvtmp"), "torn");

@@ -1,4 +1,5 @@
-// The dealer's command line: the input is split at zero bytes into arguments.
+// The dealer's command line, for dealing and for convert: the input is split at zero bytes
+// into arguments.
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -17,6 +18,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     try {
         const quorvex::CliOptions options = quorvex::parseCliOptions(arguments);
         if (options.numberOfSets < 1 || options.boardsPerSet < 1) __builtin_trap();
+    } catch (const quorvex::UsageError&) {
+    }
+    try {
+        const quorvex::ConvertOptions convert = quorvex::parseConvertOptions(arguments);
+        if (convert.file.empty() || convert.options.firstSetNumber < 1) __builtin_trap();
     } catch (const quorvex::UsageError&) {
     }
     return 0;

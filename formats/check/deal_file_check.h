@@ -1,0 +1,34 @@
+#pragma once
+// The trust questions a director asks after dealing, answered from the files alone: can
+// every file be read, is any deal there twice (within a file, across the files given,
+// across sets), is any deal degenerate, do Dealer and Vulnerable follow the rotation of
+// the Laws, and do the formats of one set agree with each other.
+#include <cstddef>
+#include <string>
+#include <vector>
+
+namespace quorvex {
+
+struct CheckedFile {
+    std::string path;
+    std::size_t boards = 0;  // 0 when the file could not be read
+    bool readable = false;
+};
+
+struct DealFileCheck {
+    std::vector<CheckedFile> files;     // in the order given
+    std::vector<std::string> problems;  // each "file: board N: what" (or "file: what")
+};
+
+// Files with the same name apart from the extension ("QVW-01.dlm", "QVW-01.dup") are taken
+// as one set in several formats: they are compared with each other, not counted as
+// duplicates of each other. So is a set file whose deals are exactly one set of another
+// file given (the main deal file of the same run).
+DealFileCheck checkDealFiles(const std::vector<std::string>& paths);
+
+// The check as a director reads it: "<file>: <n> boards" for each readable file, every
+// problem, and a closing line with the count of problems. With `problemsOnly`, just the
+// problems.
+std::vector<std::string> checkReportLines(const DealFileCheck& check, bool problemsOnly);
+
+}  // namespace quorvex

@@ -1,0 +1,139 @@
+#include "formats/readers/dlm_reader.h"
+
+#include <map>
+
+#include "formats/dlm_writer.h"
+#include "formats/readers/deal_builder.h"
+#include "formats/readers/deal_file_error.h"
+#include "formats/readers/file_bytes.h"
+
+namespace quorvex {
+
+namespace {
+
+constexpr std::size_t LetterCount = 26;
+
+// The [Document] section's keys and values, each key once.
+std::map<std::string, std::string> readKeys(const std::string& path, std::string_view bytes) {
+    TextLines lines(bytes);
+    std::map<std::string, std::string> keys;
+    bool inDocument = false;
+    std::string_view line;
+    while (lines.next(line)) {
+        const std::string where = "line " + std::to_string(lines.lineNumber());
+        if (line.empty()) continue;
+        if (line.front() == '[') {
+            if (line.back() != ']') throw DealFileError(path, where, "a section name must end with ']'");
+            inDocument = line == "[Document]";
+            continue;
+        }
+        const std::size_t equals = line.find('=');
+        if (equals == std::string::npos)
+            throw DealFileError(path, where, "'" + std::string(line) + "' is no key=value line");
+        if (!inDocument) continue;
+        const std::string key(line.substr(0, equals));
+        if (!keys.emplace(key, line.substr(equals + 1)).second)
+            throw DealFileError(path, where, "the key '" + key + "' appears twice");
+    }
+    return keys;
+}
+
+// A whole number of at most `digits` digits (the .dlm's board numbers and checksums).
+int numberOf(std::string_view text, std::size_t digits) {
+    if (text.empty() || text.size() > digits) return -1;
+    int value = 0;
+    for (char c : text) {
+        if (c < '0' || c > '9') return -1;
+        value = value * 10 + (c - '0');
+    }
+    return value;
+}
+
+int requiredNumber(const std::string& path, const std::map<std::string, std::string>& keys,
+                   const std::string& key, int low, int high) {
+    const auto found = keys.find(key);
+    if (found == keys.end()) throw DealFileError(path, "", "the key '" + key + "' is missing");
+    const int value = numberOf(found->second, 3);
+    if (value < low || value > high)
+        throw DealFileError(path, "",
+                            "'" + key + "=" + found->second + "' needs a number from " + std::to_string(low) +
+                                " to " + std::to_string(high));
+    return value;
+}
+
+std::string threeDigits(unsigned value) {
+    std::string text = std::to_string(value);
+    return std::string(3 - text.size(), '0') + text;
+}
+
+// Checks a board's letters and checksum; returns the letters.
+std::string_view checkedLetters(unsigned boardNumber, std::string_view text) {
+    if (text.size() != LetterCount + 3)
+        throw BoardDefect("'" + std::string(text) + "' is not 26 letters and a three-digit checksum");
+    const std::string_view letters = text.substr(0, LetterCount);
+    unsigned checksum = boardNumber;
+    for (char letter : letters) {
+        if (letter < 'a' || letter > 'p')
+            throw BoardDefect("'" + std::string(1, letter) + "' is no deal letter (a to p)");
+        checksum ^= static_cast<unsigned char>(letter);
+    }
+    const int written = numberOf(text.substr(LetterCount), 3);
+    if (written < 0)
+        throw BoardDefect("the checksum '" + std::string(text.substr(LetterCount)) + "' is not three digits");
+    if (static_cast<unsigned>(written) != checksum)
+        throw BoardDefect("the checksum is " + std::string(text.substr(LetterCount)) + ", the letters give " +
+                          threeDigits(checksum));
+    return letters;
+}
+
+// Each letter holds the hands of two cards in card-number order: 'a' + 4 x first + second.
+ByHandDeal dealOfLetters(std::string_view letters) {
+    DealBuilder builder;
+    for (std::size_t pair = 0; pair < LetterCount; ++pair) {
+        const int code = letters[pair] - 'a';
+        builder.give(static_cast<int>(2 * pair + 1), static_cast<std::size_t>(code / 4));
+        builder.give(static_cast<int>(2 * pair + 2), static_cast<std::size_t>(code % 4));
+    }
+    return builder.deal();
+}
+
+}  // namespace
+
+DealFile readDlmFile(const std::string& path, std::string_view bytes) {
+    const std::map<std::string, std::string> keys = readKeys(path, bytes);
+    const int from = requiredNumber(path, keys, "From board", 1, DlmBoardCount);
+    const int to = requiredNumber(path, keys, "To board", from, DlmBoardCount);
+    const int checksum = requiredNumber(path, keys, "Checksum", 0, 127);
+    if (checksum != (from ^ to))
+        throw DealFileError(path, "",
+                            "the header checksum is " + std::to_string(checksum) +
+                                ", From board and To board give " + std::to_string(from ^ to));
+
+    DealFile file;
+    file.path = path;
+    for (const auto& [key, value] : keys) {
+        if (key.rfind("Board ", 0) != 0) continue;
+        const std::string_view digits = std::string_view(key).substr(6);
+        const int number = digits.size() == 2 ? numberOf(digits, 2) : -1;
+        if (number < 1) throw DealFileError(path, "", "'" + key + "' is no board key (Board 01 to Board 99)");
+        try {
+            const std::string_view letters = checkedLetters(static_cast<unsigned>(number), value);
+            if (number >= from && number <= to) {
+                ReadBoard board;
+                board.number = static_cast<unsigned>(number);
+                board.deal = dealOfLetters(letters);
+                file.boards.push_back(board);
+            }
+        } catch (const BoardDefect& defect) {
+            throw DealFileError(path, "board " + std::to_string(number), defect.what());
+        }
+    }
+    // The keys are sorted, so the boards are in number order; any gap is a missing board.
+    for (int number = from; number <= to; ++number)
+        if (file.boards.size() <= static_cast<std::size_t>(number - from) ||
+            file.boards[static_cast<std::size_t>(number - from)].number != static_cast<unsigned>(number))
+            throw DealFileError(path, "board " + std::to_string(number), "the board is missing");
+    return file;
+}
+
+}  // namespace quorvex

@@ -1,0 +1,107 @@
+#include "formats/readers/record_file_readers.h"
+
+#include <algorithm>
+
+#include "formats/bri_dge_writers.h"
+#include "formats/dup_writer.h"
+#include "formats/readers/card_digits.h"
+#include "formats/readers/deal_file_error.h"
+#include "formats/readers/marked_hands.h"
+
+namespace quorvex {
+
+namespace {
+
+constexpr std::size_t DigitsLength = 78;     // North's, East's and South's card numbers
+constexpr std::size_t HandTextsLength = 68;  // four marked hand texts
+constexpr std::size_t LargestDupSetSize = 999;
+
+using DealOfRecord = ByHandDeal (*)(std::string_view record, std::size_t recordCount);
+
+DealFile readRecords(const std::string& path, std::string_view bytes, std::size_t length,
+                     DealOfRecord dealOf) {
+    if (bytes.empty()) throw DealFileError(path, "", "the file is empty");
+    const std::size_t count = (bytes.size() + length - 1) / length;
+    if (const std::size_t last = bytes.size() - (count - 1) * length; last != length)
+        throw DealFileError(path, "board " + std::to_string(count),
+                            "the record has " + std::to_string(last) + " bytes, not " +
+                                std::to_string(length) + " (the file is cut short)");
+    DealFile file;
+    file.path = path;
+    file.boards.reserve(count);
+    for (std::size_t index = 0; index < count; ++index) {
+        ReadBoard board;
+        board.number = static_cast<unsigned>(index + 1);
+        try {
+            board.deal = dealOf(bytes.substr(index * length, length), count);
+        } catch (const BoardDefect& defect) {
+            throw DealFileError(path, boardLabel(file, board), defect.what());
+        }
+        file.boards.push_back(board);
+    }
+    return file;
+}
+
+// North, East and South as card numbers; West holds the rest.
+ByHandDeal dealOfDigits(std::string_view digits) {
+    DealBuilder builder;
+    giveCardDigits(digits, builder);
+    builder.giveRest(3);
+    return builder.deal();
+}
+
+ByHandDeal dealOfHandTexts(std::string_view texts) {
+    DealBuilder builder;
+    giveMarkedHands(texts, builder);
+    return builder.deal();
+}
+
+void expectFill(std::string_view record, std::size_t from, std::string_view fill, std::string_view what) {
+    if (record.substr(from, fill.size()) != fill)
+        throw BoardDefect("bytes " + std::to_string(from) + " to " + std::to_string(from + fill.size() - 1) +
+                          " are not " + std::string(what));
+}
+
+ByHandDeal dupDeal(std::string_view record, std::size_t recordCount) {
+    const ByHandDeal deal = dealOfDigits(record.substr(0, DigitsLength));
+    if (dealOfHandTexts(record.substr(DigitsLength, HandTextsLength)) != deal)
+        throw BoardDefect("the card numbers and the hand texts show different deals");
+    constexpr std::size_t TailStart = DigitsLength + HandTextsLength;
+    expectFill(record, TailStart, "YN1  1 ", "\"YN1  1 \"");
+    std::string setSize = std::to_string(std::min(recordCount, LargestDupSetSize));
+    setSize.resize(DupRecordLength - TailStart - 7, ' ');
+    expectFill(record, TailStart + 7, setSize,
+               "the set size " + std::to_string(recordCount) + " of the file's records");
+    return deal;
+}
+
+ByHandDeal briDeal(std::string_view record, std::size_t) {
+    const ByHandDeal deal = dealOfDigits(record.substr(0, DigitsLength));
+    expectFill(record, DigitsLength, std::string(32, ' '), "blanks");
+    expectFill(record, DigitsLength + 32, std::string(BriDgeRecordLength - DigitsLength - 32, '\0'),
+               "zero bytes");
+    return deal;
+}
+
+ByHandDeal dgeDeal(std::string_view record, std::size_t) {
+    const ByHandDeal deal = dealOfHandTexts(record.substr(0, HandTextsLength));
+    expectFill(record, HandTextsLength, std::string(BriDgeRecordLength - HandTextsLength, '\0'),
+               "zero bytes");
+    return deal;
+}
+
+}  // namespace
+
+DealFile readDupFile(const std::string& path, std::string_view bytes) {
+    return readRecords(path, bytes, DupRecordLength, dupDeal);
+}
+
+DealFile readBriFile(const std::string& path, std::string_view bytes) {
+    return readRecords(path, bytes, BriDgeRecordLength, briDeal);
+}
+
+DealFile readDgeFile(const std::string& path, std::string_view bytes) {
+    return readRecords(path, bytes, BriDgeRecordLength, dgeDeal);
+}
+
+}  // namespace quorvex

@@ -1,0 +1,7 @@
+// libFuzzer target: the reader of a .bri file on arbitrary bytes.
+#include "deal_file_fuzzing.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    quorvex::testing::readDealFileOrRefuse("input.bri", data, size);
+    return 0;
+}
