@@ -126,19 +126,6 @@ TEST(ConvertCommand, TurnsAnotherProgramsPbnIntoEveryMachineFormatWithTheSameDea
               0);
 }
 
-TEST(ConvertCommand, SolvesDoubleDummyAndWritesHandRecordsAsADealingRunDoes) {
-    TempFolder folder;
-    writeFile(folder.file("sim.pbn"), OtherProgramPbn);
-    const auto result = runDealer({"convert", folder.file("sim.pbn"), "--formats", "pbn", "--out",
-                                   folder.str(), "--double-dummy", "--hand-records", "--quiet"});
-    ASSERT_EQ(result.exitCode, 0) << result.output;
-    // Board 1 is the published example deal, neither side vulnerable.
-    const std::string pbn = readFile(folder.file("QVW-01.pbn"));
-    EXPECT_NE(pbn.find("[DoubleDummyTricks \"89967899674347643476\"]"), std::string::npos) << pbn;
-    EXPECT_NE(pbn.find("[OptimumScore \"NS 140\"]"), std::string::npos);
-    EXPECT_TRUE(std::filesystem::exists(folder.file("QVW-01.html")));
-}
-
 TEST(ConvertCommand, RefusesAGapInTheBoardNumbersAndWritesNothing) {
     TempFolder folder;
     std::string text = OtherProgramPbn;

@@ -24,6 +24,7 @@ namespace {
 using testing::readFile;
 using testing::runDealer;
 using testing::TempFolder;
+using testing::writeFile;
 
 const std::string Entropy = "102030405060708090102030405060708090102030";
 
@@ -78,6 +79,21 @@ TEST(QuorvexDealHandRecords, EveryFormatWithDoubleDummyAgreesWithTheLibrary) {
 #ifndef _WIN32
 // Ctrl+C while the boards are being solved ends the run as a failure once the batch in
 // hand is solved: exit 1, "Cancelled", and no file of the run left.
+TEST(QuorvexDealHandRecords, ConvertSolvesDoubleDummyAndWritesHandRecordsAsADealingRunDoes) {
+    TempFolder folder;
+    // The published example deal, as board 1 of another program's file: neither side vulnerable.
+    writeFile(folder.file("sim.pbn"),
+              "[Board \"1\"]\n[Dealer \"N\"]\n[Vulnerable \"None\"]\n"
+              "[Deal \"N:A764.AK4.A8.J832 85.Q62.KT954.T75 KQJ92.9873.Q3.Q6 T3.JT5.J762.AK94\"]\n");
+    const auto result = runDealer({"convert", folder.file("sim.pbn"), "--formats", "pbn", "--out",
+                                   folder.str(), "--double-dummy", "--hand-records", "--quiet"});
+    ASSERT_EQ(result.exitCode, 0) << result.output;
+    const std::string pbn = readFile(folder.file("QVW-01.pbn"));
+    EXPECT_NE(pbn.find("[DoubleDummyTricks \"89967899674347643476\"]"), std::string::npos) << pbn;
+    EXPECT_NE(pbn.find("[OptimumScore \"NS 140\"]"), std::string::npos);
+    EXPECT_TRUE(std::filesystem::exists(folder.file("QVW-01.html")));
+}
+
 TEST(QuorvexDealHandRecords, InterruptStopsTheDoubleDummyAnalysis) {
     TempFolder folder;
     const std::string errors = folder.file("errors.txt");
