@@ -35,13 +35,16 @@ mkdir "$WINEPREFIX"
 # Wine as the tests' emulator).
 ctest --preset windows
 
-# Runs both dealers with the same arguments, each in a fresh folder of its own where the
-# arguments name relative paths; their files, exit statuses and messages must agree.
+# Runs both dealers with the same arguments, each in a fresh folder of its own (holding a copy
+# of the files in $inputs, when set) where the arguments name relative paths; their files,
+# exit statuses and messages must agree.
 case_number=0
+inputs=
 compare() {
     case_number=$((case_number + 1))
     local linux=$work/linux-$case_number windows=$work/windows-$case_number status
     mkdir "$linux" "$windows"
+    if [ -n "$inputs" ]; then cp -r "$inputs/." "$linux" && cp -r "$inputs/." "$windows"; fi
     status=0
     (cd "$linux" && mkdir out work && "$linux_dealer" "$@" >stdout.txt 2>stderr.txt) || status=$?
     echo "$status" >"$linux/status.txt"
@@ -68,6 +71,20 @@ compare --id Hands --entropy-text "$entropy_a" --sets 2 --boards 6 --formats all
     --work-dir work --quiet
 compare --entropy-text "$entropy_a" --boards 4 --out missing --work-dir work --quiet
 compare --entropy-text "$entropy_a" --sets 0 --out out --quiet
+
+# Reading deal files back: a set dealt on Linux in every format, with one board copied over
+# another in its PBN file, is checked, converted and audited alike by both dealers.
+inputs=$work/inputs
+mkdir -p "$inputs"
+"$linux_dealer" --entropy-text "$entropy_b" --boards 16 --formats all --out "$inputs" --work-dir "$inputs" --quiet
+mkdir "$inputs/broken"
+sed '/^\[Board "3"\]/,/^\[Deal /{s/^\[Deal .*/'"$(grep -m1 '^\[Deal ' "$inputs/QVW-01.pbn")"'/}' \
+    "$inputs/QVW-01.pbn" >"$inputs/broken/QVW-01.pbn"
+compare check QVW-01.dlm QVW-01.dup QVW-01.bri QVW-01.dge QVW-01.txt QVW-01.pbn YourID.qvw
+compare check broken/QVW-01.pbn
+compare convert QVW-01.pbn --formats all --name Copy- --first-set 5 --out out --quiet
+compare audit YourID.qvw
+inputs=
 
 # Fresh entropy from Windows' own generator: logged as one CR LF line in the work folder,
 # and the Linux dealer replaying the logged text writes the same files.
