@@ -26,6 +26,15 @@ EInOutError folderBusy(const std::string& folder) {
     return EInOutError(io_code::FolderInUse, error_text::FolderInUse, folder);
 }
 
+#ifndef _WIN32
+// The error of the lock file `lockFile` in `folder`, reported for the folder: a missing
+// folder is an invalid file name, as Windows reports it, not a missing file.
+EInOutError lockFileError(int error, const std::string& lockFile, const std::string& folder) {
+    const EInOutError fileError = ioErrorFromErrno(error, lockFile);
+    return EInOutError(fileError.code(), fileError.what(), folder);
+}
+#endif
+
 }  // namespace
 
 #ifdef _WIN32
@@ -65,12 +74,12 @@ FolderLock::~FolderLock() {
 FolderLock::FolderLock(const std::string& folder) : lockFile_(joinPath(folder, FolderLockFileName)) {
     for (;;) {
         const int descriptor = ::open(lockFile_.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, S_IRUSR | S_IWUSR);
-        if (descriptor < 0) throw ioErrorFromErrno(errno, folder);
+        if (descriptor < 0) throw lockFileError(errno, lockFile_, folder);
         if (::flock(descriptor, LOCK_EX | LOCK_NB) != 0) {
             const int error = errno;
             ::close(descriptor);
             if (error == EWOULDBLOCK) throw folderBusy(folder);
-            throw ioErrorFromErrno(error, folder);
+            throw lockFileError(error, lockFile_, folder);
         }
         // The run that held the lock may have removed its lock file between our open and
         // our lock; a lock on a removed file guards nothing, so take the folder's current one.

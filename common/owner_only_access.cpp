@@ -27,8 +27,9 @@ std::vector<unsigned char> currentUser() {
 
 }  // namespace
 
-OwnerOnlyAccess::OwnerOnlyAccess() : user_(currentUser()) {
-    const PSID user = user_.data();
+OwnerOnlyAccess::OwnerOnlyAccess() {
+    std::vector<unsigned char> sid = currentUser();
+    const PSID user = sid.data();
     acl_.resize(sizeof(ACL) + sizeof(ACCESS_ALLOWED_ACE) - sizeof(DWORD) + GetLengthSid(user));
     const auto acl = reinterpret_cast<PACL>(acl_.data());
     if (!InitializeAcl(acl, static_cast<DWORD>(acl_.size()), ACL_REVISION) ||

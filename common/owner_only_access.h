@@ -21,8 +21,7 @@ public:
     SECURITY_ATTRIBUTES* attributes() { return &attributes_; }
 
 private:
-    std::vector<unsigned char> user_;  // the user's SID
-    std::vector<unsigned char> acl_;
+    std::vector<unsigned char> acl_;  // holds a copy of the user's SID
     SECURITY_DESCRIPTOR descriptor_{};
     SECURITY_ATTRIBUTES attributes_{};
 };

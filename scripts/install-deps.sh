@@ -20,6 +20,8 @@ packages=(
   xvfb xauth x11-utils poppler-utils fonts-dejavu-core
   # hand-record tests: the documents are printed to PDF by a real browser
   chromium
+  # fuzz targets: clang with libFuzzer and the sanitizer runtimes
+  clang libclang-rt-14-dev libfuzzer-14-dev
   # Debian package: manual page, dependencies from the shared libraries, package and metadata checks,
   # and driving the installed program's window
   help2man dpkg-dev file lintian appstream desktop-file-utils xdotool

@@ -129,6 +129,7 @@ TEST(FolderLock, AFolderThatCannotHoldTheLockFileIsAFileErrorNamingIt) {
         const FolderLock lock(folder.file("absent"));
         ADD_FAILURE() << "a missing folder cannot be locked";
     } catch (const EInOutError& error) {
+        EXPECT_STREQ(error.what(), "Invalid filename");
         EXPECT_EQ(error.path(), folder.file("absent"));
     }
     EXPECT_TRUE(fs::is_empty(folder.path()));
