@@ -44,16 +44,8 @@ inline std::string quoted(const std::string& argument) {
 }
 #endif
 
-// `redirection` is shell text after the command: by default standard error joins the output.
-inline CommandResult runDealer(const std::vector<std::string>& arguments,
-                               const std::string& redirection = " 2>&1", const std::string& before = {}) {
-    std::string command = before + quoted(QUORVEX_DEAL_PATH);
-    for (const std::string& argument : arguments) command += " " + quoted(argument);
-    command += redirection;
-#ifdef _WIN32
-    // cmd /c removes the first and the last quote of the line: one more pair keeps the rest.
-    command = "\"" + command + "\"";
-#endif
+// Runs one shell command line and captures its output and exit status.
+inline CommandResult runShellCommand(const std::string& command) {
     CommandResult result;
     std::FILE* pipe = popen(command.c_str(), "r");
     if (!pipe) return result;
@@ -68,6 +60,25 @@ inline CommandResult runDealer(const std::vector<std::string>& arguments,
     result.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 #endif
     return result;
+}
+
+// `redirection` is shell text after the command: by default standard error joins the output.
+inline CommandResult runDealer(const std::vector<std::string>& arguments,
+                               const std::string& redirection = " 2>&1", const std::string& before = {}) {
+    std::string command = before + quoted(QUORVEX_DEAL_PATH);
+    for (const std::string& argument : arguments) command += " " + quoted(argument);
+    command += redirection;
+#ifdef _WIN32
+    // cmd /c removes the first and the last quote of the line: one more pair keeps the rest.
+    command = "\"" + command + "\"";
+    // Under Wine on a busy machine the command processor now and then fails to start at all:
+    // no output and no exit status. The dealer never ran, so it is started once more.
+    CommandResult result = runShellCommand(command);
+    if (result.exitCode == -1 && result.output.empty()) result = runShellCommand(command);
+    return result;
+#else
+    return runShellCommand(command);
+#endif
 }
 
 }  // namespace quorvex::testing
