@@ -157,8 +157,10 @@ int main(int argc, char** argv) {
         printError(error, error.path(), " (check --report, --out and --work-dir)");
         return 2;
     } catch (const EFilesExist& error) {
-        printError(error, error.path(),
-                   " (" + std::to_string(error.count) + " files of this run exist; --force replaces them)");
+        const std::string existing = error.count == 1
+                                         ? "1 file of this run exists"
+                                         : std::to_string(error.count) + " files of this run exist";
+        printError(error, error.path(), " (" + existing + "; --force replaces them)");
         return 1;
     } catch (const EWorkCancelled& cancelled) {
         std::cerr << cancelled.what() << '\n';

@@ -115,11 +115,16 @@ TEST(ConvertCommand, TurnsAnotherProgramsPbnIntoEveryMachineFormatWithTheSameDea
     EXPECT_NE(readFile(folder.file("SIM-01.pbn")).find("[Event \"Thursday simultaneous pairs\"]"),
               std::string::npos);
 
-    const auto again =
-        runDealer({"convert", folder.file("sim.pbn"), "--out", folder.str(), "--name", "SIM-"});
-    EXPECT_EQ(again.exitCode, 1);
-    EXPECT_NE(again.output.find(folder.file("SIM-01.dlm") + ": File already exists"), std::string::npos)
-        << again.output;
+    for (const auto& [formats, existing] :
+         {std::pair{"all", "6 files of this run exist"}, std::pair{"dlm", "1 file of this run exists"}}) {
+        const auto again = runDealer({"convert", folder.file("sim.pbn"), "--formats", formats, "--out",
+                                      folder.str(), "--name", "SIM-"});
+        EXPECT_EQ(again.exitCode, 1);
+        EXPECT_NE(again.output.find(folder.file("SIM-01.dlm") + ": File already exists. (" + existing +
+                                    "; --force replaces them)"),
+                  std::string::npos)
+            << again.output;
+    }
     EXPECT_EQ(runDealer({"convert", folder.file("sim.pbn"), "--out", folder.str(), "--name", "SIM-",
                          "--force", "--quiet"})
                   .exitCode,
