@@ -8,8 +8,8 @@ namespace quorvex {
 std::string briRecord(const ValidBoardLine& board) {
     std::string record;
     record.reserve(BriDgeRecordLength);
-    record += board.text().substr(0, 78);
-    record.append(32, ' ');
+    record += board.text().substr(0, ThreeHandsDigitsLength);
+    record.append(BriBlankCount, ' ');
     record.resize(BriDgeRecordLength, '\0');
     return record;
 }

@@ -12,6 +12,7 @@ namespace quorvex {
 inline constexpr std::string_view BriExtension = ".bri";
 inline constexpr std::string_view DgeExtension = ".dge";
 inline constexpr std::size_t BriDgeRecordLength = 128;
+inline constexpr std::size_t BriBlankCount = 32;  // after the card numbers of a .bri record
 
 // North's, East's and South's card numbers (78 digits), 32 blanks, 18 zero bytes.
 std::string briRecord(const ValidBoardLine& board);

@@ -63,20 +63,21 @@ std::array<std::uint8_t, CardsPerDeal> CardOwners(const ValidBoardLine& board) {
 }
 
 std::string DlmBoardLetters(const std::array<std::uint8_t, CardsPerDeal>& owners) {
-    std::string letters(26, ' ');
+    std::string letters(DlmLetterCount, ' ');
     for (std::size_t pair = 0; pair < letters.size(); ++pair)
         letters[pair] = static_cast<char>('a' + 4 * owners[2 * pair] + owners[2 * pair + 1]);
     return letters;
 }
 
-std::string dlmBoardLine(unsigned boardNumber, std::string_view letters) {
+std::string dlmChecksumText(unsigned boardNumber, std::string_view letters) {
     unsigned checksum = boardNumber;
     for (char letter : letters) checksum ^= static_cast<unsigned char>(letter);
-    std::string line = "Board " + twoDigits(boardNumber) + '=';
-    line += letters;
-    line += static_cast<char>('0' + checksum / 100);
-    line += twoDigits(checksum % 100);
-    return line;
+    return static_cast<char>('0' + checksum / 100) + twoDigits(checksum % 100);
+}
+
+std::string dlmBoardLine(unsigned boardNumber, std::string_view letters) {
+    return "Board " + twoDigits(boardNumber) + '=' + std::string(letters) +
+           dlmChecksumText(boardNumber, letters);
 }
 
 void WriteDlmFiles(const ConversionSettings& settings, StagedFiles& files) {

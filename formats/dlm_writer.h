@@ -18,6 +18,7 @@ namespace quorvex {
 inline constexpr std::string_view DlmExtension = ".dlm";
 
 inline constexpr unsigned DlmBoardCount = 99;
+inline constexpr std::size_t DlmLetterCount = CardsPerDeal / 2;  // one letter per pair of cards
 
 // Letters of the deal in which North holds every spade, East every heart, South every
 // diamond and West every club; it fills the board numbers the set does not use.
@@ -30,8 +31,10 @@ std::array<std::uint8_t, CardsPerDeal> CardOwners(const ValidBoardLine& board);
 // 'a' + 4 x owner of the first + owner of the second.
 std::string DlmBoardLetters(const std::array<std::uint8_t, CardsPerDeal>& owners);
 
-// "Board BB=" + letters + three-digit checksum (board number XOR every letter code), for
-// board numbers 1..99.
+// The three-digit checksum of a board: its number XOR every letter code.
+std::string dlmChecksumText(unsigned boardNumber, std::string_view letters);
+
+// "Board BB=" + letters + checksum, for board numbers 1..99.
 std::string dlmBoardLine(unsigned boardNumber, std::string_view letters);
 
 // One file per set; a set of more than 99 boards keeps its first 99.

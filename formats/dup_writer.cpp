@@ -8,17 +8,22 @@
 namespace quorvex {
 
 namespace {
-constexpr unsigned LargestSetSize = 999;
+constexpr std::size_t LargestSetSize = 999;
 }  // namespace
+
+std::string dupSetSizeField(std::size_t boardsPerSet) {
+    std::string field = std::to_string(std::min<std::size_t>(boardsPerSet, LargestSetSize));
+    field.resize(DupRecordLength - ThreeHandsDigitsLength - MarkedHandTextsLength - DupMarker.size(), ' ');
+    return field;
+}
 
 std::string dupRecord(const ValidBoardLine& board, std::uint16_t boardsPerSet) {
     std::string record;
     record.reserve(DupRecordLength);
-    record += board.text().substr(0, 78);
+    record += board.text().substr(0, ThreeHandsDigitsLength);
     appendMarkedHandTexts(board, record);
-    record += "YN1  1 ";
-    record += std::to_string(std::min<unsigned>(boardsPerSet, LargestSetSize));
-    record.resize(DupRecordLength, ' ');
+    record += DupMarker;
+    record += dupSetSizeField(boardsPerSet);
     return record;
 }
 

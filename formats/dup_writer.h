@@ -12,6 +12,10 @@ namespace quorvex {
 
 inline constexpr std::string_view DupExtension = ".dup";
 inline constexpr std::size_t DupRecordLength = 156;
+inline constexpr std::string_view DupMarker = "YN1  1 ";  // after the marked hand texts
+
+// The set size field that ends a record: left-aligned, blank-padded to the record's end.
+std::string dupSetSizeField(std::size_t boardsPerSet);
 
 // North's, East's and South's card numbers (78 digits), the four marked hand texts,
 // "YN1  1 " and the set size left-aligned in a 3-character blank-padded field. The machine

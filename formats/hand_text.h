@@ -15,8 +15,9 @@ namespace quorvex {
 inline constexpr std::array<char, SuitCount> SuitMarks = {'\x06', '\x03', '\x04', '\x05'};
 
 inline constexpr std::size_t MarkedHandTextLength = 17;  // four marks, thirteen letters
+inline constexpr std::size_t MarkedHandTextsLength = HandCount * MarkedHandTextLength;
 
-// Appends North's, East's, South's and West's marked texts one after the other (68 bytes).
+// Appends North's, East's, South's and West's marked texts one after the other.
 // A void leaves its mark followed directly by the next mark.
 void appendMarkedHandTexts(const ValidBoardLine& board, std::string& out);
 

@@ -6,10 +6,15 @@
 #include <vector>
 
 #include "common/staged_files.h"
+#include "engine/cards.h"
 #include "engine/main_deal_file.h"
 #include "formats/conversion_settings.h"
 
 namespace quorvex {
+
+// The .dup and .bri records open with North's, East's and South's card numbers, two digits
+// each, as the board line holds them; West holds the rest.
+inline constexpr std::size_t ThreeHandsDigitsLength = 3 * CardsPerHand * 2;
 
 using RecordOfBoard = std::string (*)(const ValidBoardLine& board, const MainDealHeader& header);
 

@@ -4,6 +4,7 @@
 
 #include "formats/readers/deal_builder.h"
 #include "formats/readers/deal_file_error.h"
+#include "formats/readers/decimal_number.h"
 #include "formats/readers/file_bytes.h"
 
 namespace quorvex {
@@ -50,17 +51,6 @@ void giveHand(const std::vector<std::string_view>& words, std::size_t first, std
     }
 }
 
-// 0 for a word that is not a number of one to five digits.
-unsigned boardNumberOf(std::string_view word) {
-    if (word.empty() || word.size() > 5) return 0;
-    unsigned number = 0;
-    for (char c : word) {
-        if (c < '0' || c > '9') return 0;
-        number = number * 10 + static_cast<unsigned>(c - '0');
-    }
-    return number;
-}
-
 }  // namespace
 
 DealFile readDeepFinesseFile(const std::string& path, std::string_view bytes) {
@@ -73,7 +63,7 @@ DealFile readDeepFinesseFile(const std::string& path, std::string_view bytes) {
         std::string where = "the board at line " + std::to_string(lines.lineNumber());
         try {
             const std::vector<std::string_view> deal = expectLine(line, "Deal:", 1, 1);
-            board.number = boardNumberOf(deal[1]);
+            board.number = decimalNumberOf(deal[1], 5).value_or(0);
             if (board.number == 0) throw BoardDefect("'" + std::string(deal[1]) + "' is no board number");
             where = boardLabel(file, board);
             DealBuilder builder;

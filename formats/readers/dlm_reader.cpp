@@ -1,17 +1,17 @@
 #include "formats/readers/dlm_reader.h"
 
 #include <map>
+#include <optional>
 
 #include "formats/dlm_writer.h"
 #include "formats/readers/deal_builder.h"
 #include "formats/readers/deal_file_error.h"
+#include "formats/readers/decimal_number.h"
 #include "formats/readers/file_bytes.h"
 
 namespace quorvex {
 
 namespace {
-
-constexpr std::size_t LetterCount = 26;
 
 // The [Document] section's keys and values, each key once.
 std::map<std::string, std::string> readKeys(const std::string& path, std::string_view bytes) {
@@ -38,22 +38,12 @@ std::map<std::string, std::string> readKeys(const std::string& path, std::string
     return keys;
 }
 
-// A whole number of at most `digits` digits (the .dlm's board numbers and checksums).
-int numberOf(std::string_view text, std::size_t digits) {
-    if (text.empty() || text.size() > digits) return -1;
-    int value = 0;
-    for (char c : text) {
-        if (c < '0' || c > '9') return -1;
-        value = value * 10 + (c - '0');
-    }
-    return value;
-}
-
 int requiredNumber(const std::string& path, const std::map<std::string, std::string>& keys,
                    const std::string& key, int low, int high) {
     const auto found = keys.find(key);
     if (found == keys.end()) throw DealFileError(path, "", "the key '" + key + "' is missing");
-    const int value = numberOf(found->second, 3);
+    const std::optional<unsigned> number = decimalNumberOf(found->second, 3);
+    const int value = number ? static_cast<int>(*number) : -1;
     if (value < low || value > high)
         throw DealFileError(path, "",
                             "'" + key + "=" + found->second + "' needs a number from " + std::to_string(low) +
@@ -61,35 +51,27 @@ int requiredNumber(const std::string& path, const std::map<std::string, std::str
     return value;
 }
 
-std::string threeDigits(unsigned value) {
-    std::string text = std::to_string(value);
-    return std::string(3 - text.size(), '0') + text;
-}
-
 // Checks a board's letters and checksum; returns the letters.
 std::string_view checkedLetters(unsigned boardNumber, std::string_view text) {
-    if (text.size() != LetterCount + 3)
+    if (text.size() != DlmLetterCount + 3)
         throw BoardDefect("'" + std::string(text) + "' is not 26 letters and a three-digit checksum");
-    const std::string_view letters = text.substr(0, LetterCount);
-    unsigned checksum = boardNumber;
-    for (char letter : letters) {
+    const std::string_view letters = text.substr(0, DlmLetterCount);
+    for (char letter : letters)
         if (letter < 'a' || letter > 'p')
             throw BoardDefect("'" + std::string(1, letter) + "' is no deal letter (a to p)");
-        checksum ^= static_cast<unsigned char>(letter);
-    }
-    const int written = numberOf(text.substr(LetterCount), 3);
-    if (written < 0)
-        throw BoardDefect("the checksum '" + std::string(text.substr(LetterCount)) + "' is not three digits");
-    if (static_cast<unsigned>(written) != checksum)
-        throw BoardDefect("the checksum is " + std::string(text.substr(LetterCount)) + ", the letters give " +
-                          threeDigits(checksum));
+    const std::string_view written = text.substr(DlmLetterCount);
+    if (!decimalNumberOf(written, 3))
+        throw BoardDefect("the checksum '" + std::string(written) + "' is not three digits");
+    const std::string expected = dlmChecksumText(boardNumber, letters);
+    if (written != expected)
+        throw BoardDefect("the checksum is " + std::string(written) + ", the letters give " + expected);
     return letters;
 }
 
 // Each letter holds the hands of two cards in card-number order: 'a' + 4 x first + second.
 ByHandDeal dealOfLetters(std::string_view letters) {
     DealBuilder builder;
-    for (std::size_t pair = 0; pair < LetterCount; ++pair) {
+    for (std::size_t pair = 0; pair < DlmLetterCount; ++pair) {
         const int code = letters[pair] - 'a';
         builder.give(static_cast<int>(2 * pair + 1), static_cast<std::size_t>(code / 4));
         builder.give(static_cast<int>(2 * pair + 2), static_cast<std::size_t>(code % 4));
@@ -114,7 +96,7 @@ DealFile readDlmFile(const std::string& path, std::string_view bytes) {
     for (const auto& [key, value] : keys) {
         if (key.rfind("Board ", 0) != 0) continue;
         const std::string_view digits = std::string_view(key).substr(6);
-        const int number = digits.size() == 2 ? numberOf(digits, 2) : -1;
+        const int number = digits.size() == 2 ? static_cast<int>(decimalNumberOf(digits, 2).value_or(0)) : 0;
         if (number < 1) throw DealFileError(path, "", "'" + key + "' is no board key (Board 01 to Board 99)");
         try {
             const std::string_view letters = checkedLetters(static_cast<unsigned>(number), value);

@@ -7,6 +7,7 @@
 #include "formats/pbn_writer.h"
 #include "formats/readers/deal_builder.h"
 #include "formats/readers/deal_file_error.h"
+#include "formats/readers/decimal_number.h"
 #include "formats/readers/file_bytes.h"
 
 namespace quorvex {
@@ -131,10 +132,9 @@ const std::string* tagOf(const Game& game, std::string_view name) {
 bool states(const std::string* value) { return value && !value->empty() && *value != "?"; }
 
 unsigned boardNumberOf(const std::string& value) {
-    if (value.empty() || value.size() > 5 || value.find_first_not_of("0123456789") != std::string::npos ||
-        std::stoul(value) == 0)
-        throw BoardDefect("Board \"" + value + "\" is no board number");
-    return static_cast<unsigned>(std::stoul(value));
+    const unsigned number = decimalNumberOf(value, 5).value_or(0);
+    if (number == 0) throw BoardDefect("Board \"" + value + "\" is no board number");
+    return number;
 }
 
 std::size_t seatOf(const std::string& value, std::string_view tag) {

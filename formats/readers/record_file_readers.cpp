@@ -1,20 +1,16 @@
 #include "formats/readers/record_file_readers.h"
 
-#include <algorithm>
-
 #include "formats/bri_dge_writers.h"
 #include "formats/dup_writer.h"
+#include "formats/hand_text.h"
 #include "formats/readers/card_digits.h"
 #include "formats/readers/deal_file_error.h"
 #include "formats/readers/marked_hands.h"
+#include "formats/record_files.h"
 
 namespace quorvex {
 
 namespace {
-
-constexpr std::size_t DigitsLength = 78;     // North's, East's and South's card numbers
-constexpr std::size_t HandTextsLength = 68;  // four marked hand texts
-constexpr std::size_t LargestDupSetSize = 999;
 
 using DealOfRecord = ByHandDeal (*)(std::string_view record, std::size_t recordCount);
 
@@ -63,29 +59,27 @@ void expectFill(std::string_view record, std::size_t from, std::string_view fill
 }
 
 ByHandDeal dupDeal(std::string_view record, std::size_t recordCount) {
-    const ByHandDeal deal = dealOfDigits(record.substr(0, DigitsLength));
-    if (dealOfHandTexts(record.substr(DigitsLength, HandTextsLength)) != deal)
+    const ByHandDeal deal = dealOfDigits(record.substr(0, ThreeHandsDigitsLength));
+    if (dealOfHandTexts(record.substr(ThreeHandsDigitsLength, MarkedHandTextsLength)) != deal)
         throw BoardDefect("the card numbers and the hand texts show different deals");
-    constexpr std::size_t TailStart = DigitsLength + HandTextsLength;
-    expectFill(record, TailStart, "YN1  1 ", "\"YN1  1 \"");
-    std::string setSize = std::to_string(std::min(recordCount, LargestDupSetSize));
-    setSize.resize(DupRecordLength - TailStart - 7, ' ');
-    expectFill(record, TailStart + 7, setSize,
+    constexpr std::size_t TailStart = ThreeHandsDigitsLength + MarkedHandTextsLength;
+    expectFill(record, TailStart, DupMarker, "\"" + std::string(DupMarker) + "\"");
+    expectFill(record, TailStart + DupMarker.size(), dupSetSizeField(recordCount),
                "the set size " + std::to_string(recordCount) + " of the file's records");
     return deal;
 }
 
 ByHandDeal briDeal(std::string_view record, std::size_t) {
-    const ByHandDeal deal = dealOfDigits(record.substr(0, DigitsLength));
-    expectFill(record, DigitsLength, std::string(32, ' '), "blanks");
-    expectFill(record, DigitsLength + 32, std::string(BriDgeRecordLength - DigitsLength - 32, '\0'),
-               "zero bytes");
+    const ByHandDeal deal = dealOfDigits(record.substr(0, ThreeHandsDigitsLength));
+    expectFill(record, ThreeHandsDigitsLength, std::string(BriBlankCount, ' '), "blanks");
+    const std::size_t zerosStart = ThreeHandsDigitsLength + BriBlankCount;
+    expectFill(record, zerosStart, std::string(BriDgeRecordLength - zerosStart, '\0'), "zero bytes");
     return deal;
 }
 
 ByHandDeal dgeDeal(std::string_view record, std::size_t) {
-    const ByHandDeal deal = dealOfHandTexts(record.substr(0, HandTextsLength));
-    expectFill(record, HandTextsLength, std::string(BriDgeRecordLength - HandTextsLength, '\0'),
+    const ByHandDeal deal = dealOfHandTexts(record.substr(0, MarkedHandTextsLength));
+    expectFill(record, MarkedHandTextsLength, std::string(BriDgeRecordLength - MarkedHandTextsLength, '\0'),
                "zero bytes");
     return deal;
 }
