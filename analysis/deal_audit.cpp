@@ -30,14 +30,13 @@ std::string fixed(double value, int decimals) {
     return text;
 }
 
+// Four decimals, small values in scientific notation; zero is what a double cannot tell apart.
 std::string pValueText(double p) {
-    if (p < 0.0001)
-        return p == 0 ? "below 1e-300" : [&] {
-            char text[32];
-            std::snprintf(text, sizeof text, "%.1e", p);
-            return std::string(text);
-        }();
-    return fixed(p, 4);
+    if (p >= 0.0001) return fixed(p, 4);
+    if (p == 0) return "below 1e-300";
+    char text[32];
+    std::snprintf(text, sizeof text, "%.1e", p);
+    return text;
 }
 
 template <std::size_t N>

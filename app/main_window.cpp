@@ -584,10 +584,7 @@ void TMainWin::GenerateBtnClick() {
         showPlainMessage(this, QString::fromLatin1(cancelled.what()));
         return;
     }
-    if (!result.handRecordDocument.empty()) {
-        handRecordDocument_ = fromNative8Bit(result.handRecordDocument);
-        HandRecordsBtn->show();
-    }
+    offerHandRecords(result);
     if (settings.analysis) {
         analysisDlg_->setReport(result.report);
         ViewAnalysisBtn->show();
@@ -597,6 +594,13 @@ void TMainWin::GenerateBtnClick() {
     QMessageBox done(QMessageBox::Information, QStringLiteral("Information"), QString::fromLatin1(DoneText),
                      QMessageBox::Ok, this);
     done.exec();
+}
+
+// The Hand Records button opens the document a run just wrote, if it wrote one.
+void TMainWin::offerHandRecords(const RunResult& result) {
+    if (result.handRecordDocument.empty()) return;
+    handRecordDocument_ = fromNative8Bit(result.handRecordDocument);
+    HandRecordsBtn->show();
 }
 
 // The default output folder is made when it is first used.
@@ -720,10 +724,7 @@ void TMainWin::ConvertDealFileClick() {
     } catch (const EWorkCancelled& cancelled) {
         return showPlainMessage(this, QString::fromLatin1(cancelled.what()));
     }
-    if (!result.handRecordDocument.empty()) {
-        handRecordDocument_ = fromNative8Bit(result.handRecordDocument);
-        HandRecordsBtn->show();
-    }
+    offerHandRecords(result);
     QString text = QStringLiteral("Wrote %1 files:").arg(result.filesWritten.size());
     for (const std::string& written : result.filesWritten) text += u'\n' + fromNative8Bit(written);
     showPlainMessage(this, text);

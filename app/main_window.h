@@ -108,6 +108,7 @@ private:
     void entropyCollected();
 
     void makeDefaultOutputFolder();
+    void offerHandRecords(const RunResult& result);
     // Shows why a name cannot be used, if it cannot.
     bool nameAccepted(const std::string& name, NameUse use);
     // Asks once whether existing set files may be replaced; false when the director says No.
