@@ -115,6 +115,8 @@ FormatSelection formatList(const std::string& list) {
 bool* outputFlagOf(CliOptions& options, const std::string& option) {
     if (option == "--double-dummy") return &options.doubleDummy;
     if (option == "--hand-records") return &options.handRecords;
+    if (option == "--dealing-sheets") return &options.dealingSheets;
+    if (option == "--curtain-cards") return &options.curtainCards;
     if (option == "--force") return &options.force;
     if (option == "--quiet") return &options.quiet;
     return nullptr;
@@ -154,7 +156,8 @@ std::string cliUsage() {
                "Usage: quorvex-deal [options]\n"
                "       quorvex-deal check [--quiet] FILE...\n"
                "       quorvex-deal convert FILE --out DIR [--formats LIST] [--name TEXT] [--first-set N]\n"
-               "                    [--double-dummy] [--hand-records] [--force] [--quiet]\n"
+               "                    [--double-dummy] [--hand-records] [--dealing-sheets] [--curtain-cards]\n"
+               "                    [--force] [--quiet]\n"
                "       quorvex-deal audit [--alpha A] FILE...\n"
                "Deals random bridge boards into the main deal file and converts them for dealing machines;\n"
                "checks, converts and audits deal files read back (.qvw, .dlm, .dup, .bri, .dge, .txt, "
@@ -190,6 +193,10 @@ std::string cliUsage() {
            ", or all (default) or none\n"
            "  --double-dummy       add double-dummy tricks and par to the PBN files and hand records\n"
            "  --hand-records       write printable hand records, one HTML document per set\n"
+           "  --dealing-sheets     write duplication sheets to deal the boards by hand, one HTML\n"
+           "                       document per set\n"
+           "  --curtain-cards      write curtain cards, a slip per seat of every board, one HTML\n"
+           "                       document per set\n"
            "  --analysis           analyse the boards and print the report\n"
            "  --report FILE        analyse the boards and write the report to FILE\n"
            "  --force              replace set files and a report file that exist already\n"

@@ -30,6 +30,8 @@ struct CliOptions {
     bool analysis = false;
     bool doubleDummy = false;
     bool handRecords = false;
+    bool dealingSheets = false;
+    bool curtainCards = false;
     std::optional<std::string> reportFile;
     bool testMode = false;
     bool force = false;        // replace existing set files and report
@@ -43,8 +45,8 @@ struct CliOptions {
 CliOptions parseCliOptions(const std::vector<std::string>& arguments);
 
 // quorvex-deal convert FILE [options]: the file and the dealer's options of the written
-// files (--out, --formats, --name, --first-set, --double-dummy, --hand-records, --force,
-// --quiet), read as the dealer reads them.
+// files (--out, --formats, --name, --first-set, --double-dummy, --hand-records,
+// --dealing-sheets, --curtain-cards, --force, --quiet), read as the dealer reads them.
 struct ConvertOptions {
     std::string file;
     CliOptions options;

@@ -41,6 +41,8 @@ RunSettings runSettingsOf(const CliOptions& options) {
     settings.analysis = options.analysis;
     settings.doubleDummy = options.doubleDummy;
     settings.handRecords = options.handRecords;
+    settings.dealingSheets = options.dealingSheets;
+    settings.curtainCards = options.curtainCards;
     settings.decimalSeparator = '.';
     settings.reportFile = options.reportFile.value_or("");
     settings.replaceExisting = options.force;

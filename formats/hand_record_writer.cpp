@@ -2,24 +2,15 @@
 
 #include <array>
 
-#include "common/date_text.h"
 #include "engine/board_rotation.h"
 #include "engine/high_card_points.h"
 #include "engine/split_hand.h"
 #include "formats/double_dummy_cursor.h"
-#include "formats/set_file_writer.h"
+#include "formats/html_document.h"
 
 namespace quorvex {
 
 namespace {
-
-constexpr std::array<std::string_view, HandCount> SeatNames = {"North", "East", "South", "West"};
-
-// Suit symbols as character references, so the document is plain ASCII; hearts and
-// diamonds are red.
-constexpr std::array<std::string_view, SuitCount> SuitSymbols = {
-    "<span class=\"s\">&spades;</span>", "<span class=\"s red\">&hearts;</span>",
-    "<span class=\"s red\">&diams;</span>", "<span class=\"s\">&clubs;</span>"};
 
 // Declarers in the order hand records list them.
 constexpr Hand TableDeclarers[] = {North, South, East, West};
@@ -27,9 +18,8 @@ constexpr Hand TableDeclarers[] = {North, South, East, West};
 // Inline CSS. Boards are atomic boxes, two abreast: a box that does not fit on the rest of
 // a page moves whole to the next page. Each row of boards is a line of text to the browser,
 // so orphans and widows of 1 let a page fill up with rows instead of carrying two over.
-constexpr std::string_view Style = R"(@page { margin: 12mm 10mm 14mm;
-  @bottom-center { content: "Page " counter(page) " of " counter(pages); font: 8pt sans-serif; } }
-body { font-family: "DejaVu Sans", Arial, Helvetica, sans-serif; font-size: 9.5pt; margin: 0; color: #000;
+constexpr std::string_view Style =
+    R"(body { font-family: "DejaVu Sans", Arial, Helvetica, sans-serif; font-size: 9.5pt; margin: 0; color: #000;
   orphans: 1; widows: 1; }
 h1 { font-size: 13pt; margin: 0 0 3mm; }
 .board { display: inline-block; vertical-align: top; width: 49%; box-sizing: border-box; margin: 0 0 2.5mm;
@@ -48,54 +38,17 @@ table.dd { border-collapse: collapse; font-size: 7.5pt; line-height: 1.15; }
 .par { font-size: 8pt; }
 )";
 
-// Characters with a meaning in HTML written as references.
-std::string escaped(std::string_view text) {
-    std::string html;
-    for (const char c : text) {
-        switch (c) {
-            case '&':
-                html += "&amp;";
-                break;
-            case '<':
-                html += "&lt;";
-                break;
-            case '>':
-                html += "&gt;";
-                break;
-            case '"':
-                html += "&quot;";
-                break;
-            default:
-                html += c;
-        }
-    }
-    return html;
-}
-
-// Ranks from the ace down, separated by blanks, the ten written "10"; a void is a dash.
-std::string holdingText(std::string_view letters) {
-    if (letters.empty()) return "&ndash;";
-    std::string text;
-    for (const char letter : letters) {
-        if (!text.empty()) text += ' ';
-        if (letter == 'T')
-            text += "10";
-        else
-            text += letter;
-    }
-    return text;
-}
-
 std::string handBlock(const ValidBoardLine& board, Hand hand) {
     Holdings holdings;
     splitHand(board.text(), hand, holdings);
     unsigned points = 0;
     for (const std::string& holding : holdings)
         for (const char letter : holding) points += highCardPoints(letter);
-    std::string html = "<div class=\"seat\">" + std::string(SeatNames[hand]) + " <span class=\"hcp\">" +
+    std::string html = "<div class=\"seat\">" + std::string(HandNames[hand]) + " <span class=\"hcp\">" +
                        std::to_string(points) + "</span></div>";
     for (std::size_t suit = 0; suit < SuitCount; ++suit)
-        html += "<div>" + std::string(SuitSymbols[suit]) + holdingText(holdings[suit]) + "</div>";
+        html +=
+            "<div>" + std::string(HtmlSuitSymbols[suit]) + holdingHtml(holdings[suit], "&ndash;") + "</div>";
     return html;
 }
 
@@ -103,10 +56,11 @@ std::string handBlock(const ValidBoardLine& board, Hand hand) {
 // suit symbol or "NT" in place of the denomination letter.
 std::string parContractText(std::string_view contract) {
     const std::size_t letter = contract.find_first_of("SHDCN");
-    if (letter == std::string_view::npos) return escaped(contract);
+    if (letter == std::string_view::npos) return htmlEscaped(contract);
     const std::size_t suit = std::string_view("SHDC").find(contract[letter]);
-    const std::string denomination = suit == std::string_view::npos ? "NT" : std::string(SuitSymbols[suit]);
-    return escaped(contract.substr(0, letter)) + denomination + escaped(contract.substr(letter + 1));
+    const std::string denomination =
+        suit == std::string_view::npos ? "NT" : std::string(HtmlSuitSymbols[suit]);
+    return htmlEscaped(contract.substr(0, letter)) + denomination + htmlEscaped(contract.substr(letter + 1));
 }
 
 std::string parBlock(const DoubleDummyTable& table) {
@@ -118,7 +72,7 @@ std::string parBlock(const DoubleDummyTable& table) {
 
 std::string tricksTable(const DoubleDummyTable& table) {
     std::string html = "<table class=\"dd\"><tr><th></th><th>NT</th>";
-    for (const std::string_view symbol : SuitSymbols) html += "<th>" + std::string(symbol) + "</th>";
+    for (const std::string_view symbol : HtmlSuitSymbols) html += "<th>" + std::string(symbol) + "</th>";
     html += "</tr>";
     for (const Hand declarer : TableDeclarers) {
         html += "<tr><th>" + std::string(1, HandLetters[declarer]) + "</th>";
@@ -129,41 +83,18 @@ std::string tricksTable(const DoubleDummyTable& table) {
     return html + "</table>";
 }
 
-class HandRecordFormat final : public SetFileFormat {
+class HandRecordFormat final : public HtmlSetDocument {
 public:
     explicit HandRecordFormat(const ConversionSettings& settings)
-        : settings_(settings), doubleDummy_(settings.doubleDummy) {}
-
-    std::string_view extension() const override { return HandRecordExtension; }
-
-    void startFile(FileWriter& out, const MainDealHeader&, unsigned setNumber) override {
-        const std::string title = escaped(settings_.identityText) + " &ndash; Set " +
-                                  std::to_string(setNumber) + " &ndash; " + dateText(settings_.runDate, '-');
-        out.writeLine("<!DOCTYPE html>");
-        out.writeLine("<html lang=\"en\">");
-        out.writeLine("<head>");
-        out.writeLine("<meta charset=\"utf-8\">");
-        out.writeLine("<title>" + title + "</title>");
-        out.writeLine("<style>");
-        out.write(Style);
-        out.writeLine("</style>");
-        out.writeLine("</head>");
-        out.writeLine("<body>");
-        out.writeLine("<h1>" + title + "</h1>");
-    }
+        : HtmlSetDocument(settings, HandRecordExtension, "", "12mm 10mm 14mm", Style),
+          doubleDummy_(settings.doubleDummy) {}
 
     void writeBoard(FileWriter& out, const MainDealHeader&, unsigned boardNumber,
                     const ValidBoardLine& board) override {
         out.writeLine(handRecordBoard(boardNumber, board, doubleDummy_.next()));
     }
 
-    void finishFile(FileWriter& out, const MainDealHeader&) override {
-        out.writeLine("</body>");
-        out.writeLine("</html>");
-    }
-
 private:
-    const ConversionSettings& settings_;
     DoubleDummyCursor doubleDummy_;
 };
 
@@ -174,7 +105,7 @@ std::string handRecordBoard(unsigned boardNumber, const ValidBoardLine& board,
     const std::string cell = "<td>";
     std::string html = "<div class=\"board\"><table class=\"diagram\">";
     html += "<tr><td><div class=\"number\">Board " + std::to_string(boardNumber) + "</div><div>Dealer " +
-            std::string(SeatNames[dealerOfBoard(boardNumber)]) + "</div><div>Vul " +
+            std::string(HandNames[dealerOfBoard(boardNumber)]) + "</div><div>Vul " +
             std::string(VulnerabilityNames[vulnerabilityOfBoard(boardNumber)]) + "</div></td>";
     html += cell + handBlock(board, North) + "</td>";
     html += cell + (doubleDummy ? parBlock(*doubleDummy) : "") + "</td></tr>";

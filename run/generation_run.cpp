@@ -15,6 +15,8 @@
 #include "engine/deal_stream.h"
 #include "entropy/entropy_log.h"
 #include "formats/convert_main_deal_file.h"
+#include "formats/curtain_card_writer.h"
+#include "formats/dealing_sheet_writer.h"
 #include "formats/hand_record_writer.h"
 #include "formats/set_file_name.h"
 
@@ -29,15 +31,29 @@ std::string folderOf(const std::string& path) {
     return folder.empty() ? "." : folder;
 }
 
-// The files a run writes besides the main deal file: set files, then the report.
+struct PrintedDocument {
+    std::string_view extension;
+    SetFilesWriter write;
+};
+
+// The printed documents a run writes, in the order written.
+std::vector<PrintedDocument> printedDocuments(const RunSettings& settings) {
+    std::vector<PrintedDocument> documents;
+    if (settings.handRecords) documents.push_back({HandRecordExtension, writeHandRecordFiles});
+    if (settings.dealingSheets) documents.push_back({DealingSheetExtension, writeDealingSheetFiles});
+    if (settings.curtainCards) documents.push_back({CurtainCardExtension, writeCurtainCardFiles});
+    return documents;
+}
+
+// The files a run writes besides the main deal file: set files, printed documents, then
+// the report.
 std::vector<std::string> outputFiles(const RunSettings& settings) {
     std::vector<std::string> files = setFilePaths(settings.conversion, settings.counts);
-    if (settings.handRecords) {
-        const MainDealHeader& counts = settings.counts;
+    const MainDealHeader& counts = settings.counts;
+    for (const PrintedDocument& document : printedDocuments(settings))
         for (unsigned set = counts.firstSetNumber; set < counts.firstSetNumber + counts.setCount; ++set)
             files.push_back(SetFileName(settings.conversion.outputFolder, settings.conversion.baseFileName,
-                                        set, HandRecordExtension));
-    }
+                                        set, document.extension));
     if (!settings.reportFile.empty()) files.push_back(settings.reportFile);
     return files;
 }
@@ -225,15 +241,14 @@ void GenerationRun::writeFromMainDealFile(ConversionSettings& conversion, RunRes
     if (doubleDummy_.empty() && solvesDoubleDummy(settings_))
         doubleDummy_ = solveDoubleDummy(boardsToSolve(conversion), progress);
     conversion.doubleDummy = doubleDummy_;
-    const std::size_t kinds = conversion.formats.count() + (settings_.handRecords ? 1 : 0);
+    const std::vector<PrintedDocument> documents = printedDocuments(settings_);
+    const std::size_t kinds = conversion.formats.count() + documents.size();
     beginProgress(progress, "Files written", kinds * settings_.counts.setCount);
     StagedFiles setFiles;  // on their own, so the progress counts set files only
     ConvertMainDealFile(conversion, setFiles);
-    if (settings_.handRecords) {
-        const std::size_t first = setFiles.count();
-        writeHandRecordFiles(conversion, setFiles);
-        result.handRecordDocument = setFiles.finalPaths().at(first);
-    }
+    const std::size_t firstDocument = setFiles.count();
+    for (const PrintedDocument& document : documents) document.write(conversion, setFiles);
+    if (!documents.empty()) result.firstDocument = setFiles.finalPaths().at(firstDocument);
     result.filesWritten = setFiles.finalPaths();
     files_.adopt(setFiles);
     if (settings_.analysis) {

@@ -1,8 +1,9 @@
 #pragma once
 // One Generate run: deal every board into the main deal file, solve the boards double
-// dummy when asked, convert them into the selected formats, write the hand records when
-// asked and, when asked, analyse them. The window and the command line both
-// fill RunSettings and call runGeneration, so the same inputs give the same files.
+// dummy when asked, convert them into the selected formats, write the hand records,
+// duplication sheets and curtain cards asked for and, when asked, analyse them. The window
+// and the command line both fill RunSettings and call runGeneration, so the same inputs
+// give the same files.
 //
 // A run is all or nothing. Everything is checked before the first board is dealt; every
 // file is written under a temporary name in its own folder and renamed into place only
@@ -35,6 +36,8 @@ struct RunSettings {
     bool analysis = true;
     bool doubleDummy = false;     // tables and par into the PBN files and hand records
     bool handRecords = false;     // one HTML document per set
+    bool dealingSheets = false;   // duplication sheets, one HTML document per set
+    bool curtainCards = false;    // curtain cards, one HTML document per set
     char decimalSeparator = '.';  // of the report's percentages
     std::string reportFile;       // the report's lines are also written here (CR LF); empty: not
     // Set files and a report file that exist already are replaced; otherwise the run
@@ -44,9 +47,11 @@ struct RunSettings {
 
 struct RunResult {
     std::string mainDealFile;
-    std::vector<std::string> filesWritten;  // converted files and hand records, in the order written
-    std::string handRecordDocument;         // the first set's hand records; empty when none were written
-    std::vector<std::string> report;        // the analysis report's lines; empty without analysis
+    std::vector<std::string> filesWritten;  // converted files and printed documents, in the order written
+    // The first set's first printed document (hand records, else duplication sheets, else
+    // curtain cards); empty when none were written.
+    std::string firstDocument;
+    std::vector<std::string> report;  // the analysis report's lines; empty without analysis
 };
 
 // Raised when the RIPEMD-160 hash class is not registered.
@@ -103,7 +108,7 @@ private:
     void checkAndLock();
     RunResult dealIntoTemporaries(DealStream& stream, WorkProgress* progress);
     RunResult convertIntoTemporaries(WorkProgress* progress);
-    // Solves double dummy when wanted, writes the set files and hand records and, when
+    // Solves double dummy when wanted, writes the set files and printed documents and, when
     // asked, the analysis, all from the main deal file `conversion` names.
     void writeFromMainDealFile(ConversionSettings& conversion, RunResult& result, WorkProgress* progress);
 

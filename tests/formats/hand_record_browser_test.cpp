@@ -3,26 +3,23 @@
 #include <gtest/gtest.h>
 
 #include <array>
-#include <cstdlib>
 #include <random>
 #include <regex>
 
 #include "conversion_fixture.h"
 #include "formats/hand_record_writer.h"
+#include "printed_document.h"
 
 namespace quorvex {
 namespace {
 
 using namespace std::chrono_literals;
 using testing::ConversionFolder;
+using testing::linesOf;
 
 constexpr std::string_view Ranks = "AKQJT98765432";
 constexpr std::array<const char*, 4> SeatNames = {"North", "East", "South", "West"};
 constexpr std::array<const char*, 4> SuitSymbols = {"\u2660", "\u2665", "\u2666", "\u2663"};
-
-bool onPath(const std::string& program) {
-    return std::system(("command -v " + program + " >/dev/null 2>&1").c_str()) == 0;
-}
 
 std::string withoutBlanks(std::string text) {
     std::erase(text, ' ');
@@ -53,20 +50,8 @@ std::array<Hand, 4> expectedHands(const std::string& line) {
     return hands;
 }
 
-std::vector<std::string> linesOf(const std::string& text) {
-    std::vector<std::string> lines;
-    std::size_t start = 0;
-    for (std::size_t end; (end = text.find('\n', start)) != std::string::npos; start = end + 1)
-        lines.push_back(text.substr(start, end - start));
-    if (start < text.size()) lines.push_back(text.substr(start));
-    return lines;
-}
-
 TEST(HandRecordsInABrowser, EveryBoardPrintsWholeWithItsHandsAndPoints) {
-    if (!onPath("chromium"))
-        GTEST_SKIP() << "chromium (Debian package chromium) is needed to render the document";
-    if (!onPath("pdftotext"))
-        GTEST_SKIP() << "pdftotext (Debian package poppler-utils) is needed to read the PDF";
+    if (const std::string missing = testing::missingPrintTools(); !missing.empty()) GTEST_SKIP() << missing;
 
     constexpr unsigned Boards = 20;
     std::mt19937 random(10);
@@ -99,24 +84,11 @@ TEST(HandRecordsInABrowser, EveryBoardPrintsWholeWithItsHandsAndPoints) {
     const std::vector<std::string> written = files.finalPaths();
     ASSERT_EQ(written, std::vector<std::string>{folder.outputFile("QVW-03.html")});
 
-    const std::string pdf = folder.outputFile("records.pdf"), text = folder.outputFile("records.txt");
-    const std::string render =
-        "timeout 120 chromium --headless --no-sandbox --disable-gpu --no-first-run "
-        "--disable-background-networking "
-        "--disable-component-update --disable-sync --no-pdf-header-footer --user-data-dir='" +
-        folder.outputFile("profile") + "' --print-to-pdf='" + pdf + "' 'file://" + written[0] +
-        "' >/dev/null 2>&1";
-    ASSERT_EQ(std::system(render.c_str()), 0) << render;
-    ASSERT_EQ(std::system(("pdftotext -raw '" + pdf + "' '" + text + "'").c_str()), 0);
-
-    const std::string printed = testing::readFile(text);
-    ASSERT_NE(printed.find("T \u2013 Set 3 \u2013 2026-03-07"), std::string::npos) << "title";
-    std::vector<std::string> pages;
-    for (std::size_t start = 0, end; start < printed.size(); start = end + 1) {
-        end = printed.find('\f', start);
-        if (end == std::string::npos) end = printed.size();
-        pages.push_back(printed.substr(start, end - start));
-    }
+    const std::string pdf = folder.outputFile("records.pdf");
+    ASSERT_TRUE(testing::printToPdf(written[0], pdf, folder.outputFile("profile")));
+    const std::vector<std::string> pages = testing::pdfPages(pdf);
+    ASSERT_FALSE(pages.empty());
+    ASSERT_NE(pages[0].find("T \u2013 Set 3 \u2013 2026-03-07"), std::string::npos) << "title";
     ASSERT_GE(pages.size(), 2u);
 
     // Each board's lines run from its "Board N" line to the next board or the page's end:
