@@ -303,6 +303,14 @@ QWidget* TMainWin::buildFormatGroup() {
     setHint(HandRecordsCB,
             QStringLiteral("A printable sheet of every set's boards, opened in your browser."));
     grid->addWidget(HandRecordsCB, firstFormatRow + 1, 2);
+    DealingSheetsCB =
+        named(new QCheckBox(QStringLiteral("Duplication sheets (.html)"), FormatGB), "DealingSheetsCB");
+    setHint(DealingSheetsCB, QStringLiteral("Every board's cards in sorted-deck order, to deal it by hand."));
+    grid->addWidget(DealingSheetsCB, firstFormatRow + 2, 2);
+    CurtainCardsCB =
+        named(new QCheckBox(QStringLiteral("Curtain cards (.html)"), FormatGB), "CurtainCardsCB");
+    setHint(CurtainCardsCB, QStringLiteral("A slip with each seat's hand for every board's pockets."));
+    grid->addWidget(CurtainCardsCB, firstFormatRow + 3, 2);
 
     AnalysisCB = named(new QCheckBox(QStringLiteral("Basic Analysis of all boards just dealt."), FormatGB),
                        "AnalysisCB");
@@ -361,8 +369,9 @@ QWidget* TMainWin::buildFileGroup() {
 void TMainWin::setTabOrderOfControls() {
     std::vector<QWidget*> order = {IDEdit, InitBtn, NumberSetsSE, NoBoardsSE, FirstSetNoSE, GenerateBtn};
     order.insert(order.end(), formatBoxes_.begin(), formatBoxes_.end());
-    order.insert(order.end(), {DoubleDummyCB, HandRecordsCB, AnalysisCB, ViewAnalysisBtn, PrintAnalysisBtn,
-                               HandRecordsBtn, FileNameEB, FilepathEB, CloseBtn});
+    order.insert(order.end(),
+                 {DoubleDummyCB, HandRecordsCB, DealingSheetsCB, CurtainCardsCB, AnalysisCB, ViewAnalysisBtn,
+                  PrintAnalysisBtn, HandRecordsBtn, FileNameEB, FilepathEB, CloseBtn});
     for (std::size_t i = 1; i < order.size(); ++i) QWidget::setTabOrder(order[i - 1], order[i]);
 }
 
@@ -413,6 +422,8 @@ void TMainWin::FormCreate(const QStringList& arguments, const QString& programFo
     AnalysisCB->setChecked(stored.analysisSelected);
     DoubleDummyCB->setChecked(stored.doubleDummySelected);
     HandRecordsCB->setChecked(stored.handRecordsSelected);
+    DealingSheetsCB->setChecked(stored.dealingSheetsSelected);
+    CurtainCardsCB->setChecked(stored.curtainCardsSelected);
 }
 
 void TMainWin::showEvent(QShowEvent* event) {
@@ -455,6 +466,8 @@ void TMainWin::FormClose() {
     settings.analysisSelected = AnalysisCB->isChecked();
     settings.doubleDummySelected = DoubleDummyCB->isChecked();
     settings.handRecordsSelected = HandRecordsCB->isChecked();
+    settings.dealingSheetsSelected = DealingSheetsCB->isChecked();
+    settings.curtainCardsSelected = CurtainCardsCB->isChecked();
     const std::unique_ptr<QSettings> store = openSettingsStore();
     writeSettings(*store, settings);
     // A settings file that cannot be written (read-only, a full disk) is reported, not lost.
@@ -596,10 +609,10 @@ void TMainWin::GenerateBtnClick() {
     done.exec();
 }
 
-// The Hand Records button opens the document a run just wrote, if it wrote one.
+// The Hand Records button opens the first document a run just wrote, if it wrote one.
 void TMainWin::offerHandRecords(const RunResult& result) {
-    if (result.handRecordDocument.empty()) return;
-    handRecordDocument_ = fromNative8Bit(result.handRecordDocument);
+    if (result.firstDocument.empty()) return;
+    handRecordDocument_ = fromNative8Bit(result.firstDocument);
     HandRecordsBtn->show();
 }
 
@@ -648,6 +661,8 @@ RunSettings TMainWin::runSettings() const {
     settings.analysis = AnalysisCB->isChecked();
     settings.doubleDummy = DoubleDummyCB->isChecked();
     settings.handRecords = HandRecordsCB->isChecked();
+    settings.dealingSheets = DealingSheetsCB->isChecked();
+    settings.curtainCards = CurtainCardsCB->isChecked();
     settings.decimalSeparator = reportDecimalSeparator();
     return settings;
 }
@@ -702,13 +717,14 @@ void TMainWin::CheckDealFilesClick() {
 }
 
 // Writes the chosen file's boards as one set with the window's formats, output folder,
-// base name, first set number, double dummy and hand records, through the same run as a
+// base name, first set number, double dummy and printed documents, through the same run as a
 // Generate: set files already there are replaced only when the director agrees.
 void TMainWin::ConvertDealFileClick() {
     const QStringList files = fileChooser_(this, QStringLiteral("Convert Deal File"), false);
     if (files.isEmpty()) return;
     commitPendingEdits();
-    if (selectedFormats().none() && !HandRecordsCB->isChecked())
+    if (selectedFormats().none() && !HandRecordsCB->isChecked() && !DealingSheetsCB->isChecked() &&
+        !CurtainCardsCB->isChecked())
         return showPlainMessage(this, QStringLiteral("Select at least one output format."));
     makeDefaultOutputFolder();
     const std::string path = toNative8Bit(QDir::toNativeSeparators(files.front()));

@@ -141,6 +141,8 @@ private:
     std::array<QCheckBox*, OutputFormatCount> formatBoxes_{};
     QCheckBox* DoubleDummyCB = nullptr;
     QCheckBox* HandRecordsCB = nullptr;
+    QCheckBox* DealingSheetsCB = nullptr;
+    QCheckBox* CurtainCardsCB = nullptr;
     QCheckBox* AnalysisCB = nullptr;
     QPushButton* ViewAnalysisBtn = nullptr;
     QPushButton* PrintAnalysisBtn = nullptr;
@@ -172,7 +174,7 @@ private:
     FileChooser fileChooser_;
     TDealFileView* dealFileView_ = nullptr;
     DocumentOpener documentOpener_;
-    QString handRecordDocument_;  // the first set's hand records of the last run that wrote them
+    QString handRecordDocument_;  // the first set's first printed document of the last run that wrote one
 };
 
 }  // namespace quorvex

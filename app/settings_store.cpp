@@ -87,6 +87,8 @@ StoredSettings readSettings(QSettings& store, StoredSettings defaults) {
     readFlag(store, QStringLiteral("AnalysisSelected"), s.analysisSelected);
     readFlag(store, QStringLiteral("DoubleDummySelected"), s.doubleDummySelected);
     readFlag(store, QStringLiteral("HandRecordsSelected"), s.handRecordsSelected);
+    readFlag(store, QStringLiteral("DealingSheetsSelected"), s.dealingSheetsSelected);
+    readFlag(store, QStringLiteral("CurtainCardsSelected"), s.curtainCardsSelected);
     return s;
 }
 
@@ -100,6 +102,8 @@ void writeSettings(QSettings& store, const StoredSettings& s) {
     store.setValue(QStringLiteral("AnalysisSelected"), flag(s.analysisSelected));
     store.setValue(QStringLiteral("DoubleDummySelected"), flag(s.doubleDummySelected));
     store.setValue(QStringLiteral("HandRecordsSelected"), flag(s.handRecordsSelected));
+    store.setValue(QStringLiteral("DealingSheetsSelected"), flag(s.dealingSheetsSelected));
+    store.setValue(QStringLiteral("CurtainCardsSelected"), flag(s.curtainCardsSelected));
     store.sync();
 }
 

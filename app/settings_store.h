@@ -20,6 +20,8 @@ struct StoredSettings {
     bool analysisSelected = true;
     bool doubleDummySelected = false;
     bool handRecordsSelected = false;
+    bool dealingSheetsSelected = false;
+    bool curtainCardsSelected = false;
 };
 
 // Opens the store, creating it when missing. With QStandardPaths' test mode on, every

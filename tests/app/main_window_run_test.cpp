@@ -127,7 +127,8 @@ private slots:
     }
 
     // Double dummy goes into the PBN files; the Hand Records button appears after a run that
-    // wrote hand records, opens the first set's document, and goes with a run without them.
+    // wrote hand records (else duplication sheets or curtain cards), opens the first set's
+    // document, and goes with a run without any.
     void handRecordsButtonOpensTheFirstSetsDocument() {
         MainWindowSession s(programFolder());
         s.prepare();
@@ -158,6 +159,17 @@ private slots:
         QDir().mkpath(outputFolder());
         QCOMPARE(generate(s), DoneText);
         QVERIFY(records->isHidden());
+
+        // Without hand records the button opens the first of the other documents.
+        s.check("DealingSheetsCB")->setChecked(true);
+        s.check("CurtainCardsCB")->setChecked(true);
+        QDir(outputFolder()).removeRecursively();
+        QDir().mkpath(outputFolder());
+        QCOMPARE(generate(s), DoneText);
+        QVERIFY(QFile::exists(QDir(outputFolder()).filePath("QVW-02-curtain.html")));
+        QVERIFY(records->isVisible());
+        records->click();
+        QCOMPARE(opened.last(), QUrl::fromLocalFile(QDir(outputFolder()).filePath("QVW-01-dealing.html")));
     }
 
     // With double dummy the progress counts the boards solved and offers Cancel, which ends

@@ -37,7 +37,7 @@ private slots:
         for (const char* name : {"dlmCB", "dupCB", "briCB", "dgeCB", "dfCB", "pbnCB", "AnalysisCB"})
             QVERIFY2(s.check(name)->isChecked(), name);
         QCOMPARE(s.check("pbnCB")->text(), QString("Portable Bridge Notation (.pbn)"));
-        for (const char* name : {"DoubleDummyCB", "HandRecordsCB"})
+        for (const char* name : {"DoubleDummyCB", "HandRecordsCB", "DealingSheetsCB", "CurtainCardsCB"})
             QVERIFY2(!s.check(name)->isChecked(), name);
         QCOMPARE(s.label("TotalBoardsLbl"), QString("Total Boards to generate: 32"));
         QCOMPARE(s.window.totalBoards(), 32u);
@@ -116,6 +116,8 @@ private slots:
                                    "pbnCB",
                                    "DoubleDummyCB",
                                    "HandRecordsCB",
+                                   "DealingSheetsCB",
+                                   "CurtainCardsCB",
                                    "AnalysisCB",
                                    "ViewAnalysisBtn",
                                    "PrintAnalysisBtn",
@@ -163,13 +165,14 @@ private slots:
             s.check("pbnCB")->setChecked(false);
             s.check("DoubleDummyCB")->setChecked(true);
             s.check("HandRecordsCB")->setChecked(true);
+            s.check("CurtainCardsCB")->setChecked(true);
             s.window.setFolderChooser(
                 [&](QWidget*, const QString&, const QString&) { return output.path(); });
             QTest::mouseClick(s.edit("FilepathEB"), Qt::LeftButton);
             s.window.close();
         }
         QSettings stored(settingsFileName(), QSettings::IniFormat);
-        QCOMPARE(stored.allKeys().size(), 12);
+        QCOMPARE(stored.allKeys().size(), 14);
         QCOMPARE(stored.value("BoardsPerSet").toString(), QString("24"));
         QCOMPARE(stored.value("NumberSets").toString(), QString("3"));
         QCOMPARE(stored.value("dlmSelected").toString(), QString("0"));
@@ -182,6 +185,8 @@ private slots:
         QCOMPARE(stored.value("pbnSelected").toString(), QString("0"));
         QCOMPARE(stored.value("DoubleDummySelected").toString(), QString("1"));
         QCOMPARE(stored.value("HandRecordsSelected").toString(), QString("1"));
+        QCOMPARE(stored.value("DealingSheetsSelected").toString(), QString("0"));
+        QCOMPARE(stored.value("CurtainCardsSelected").toString(), QString("1"));
 
         MainWindowSession next(programFolder());
         QCOMPARE(next.spin("NumberSetsSE")->value(), 3);
@@ -194,6 +199,8 @@ private slots:
         QVERIFY(!next.check("pbnCB")->isChecked());
         QVERIFY(next.check("DoubleDummyCB")->isChecked());
         QVERIFY(next.check("HandRecordsCB")->isChecked());
+        QVERIFY(!next.check("DealingSheetsCB")->isChecked());
+        QVERIFY(next.check("CurtainCardsCB")->isChecked());
         QCOMPARE(next.edit("FilepathEB")->text(), QDir::toNativeSeparators(output.path()));
         QCOMPARE(next.edit("FileNameEB")->text(), QString("QVW-"));
         QCOMPARE(next.label("TotalBoardsLbl"), QString("Total Boards to generate: 72"));
