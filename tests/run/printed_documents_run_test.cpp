@@ -1,0 +1,111 @@
+// The printed documents of a run (hand records, duplication sheets, curtain cards): written
+// beside the set files, published with them, and checked with them before any board is dealt.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "engine/deal_stream.h"
+#include "hash/hash_registry.h"
+#include "run/generation_run.h"
+#include "temp_folder.h"
+
+namespace quorvex {
+namespace {
+
+struct Documents {
+    bool handRecords, dealingSheets, curtainCards;
+};
+
+struct RunFolders {
+    testing::TempFolder program, output;
+
+    // Two sets of three boards, as .dlm files and the documents asked for.
+    RunSettings settings(Documents documents) const {
+        RunSettings s;
+        s.counts = {2, 3, 1};
+        s.totalBoards = 6;
+        s.conversion.identityText = "YourID";
+        s.conversion.programFolder = program.str();
+        s.conversion.outputFolder = output.str();
+        s.conversion.formats = FormatSelection().set(findOutputFormat("dlm").value());
+        s.analysis = false;
+        s.handRecords = documents.handRecords;
+        s.dealingSheets = documents.dealingSheets;
+        s.curtainCards = documents.curtainCards;
+        s.replaceExisting = false;
+        return s;
+    }
+
+    std::size_t outputCount() const {
+        return static_cast<std::size_t>(std::distance(std::filesystem::directory_iterator(output.path()),
+                                                      std::filesystem::directory_iterator{}));
+    }
+};
+
+RunResult run(const RunSettings& settings, WorkProgress* progress = nullptr) {
+    registerHashClasses();
+    DealStream stream;
+    stream.seed(seedingHashClass(), "YourID", "12345");
+    return runGeneration(stream, settings, progress);
+}
+
+TEST(PrintedDocumentsOfARun, FollowTheSetFilesAndTheFirstIsTheOneToOpen) {
+    const struct {
+        Documents documents;
+        std::vector<std::string> names;  // after the .dlm files
+    } cases[] = {
+        {{true, true, true},
+         {"QVW-01.html", "QVW-02.html", "QVW-01-dealing.html", "QVW-02-dealing.html", "QVW-01-curtain.html",
+          "QVW-02-curtain.html"}},
+        {{false, true, false}, {"QVW-01-dealing.html", "QVW-02-dealing.html"}},
+        {{false, false, true}, {"QVW-01-curtain.html", "QVW-02-curtain.html"}},
+        {{false, false, false}, {}},
+    };
+    for (const auto& c : cases) {
+        const RunFolders folders;
+        WorkProgress progress;
+        const RunResult result = run(folders.settings(c.documents), &progress);
+        std::vector<std::string> expected = {folders.output.file("QVW-01.dlm"),
+                                             folders.output.file("QVW-02.dlm")};
+        for (const std::string& name : c.names) expected.push_back(folders.output.file(name));
+        EXPECT_EQ(result.filesWritten, expected);
+        EXPECT_EQ(result.firstDocument, c.names.empty() ? "" : expected[2]);
+        EXPECT_EQ(folders.outputCount(), expected.size());
+        EXPECT_EQ(progress.snapshot().activity, "Files written");
+        EXPECT_EQ(progress.snapshot().total, expected.size());
+    }
+}
+
+TEST(PrintedDocumentsOfARun, AnExistingDocumentIsRefusedBeforeAnyBoardIsDealt) {
+    const RunFolders folders;
+    testing::writeFile(folders.output.file("QVW-02-curtain.html"), "kept");
+    RunSettings settings = folders.settings({false, true, true});
+    EXPECT_EQ(existingRunFiles(settings),
+              std::vector<std::string>{folders.output.file("QVW-02-curtain.html")});
+    try {
+        run(settings);
+        ADD_FAILURE() << "the run replaced an existing document";
+    } catch (const EFilesExist& error) {
+        EXPECT_EQ(error.path(), folders.output.file("QVW-02-curtain.html"));
+        EXPECT_EQ(error.count, 1u);
+    }
+    EXPECT_EQ(testing::readFile(folders.output.file("QVW-02-curtain.html")), "kept");
+    EXPECT_EQ(folders.outputCount(), 1u);
+    EXPECT_TRUE(std::filesystem::is_empty(folders.program.path()));  // not even the main deal file
+
+    settings.replaceExisting = true;
+    run(settings);
+    EXPECT_NE(testing::readFile(folders.output.file("QVW-02-curtain.html")).find("Board 3"),
+              std::string::npos);
+}
+
+TEST(PrintedDocumentsOfARun, AFolderWhereADocumentGoesFailsTheRunBeforeAnythingIsWritten) {
+    const RunFolders folders;
+    std::filesystem::create_directory(folders.output.file("QVW-01-dealing.html"));
+    EXPECT_THROW(run(folders.settings({true, true, false})), EInOutError);
+    EXPECT_EQ(folders.outputCount(), 1u);
+    EXPECT_TRUE(std::filesystem::is_empty(folders.program.path()));
+}
+
+}  // namespace
+}  // namespace quorvex
