@@ -1,6 +1,5 @@
 #include "formats/curtain_card_writer.h"
 
-#include "engine/board_rotation.h"
 #include "engine/split_hand.h"
 #include "formats/html_document.h"
 
@@ -31,33 +30,25 @@ std::string slip(unsigned boardNumber, const ValidBoardLine& board, int hand) {
     std::string html =
         "<div class=\"slip\"><div><span class=\"number\">Board " + std::to_string(boardNumber) +
         "</span><span class=\"seat\">" + std::string(HandNames[static_cast<std::size_t>(hand)]) +
-        "</span></div><div class=\"rotation\">Dealer " + std::string(HandNames[dealerOfBoard(boardNumber)]) +
-        " &middot; Vul " + std::string(VulnerabilityNames[vulnerabilityOfBoard(boardNumber)]) + "</div>";
+        "</span></div><div class=\"rotation\">" + dealerAndVulnerability(boardNumber) + "</div>";
     for (std::size_t suit = 0; suit < SuitCount; ++suit)
         html += "<div class=\"suit\">" + std::string(HtmlSuitSymbols[suit]) +
                 holdingHtml(holdings[suit], "-") + "</div>";
     return html + "</div>";
 }
 
-class CurtainCardFormat final : public HtmlSetDocument {
-public:
-    explicit CurtainCardFormat(const ConversionSettings& settings)
-        : HtmlSetDocument(settings, CurtainCardExtension, "Curtain cards &ndash; ", "10mm 10mm 12mm", Style) {
-    }
-
-    void writeBoard(FileWriter& out, const MainDealHeader&, unsigned boardNumber,
-                    const ValidBoardLine& board) override {
-        std::string html = "<div class=\"board\">";
-        for (int hand = 0; hand < HandCount; ++hand) html += slip(boardNumber, board, hand);
-        out.writeLine(html + "</div>");
-    }
-};
+// A board's four slips, North, East, South, West, two by two.
+std::string boardSlips(unsigned boardNumber, const ValidBoardLine& board) {
+    std::string html = "<div class=\"board\">";
+    for (int hand = 0; hand < HandCount; ++hand) html += slip(boardNumber, board, hand);
+    return html + "</div>";
+}
 
 }  // namespace
 
 void writeCurtainCardFiles(const ConversionSettings& settings, StagedFiles& files) {
-    CurtainCardFormat format(settings);
-    writeSetFiles(settings, format, files);
+    writeHtmlSetFiles(settings, CurtainCardExtension, "Curtain cards &ndash; ", "10mm 10mm 12mm",
+                      std::string(Style), boardSlips, files);
 }
 
 }  // namespace quorvex

@@ -15,17 +15,8 @@ namespace {
 // Declarers in the order hand records list them.
 constexpr Hand TableDeclarers[] = {North, South, East, West};
 
-// Inline CSS. Boards are atomic boxes, two abreast: a box that does not fit on the rest of
-// a page moves whole to the next page. Each row of boards is a line of text to the browser,
-// so orphans and widows of 1 let a page fill up with rows instead of carrying two over.
-constexpr std::string_view Style =
-    R"(body { font-family: "DejaVu Sans", Arial, Helvetica, sans-serif; font-size: 9.5pt; margin: 0; color: #000;
-  orphans: 1; widows: 1; }
-h1 { font-size: 13pt; margin: 0 0 3mm; }
-.board { display: inline-block; vertical-align: top; width: 49%; box-sizing: border-box; margin: 0 0 2.5mm;
-  padding: 1.5mm 2mm; border: 0.3mm solid #888; border-radius: 1.5mm;
-  break-inside: avoid; page-break-inside: avoid; }
-.board table.diagram { width: 100%; border-collapse: collapse; }
+// Inline CSS after the boxes' own.
+constexpr std::string_view Style = R"(.board table.diagram { width: 100%; border-collapse: collapse; }
 .diagram td { width: 33%; vertical-align: top; padding: 0.3mm 0.5mm; line-height: 1.25; }
 .number { font-weight: bold; font-size: 11pt; }
 .seat { font-size: 7.5pt; color: #444; }
@@ -86,7 +77,8 @@ std::string tricksTable(const DoubleDummyTable& table) {
 class HandRecordFormat final : public HtmlSetDocument {
 public:
     explicit HandRecordFormat(const ConversionSettings& settings)
-        : HtmlSetDocument(settings, HandRecordExtension, "", "12mm 10mm 14mm", Style),
+        : HtmlSetDocument(settings, HandRecordExtension, "", "12mm 10mm 14mm",
+                          twoAbreastStyle("9.5pt") + std::string(Style)),
           doubleDummy_(settings.doubleDummy) {}
 
     void writeBoard(FileWriter& out, const MainDealHeader&, unsigned boardNumber,

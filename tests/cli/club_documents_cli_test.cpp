@@ -20,10 +20,7 @@ TEST(QuorvexDealClubDocuments, TheDealerWritesBothPerSetAndNoSecret) {
     const auto result = runDealer({"--entropy-text", Entropy, "--sets", "2", "--boards", "3", "--formats",
                                    "none", "--dealing-sheets", "--curtain-cards", "--out", folder.str()});
     ASSERT_EQ(result.exitCode, 0) << result.output;
-    std::string expectedList;
-    for (const char* kind : {"-dealing.html", "-curtain.html"})
-        for (const char* set : {"01", "02"})
-            expectedList += "Wrote " + folder.file(std::string("QVW-") + set + kind) + "\n";
+    const std::string expectedList = testing::wroteTwoSets(folder.path(), {"-dealing.html", "-curtain.html"});
     EXPECT_NE(result.output.find(expectedList), std::string::npos) << result.output;
     for (const char* name : {"QVW-01-dealing.html", "QVW-02-curtain.html"}) {
         const std::string document = readFile(folder.file(name));

@@ -40,10 +40,8 @@ TEST(QuorvexDealHandRecords, EveryFormatWithDoubleDummyAgreesWithTheLibrary) {
     const auto result = runDealer({"--entropy-text", Entropy, "--sets", "2", "--boards", "3", "--formats",
                                    "all", "--double-dummy", "--hand-records", "--out", folder.str()});
     ASSERT_EQ(result.exitCode, 0) << result.output;
-    std::string expectedList;
-    for (const char* extension : {".dlm", ".dup", ".bri", ".dge", ".txt", ".pbn", ".html"})
-        for (const char* set : {"01", "02"})
-            expectedList += "Wrote " + folder.file(std::string("QVW-") + set + extension) + "\n";
+    const std::string expectedList =
+        testing::wroteTwoSets(folder.path(), {".dlm", ".dup", ".bri", ".dge", ".txt", ".pbn", ".html"});
     EXPECT_NE(result.output.find(expectedList), std::string::npos) << result.output;
 
     for (const char* set : {"01", "02"}) {

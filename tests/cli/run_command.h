@@ -2,6 +2,7 @@
 // Runs the command-line dealer as a director would and captures what it prints.
 #include <array>
 #include <cstdio>
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -79,6 +80,16 @@ inline CommandResult runDealer(const std::vector<std::string>& arguments,
 #else
     return runShellCommand(command);
 #endif
+}
+
+// The dealer's "Wrote" lines of sets 01 and 02 in `folder`, extension by extension.
+inline std::string wroteTwoSets(const std::filesystem::path& folder,
+                                const std::vector<std::string>& extensions) {
+    std::string lines;
+    for (const std::string& extension : extensions)
+        for (const char* set : {"01", "02"})
+            lines += "Wrote " + (folder / ("QVW-" + std::string(set) + extension)).string() + "\n";
+    return lines;
 }
 
 }  // namespace quorvex::testing

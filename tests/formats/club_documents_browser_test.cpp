@@ -136,10 +136,18 @@ protected:
             GTEST_SKIP() << missing;
         folder.writeMainDeal("1 20  3", boardLines());
         folder.settings.runDate = 2026y / 3 / 7;
+        expected = mainDealBoards(folder);
+        ASSERT_EQ(expected.size(), Boards);
     }
 
-    // The document printed on Letter and on A4, as words by page.
-    std::vector<std::vector<PrintedPage>> printed(const std::string& document) {
+    // The set's document written by `write` under `name` and printed on Letter and on A4,
+    // as words by page.
+    std::vector<std::vector<PrintedPage>> printed(SetFilesWriter write, const std::string& name) {
+        StagedFiles files;
+        write(folder.settings, files);
+        files.publish();
+        const std::string document = folder.outputFile(name);
+        EXPECT_EQ(files.finalPaths(), std::vector<std::string>{document});
         std::vector<std::vector<PrintedPage>> papers;
         for (const std::string& html : {document, testing::onA4(document)}) {
             const std::string pdf = html + ".pdf";
@@ -151,19 +159,13 @@ protected:
     }
 
     ConversionFolder folder;
+    std::vector<std::string> expected;  // the main deal file's board lines
 };
 
 // From the sheet alone: each seat letter stands under the rank of its column, in the line
 // of its suit; together they give back every card of every board.
 TEST_F(ClubDocumentsInABrowser, TheDuplicationSheetAloneGivesBackEveryDeal) {
-    StagedFiles files;
-    writeDealingSheetFiles(folder.settings, files);
-    files.publish();
-    ASSERT_EQ(files.finalPaths(), std::vector<std::string>{folder.outputFile("QVW-03-dealing.html")});
-    const std::vector<std::string> expected = mainDealBoards(folder);
-    ASSERT_EQ(expected.size(), Boards);
-
-    for (const std::vector<PrintedPage>& pages : printed(files.finalPaths()[0])) {
+    for (const std::vector<PrintedPage>& pages : printed(writeDealingSheetFiles, "QVW-03-dealing.html")) {
         ASSERT_FALSE(pages.empty());
         EXPECT_EQ(joined(textLines(pages[0].words)[0]),
                   "Duplication sheet \u2013 T \u2013 Set 3 \u2013 2026-03-07");
@@ -227,14 +229,7 @@ TEST_F(ClubDocumentsInABrowser, TheDuplicationSheetAloneGivesBackEveryDeal) {
 // a whole suit and a void read as they should; the four slips of a board share a page and
 // fill half of it.
 TEST_F(ClubDocumentsInABrowser, TheCurtainCardsListEverySeatsThirteenCards) {
-    StagedFiles files;
-    writeCurtainCardFiles(folder.settings, files);
-    files.publish();
-    ASSERT_EQ(files.finalPaths(), std::vector<std::string>{folder.outputFile("QVW-03-curtain.html")});
-    const std::vector<std::string> expected = mainDealBoards(folder);
-    ASSERT_EQ(expected.size(), Boards);
-
-    for (const std::vector<PrintedPage>& pages : printed(files.finalPaths()[0])) {
+    for (const std::vector<PrintedPage>& pages : printed(writeCurtainCardFiles, "QVW-03-curtain.html")) {
         ASSERT_EQ(pages.size(), Boards / 2);
         EXPECT_EQ(joined(textLines(pages[0].words)[0]),
                   "Curtain cards \u2013 T \u2013 Set 3 \u2013 2026-03-07");
