@@ -164,6 +164,8 @@ private slots:
         written.analysisSelected = false;
         written.doubleDummySelected = true;
         written.handRecordsSelected = true;
+        written.dealingSheetsSelected = true;  // the two documents apart, so a mix-up shows
+        written.curtainCardsSelected = false;
         writeSettings(*openSettingsStore(), written);
 
         auto store = openSettingsStore();
@@ -177,8 +179,12 @@ private slots:
         QCOMPARE(read.analysisSelected, false);
         QCOMPARE(read.doubleDummySelected, true);
         QCOMPARE(read.handRecordsSelected, true);
+        QCOMPARE(read.dealingSheetsSelected, true);
+        QCOMPARE(read.curtainCardsSelected, false);
         QCOMPARE(store->value("pbnSelected").toString(), QString("1"));
-        QCOMPARE(store->allKeys().size(), 12);
+        QCOMPARE(store->value("DealingSheetsSelected").toString(), QString("1"));
+        QCOMPARE(store->value("CurtainCardsSelected").toString(), QString("0"));
+        QCOMPARE(store->allKeys().size(), 14);
     }
 
     void anyNonZeroFlagReadsAsChecked() {
