@@ -31,10 +31,8 @@
 #include "app/check_parameter_string.h"
 #include "app/count_spin_box.h"
 #include "app/deal_file_view.h"
-#include "app/error_display.h"
 #include "app/filtered_line_edit.h"
 #include "app/hint_style.h"
-#include "app/native_text.h"
 #include "app/program_folder.h"
 #include "app/progress_panel.h"
 #include "app/report_printer.h"
@@ -45,10 +43,12 @@
 #include "common/io_error.h"
 #include "common/name_text.h"
 #include "common/product.h"
-#include "entropy/dialog/entropy_form.h"
+#include "entropy_dialog/entropy_form.h"
 #include "formats/check/deal_file_check.h"
 #include "formats/readers/deal_file_reader.h"
 #include "run/deal_file_conversion.h"
+#include "widgets/error_display.h"
+#include "widgets/native_text.h"
 
 namespace quorvex {
 namespace {

@@ -7,7 +7,6 @@
 #include <QTimer>
 #include <map>
 
-#include "app/error_display.h"
 #include "app/scope_exit.h"
 #include "common/date_text.h"
 #include "common/error_texts.h"
@@ -17,6 +16,7 @@
 #include "hash/hash_registry.h"
 #include "main_window_session.h"
 #include "run/generation_run.h"
+#include "widgets/error_display.h"
 
 using namespace quorvex;
 using namespace quorvex::testing;
