@@ -638,7 +638,6 @@ RunSettings TMainWin::runSettings() const {
     settings.counts.setCount = static_cast<std::uint16_t>(NumberSetsSE->value());
     settings.counts.boardsPerSet = static_cast<std::uint16_t>(NoBoardsSE->value());
     settings.counts.firstSetNumber = static_cast<std::uint16_t>(FirstSetNoSE->value());
-    settings.totalBoards = TotalBoards;
     settings.conversion.formats = selectedFormats();
     settings.conversion.identityText = toNative8Bit(IDEdit->text());
     settings.conversion.programFolder = toNative8Bit(programFolder_);

@@ -94,7 +94,6 @@ private slots:
         coreStream.seed(FindHashClass("THash_RipeMD160"), "YourID", s.entropy.EntropyText());
         RunSettings core;
         core.counts = {2, 3, 5};
-        core.totalBoards = 6;
         core.conversion.identityText = "YourID";
         core.conversion.programFolder = coreProgram.path().toStdString();
         core.conversion.outputFolder = coreOutput.path().toStdString();

@@ -130,6 +130,43 @@ TEST(RunFaults, StandardOutputThatCannotBeWrittenFailsTheRun) {
     }
 }
 
+// Every command treats standard output like a file: a full disk, a closed stream or a pipe
+// whose reader has gone is reported on standard error with exit 1, never exit 0 with
+// nothing said.
+TEST(RunFaults, EveryCommandFailsLoudlyWhenStandardOutputCannotBeWritten) {
+    TempFolder folder, output;
+    earlierRun(folder);
+    const std::string set = folder.file("QVW-01.pbn");
+    const std::vector<std::vector<std::string>> commands = {
+        {"--help"},
+        {"--version"},
+        {"help", "check"},
+        {"check", "--help"},
+        {"check", set},
+        {"audit", set},
+        {"convert", set, "--out", output.str(), "--force"},
+        {"--entropy-text", Recorded, "--formats", "none", "--out", output.str()},
+    };
+    // The reader of the pipe ends at once; the dealer writes to it a moment later.
+    const std::string status = output.file("status"), errors = output.file("errors");
+    const std::string brokenPipe =
+        " 2>" + testing::quoted(errors) + "; echo $? >" + testing::quoted(status) + "; } | true";
+    for (const std::vector<std::string>& arguments : commands) {
+        for (const auto& [redirection, text] : {std::pair{std::string(" 2>&1 >/dev/full"), "Disk full."},
+                                                std::pair{std::string(" 2>&1 >&-"), ""}}) {
+            SCOPED_TRACE(arguments.front() + redirection);
+            const auto result = runDealer(arguments, redirection);
+            EXPECT_EQ(result.exitCode, 1);
+            EXPECT_NE(result.output.find(": standard output: " + std::string(text)), std::string::npos)
+                << result.output;
+        }
+        SCOPED_TRACE(arguments.front() + " | true");
+        runDealer(arguments, brokenPipe, "{ sleep 0.5; ");
+        EXPECT_EQ(readFile(status), "1\n");
+        EXPECT_NE(readFile(errors).find(": standard output: "), std::string::npos) << readFile(errors);
+    }
+}
+
 TEST(RunFaults, AFullFileSystemLeavesTheFolderAsItWas) {
     // The file-size limit makes every write beyond 8 blocks fail as on a full disk.
     TempFolder folder;
