@@ -240,13 +240,15 @@ QWidget* TMainWin::buildBoardsPanel() {
 
     NumberSetsSE =
         named(new CountSpinBox(1, TestModeCountLimit, DefaultNumberOfSets, BoardsPanel), "NumberSetsSE");
-    setHint(NumberSetsSE, QStringLiteral("Maximum 99"));
+    // The hints name the normal limit, also under the test switch.
+    const QString maximumHint = QStringLiteral("Maximum %1").arg(NormalCountLimit);
+    setHint(NumberSetsSE, maximumHint);
     grid->addWidget(new QLabel(QStringLiteral("Number of Sets to prepare:"), BoardsPanel), 0, 0);
     grid->addWidget(NumberSetsSE, 0, 1);
 
     NoBoardsSE =
         named(new CountSpinBox(1, TestModeCountLimit, DefaultBoardsPerSet, BoardsPanel), "NoBoardsSE");
-    setHint(NoBoardsSE, QStringLiteral("Maximum 99"));
+    setHint(NoBoardsSE, maximumHint);
     grid->addWidget(new QLabel(QStringLiteral("Number of Boards per set:"), BoardsPanel), 1, 0);
     grid->addWidget(NoBoardsSE, 1, 1);
 
