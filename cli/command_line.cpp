@@ -285,9 +285,9 @@ CommandLine printUsage(std::string_view command) { return PrintCommand{commandUs
 }  // namespace
 
 std::string cliUsage() {
-    std::string text = "Usage:";
+    std::string text;
     for (const Command& command : commands())
-        text += (text == "Usage:" ? " quorvex-deal " : "       quorvex-deal ") +
+        text += (text.empty() ? "Usage: quorvex-deal " : "  or:  quorvex-deal ") +
                 std::string(command.synopsis) + '\n';
     text +=
         "Deals random bridge boards into the main deal file and converts them for dealing machines;\n"
