@@ -156,11 +156,14 @@ std::vector<Option<CheckCommand>> checkOptions() {
             helpOption<CheckCommand>()};
 }
 
+// The limits of --alpha as the usage and the messages print them.
+constexpr char AuditAlphaRange[] = "from 0.000000001 to 0.5";
+
 std::vector<Option<AuditCommand>> auditOptions() {
-    return {{{"--alpha", "A", "significance level of every test, above 0 and at most 0.5 (default 0.001)"},
+    return {{{"--alpha", "A",
+              std::string("significance level of every test, ") + AuditAlphaRange + " (default 0.001)"},
              [](AuditCommand& c, const std::string& v) {
-                 c.alpha = decimalValue("--alpha", v, SmallestAuditAlpha, LargestAuditAlpha,
-                                        "from 0.000000001 to 0.5");
+                 c.alpha = decimalValue("--alpha", v, SmallestAuditAlpha, LargestAuditAlpha, AuditAlphaRange);
              }},
             helpOption<AuditCommand>()};
 }
@@ -170,10 +173,6 @@ struct HelpRequest {
 };
 
 std::vector<Option<HelpRequest>> helpOptions() { return {helpOption<HelpRequest>()}; }
-
-void requireFiles(const std::vector<std::string>& files) {
-    if (files.empty()) throw UsageError("name at least one deal file");
-}
 
 CliOptions dealOptionsOf(const std::vector<std::string>& arguments) {
     CliOptions options;
@@ -200,6 +199,17 @@ struct Command {
 
 CommandLine printUsage(std::string_view command);
 
+// check and audit: their options, then one deal file or more.
+template <typename Settings>
+CommandLine readFileCommand(std::string_view name, const std::vector<Option<Settings>>& table,
+                            const std::vector<std::string>& arguments) {
+    Settings settings;
+    settings.files = applyArguments(table, arguments, settings);
+    if (settings.help) return printUsage(name);
+    if (settings.files.empty()) throw UsageError("name at least one deal file");
+    return settings;
+}
+
 const std::vector<Command>& commands() {
     static const std::vector<Command> table = {
         {"deal", "[deal] [options]",
@@ -215,12 +225,8 @@ const std::vector<Command>& commands() {
          "Reads deal files (.qvw, .dlm, .dup, .bri, .dge, .txt, .pbn) and reports each problem as\n"
          "\"file: board N: what\".",
          [] { return specsOf(checkOptions()); },
-         [](const std::vector<std::string>& arguments) -> CommandLine {
-             CheckCommand check;
-             check.files = applyArguments(checkOptions(), arguments, check);
-             if (check.help) return printUsage("check");
-             requireFiles(check.files);
-             return check;
+         [](const std::vector<std::string>& arguments) {
+             return readFileCommand<CheckCommand>("check", checkOptions(), arguments);
          }},
         {"convert", "convert [options] --out DIR FILE",
          "Writes the boards of one deal file as one set, with the dealer's options of the written\nfiles.",
@@ -241,12 +247,8 @@ const std::vector<Command>& commands() {
         {"audit", "audit [options] FILE...",
          "Tests all boards of the files against the exact probabilities of random dealing.",
          [] { return specsOf(auditOptions()); },
-         [](const std::vector<std::string>& arguments) -> CommandLine {
-             AuditCommand audit;
-             audit.files = applyArguments(auditOptions(), arguments, audit);
-             if (audit.help) return printUsage("audit");
-             requireFiles(audit.files);
-             return audit;
+         [](const std::vector<std::string>& arguments) {
+             return readFileCommand<AuditCommand>("audit", auditOptions(), arguments);
          }},
         {"help", "help [COMMAND]", "Shows the usage of the command named, or of every command.",
          [] { return specsOf(helpOptions()); },
