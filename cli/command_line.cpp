@@ -177,7 +177,8 @@ std::vector<Option<HelpRequest>> helpOptions() { return {helpOption<HelpRequest>
 CliOptions dealOptionsOf(const std::vector<std::string>& arguments) {
     CliOptions options;
     if (const auto operands = applyArguments(dealOptions(), arguments, options); !operands.empty())
-        throw UsageError("unknown command '" + operands.front() + "'");
+        throw UsageError((operands.front().starts_with("-") ? "unknown option '" : "unknown command '") +
+                         operands.front() + "'");
     const int limit = countLimit(options.testMode);
     const std::string testModeLimit = " (" + std::to_string(TestModeCountLimit) + " with --test-mode)";
     if (options.numberOfSets > limit)

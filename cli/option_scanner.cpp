@@ -26,12 +26,11 @@ ScannedArguments scanArguments(const std::vector<std::string>& arguments,
             scanned.operands.insert(scanned.operands.end(), arguments.begin() + next + 1, arguments.end());
             break;
         }
-        if (argument.size() < 2 || argument[0] != '-') {  // "-" alone names standard input as GNU tools do
+        // There are no one-letter options, so "-x.pbn" (and "-") is a file as it always was.
+        if (!argument.starts_with("--")) {
             scanned.operands.push_back(argument);
             continue;
         }
-        if (argument[1] != '-')
-            throw UsageError("unknown option '" + argument + "' (use -- before a file name starting with -)");
         const std::size_t equals = argument.find('=');
         const std::size_t row = rowOf(std::string_view(argument).substr(0, equals), table);
         const OptionSpec& spec = table[row];

@@ -3,7 +3,8 @@
 //   --option value and --option=value for every option that takes a value;
 //   a value that starts with "--" is taken only in the "=" form, so an option never
 //   swallows the next option (--name --force is a usage error, not a file "--force01.dlm");
-//   "--" ends the options, so a file named "-x.pbn" can be given after it;
+//   "--" ends the options, so a file named "--x.pbn" can be given after it; there are no
+//   one-letter options, so "-x.pbn" is a file anywhere;
 //   an option given twice is a usage error, not "the last one wins".
 // A command is a table of Option rows; adding an option to a command is one row.
 #include <stdexcept>

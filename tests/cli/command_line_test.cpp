@@ -56,21 +56,26 @@ TEST(CommandLine, AcceptsEveryFormAtTheEdgesOfEveryLimit) {
          [](auto& l) {
              return std::get<CheckCommand>(l).quiet && std::get<CheckCommand>(l).files.size() == 2;
          }},
-        {{"check", "--", "--quiet", "-x.pbn"},
+        {{"check", "--", "--quiet", "--"},
          [](auto& l) {
              const auto& check = std::get<CheckCommand>(l);
-             return !check.quiet && check.files == Arguments{"--quiet", "-x.pbn"};
+             return !check.quiet && check.files == Arguments{"--quiet", "--"};
          }},
-        {{"check", "-"}, [](auto& l) { return std::get<CheckCommand>(l).files == Arguments{"-"}; }},
+        {{"check", "-", "-x.pbn"},
+         [](auto& l) {
+             return std::get<CheckCommand>(l).files == Arguments{"-", "-x.pbn"};
+         }},
+        {{"convert", "-x.pbn", "--out", "d"},
+         [](auto& l) { return std::get<ConvertCommand>(l).file == "-x.pbn"; }},
         {{"audit", "--alpha=0.01", "f.pbn"}, [](auto& l) { return std::get<AuditCommand>(l).alpha == 0.01; }},
         {{"audit", "f.pbn", "--alpha", "0.5"},
          [](auto& l) { return std::get<AuditCommand>(l).alpha == 0.5; }},
         {{"audit", "--alpha", "1e-9", "f"}, [](auto& l) { return std::get<AuditCommand>(l).alpha == 1e-9; }},
         {{"audit", "f"}, [](auto& l) { return std::get<AuditCommand>(l).alpha == DefaultAuditAlpha; }},
-        {{"convert", "--out", "event", "--", "-x.pbn"},
+        {{"convert", "--out", "event", "--", "--x.pbn"},
          [](auto& l) {
              const auto& convert = std::get<ConvertCommand>(l);
-             return convert.file == "-x.pbn" && convert.options.outputFolder == "event";
+             return convert.file == "--x.pbn" && convert.options.outputFolder == "event";
          }},
         {{"convert", "in.pbn", "--out=event", "--formats=dlm", "--name=SIM-", "--first-set=3", "--force"},
          [](auto& l) {
@@ -134,7 +139,7 @@ TEST(CommandLine, RefusesEachMistakeNamingTheOptionAndTheLimit) {
         {{"--sets-x=1"}, "", "unknown option '--sets-x'"},
         {{"-q"}, "", "unknown option '-q'"},
         {{"QVXTEST"}, "", "unknown command 'QVXTEST'"},
-        {{"--", "--sets"}, "", "unknown command '--sets'"},
+        {{"--", "--sets"}, "", "unknown option '--sets'"},
         {{"check"}, "check", "name at least one deal file"},
         {{"check", "--loud", "f"}, "check", "unknown option '--loud'"},
         {{"check", "--quiet=1", "f"}, "check", "option --quiet takes no value"},
