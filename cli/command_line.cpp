@@ -194,7 +194,7 @@ struct Command {
     std::string_view name;
     std::string_view synopsis;
     std::string_view summary;
-    std::vector<OptionSpec> (*options)();
+    std::vector<OptionEntry> (*options)();
     CommandLine (*parse)(const std::vector<std::string>& arguments);
 };
 
@@ -215,7 +215,7 @@ const std::vector<Command>& commands() {
     static const std::vector<Command> table = {
         {"deal", "[deal] [options]",
          "Deals random bridge boards into the main deal file and converts them for dealing machines.",
-         [] { return specsOf(dealOptions()); },
+         [] { return entriesOf(dealOptions()); },
          [](const std::vector<std::string>& arguments) -> CommandLine {
              CliOptions options = dealOptionsOf(arguments);
              if (options.help) return printUsage("deal");
@@ -225,13 +225,13 @@ const std::vector<Command>& commands() {
         {"check", "check [options] FILE...",
          "Reads deal files (.qvw, .dlm, .dup, .bri, .dge, .txt, .pbn) and reports each problem as\n"
          "\"file: board N: what\".",
-         [] { return specsOf(checkOptions()); },
+         [] { return entriesOf(checkOptions()); },
          [](const std::vector<std::string>& arguments) {
              return readFileCommand<CheckCommand>("check", checkOptions(), arguments);
          }},
         {"convert", "convert [options] --out DIR FILE",
          "Writes the boards of one deal file as one set, with the dealer's options of the written\nfiles.",
-         [] { return specsOf(convertOptions()); },
+         [] { return entriesOf(convertOptions()); },
          [](const std::vector<std::string>& arguments) -> CommandLine {
              ConvertCommand convert;
              convert.options.outputFolder.clear();  // required: no set files land in a folder by chance
@@ -247,12 +247,12 @@ const std::vector<Command>& commands() {
          }},
         {"audit", "audit [options] FILE...",
          "Tests all boards of the files against the exact probabilities of random dealing.",
-         [] { return specsOf(auditOptions()); },
+         [] { return entriesOf(auditOptions()); },
          [](const std::vector<std::string>& arguments) {
              return readFileCommand<AuditCommand>("audit", auditOptions(), arguments);
          }},
         {"help", "help [COMMAND]", "Shows the usage of the command named, or of every command.",
-         [] { return specsOf(helpOptions()); },
+         [] { return entriesOf(helpOptions()); },
          [](const std::vector<std::string>& arguments) -> CommandLine {
              HelpRequest request;
              const std::vector<std::string> names = applyArguments(helpOptions(), arguments, request);
@@ -308,7 +308,9 @@ std::string cliUsage() {
            "A run that fails leaves every folder as it was.\n";
 }
 
-std::vector<OptionSpec> commandOptions(const std::string& command) { return namedCommand(command).options(); }
+std::vector<OptionEntry> commandOptions(const std::string& command) {
+    return namedCommand(command).options();
+}
 
 std::string commandUsage(const std::string& command) { return usageOf(namedCommand(command)); }
 

@@ -82,7 +82,7 @@ CliOptions parseCliOptions(const std::vector<std::string>& arguments);
 
 // The options of the command named ("deal", "check", "convert", "audit", "help"), as the
 // usage shows them; throws UsageError for an unknown name.
-std::vector<OptionSpec> commandOptions(const std::string& command);
+std::vector<OptionEntry> commandOptions(const std::string& command);
 
 // The usage of every command (the text of --help), or of the command named.
 std::string cliUsage();

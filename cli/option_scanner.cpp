@@ -8,7 +8,7 @@ namespace quorvex {
 
 namespace {
 
-std::size_t rowOf(std::string_view name, const std::vector<OptionSpec>& table) {
+std::size_t rowOf(std::string_view name, const std::vector<OptionEntry>& table) {
     for (std::size_t row = 0; row < table.size(); ++row)
         if (table[row].name == name) return row;
     throw UsageError("unknown option '" + std::string(name) + "'");
@@ -17,7 +17,7 @@ std::size_t rowOf(std::string_view name, const std::vector<OptionSpec>& table) {
 }  // namespace
 
 ScannedArguments scanArguments(const std::vector<std::string>& arguments,
-                               const std::vector<OptionSpec>& table) {
+                               const std::vector<OptionEntry>& table) {
     ScannedArguments scanned;
     std::vector<bool> given(table.size(), false);
     for (std::size_t next = 0; next < arguments.size(); ++next) {
@@ -33,29 +33,29 @@ ScannedArguments scanArguments(const std::vector<std::string>& arguments,
         }
         const std::size_t equals = argument.find('=');
         const std::size_t row = rowOf(std::string_view(argument).substr(0, equals), table);
-        const OptionSpec& spec = table[row];
-        if (given[row]) throw UsageError("option " + spec.name + " is given twice");
+        const OptionEntry& entry = table[row];
+        if (given[row]) throw UsageError("option " + entry.name + " is given twice");
         given[row] = true;
         ScannedOption option{row, {}};
-        if (spec.value.empty()) {
-            if (equals != std::string::npos) throw UsageError("option " + spec.name + " takes no value");
+        if (entry.value.empty()) {
+            if (equals != std::string::npos) throw UsageError("option " + entry.name + " takes no value");
         } else if (equals != std::string::npos) {
             option.value = argument.substr(equals + 1);
         } else if (next + 1 < arguments.size() && !arguments[next + 1].starts_with("--")) {
             option.value = arguments[++next];
         } else {
-            throw UsageError("option " + spec.name + " needs a value (" + spec.value + "; write " +
-                             spec.name + "=VALUE for a value starting with --)");
+            throw UsageError("option " + entry.name + " needs a value (" + entry.value + "; write " +
+                             entry.name + "=VALUE for a value starting with --)");
         }
         scanned.options.push_back(std::move(option));
     }
     return scanned;
 }
 
-std::string optionLines(const std::vector<OptionSpec>& table) {
+std::string optionLines(const std::vector<OptionEntry>& table) {
     constexpr std::size_t HelpColumn = 23;
     std::string lines;
-    for (const OptionSpec& option : table) {
+    for (const OptionEntry& option : table) {
         std::string head = "  " + option.name + (option.value.empty() ? "" : " " + option.value);
         head.resize(std::max(head.size() + 2, HelpColumn), ' ');
         std::size_t start = 0;

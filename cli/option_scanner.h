@@ -20,7 +20,7 @@ struct UsageError : std::runtime_error {
 };
 
 // One option as the scanner and the usage text see it.
-struct OptionSpec {
+struct OptionEntry {
     std::string name;   // "--sets"
     std::string value;  // the value's name in the usage text ("N"); empty for a switch
     std::string help;   // one line or more of the usage text
@@ -39,10 +39,10 @@ struct ScannedArguments {
 // Splits `arguments` into the options of `table` and operands; throws UsageError for an
 // unknown option, a missing or superfluous value, or an option given twice.
 ScannedArguments scanArguments(const std::vector<std::string>& arguments,
-                               const std::vector<OptionSpec>& table);
+                               const std::vector<OptionEntry>& table);
 
 // The option rows of a usage text: the name and value in one column, the help beside it.
-std::string optionLines(const std::vector<OptionSpec>& table);
+std::string optionLines(const std::vector<OptionEntry>& table);
 
 // Checks of option values; each message names the option and the limits.
 long long wholeNumberValue(std::string_view option, const std::string& text, long long low, long long high);
@@ -53,18 +53,18 @@ double decimalValue(std::string_view option, const std::string& text, double low
 // put files where nobody meant them.
 const std::string& pathValue(std::string_view option, const std::string& text, std::string_view what);
 
-// An option of a command whose settings are a `Settings`: its spec and what it sets.
+// An option of a command whose settings are a `Settings`: its entry and what it sets.
 template <typename Settings>
 struct Option {
-    OptionSpec spec;
+    OptionEntry entry;
     void (*apply)(Settings& settings, const std::string& value);
 };
 
 template <typename Settings>
-std::vector<OptionSpec> specsOf(const std::vector<Option<Settings>>& table) {
-    std::vector<OptionSpec> specs;
-    for (const Option<Settings>& option : table) specs.push_back(option.spec);
-    return specs;
+std::vector<OptionEntry> entriesOf(const std::vector<Option<Settings>>& table) {
+    std::vector<OptionEntry> entries;
+    for (const Option<Settings>& option : table) entries.push_back(option.entry);
+    return entries;
 }
 
 // Scans `arguments` with `table` and applies each option given, in the order given, to
@@ -72,7 +72,7 @@ std::vector<OptionSpec> specsOf(const std::vector<Option<Settings>>& table) {
 template <typename Settings>
 std::vector<std::string> applyArguments(const std::vector<Option<Settings>>& table,
                                         const std::vector<std::string>& arguments, Settings& settings) {
-    ScannedArguments scanned = scanArguments(arguments, specsOf(table));
+    ScannedArguments scanned = scanArguments(arguments, entriesOf(table));
     for (const ScannedOption& option : scanned.options) table[option.row].apply(settings, option.value);
     return std::move(scanned.operands);
 }

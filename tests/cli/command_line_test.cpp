@@ -179,7 +179,7 @@ TEST(CommandLine, RefusesEachMistakeNamingTheOptionAndTheLimit) {
 // with a value it does not take, twice, and with a value that looks like an option.
 TEST(CommandLine, EveryOptionOfEveryCommandFollowsTheOneGrammar) {
     for (const std::string command : {"deal", "check", "convert", "audit", "help"}) {
-        for (const OptionSpec& option : commandOptions(command)) {
+        for (const OptionEntry& option : commandOptions(command)) {
             SCOPED_TRACE(command + " " + option.name);
             auto refusal = [&](Arguments arguments) -> std::string {
                 arguments.insert(arguments.begin(), command);
@@ -223,13 +223,13 @@ TEST(CommandLine, HelpAndVersionPrintTheUsageOfTheCommandAsked) {
         EXPECT_TRUE(usage.starts_with("Usage: quorvex-deal " + command + " ")) << usage;
         EXPECT_EQ(printed({"help", command}), usage);
         EXPECT_EQ(printed({command, "--help"}), usage);
-        for (const OptionSpec& option : commandOptions(command)) {
+        for (const OptionEntry& option : commandOptions(command)) {
             EXPECT_NE(usage.find("  " + option.name), std::string::npos) << command << option.name;
             EXPECT_NE(all.find("  " + option.name), std::string::npos) << command << option.name;
         }
     }
     EXPECT_EQ(printed({"help", "--help"}), commandUsage("help"));
-    for (const OptionSpec& option : commandOptions("deal"))
+    for (const OptionEntry& option : commandOptions("deal"))
         EXPECT_NE(all.find("  " + option.name), std::string::npos) << option.name;
 }
 
