@@ -222,21 +222,21 @@ const std::vector<Command>& commands() {
              if (options.version) return PrintCommand{versionText() + '\n'};
              return DealCommand{std::move(options)};
          }},
-        {"check", "check [options] FILE...",
+        {CheckCommand::Name, "check [options] FILE...",
          "Reads deal files (.qvw, .dlm, .dup, .bri, .dge, .txt, .pbn) and reports each problem as\n"
          "\"file: board N: what\".",
          [] { return entriesOf(checkOptions()); },
          [](const std::vector<std::string>& arguments) {
-             return readFileCommand<CheckCommand>("check", checkOptions(), arguments);
+             return readFileCommand<CheckCommand>(CheckCommand::Name, checkOptions(), arguments);
          }},
-        {"convert", "convert [options] --out DIR FILE",
+        {ConvertCommand::Name, "convert [options] --out DIR FILE",
          "Writes the boards of one deal file as one set, with the dealer's options of the written\nfiles.",
          [] { return entriesOf(convertOptions()); },
          [](const std::vector<std::string>& arguments) -> CommandLine {
              ConvertCommand convert;
              convert.options.outputFolder.clear();  // required: no set files land in a folder by chance
              std::vector<std::string> files = applyArguments(convertOptions(), arguments, convert.options);
-             if (convert.options.help) return printUsage("convert");
+             if (convert.options.help) return printUsage(ConvertCommand::Name);
              if (files.size() != 1)
                  throw UsageError(files.empty()
                                       ? "name the file to convert"
@@ -245,11 +245,11 @@ const std::vector<Command>& commands() {
              convert.file = std::move(files.front());
              return convert;
          }},
-        {"audit", "audit [options] FILE...",
+        {AuditCommand::Name, "audit [options] FILE...",
          "Tests all boards of the files against the exact probabilities of random dealing.",
          [] { return entriesOf(auditOptions()); },
          [](const std::vector<std::string>& arguments) {
-             return readFileCommand<AuditCommand>("audit", auditOptions(), arguments);
+             return readFileCommand<AuditCommand>(AuditCommand::Name, auditOptions(), arguments);
          }},
         {"help", "help [COMMAND]", "Shows the usage of the command named, or of every command.",
          [] { return entriesOf(helpOptions()); },

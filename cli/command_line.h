@@ -47,16 +47,20 @@ inline constexpr double LargestAuditAlpha = 0.5;
 struct DealCommand {
     CliOptions options;
 };
+// The commands with a name of their own carry it (dealing has none on the command line).
 struct CheckCommand {
+    static constexpr char Name[] = "check";
     bool quiet = false;
     std::vector<std::string> files;
     bool help = false;
 };
 struct ConvertCommand {
+    static constexpr char Name[] = "convert";
     std::string file;
     CliOptions options;  // the options of the written files
 };
 struct AuditCommand {
+    static constexpr char Name[] = "audit";
     double alpha = DefaultAuditAlpha;
     std::vector<std::string> files;
     bool help = false;

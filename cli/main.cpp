@@ -134,10 +134,8 @@ int reportFailure(const std::string& command, const std::string& path, const std
 std::string commandName(const CommandLine& commandLine) {
     return std::visit(
         [](const auto& command) -> std::string {
-            using Command = std::decay_t<decltype(command)>;
-            if constexpr (std::is_same_v<Command, CheckCommand>) return "check";
-            if constexpr (std::is_same_v<Command, ConvertCommand>) return "convert";
-            if constexpr (std::is_same_v<Command, AuditCommand>) return "audit";
+            if constexpr (requires { std::decay_t<decltype(command)>::Name; })
+                return std::decay_t<decltype(command)>::Name;
             return "";
         },
         commandLine);
