@@ -5,8 +5,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "app/native_text.h"
 #include "app/report_font.h"
+#include "widgets/native_text.h"
 
 namespace quorvex {
 

@@ -2,13 +2,13 @@
 // windows in their fixed order and runs until the main window closes.
 #include "app/about_box.h"
 #include "app/analysis_dialog.h"
-#include "app/error_display.h"
 #include "app/main_window.h"
-#include "app/native_text.h"
 #include "common/product.h"
-#include "entropy/dialog/entropy_form.h"
-#include "entropy/dialog/qt_platform_services.h"
+#include "entropy_dialog/entropy_form.h"
+#include "entropy_dialog/qt_platform_services.h"
 #include "hash/hash_registry.h"
+#include "widgets/error_display.h"
+#include "widgets/native_text.h"
 
 int main(int argc, char** argv) {
     quorvex::registerHashClasses();

@@ -31,10 +31,8 @@
 #include "app/check_parameter_string.h"
 #include "app/count_spin_box.h"
 #include "app/deal_file_view.h"
-#include "app/error_display.h"
 #include "app/filtered_line_edit.h"
 #include "app/hint_style.h"
-#include "app/native_text.h"
 #include "app/program_folder.h"
 #include "app/progress_panel.h"
 #include "app/report_printer.h"
@@ -45,10 +43,12 @@
 #include "common/io_error.h"
 #include "common/name_text.h"
 #include "common/product.h"
-#include "entropy/dialog/entropy_form.h"
+#include "entropy_dialog/entropy_form.h"
 #include "formats/check/deal_file_check.h"
 #include "formats/readers/deal_file_reader.h"
 #include "run/deal_file_conversion.h"
+#include "widgets/error_display.h"
+#include "widgets/native_text.h"
 
 namespace quorvex {
 namespace {
@@ -240,13 +240,15 @@ QWidget* TMainWin::buildBoardsPanel() {
 
     NumberSetsSE =
         named(new CountSpinBox(1, TestModeCountLimit, DefaultNumberOfSets, BoardsPanel), "NumberSetsSE");
-    setHint(NumberSetsSE, QStringLiteral("Maximum 99"));
+    // The hints name the normal limit, also under the test switch.
+    const QString maximumHint = QStringLiteral("Maximum %1").arg(NormalCountLimit);
+    setHint(NumberSetsSE, maximumHint);
     grid->addWidget(new QLabel(QStringLiteral("Number of Sets to prepare:"), BoardsPanel), 0, 0);
     grid->addWidget(NumberSetsSE, 0, 1);
 
     NoBoardsSE =
         named(new CountSpinBox(1, TestModeCountLimit, DefaultBoardsPerSet, BoardsPanel), "NoBoardsSE");
-    setHint(NoBoardsSE, QStringLiteral("Maximum 99"));
+    setHint(NoBoardsSE, maximumHint);
     grid->addWidget(new QLabel(QStringLiteral("Number of Boards per set:"), BoardsPanel), 1, 0);
     grid->addWidget(NoBoardsSE, 1, 1);
 
@@ -651,7 +653,6 @@ RunSettings TMainWin::runSettings() const {
     settings.counts.setCount = static_cast<std::uint16_t>(NumberSetsSE->value());
     settings.counts.boardsPerSet = static_cast<std::uint16_t>(NoBoardsSE->value());
     settings.counts.firstSetNumber = static_cast<std::uint16_t>(FirstSetNoSE->value());
-    settings.totalBoards = TotalBoards;
     settings.conversion.formats = selectedFormats();
     settings.conversion.identityText = toNative8Bit(IDEdit->text());
     settings.conversion.programFolder = toNative8Bit(programFolder_);

@@ -7,5 +7,5 @@ dealer=${1:-"$(dirname "$0")/../build/release/cli/quorvex-deal"}
 out=$(mktemp -d)
 trap 'rm -rf "$out"' EXIT
 /usr/bin/time -f "%e s elapsed (%U s user, %S s system), %M KB peak memory" \
-  "$dealer" --test-mode --sets 1000 --boards 1000 --entropy-text 1 --out "$out" --report "$out/report.txt" --quiet
+  "$dealer" --test-mode --sets 1000 --boards 1000 --entropy-text 102030405060708090102030405060708090102030 --out "$out" --report "$out/report.txt" --quiet
 echo "files written: $(find "$out" -type f | wc -l)"

@@ -2,8 +2,9 @@
 // the same identity, entropy text and settings give byte-identical files.
 #include <cerrno>
 #include <iostream>
+#include <variant>
 
-#include "cli/cli_options.h"
+#include "cli/command_line.h"
 #include "cli/deal_file_commands.h"
 #include "cli/fresh_entropy.h"
 #include "cli/run_progress_display.h"
@@ -29,8 +30,6 @@ RunSettings runSettingsOf(const CliOptions& options) {
     settings.counts = {static_cast<std::uint16_t>(options.numberOfSets),
                        static_cast<std::uint16_t>(options.boardsPerSet),
                        static_cast<std::uint16_t>(options.firstSetNumber)};
-    settings.totalBoards =
-        static_cast<std::uint32_t>(options.numberOfSets) * static_cast<std::uint32_t>(options.boardsPerSet);
     ConversionSettings& conversion = settings.conversion;
     conversion.formats = options.formats;
     conversion.identityText = options.identityText;
@@ -53,10 +52,15 @@ bool printsOnStandardOutput(const CliOptions& options) {
     return !options.quiet || (options.analysis && !options.reportFile);
 }
 
+// A command that has something to print fails at once when standard output is closed.
+void requireStandardOutput(bool outputOpen) {
+    if (!outputOpen) throw ioErrorFromErrno(EBADF, StandardOutputName);
+}
+
 int deal(const CliOptions& options, bool outputOpen) {
     registerHashClasses();
     const RunSettings settings = runSettingsOf(options);
-    if (!outputOpen && printsOnStandardOutput(options)) throw ioErrorFromErrno(EBADF, StandardOutputName);
+    if (printsOnStandardOutput(options)) requireStandardOutput(outputOpen);
 
     // Everything is checked and every folder locked before the entropy is logged or a
     // board dealt.
@@ -94,8 +98,8 @@ int deal(const CliOptions& options, bool outputOpen) {
             else
                 std::cout << "Entropy text logged in " << logPath << '\n';
         }
-        std::cout << "Boards dealt: " << settings.totalBoards << " (draw counter now " << stream.drawCounter()
-                  << ")\n";
+        std::cout << "Boards dealt: " << settings.totalBoards() << " (draw counter now "
+                  << stream.drawCounter() << ")\n";
         std::cout << "Wrote " << result.mainDealFile << '\n';
         for (const std::string& file : result.filesWritten) std::cout << "Wrote " << file << '\n';
         if (options.reportFile) std::cout << "Wrote " << *options.reportFile << '\n';
@@ -106,7 +110,7 @@ int deal(const CliOptions& options, bool outputOpen) {
 
 // Writes the boards of `path` as one set, through the same run as dealt boards.
 int convert(const std::string& path, const CliOptions& options, bool outputOpen) {
-    if (!outputOpen && !options.quiet) throw ioErrorFromErrno(EBADF, StandardOutputName);
+    if (!options.quiet) requireStandardOutput(outputOpen);
     const DealFile file = readDealFile(path);
     WorkProgress progress;
     RunResult result;
@@ -120,9 +124,40 @@ int convert(const std::string& path, const CliOptions& options, bool outputOpen)
     return 0;
 }
 
-void printError(const std::exception& error, const std::string& path, const std::string& hint = {}) {
-    std::cerr << "quorvex-deal: " << (path.empty() ? "" : path + ": ") << displayedErrorText(error.what())
-              << hint << '\n';
+// Every failure of every command is printed here, as "quorvex-deal[ command]: [path: ]text";
+// returns the exit status: 2 for a usage error, 1 for any other.
+int reportFailure(const std::string& command, const std::string& path, const std::string& text, int status) {
+    std::cerr << "quorvex-deal" << (command.empty() ? "" : " " + command) << ": "
+              << (path.empty() ? "" : path + ": ") << text << '\n';
+    return status;
+}
+
+// The name the messages of a command start with: none for dealing.
+std::string commandName(const CommandLine& commandLine) {
+    return std::visit(
+        [](const auto& command) -> std::string {
+            if constexpr (requires { std::decay_t<decltype(command)>::Name; })
+                return std::decay_t<decltype(command)>::Name;
+            return "";
+        },
+        commandLine);
+}
+
+int run(const CommandLine& commandLine, bool outputOpen) {
+    if (const auto* dealing = std::get_if<DealCommand>(&commandLine))
+        return deal(dealing->options, outputOpen);
+    if (const auto* conversion = std::get_if<ConvertCommand>(&commandLine))
+        return convert(conversion->file, conversion->options, outputOpen);
+    requireStandardOutput(outputOpen);
+    int status = 0;
+    if (const auto* check = std::get_if<CheckCommand>(&commandLine))
+        status = runCheckCommand(*check);
+    else if (const auto* audit = std::get_if<AuditCommand>(&commandLine))
+        status = runAuditCommand(*audit);
+    else
+        std::cout << std::get<PrintCommand>(commandLine).text;
+    closeStandardOutput();
+    return status;
 }
 
 }  // namespace
@@ -130,48 +165,31 @@ void printError(const std::exception& error, const std::string& path, const std:
 int main(int argc, char** argv) {
     const bool outputOpen = guardStandardStreams();
     installInterruptCleanup();
-    const std::vector<std::string> arguments(argv + 1, argv + argc);
-    if (const std::optional<int> status = runDealFileCommand(arguments)) return *status;
-    const bool converting = !arguments.empty() && arguments.front() == "convert";
-    CliOptions options;
-    std::string fileToConvert;
+    CommandLine commandLine;
     try {
-        if (converting) {
-            ConvertOptions convertOptions =
-                parseConvertOptions(std::vector<std::string>(arguments.begin() + 1, arguments.end()));
-            options = std::move(convertOptions.options);
-            fileToConvert = std::move(convertOptions.file);
-        } else {
-            options = parseCliOptions(arguments);
-        }
-    } catch (const UsageError& error) {
-        std::cerr << "quorvex-deal: " << error.what() << '\n';
-        return 2;
+        commandLine = parseCommandLine(std::vector<std::string>(argv + 1, argv + argc));
+    } catch (const CommandLineError& error) {
+        return reportFailure(error.command, {}, error.what(), 2);
     }
+    const std::string command = commandName(commandLine);
     try {
-        if (options.help || options.version) {
-            std::cout << (options.help ? cliUsage() : versionText() + '\n');
-            closeStandardOutput();
-            return 0;
-        }
-        return converting ? convert(fileToConvert, options, outputOpen) : deal(options, outputOpen);
+        return run(commandLine, outputOpen);
     } catch (const EFileWrittenTwice& error) {
-        printError(error, error.path(), " (check --report, --out and --work-dir)");
-        return 2;
+        return reportFailure(command, error.path(),
+                             displayedErrorText(error.what()) + " (check --report, --out and --work-dir)", 2);
     } catch (const EFilesExist& error) {
         const std::string existing = error.count == 1
                                          ? "1 file of this run exists"
                                          : std::to_string(error.count) + " files of this run exist";
-        printError(error, error.path(), " (" + existing + "; --force replaces them)");
-        return 1;
+        return reportFailure(command, error.path(),
+                             displayedErrorText(error.what()) + " (" + existing + "; --force replaces them)",
+                             1);
     } catch (const EWorkCancelled& cancelled) {
         std::cerr << cancelled.what() << '\n';
         return 1;
     } catch (const EInOutError& error) {
-        printError(error, error.path());
-        return 1;
+        return reportFailure(command, error.path(), displayedErrorText(error.what()), 1);
     } catch (const std::exception& error) {
-        printError(error, {});
-        return 1;
+        return reportFailure(command, {}, displayedErrorText(error.what()), 1);
     }
 }

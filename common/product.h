@@ -25,6 +25,9 @@ inline constexpr int NormalCountLimit = 99;
 inline constexpr int TestModeCountLimit = 1000;
 inline constexpr int FirstSetNumberLimit = 99;
 
+// Boards a run may deal and discard first, to reproduce a later run of a session.
+inline constexpr long long MaximumSkippedBoards = 1000000000;
+
 constexpr int countLimit(bool testMode) { return testMode ? TestModeCountLimit : NormalCountLimit; }
 
 }  // namespace quorvex

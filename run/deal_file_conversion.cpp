@@ -33,7 +33,6 @@ RunSettings conversionSettingsOf(const DealFile& file, const RunSettings& settin
     RunSettings converted = settings;
     const auto boards = static_cast<std::uint16_t>(file.boards.size());
     converted.counts = {1, boards, settings.counts.firstSetNumber};
-    converted.totalBoards = boards;
     converted.analysis = false;
     converted.reportFile.clear();
     ConversionSettings& conversion = converted.conversion;

@@ -8,13 +8,14 @@
 #include <string>
 #include <vector>
 
+#include "common/product.h"
 #include "formats/readers/read_board.h"
 #include "run/generation_run.h"
 
 namespace quorvex {
 
 // Most boards one converted set may hold: as many as a set of a dealing run.
-inline constexpr std::size_t LargestConvertedSet = 99;
+inline constexpr std::size_t LargestConvertedSet = NormalCountLimit;
 
 // The file's boards in board-number order. Raises DealFileError unless the file holds one
 // set numbered 1..N without gaps, N at most LargestConvertedSet.

@@ -219,8 +219,8 @@ RunResult GenerationRun::dealIntoTemporaries(DealStream& stream, WorkProgress* p
     ConversionSettings conversion = settings_.conversion;
     conversion.progress = progress;
     conversion.mainDealFile = files_.stage(mainDealFile_);
-    beginProgress(progress, "Boards dealt", settings_.totalBoards);
-    writeMainDealFile(conversion.mainDealFile, settings_.counts, settings_.totalBoards, stream,
+    beginProgress(progress, "Boards dealt", settings_.totalBoards());
+    writeMainDealFile(conversion.mainDealFile, settings_.counts, settings_.totalBoards(), stream,
                       seedingHashClass(), progress);
     writeFromMainDealFile(conversion, result, progress);
     return result;
@@ -252,7 +252,7 @@ void GenerationRun::writeFromMainDealFile(ConversionSettings& conversion, RunRes
     result.filesWritten = setFiles.finalPaths();
     files_.adopt(setFiles);
     if (settings_.analysis) {
-        beginProgress(progress, "Boards analysed", settings_.totalBoards);
+        beginProgress(progress, "Boards analysed", settings_.totalBoards());
         result.report = AddToMemo(DoSetAnalysis(conversion.mainDealFile, progress), conversion.identityText,
                                   settings_.decimalSeparator);
         if (!settings_.reportFile.empty()) {

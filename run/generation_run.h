@@ -30,9 +30,8 @@ class DealStream;
 class FolderLock;
 
 struct RunSettings {
-    MainDealHeader counts;           // written in the main deal file's header
-    std::uint32_t totalBoards = 32;  // boards dealt: sets x boards per set as the caller keeps it
-    ConversionSettings conversion;   // formats, identity text, folders, base file name
+    MainDealHeader counts;          // written in the main deal file's header
+    ConversionSettings conversion;  // formats, identity text, folders, base file name
     bool analysis = true;
     bool doubleDummy = false;     // tables and par into the PBN files and hand records
     bool handRecords = false;     // one HTML document per set
@@ -43,6 +42,9 @@ struct RunSettings {
     // Set files and a report file that exist already are replaced; otherwise the run
     // refuses them (the main deal file, the program's working file, is always replaced).
     bool replaceExisting = true;
+
+    // The boards a run deals: every board of every set.
+    std::uint32_t totalBoards() const { return std::uint32_t{counts.setCount} * counts.boardsPerSet; }
 };
 
 struct RunResult {

@@ -9,12 +9,12 @@
 #include <stdexcept>
 
 #include "app/check_parameter_string.h"
-#include "app/error_display.h"
 #include "app/identity_text_filter.h"
-#include "app/message_box_width.h"
 #include "app/program_folder.h"
 #include "app/settings_store.h"
 #include "modal_watcher.h"
+#include "widgets/error_display.h"
+#include "widgets/message_box_width.h"
 
 using namespace quorvex;
 

@@ -8,9 +8,9 @@
 #include <stdexcept>
 #include <vector>
 
-#include "entropy/dialog/entropy_form.h"
-#include "entropy/dialog/entropy_grid.h"
 #include "entropy/entropy_text.h"
+#include "entropy_dialog/entropy_form.h"
+#include "entropy_dialog/entropy_grid.h"
 
 namespace quorvex::testing {
 

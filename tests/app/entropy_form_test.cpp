@@ -1,6 +1,6 @@
 // The entropy dialog driven through the window system with scripted counter, cursor and
 // random integers: what the text records, when the cursor moves, the log and the failures.
-#include "entropy/dialog/entropy_form.h"
+#include "entropy_dialog/entropy_form.h"
 
 #include <QLabel>
 #include <QScreen>
@@ -11,7 +11,6 @@
 #include <memory>
 #include <numeric>
 
-#include "app/error_display.h"
 #include "common/error_texts.h"
 #include "common/io_error.h"
 #include "common/product.h"
@@ -20,6 +19,7 @@
 #include "modal_watcher.h"
 #include "scripted_platform_services.h"
 #include "tests/support/temp_folder.h"
+#include "widgets/error_display.h"
 
 using namespace quorvex;
 using namespace quorvex::testing;

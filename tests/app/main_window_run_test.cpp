@@ -7,7 +7,6 @@
 #include <QTimer>
 #include <map>
 
-#include "app/error_display.h"
 #include "app/scope_exit.h"
 #include "common/date_text.h"
 #include "common/error_texts.h"
@@ -17,6 +16,7 @@
 #include "hash/hash_registry.h"
 #include "main_window_session.h"
 #include "run/generation_run.h"
+#include "widgets/error_display.h"
 
 using namespace quorvex;
 using namespace quorvex::testing;
@@ -94,7 +94,6 @@ private slots:
         coreStream.seed(FindHashClass("THash_RipeMD160"), "YourID", s.entropy.EntropyText());
         RunSettings core;
         core.counts = {2, 3, 5};
-        core.totalBoards = 6;
         core.conversion.identityText = "YourID";
         core.conversion.programFolder = coreProgram.path().toStdString();
         core.conversion.outputFolder = coreOutput.path().toStdString();

@@ -19,7 +19,7 @@
 #include "app/analysis_dialog.h"
 #include "app/count_spin_box.h"
 #include "app/main_window.h"
-#include "entropy/dialog/entropy_form.h"
+#include "entropy_dialog/entropy_form.h"
 #include "entropy_dialog_driver.h"
 #include "modal_watcher.h"
 #include "scripted_platform_services.h"

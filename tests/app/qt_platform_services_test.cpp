@@ -1,6 +1,6 @@
 // The real platform services: a nanosecond counter, the Qt cursor and screen, and random
 // integers that repeat for the same seed and stay inside their range.
-#include "entropy/dialog/qt_platform_services.h"
+#include "entropy_dialog/qt_platform_services.h"
 
 #include <QGuiApplication>
 #include <QScreen>

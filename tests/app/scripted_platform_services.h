@@ -8,7 +8,7 @@
 #include <stdexcept>
 #include <vector>
 
-#include "entropy/dialog/platform_services.h"
+#include "entropy_dialog/platform_services.h"
 
 namespace quorvex::testing {
 

@@ -1,5 +1,6 @@
 // The dealer under real faults: every failed run exits with its status and a message
 // naming the path, and leaves every folder byte for byte as it was.
+#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <signal.h>
 #include <spawn.h>
@@ -143,14 +144,14 @@ TEST(RunFaults, AFullFileSystemLeavesTheFolderAsItWas) {
     EXPECT_EQ(snapshot(folder), before);
 }
 
-// Starts the dealer without waiting for it.
-pid_t startDealer(std::vector<std::string> arguments) {
+// Starts the dealer without waiting for it; `actions` set up its standard streams.
+pid_t startDealer(std::vector<std::string> arguments, const posix_spawn_file_actions_t* actions = nullptr) {
     arguments.insert(arguments.begin(), QUORVEX_DEAL_PATH);
     std::vector<char*> pointers;
     for (std::string& argument : arguments) pointers.push_back(argument.data());
     pointers.push_back(nullptr);
     pid_t pid = 0;
-    posix_spawn(&pid, QUORVEX_DEAL_PATH, nullptr, nullptr, pointers.data(), environ);
+    posix_spawn(&pid, QUORVEX_DEAL_PATH, actions, nullptr, pointers.data(), environ);
     return pid;
 }
 
@@ -158,6 +159,58 @@ int waitFor(pid_t pid) {
     int status = 0;
     waitpid(pid, &status, 0);
     return status;
+}
+
+// Runs the dealer with standard output a pipe whose reader has gone already, standard error
+// into the file `errors`; returns the exit status.
+int runIntoBrokenPipe(const std::vector<std::string>& arguments, const std::string& errors) {
+    int ends[2];
+    if (pipe(ends) != 0) return -1;
+    close(ends[0]);
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_adddup2(&actions, ends[1], STDOUT_FILENO);
+    posix_spawn_file_actions_addclose(&actions, ends[1]);
+    posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, errors.c_str(), O_WRONLY | O_CREAT | O_TRUNC,
+                                     0600);
+    const pid_t pid = startDealer(arguments, &actions);
+    posix_spawn_file_actions_destroy(&actions);
+    close(ends[1]);
+    const int status = waitFor(pid);
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+// Every command treats standard output like a file: a full disk, a closed stream or a pipe
+// whose reader has gone is reported on standard error with exit 1, never exit 0 with
+// nothing said.
+TEST(RunFaults, EveryCommandFailsLoudlyWhenStandardOutputCannotBeWritten) {
+    TempFolder folder, output;
+    earlierRun(folder);
+    const std::string set = folder.file("QVW-01.pbn");
+    const std::vector<std::vector<std::string>> commands = {
+        {"--help"},
+        {"--version"},
+        {"help", "check"},
+        {"check", "--help"},
+        {"check", set},
+        {"audit", set},
+        {"convert", set, "--out", output.str(), "--force"},
+        {"--entropy-text", Recorded, "--formats", "none", "--out", output.str()},
+    };
+    const std::string errors = output.file("errors");
+    for (const std::vector<std::string>& arguments : commands) {
+        for (const auto& [redirection, text] : {std::pair{std::string(" 2>&1 >/dev/full"), "Disk full."},
+                                                std::pair{std::string(" 2>&1 >&-"), ""}}) {
+            SCOPED_TRACE(arguments.front() + redirection);
+            const auto result = runDealer(arguments, redirection);
+            EXPECT_EQ(result.exitCode, 1);
+            EXPECT_NE(result.output.find(": standard output: " + std::string(text)), std::string::npos)
+                << result.output;
+        }
+        SCOPED_TRACE(arguments.front() + " into a pipe nobody reads");
+        EXPECT_EQ(runIntoBrokenPipe(arguments, errors), 1);
+        EXPECT_NE(readFile(errors).find(": standard output: "), std::string::npos) << readFile(errors);
+    }
 }
 
 TEST(RunFaults, AnOutputFolderRemovedMidRunFailsNamingItAndLeavesTheWorkFolderAsItWas) {

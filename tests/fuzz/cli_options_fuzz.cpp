@@ -1,11 +1,10 @@
-// The dealer's command line, for dealing and for convert: the input is split at zero bytes
-// into arguments.
+// The dealer's command line, every command: the input is split at zero bytes into arguments.
 #include <cstddef>
 #include <cstdint>
 #include <string>
 #include <vector>
 
-#include "cli/cli_options.h"
+#include "cli/command_line.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     std::vector<std::string> arguments(1);
@@ -16,13 +15,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             arguments.back() += static_cast<char>(data[i]);
     }
     try {
-        const quorvex::CliOptions options = quorvex::parseCliOptions(arguments);
-        if (options.numberOfSets < 1 || options.boardsPerSet < 1) __builtin_trap();
-    } catch (const quorvex::UsageError&) {
-    }
-    try {
-        const quorvex::ConvertOptions convert = quorvex::parseConvertOptions(arguments);
-        if (convert.file.empty() || convert.options.firstSetNumber < 1) __builtin_trap();
+        const quorvex::CommandLine commandLine = quorvex::parseCommandLine(arguments);
+        if (const auto* deal = std::get_if<quorvex::DealCommand>(&commandLine))
+            if (deal->options.numberOfSets < 1 || deal->options.boardsPerSet < 1) __builtin_trap();
+        if (const auto* convert = std::get_if<quorvex::ConvertCommand>(&commandLine))
+            if (convert->file.empty() || convert->options.outputFolder.empty()) __builtin_trap();
+        if (const auto* check = std::get_if<quorvex::CheckCommand>(&commandLine))
+            if (check->files.empty()) __builtin_trap();
+        if (const auto* audit = std::get_if<quorvex::AuditCommand>(&commandLine))
+            if (!(audit->alpha > 0 && audit->alpha <= 0.5)) __builtin_trap();
     } catch (const quorvex::UsageError&) {
     }
     return 0;

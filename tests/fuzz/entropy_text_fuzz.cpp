@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <string>
 
-#include "cli/cli_options.h"
+#include "cli/command_line.h"
 #include "engine/deal_numbering.h"
 #include "engine/deal_stream.h"
 #include "hash/hash_registry.h"

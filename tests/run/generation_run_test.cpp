@@ -25,7 +25,6 @@ struct RunFolders {
     RunSettings settings(bool formats, bool analysis, bool handRecords = false) const {
         RunSettings s;
         s.counts = {2, 3, 1};
-        s.totalBoards = 6;
         s.conversion.identityText = "YourID";
         s.conversion.programFolder = program.str();
         s.conversion.outputFolder = output.str();

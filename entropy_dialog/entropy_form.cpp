@@ -1,4 +1,4 @@
-#include "entropy/dialog/entropy_form.h"
+#include "entropy_dialog/entropy_form.h"
 
 #include <QLabel>
 #include <QMessageBox>
@@ -9,13 +9,13 @@
 #include <QStyle>
 #include <stdexcept>
 
-#include "app/error_display.h"
 #include "common/error_texts.h"
 #include "common/io_error.h"
 #include "common/product.h"
 #include "entropy/checked_arithmetic.h"
-#include "entropy/dialog/entropy_grid.h"
 #include "entropy/entropy_log.h"
+#include "entropy_dialog/entropy_grid.h"
+#include "widgets/error_display.h"
 
 namespace quorvex {
 

@@ -7,8 +7,8 @@
 #include <cstdint>
 #include <string>
 
-#include "entropy/dialog/platform_services.h"
 #include "entropy/entropy_text.h"
+#include "entropy_dialog/platform_services.h"
 
 class QLabel;
 class QPainter;

@@ -1,12 +1,12 @@
-#include "app/error_display.h"
+#include "widgets/error_display.h"
 
 #include <QMessageBox>
 
-#include "app/message_box_width.h"
-#include "app/native_text.h"
 #include "common/error_texts.h"
 #include "common/io_error.h"
 #include "common/product.h"
+#include "widgets/message_box_width.h"
+#include "widgets/native_text.h"
 
 namespace quorvex {
 

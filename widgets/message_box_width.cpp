@@ -1,4 +1,4 @@
-#include "app/message_box_width.h"
+#include "widgets/message_box_width.h"
 
 #include <QApplication>
 #include <QEvent>

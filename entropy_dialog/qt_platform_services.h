@@ -3,7 +3,7 @@
 // the Qt cursor, the primary screen and a Mersenne twister for the random integers.
 #include <random>
 
-#include "entropy/dialog/platform_services.h"
+#include "entropy_dialog/platform_services.h"
 
 namespace quorvex {
 

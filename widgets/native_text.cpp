@@ -1,4 +1,4 @@
-#include "app/native_text.h"
+#include "widgets/native_text.h"
 
 namespace quorvex {
 

@@ -1,4 +1,4 @@
-#include "entropy/dialog/qt_platform_services.h"
+#include "entropy_dialog/qt_platform_services.h"
 
 #include <QCursor>
 #include <QGuiApplication>

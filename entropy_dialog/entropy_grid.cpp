@@ -1,4 +1,4 @@
-#include "entropy/dialog/entropy_grid.h"
+#include "entropy_dialog/entropy_grid.h"
 
 #include <QMouseEvent>
 #include <QPainter>
