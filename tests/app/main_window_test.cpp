@@ -389,10 +389,7 @@ private slots:
         MainWindowSession s(programFolder());
         s.prepare();
         int browsed = 0;
-        s.window.setFolderChooser([&](QWidget*, const QString&, const QString&) {
-            ++browsed;
-            return QString();
-        });
+        countBrowsing(s, browsed);
         QLineEdit* name = s.edit("FileNameEB");
         name->setFocus();
         QTest::keyClick(name, Qt::Key_Enter, Qt::KeypadModifier);
@@ -462,10 +459,7 @@ private slots:
         MainWindowSession s(programFolder());
         s.prepare();
         int browsed = 0;
-        s.window.setFolderChooser([&](QWidget*, const QString&, const QString&) {
-            ++browsed;
-            return QString();
-        });
+        countBrowsing(s, browsed);
         QLineEdit* folder = s.edit("FilepathEB");
         folder->setFocus();
         QTest::keyClick(folder, Qt::Key_F4);
@@ -521,6 +515,14 @@ private slots:
 
 private:
     QString programFolder() const { return folders_.programFolder(); }
+
+    // The folder browser counts its openings and is cancelled each time.
+    static void countBrowsing(MainWindowSession& s, int& browsed) {
+        s.window.setFolderChooser([&browsed](QWidget*, const QString&, const QString&) {
+            ++browsed;
+            return QString();
+        });
+    }
 
     SessionFolders folders_;
 };
