@@ -6,12 +6,22 @@
 #include <memory>
 #include <mutex>
 #include <string>
+#include <thread>
 
 #include "engine/board_rotation.h"
 
 namespace quorvex {
 
 namespace {
+
+// The most tables the library solves in one call, from its own header.
+constexpr std::size_t LibraryTablesPerCall = MAXNOOFTABLES;
+static_assert(LibraryTablesPerCall >= 4, "batches of a few tables per call");
+
+// A table's typical solving time on one core of a desktop computer of the last decade.
+constexpr std::chrono::milliseconds TableTimeOnOneCore{500};
+
+std::size_t coreCount() { return std::max(1u, std::thread::hardware_concurrency()); }
 
 // The library sizes its thread pool and memory once per process.
 void setUpLibraryThreads() {
@@ -42,27 +52,43 @@ int libraryVulnerability(Vulnerability vulnerability) {
     return codes[vulnerability];
 }
 
+// The library lists strains spades, hearts, diamonds, clubs, no trump: its strain of each
+// Denomination.
+constexpr std::array<std::size_t, DenominationCount> LibraryStrains = {4, 0, 1, 2, 3};
+
 DoubleDummyTable tableOf(const ddTableResults& results, unsigned boardNumber) {
     DoubleDummyTable table;
-    // The library lists strains spades, hearts, diamonds, clubs, no trump.
-    for (std::size_t hand = 0; hand < HandCount; ++hand) {
-        table.tricks[hand][NoTrump] = static_cast<std::uint8_t>(results.resTable[4][hand]);
-        for (std::size_t suit = 0; suit < SuitCount; ++suit)
-            table.tricks[hand][trumpsOf(static_cast<Suit>(suit))] =
-                static_cast<std::uint8_t>(results.resTable[suit][hand]);
-    }
-    parResultsDealer par{};
-    ddTableResults input = results;
-    check(DealerPar(&input, &par, static_cast<int>(dealerOfBoard(boardNumber)),
-                    libraryVulnerability(vulnerabilityOfBoard(boardNumber))));
-    table.parScore = par.score;
-    for (int i = 0; i < par.number; ++i) table.parContracts.emplace_back(par.contracts[i]);
+    for (std::size_t hand = 0; hand < HandCount; ++hand)
+        for (std::size_t d = 0; d < DenominationCount; ++d)
+            table.tricks[hand][d] = static_cast<std::uint8_t>(results.resTable[LibraryStrains[d]][hand]);
+    setPar(table, boardNumber);
     return table;
 }
 
 }  // namespace
 
 void checkDoubleDummyAvailable() {}
+
+void setPar(DoubleDummyTable& table, unsigned boardNumber) {
+    ddTableResults tricks{};
+    for (std::size_t hand = 0; hand < HandCount; ++hand)
+        for (std::size_t d = 0; d < DenominationCount; ++d)
+            tricks.resTable[LibraryStrains[d]][hand] = table.tricks[hand][d];
+    parResultsDealer par{};
+    check(DealerPar(&tricks, &par, static_cast<int>(dealerOfBoard(boardNumber)),
+                    libraryVulnerability(vulnerabilityOfBoard(boardNumber))));
+    table.parScore = par.score;
+    table.parContracts.clear();
+    for (int i = 0; i < par.number; ++i) table.parContracts.emplace_back(par.contracts[i]);
+}
+
+std::size_t doubleDummyBatchSize() {
+    return std::clamp<std::size_t>(2 * coreCount(), 4, LibraryTablesPerCall);
+}
+
+std::chrono::seconds estimatedDoubleDummyTime(std::size_t boards) {
+    return std::chrono::ceil<std::chrono::seconds>(TableTimeOnOneCore * boards / coreCount());
+}
 
 std::vector<DoubleDummyTable> solveDoubleDummy(std::span<const DoubleDummyBoard> boards,
                                                WorkProgress* progress) {
@@ -75,11 +101,12 @@ std::vector<DoubleDummyTable> solveDoubleDummy(std::span<const DoubleDummyBoard>
     auto pars = std::make_unique<allParResults>();
     int allDenominations[DDS_STRAINS] = {0, 0, 0, 0, 0};
     constexpr int NoPar = -1;  // par is computed per board below, with its dealer
+    const std::size_t batchSize = doubleDummyBatchSize();
     beginProgress(progress, "Boards solved", boards.size());
     while (tables.size() < boards.size()) {
         if (progress && progress->cancelRequested()) throw EWorkCancelled();
         const std::span<const DoubleDummyBoard> batch =
-            boards.subspan(tables.size(), std::min(DoubleDummyBatchSize, boards.size() - tables.size()));
+            boards.subspan(tables.size(), std::min(batchSize, boards.size() - tables.size()));
         deals->noOfTables = static_cast<int>(batch.size());
         for (std::size_t i = 0; i < batch.size(); ++i) deals->deals[i] = libraryDeal(batch[i]);
         check(CalcAllTables(deals.get(), NoPar, allDenominations, results.get(), pars.get()));

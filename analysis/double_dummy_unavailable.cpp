@@ -8,6 +8,11 @@ namespace quorvex {
 
 void checkDoubleDummyAvailable() { throw EDoubleDummyError(error_text::DoubleDummyUnavailable); }
 
+// Nothing is solved: the run that asks is refused at once.
+std::chrono::seconds estimatedDoubleDummyTime(std::size_t) { return std::chrono::seconds(0); }
+
+void setPar(DoubleDummyTable&, unsigned) { checkDoubleDummyAvailable(); }
+
 std::vector<DoubleDummyTable> solveDoubleDummy(std::span<const DoubleDummyBoard>, WorkProgress*) {
     checkDoubleDummyAvailable();
     return {};

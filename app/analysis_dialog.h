@@ -22,6 +22,8 @@ public:
     QStringList reportLines() const;
 
 private:
+    void fitToText(const QStringList& lines);
+
     QPlainTextEdit* AnalysisMemo;
     QPushButton* CloseBtn;
 };

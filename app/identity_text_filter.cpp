@@ -19,10 +19,14 @@ KeyAction classifyKey(const QKeyEvent& event) {
                                                              : KeyAction::FocusNext;
     if (key == Qt::Key_Backspace)
         return (event.modifiers() & commandModifiers) ? KeyAction::Drop : KeyAction::Pass;
-    for (const auto shortcut : {QKeySequence::Paste, QKeySequence::Copy, QKeySequence::Cut,
-                                QKeySequence::Undo, QKeySequence::Redo, QKeySequence::SelectAll}) {
+    // The clipboard and select-all work as in any text box; pasted text passes the
+    // validator's character rule like typed text. Undo could bring back a text from before
+    // the rule cleaned it, so it stays off.
+    for (const auto shortcut :
+         {QKeySequence::Paste, QKeySequence::Copy, QKeySequence::Cut, QKeySequence::SelectAll})
+        if (event.matches(shortcut)) return KeyAction::Pass;
+    for (const auto shortcut : {QKeySequence::Undo, QKeySequence::Redo})
         if (event.matches(shortcut)) return KeyAction::Drop;
-    }
     // Keys that type nothing move the cursor or delete; some platforms give Delete a text.
     if (event.text().isEmpty() || key == Qt::Key_Delete) return KeyAction::Pass;
     if (event.modifiers() & commandModifiers) return KeyAction::Drop;

@@ -14,8 +14,9 @@ bool isIdentityCharacter(QChar c);
 
 // What a key press in one of the boxes does.
 enum class KeyAction {
-    Pass,           // let the box handle it: an allowed character, Backspace, navigation
-    Drop,           // silently ignored: any other character, clipboard and undo shortcuts
+    Pass,           // let the box handle it: an allowed character, Backspace, navigation,
+                    // select all and the clipboard (Ctrl+A, C, X, V)
+    Drop,           // silently ignored: any other character, undo and redo
     FocusNext,      // Enter: the next control in tab order
     FocusPrevious,  // Shift+Enter: the previous control in tab order
 };

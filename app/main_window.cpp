@@ -10,6 +10,7 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLocale>
 #include <QMenuBar>
@@ -22,15 +23,18 @@
 #include <QUrl>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <chrono>
 #include <iterator>
 #include <limits>
 
+#include "analysis/double_dummy.h"
 #include "app/about_box.h"
 #include "app/analysis_dialog.h"
 #include "app/busy_cursor.h"
 #include "app/check_parameter_string.h"
 #include "app/count_spin_box.h"
 #include "app/deal_file_view.h"
+#include "app/duration_text.h"
 #include "app/filtered_line_edit.h"
 #include "app/hint_style.h"
 #include "app/program_folder.h"
@@ -65,11 +69,12 @@ QString defaultFolderChooser(QWidget* parent, const QString& title, const QStrin
     return QFileDialog::getExistingDirectory(parent, title, startFolder, QFileDialog::ShowDirsOnly);
 }
 
-QStringList defaultFileChooser(QWidget* parent, const QString& title, bool several) {
+QStringList defaultFileChooser(QWidget* parent, const QString& title, const QString& startFolder,
+                               bool several) {
     const QString filter =
         QStringLiteral("Deal files (*.pbn *.dlm *.dup *.bri *.dge *.txt *.qvw);;All files (*)");
-    if (several) return QFileDialog::getOpenFileNames(parent, title, QString(), filter);
-    const QString file = QFileDialog::getOpenFileName(parent, title, QString(), filter);
+    if (several) return QFileDialog::getOpenFileNames(parent, title, startFolder, filter);
+    const QString file = QFileDialog::getOpenFileName(parent, title, startFolder, filter);
     return file.isEmpty() ? QStringList() : QStringList{file};
 }
 
@@ -79,6 +84,17 @@ void showPlainMessage(QWidget* parent, const QString& text) {
                     parent);
     box.exec();
 }
+
+// A question with Yes and No; true for Yes. `defaultButton` is what Enter answers.
+bool askYesNo(QWidget* parent, const QString& question, QMessageBox::StandardButton defaultButton) {
+    QMessageBox box(QMessageBox::Question, QString::fromLatin1(ApplicationTitle), question,
+                    QMessageBox::Yes | QMessageBox::No, parent);
+    box.setDefaultButton(defaultButton);
+    return box.exec() == QMessageBox::Yes;
+}
+
+// Double dummy longer than this is started only when the director agrees.
+constexpr std::chrono::minutes LongDoubleDummy{3};
 
 // Gives a control the name of its role.
 template <typename Widget>
@@ -364,7 +380,10 @@ QWidget* TMainWin::buildFileGroup() {
     // Only the folder browser sets the output folder; the box just shows it.
     FilepathEB = named(new QLineEdit(FileGB), "FilepathEB");
     FilepathEB->setReadOnly(true);
+    setHint(FilepathEB, QStringLiteral("Enter or F4 chooses another folder."));
     grid->addWidget(FilepathEB, 3, 0);
+    BrowseBtn = named(new QPushButton(QStringLiteral("&Browse..."), FileGB), "BrowseBtn");
+    grid->addWidget(BrowseBtn, 3, 1);
     return FileGB;
 }
 
@@ -373,7 +392,7 @@ void TMainWin::setTabOrderOfControls() {
     order.insert(order.end(), formatBoxes_.begin(), formatBoxes_.end());
     order.insert(order.end(),
                  {DoubleDummyCB, HandRecordsCB, DealingSheetsCB, CurtainCardsCB, AnalysisCB, ViewAnalysisBtn,
-                  PrintAnalysisBtn, HandRecordsBtn, FileNameEB, FilepathEB, CloseBtn});
+                  PrintAnalysisBtn, HandRecordsBtn, FileNameEB, FilepathEB, BrowseBtn, CloseBtn});
     for (std::size_t i = 1; i < order.size(); ++i) QWidget::setTabOrder(order[i - 1], order[i]);
 }
 
@@ -387,6 +406,7 @@ void TMainWin::connectHandlers() {
     handle(HandRecordsBtn, &QPushButton::clicked, &TMainWin::HandRecordsBtnClick);
     handle(ViewAnalysisBtn, &QPushButton::clicked, &TMainWin::ViewAnalysisBtnClick);
     handle(PrintAnalysisBtn, &QPushButton::clicked, &TMainWin::PrintAnalysisBtnClick);
+    handle(BrowseBtn, &QPushButton::clicked, &TMainWin::FilepathEBClick);
     for (CountSpinBox* box : {NumberSetsSE, NoBoardsSE, FirstSetNoSE})
         handle(box, &CountSpinBox::countTextChanged, &TMainWin::NumberSetsSEChange);
     connect(CloseBtn, &QPushButton::clicked, this, &QWidget::close);
@@ -451,8 +471,15 @@ void TMainWin::FormActivate() {
 
 void TMainWin::closeEvent(QCloseEvent* event) {
     // A run uses the window's stream and settings until it ends; the window stays till then.
+    // When the director wants to close, the run is cancelled and the window closes as soon
+    // as the run has stopped.
     if (RunProgress->busy()) {
         event->ignore();
+        if (!closeAfterRun_ &&
+            askYesNo(this, QStringLiteral("A run is in progress. Cancel it and close?"), QMessageBox::No)) {
+            closeAfterRun_ = true;
+            RunProgress->cancel();
+        }
         return;
     }
     runShowingErrors([this] { FormClose(); });
@@ -503,6 +530,12 @@ bool TMainWin::eventFilter(QObject* watched, QEvent* event) {
     } else if ((watched == FilepathEB || watched == Label5) && type == QEvent::MouseButtonRelease) {
         runShowingErrors([this] { FilepathEBClick(); });
         return true;
+    } else if (watched == FilepathEB && type == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_F4) {
+            runShowingErrors([this] { FilepathEBClick(); });
+            return true;
+        }
     }
     return QMainWindow::eventFilter(watched, event);
 }
@@ -573,10 +606,8 @@ void TMainWin::GenerateBtnClick() {
     // A shortcut (Alt+G) starts a run without leaving the box being typed in; the run
     // takes what the boxes show, as a click on the button would.
     commitPendingEdits();
-    analysisDlg_->clearReport();
-    // The button opens only what the last run wrote.
-    HandRecordsBtn->hide();
-    handRecordDocument_.clear();
+    // The analysis and hand records shown stay those of the files on disk: a run that
+    // writes nothing (declined, cancelled, failed) leaves them as they were.
     if (!ViewAnalysisBtn->isHidden()) setAnalysisButtonsEnabled(false);
     const ScopeExit reenableButtons([this] {
         if (!ViewAnalysisBtn->isHidden()) setAnalysisButtonsEnabled(true);
@@ -587,6 +618,7 @@ void TMainWin::GenerateBtnClick() {
     if (!nameAccepted(settings.conversion.baseFileName, NameUse::BaseFileName)) return;
     // Replaces only what the director agreed to; files that appear meanwhile are refused.
     if (!existingFilesMayBeReplaced(settings)) return;
+    if (!longDoubleDummyAccepted(settings)) return;
     RunResult result;
     try {
         result = runOffTheGuiThread(settings);
@@ -596,26 +628,50 @@ void TMainWin::GenerateBtnClick() {
         return;
     } catch (const EWorkCancelled& cancelled) {  // ends as a failed run ends, but says so plainly
         busy.restore();
-        showPlainMessage(this, QString::fromLatin1(cancelled.what()));
+        if (!closeAfterRun_) showPlainMessage(this, QString::fromLatin1(cancelled.what()));
         return;
     }
     offerHandRecords(result);
-    if (settings.analysis) {
-        analysisDlg_->setReport(result.report);
-        ViewAnalysisBtn->show();
-        PrintAnalysisBtn->show();
-    }
+    analysisDlg_->setReport(result.report);
+    ViewAnalysisBtn->setVisible(settings.analysis);
+    PrintAnalysisBtn->setVisible(settings.analysis);
     busy.restore();
     QMessageBox done(QMessageBox::Information, QStringLiteral("Information"), QString::fromLatin1(DoneText),
                      QMessageBox::Ok, this);
+    done.setInformativeText(
+        QStringLiteral(
+            "%1 files written in the output folder %2.\nThe main deal file %3 is in the program folder %4.")
+            .arg(result.filesWritten.size())
+            .arg(outputFolder_, QFileInfo(fromNative8Bit(result.mainDealFile)).fileName(), programFolder_));
+    QPushButton* openFolder = done.addButton(QStringLiteral("Open &Folder"), QMessageBox::ActionRole);
+    done.setDefaultButton(QMessageBox::Ok);
     done.exec();
+    if (done.clickedButton() == openFolder) openFolderOf(outputFolder_);
 }
 
-// The Hand Records button opens the first document a run just wrote, if it wrote one.
+// The Hand Records button opens the document the last run that wrote files wrote, if
+// that run wrote one.
 void TMainWin::offerHandRecords(const RunResult& result) {
-    if (result.firstDocument.empty()) return;
     handRecordDocument_ = fromNative8Bit(result.firstDocument);
-    HandRecordsBtn->show();
+    HandRecordsBtn->setVisible(!handRecordDocument_.isEmpty());
+}
+
+bool TMainWin::longDoubleDummyAccepted(const RunSettings& settings) {
+    if (!settings.doubleDummy) return true;
+    const std::chrono::seconds estimate = estimatedDoubleDummyTime(settings.totalBoards());
+    if (estimate <= LongDoubleDummy) return true;
+    return askYesNo(
+        this,
+        QStringLiteral("Double-dummy analysis of %1 boards will take %2 on this computer. Start the run?")
+            .arg(settings.totalBoards())
+            .arg(durationText(estimate)),
+        QMessageBox::No);
+}
+
+void TMainWin::openFolderOf(const QString& folder) {
+    if (!documentOpener_(QUrl::fromLocalFile(folder)))
+        showPlainMessage(
+            this, QStringLiteral("No program could open the folder ") + QDir::toNativeSeparators(folder));
 }
 
 // The default output folder is made when it is first used.
@@ -635,12 +691,10 @@ bool TMainWin::existingFilesMayBeReplaced(RunSettings& settings) {
     const std::vector<std::string> existing = existingRunFiles(settings);
     settings.replaceExisting = !existing.empty();
     if (existing.empty()) return true;
-    const QString question =
-        QStringLiteral("%1 files already exist in %2. Replace them?").arg(existing.size()).arg(outputFolder_);
-    QMessageBox box(QMessageBox::Question, QString::fromLatin1(ApplicationTitle), question,
-                    QMessageBox::Yes | QMessageBox::No, this);
-    box.setDefaultButton(QMessageBox::No);
-    return box.exec() == QMessageBox::Yes;
+    return askYesNo(
+        this,
+        QStringLiteral("%1 files already exist in %2. Replace them?").arg(existing.size()).arg(outputFolder_),
+        QMessageBox::No);
 }
 
 void TMainWin::commitPendingEdits() {
@@ -679,7 +733,11 @@ FormatSelection TMainWin::selectedFormats() const {
 template <typename Work>
 auto TMainWin::offTheGuiThread(bool cancellable, Work&& work) {
     setRunControlsEnabled(false);
-    const ScopeExit enableControls([this] { setRunControlsEnabled(true); });
+    const ScopeExit enableControls([this] {
+        setRunControlsEnabled(true);
+        // Closing waited for the run to stop.
+        if (closeAfterRun_) QMetaObject::invokeMethod(this, &QWidget::close, Qt::QueuedConnection);
+    });
     RunProgress->setCancellable(cancellable);
     return RunProgress->run(std::forward<Work>(work));
 }
@@ -707,7 +765,7 @@ void TMainWin::setAnalysisButtonsEnabled(bool enabled) {
 // ---- Deal files ----
 
 void TMainWin::CheckDealFilesClick() {
-    const QStringList files = fileChooser_(this, QStringLiteral("Check Deal Files"), true);
+    const QStringList files = fileChooser_(this, QStringLiteral("Check Deal Files"), outputFolder_, true);
     if (files.isEmpty()) return;
     std::vector<std::string> paths;
     for (const QString& file : files) paths.push_back(toNative8Bit(QDir::toNativeSeparators(file)));
@@ -721,7 +779,7 @@ void TMainWin::CheckDealFilesClick() {
 // base name, first set number, double dummy and printed documents, through the same run as a
 // Generate: set files already there are replaced only when the director agrees.
 void TMainWin::ConvertDealFileClick() {
-    const QStringList files = fileChooser_(this, QStringLiteral("Convert Deal File"), false);
+    const QStringList files = fileChooser_(this, QStringLiteral("Convert Deal File"), outputFolder_, false);
     if (files.isEmpty()) return;
     commitPendingEdits();
     if (selectedFormats().none() && !HandRecordsCB->isChecked() && !DealingSheetsCB->isChecked() &&
@@ -733,13 +791,15 @@ void TMainWin::ConvertDealFileClick() {
     RunSettings settings = conversionSettingsOf(file, runSettings());
     if (!nameAccepted(settings.conversion.baseFileName, NameUse::BaseFileName)) return;
     if (!existingFilesMayBeReplaced(settings)) return;
+    if (!longDoubleDummyAccepted(settings)) return;
     RunResult result;
     try {
         result = offTheGuiThread(settings.doubleDummy, [&](WorkProgress& progress) {
             return convertDealFile(file, settings, &progress);
         });
     } catch (const EWorkCancelled& cancelled) {
-        return showPlainMessage(this, QString::fromLatin1(cancelled.what()));
+        if (!closeAfterRun_) showPlainMessage(this, QString::fromLatin1(cancelled.what()));
+        return;
     }
     offerHandRecords(result);
     QString text = QStringLiteral("Wrote %1 files:").arg(result.filesWritten.size());
@@ -751,16 +811,32 @@ void TMainWin::ConvertDealFileClick() {
 
 void TMainWin::ViewAnalysisBtnClick() { analysisDlg_->exec(); }
 
-void TMainWin::PrintAnalysisBtnClick() { printReport(analysisDlg_->reportLines(), printer_); }
+void TMainWin::PrintAnalysisBtnClick() {
+    if (!printerSelected(printer_)) {
+        showPlainMessage(
+            this, QString::fromLatin1(error_text::NoDefaultPrinter) +
+                      QStringLiteral(".\n\nTo print to a PDF file instead, choose File > Printer Setup, "
+                                     "select Print to File (PDF) with a file name, then click Print."));
+        return;
+    }
+    printReport(analysisDlg_->reportLines(), printer_);
+    showPlainMessage(
+        this, QStringLiteral("The analysis was printed to ") + printDestination(printer_) + QLatin1Char('.'));
+}
 
 // ---- Hand records ----
 
 void TMainWin::setDocumentOpener(DocumentOpener opener) { documentOpener_ = std::move(opener); }
 
 void TMainWin::HandRecordsBtnClick() {
-    if (!documentOpener_(QUrl::fromLocalFile(handRecordDocument_)))
-        showPlainMessage(
-            this, QStringLiteral("No program could open ") + QDir::toNativeSeparators(handRecordDocument_));
+    if (documentOpener_(QUrl::fromLocalFile(handRecordDocument_))) return;
+    const QString document = QDir::toNativeSeparators(handRecordDocument_);
+    if (askYesNo(
+            this,
+            QStringLiteral("No program could open the hand records %1.\n\nOpen the folder that holds them?")
+                .arg(document),
+            QMessageBox::Yes))
+        openFolderOf(QFileInfo(handRecordDocument_).absolutePath());
 }
 
 }  // namespace quorvex

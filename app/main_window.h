@@ -61,9 +61,9 @@ public:
     using FolderChooser = std::function<QString(QWidget*, const QString&, const QString&)>;
     void setFolderChooser(FolderChooser chooser);
 
-    // Asks the director for deal files to read: parent, title, whether several may be
-    // chosen. Returns the chosen files, none when cancelled.
-    using FileChooser = std::function<QStringList(QWidget*, const QString&, bool)>;
+    // Asks the director for deal files to read: parent, title, folder to start in (the
+    // output folder), whether several may be chosen. Returns the chosen files, none when cancelled.
+    using FileChooser = std::function<QStringList(QWidget*, const QString&, const QString&, bool)>;
     void setFileChooser(FileChooser chooser);
 
     // The view of the last check of deal files.
@@ -109,6 +109,9 @@ private:
 
     void makeDefaultOutputFolder();
     void offerHandRecords(const RunResult& result);
+    // Asks before double dummy that takes more than a few minutes; false when declined.
+    bool longDoubleDummyAccepted(const RunSettings& settings);
+    void openFolderOf(const QString& folder);
     // Shows why a name cannot be used, if it cannot.
     bool nameAccepted(const std::string& name, NameUse use);
     // Asks once whether existing set files may be replaced; false when the director says No.
@@ -152,6 +155,7 @@ private:
     FilteredLineEdit* FileNameEB = nullptr;
     QLabel* Label5 = nullptr;
     QLineEdit* FilepathEB = nullptr;
+    QPushButton* BrowseBtn = nullptr;
     QPushButton* CloseBtn = nullptr;
     QAction* Quit1 = nullptr;
     QAction* CheckDealFiles = nullptr;
@@ -167,6 +171,7 @@ private:
     QString baseFileName_ = QString::fromLatin1(DefaultBaseFileName);
     bool testMode_ = false;
     bool activated_ = false;
+    bool closeAfterRun_ = false;  // the director chose to cancel the run and close
     std::uint32_t TotalBoards = 0;
     DealStream stream_;
     QPrinter printer_;

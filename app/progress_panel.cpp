@@ -10,6 +10,8 @@
 #include <limits>
 #include <memory>
 
+#include "app/duration_text.h"
+
 namespace quorvex {
 namespace {
 
@@ -21,10 +23,11 @@ int barUnits(std::uint64_t count, std::uint64_t total) {
     return static_cast<int>(total <= Limit ? count : count / (total / Limit + 1));
 }
 
-QString describe(const WorkProgress::Snapshot& state) {
+QString describe(const WorkProgress::Snapshot& state, std::optional<std::chrono::seconds> remaining) {
     QString text =
         QString::fromStdString(state.activity) + QStringLiteral(": ") + QString::number(state.done);
     if (state.total > 0) text += QStringLiteral(" of ") + QString::number(state.total);
+    if (remaining) text += QStringLiteral(", ") + durationText(*remaining) + QStringLiteral(" left");
     return text;
 }
 
@@ -73,7 +76,17 @@ void ProgressPanel::refresh() {
     } else {
         bar_->setRange(0, 0);  // busy, no known end
     }
-    activity_->setText(describe(state));
+    // Each activity is timed from its start: dealing and solving go at different speeds.
+    if (state.activity != timedActivity_ || state.done < timedFrom_) {
+        timedActivity_ = state.activity;
+        timedFrom_ = state.done;
+        activityClock_.start();
+    }
+    std::optional<std::chrono::seconds> remaining;
+    if (state.total > state.done)
+        remaining = remainingTime(std::chrono::milliseconds(activityClock_.elapsed()),
+                                  state.done - timedFrom_, state.total - state.done);
+    activity_->setText(describe(state, remaining));
 }
 
 void ProgressPanel::runOnWorkerThread(const std::function<void(WorkProgress&)>& work) {
@@ -89,6 +102,7 @@ void ProgressPanel::runOnWorkerThread(const std::function<void(WorkProgress&)>& 
     }));
 
     progress_ = &progress;
+    timedActivity_.clear();
     bar_->reset();
     activity_->clear();
     cancelButton_->setEnabled(true);

@@ -1,7 +1,7 @@
 #pragma once
 // A progress display for long work that runs off the GUI thread, so the window keeps
-// repainting: a bar, a line saying what is being done ("Boards dealt: 1200 of 200000")
-// and, when asked for, a Cancel button.
+// repainting: a bar, a line saying what is being done ("Boards solved: 120 of 2000, about
+// 4 minutes left", the time once it can be judged) and, when asked for, a Cancel button.
 //
 // Use:
 //     auto* panel = new ProgressPanel(parent);   // place it in a layout; hidden when idle,
@@ -21,10 +21,12 @@
 // activity and its total, advance() counts. Cancel (or cancel()) sets the work's cancel
 // flag: advance() then throws EWorkCancelled, which run() rethrows like any other error;
 // cancelRequested() is emitted as well.
+#include <QElapsedTimer>
 #include <QWidget>
 #include <exception>
 #include <functional>
 #include <optional>
+#include <string>
 #include <type_traits>
 
 #include "common/work_progress.h"
@@ -66,6 +68,10 @@ private:
     QPushButton* cancelButton_;
     QTimer* refreshTimer_;
     bool cancellable_ = false;
+    // The activity being timed for the remaining time, its count when timing began.
+    std::string timedActivity_;
+    std::uint64_t timedFrom_ = 0;
+    QElapsedTimer activityClock_;
     WorkProgress* progress_ = nullptr;  // the running work's progress
 };
 

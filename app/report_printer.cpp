@@ -1,5 +1,6 @@
 #include "app/report_printer.h"
 
+#include <QDir>
 #include <QFontMetrics>
 #include <QFontMetricsF>
 #include <QPainter>
@@ -13,13 +14,6 @@
 namespace quorvex {
 
 namespace {
-
-bool printerSelected(const QPrinter& printer) {
-    // A printer falls back to PDF output when the system has no printer; without a file
-    // name such a printer has nowhere to print to.
-    if (printer.outputFormat() == QPrinter::PdfFormat) return !printer.outputFileName().isEmpty();
-    return printer.isValid();
-}
 
 FontMeasure measureOn(const QFont& font, QPrinter& printer) {
     const QFontMetricsF metrics(font, &printer);
@@ -52,8 +46,21 @@ private:
 
 }  // namespace
 
+bool printerSelected(const QPrinter& printer) {
+    // A printer falls back to PDF output when the system has no printer; without a file
+    // name such a printer has nowhere to print to.
+    if (printer.outputFormat() == QPrinter::PdfFormat) return !printer.outputFileName().isEmpty();
+    return printer.isValid();
+}
+
+QString printDestination(const QPrinter& printer) {
+    if (!printer.outputFileName().isEmpty()) return QDir::toNativeSeparators(printer.outputFileName());
+    return QStringLiteral("the printer ") + printer.printerName();
+}
+
 void printReport(const QStringList& lines, QPrinter& printer) {
     if (!printerSelected(printer)) throw std::runtime_error(error_text::NoDefaultPrinter);
+    if (lines.isEmpty()) throw std::runtime_error("There is no analysis to print");
 
     printer.setFullPage(false);  // the printable area's corner is the origin: no margins of our own
     const QFont titleFont = reportFont(15, true);

@@ -32,8 +32,12 @@ const char* const InstructionText = "Click Start, click each red square until th
 
 }  // namespace
 
+// A fixed dialog owned by the main window, so window managers keep it above the window and
+// offer neither minimise nor maximise: minimising it would hide the whole program behind
+// a modal dialog. Windows (and Wine) give it the thin frame of a fixed-size dialog.
 TEntropyForm::TEntropyForm(PlatformServices& platform, std::string programFolder, QWidget* mainWindow)
-    : QDialog(mainWindow, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
+    : QDialog(mainWindow,
+              Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::MSWindowsFixedSizeDialogHint),
       platform_(platform),
       programFolder_(std::move(programFolder)),
       mainWindow_(mainWindow) {

@@ -40,6 +40,13 @@ public:
         }
         compareFormatsOfOneSet();
         findRepeatedDeals();
+        std::unordered_map<ByHandDeal, std::size_t, DealHash> copies;
+        for (const DealFile& file : files_)
+            for (const ReadBoard& board : file.boards) ++copies[board.deal];
+        check_.distinctDeals = copies.size();
+        if (!copies.empty()) check_.copiesOfEachDeal = copies.begin()->second;
+        for (const auto& [deal, count] : copies)
+            if (count != check_.copiesOfEachDeal) check_.copiesOfEachDeal = 0;
         return std::move(check_);
     }
 
@@ -258,9 +265,14 @@ std::vector<std::string> checkReportLines(const DealFileCheck& check, bool probl
     if (problemsOnly) return lines;
     const std::string files =
         std::to_string(check.files.size()) + (check.files.size() == 1 ? " file" : " files");
-    if (check.problems.empty())
-        lines.push_back("No problems found in " + files + " (" + std::to_string(boards) + " boards).");
-    else
+    if (check.problems.empty()) {
+        std::string summary = "No problems found in " + files + ", " + std::to_string(boards) +
+                              " boards: " + std::to_string(check.distinctDeals) + " distinct deals";
+        // The usual check: every deal of a run in each of its files.
+        if (check.copiesOfEachDeal > 1)
+            summary += ", each in " + std::to_string(check.copiesOfEachDeal) + " files";
+        lines.push_back(summary + ".");
+    } else
         lines.push_back(std::to_string(check.problems.size()) +
                         (check.problems.size() == 1 ? " problem" : " problems") + " found in " + files + ".");
     return lines;

@@ -18,6 +18,8 @@ struct CheckedFile {
 struct DealFileCheck {
     std::vector<CheckedFile> files;     // in the order given
     std::vector<std::string> problems;  // each "file: board N: what" (or "file: what")
+    std::size_t distinctDeals = 0;      // across all files: one set in six formats is its boards once
+    std::size_t copiesOfEachDeal = 0;   // how often every deal was read, when all equally often; else 0
 };
 
 // Files with the same name apart from the extension ("QVW-01.dlm", "QVW-01.dup") are taken
@@ -27,7 +29,9 @@ struct DealFileCheck {
 DealFileCheck checkDealFiles(const std::vector<std::string>& paths);
 
 // The check as a director reads it: "<file>: <n> boards" for each readable file, every
-// problem, and a closing line with the count of problems. With `problemsOnly`, just the
+// problem, and a closing line with the count of problems, or without problems the counts
+// of files, boards and distinct deals ("6 files, 192 boards: 32 distinct deals, each in 6
+// files"). With `problemsOnly`, just the
 // problems.
 std::vector<std::string> checkReportLines(const DealFileCheck& check, bool problemsOnly);
 

@@ -3,6 +3,10 @@
 #include <dds/dll.h>
 #include <gtest/gtest.h>
 
+#include <fstream>
+#include <sstream>
+
+#include "engine/board_rotation.h"
 #include "pbn_deal.h"
 
 namespace quorvex {
@@ -113,9 +117,108 @@ TEST(DoubleDummy, TablesMatchTheLibrarysOwnReadingOfThePbnDeal) {
     }
 }
 
+// One deal of the golden file: its tricks and its par for each dealer and vulnerability.
+struct GoldenDeal {
+    std::string deal;
+    std::string tricks;  // "N:89967 E:43476 S:89967 W:43476"
+    struct Par {
+        Hand dealer;
+        Vulnerability vulnerability;
+        int score;
+        std::vector<std::string> contracts;
+    };
+    std::vector<Par> pars;
+};
+
+std::vector<GoldenDeal> goldenDeals() {
+    std::ifstream file(QUORVEX_DOUBLE_DUMMY_GOLDEN);
+    std::vector<GoldenDeal> deals;
+    for (std::string line; std::getline(file, line);) {
+        std::istringstream fields(line);
+        std::string kind;
+        fields >> kind;
+        if (kind == "DEAL") {
+            deals.emplace_back();
+            std::getline(fields >> std::ws, deals.back().deal);
+        } else if (kind == "TRICKS") {
+            std::getline(fields >> std::ws, deals.back().tricks);
+        } else if (kind == "PAR") {
+            std::string dealer, vulnerable, contracts;
+            GoldenDeal::Par par{};
+            fields >> dealer >> vulnerable >> par.score >> contracts;
+            par.dealer = static_cast<Hand>(HandLetters.find(dealer));
+            par.vulnerability = static_cast<Vulnerability>(
+                std::find(VulnerabilityNames.begin(), VulnerabilityNames.end(), vulnerable) -
+                VulnerabilityNames.begin());
+            for (std::size_t start = 0; start < contracts.size();) {
+                const std::size_t end = std::min(contracts.find(',', start), contracts.size());
+                par.contracts.push_back(contracts.substr(start, end - start));
+                start = end + 1;
+            }
+            deals.back().pars.push_back(par);
+        }
+    }
+    return deals;
+}
+
+std::string tricksLine(const DoubleDummyTable& table) {
+    std::string line;
+    for (const Hand hand : {North, East, South, West}) {
+        line += std::string(line.empty() ? "" : " ") + HandLetters[hand] + ":";
+        for (const std::uint8_t tricks : table.tricks[hand]) line += "0123456789ABCD"[tricks];
+    }
+    return line;
+}
+
+// The board number (1..16) that has this dealer and vulnerability.
+unsigned boardWith(Hand dealer, Vulnerability vulnerability) {
+    for (unsigned board = 1; board <= 16; ++board)
+        if (dealerOfBoard(board) == dealer && vulnerabilityOfBoard(board) == vulnerability) return board;
+    throw std::logic_error("no such board");
+}
+
+// The deals are solved together as one run would solve them; every table and every par of
+// every dealer and vulnerability must be the library's own from the PBN text.
+TEST(DoubleDummy, MatchesTheGoldenFileForEveryDealerAndVulnerability) {
+    const std::vector<GoldenDeal> golden = goldenDeals();
+    ASSERT_GE(golden.size(), 12u) << QUORVEX_DOUBLE_DUMMY_GOLDEN;
+    std::vector<DoubleDummyBoard> boards;
+    for (const GoldenDeal& deal : golden) boards.push_back(boardOf(deal.deal));
+    const std::vector<DoubleDummyTable> tables = solveDoubleDummy(boards);
+    ASSERT_EQ(tables.size(), golden.size());
+    for (std::size_t i = 0; i < golden.size(); ++i) {
+        EXPECT_EQ(tricksLine(tables[i]), golden[i].tricks) << golden[i].deal;
+        ASSERT_EQ(golden[i].pars.size(), 16u) << golden[i].deal;
+        for (const GoldenDeal::Par& par : golden[i].pars) {
+            DoubleDummyTable table = tables[i];
+            setPar(table, boardWith(par.dealer, par.vulnerability));
+            EXPECT_EQ(table.parScore, par.score) << golden[i].deal << " dealer " << HandLetters[par.dealer]
+                                                 << " vulnerable " << VulnerabilityNames[par.vulnerability];
+            EXPECT_EQ(table.parContracts, par.contracts)
+                << golden[i].deal << " dealer " << HandLetters[par.dealer] << " vulnerable "
+                << VulnerabilityNames[par.vulnerability];
+        }
+    }
+}
+
+// When each side makes one no trump and nothing more, whoever deals bids it first: the par
+// belongs to the dealer's side. A par worked out as if North always dealt gives North-South
+// every board.
+TEST(DoubleDummy, ParGoesToTheSideOfTheDealerWhenBothSidesMakeTheSameContract) {
+    DoubleDummyTable table;
+    for (auto& declarer : table.tricks) declarer = {7, 6, 6, 6, 6};
+    for (unsigned board = 1; board <= 16; ++board) {
+        setPar(table, board);
+        const bool northSouthDeal = dealerOfBoard(board) == North || dealerOfBoard(board) == South;
+        EXPECT_EQ(table.parScore, northSouthDeal ? 90 : -90) << "board " << board;
+        EXPECT_EQ(table.parContracts, std::vector<std::string>{northSouthDeal ? "1N-NS" : "1N-EW"})
+            << "board " << board;
+    }
+}
+
 TEST(DoubleDummy, CountsTheBoardsSolvedAndStopsWhenCancelled) {
     const std::vector<DoubleDummyBoard> boards(
-        DoubleDummyBatchSize + 1,
+        doubleDummyBatchSize() + 1,
         boardOf("N:AKQJ.AKQ.AKQ.AKQ T98.JT98.JT9.JT9 765.765.8765.876 432.432.432.5432"));
     WorkProgress progress;
     EXPECT_EQ(solveDoubleDummy(boards, &progress).size(), boards.size());

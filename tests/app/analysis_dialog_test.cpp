@@ -6,6 +6,7 @@
 #include <QFontMetricsF>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTest>
 #include <QTextBlock>
 
@@ -87,6 +88,25 @@ private slots:
         QCOMPARE(xOf(edit, 2, 4), ninth);
         QVERIFY(xOf(edit, 3, 9) > ninth);
         QCOMPARE(xOf(edit, 5, 10), xOf(edit, 4, 80));
+    }
+
+    // The view is as wide as the report's longest line: no horizontal scroll bar, also for
+    // a report wider than the dialog's first size.
+    void theViewFitsTheReportsWidth() {
+        for (const int width : {78, 110}) {
+            TAnalysisDlg dialog(nullptr);
+            dialog.setReport({"Title", std::string(width - 9, '-') + "\tx", ""});
+            dialog.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+            QPlainTextEdit* edit = memo(dialog);
+            QVERIFY2(!edit->horizontalScrollBar()->isVisible(),
+                     qPrintable(QString("%1: memo %2, dialog %3, range %4")
+                                    .arg(width)
+                                    .arg(edit->width())
+                                    .arg(dialog.width())
+                                    .arg(edit->horizontalScrollBar()->maximum())));
+            QVERIFY(edit->geometry().right() < dialog.width());
+        }
     }
 };
 

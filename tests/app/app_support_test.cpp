@@ -9,6 +9,7 @@
 #include <stdexcept>
 
 #include "app/check_parameter_string.h"
+#include "app/duration_text.h"
 #include "app/identity_text_filter.h"
 #include "app/program_folder.h"
 #include "app/settings_store.h"
@@ -97,16 +98,47 @@ private slots:
         QCOMPARE(classifyKey(keyPress(Qt::Key_Delete, Qt::NoModifier, "\x7f")), KeyAction::Pass);
     }
 
-    void everyOtherCharacterAndTheClipboardShortcutsAreDropped() {
+    void durationsReadAsPeopleSayThem() {
+        using std::chrono::seconds;
+        const std::pair<seconds, const char*> rows[] = {
+            {seconds(0), "about 1 second"},
+            {seconds(1), "about 1 second"},
+            {seconds(40), "about 40 seconds"},
+            {seconds(89), "about 89 seconds"},
+            {seconds(90), "about 2 minutes"},
+            {seconds(240), "about 4 minutes"},
+            {seconds(89 * 60), "about 89 minutes"},
+            {seconds(90 * 60), "about 2 hours"},
+            {seconds(3 * 3600 + 1000), "about 3 hours"},
+        };
+        for (const auto& [duration, text] : rows) QCOMPARE(durationText(duration), QString(text));
+    }
+
+    // The time left follows the pace so far, once two seconds and a unit of work are seen.
+    void remainingTimeFollowsThePaceSoFar() {
+        using namespace std::chrono_literals;
+        QCOMPARE(remainingTime(1999ms, 10, 10), std::nullopt);
+        QCOMPARE(remainingTime(10s, 0, 10), std::nullopt);
+        QCOMPARE(remainingTime(2s, 4, 28), std::optional(std::chrono::seconds(14)));
+        QCOMPARE(remainingTime(8s, 32, 999968), std::optional(std::chrono::seconds(249992)));
+        QCOMPARE(remainingTime(5s, 1, 0), std::optional(std::chrono::seconds(0)));
+    }
+
+    void selectAllAndTheClipboardShortcutsPass() {
+        QCOMPARE(classifyKey(keyPress(Qt::Key_A, Qt::ControlModifier, "\x01")), KeyAction::Pass);
+        QCOMPARE(classifyKey(keyPress(Qt::Key_C, Qt::ControlModifier, "\x03")), KeyAction::Pass);
+        QCOMPARE(classifyKey(keyPress(Qt::Key_X, Qt::ControlModifier, "\x18")), KeyAction::Pass);
+        QCOMPARE(classifyKey(keyPress(Qt::Key_V, Qt::ControlModifier, "\x16")), KeyAction::Pass);
+        QCOMPARE(classifyKey(keyPress(Qt::Key_Insert, Qt::ShiftModifier)), KeyAction::Pass);  // paste
+    }
+
+    void everyOtherCharacterAndUndoAreDropped() {
         QCOMPARE(classifyKey(keyPress(Qt::Key_Underscore, Qt::ShiftModifier, "_")), KeyAction::Drop);
         QCOMPARE(classifyKey(keyPress(Qt::Key_Period, Qt::NoModifier, ".")), KeyAction::Drop);
         QCOMPARE(classifyKey(keyPress(Qt::Key_Slash, Qt::NoModifier, "/")), KeyAction::Drop);
         QCOMPARE(classifyKey(keyPress(Qt::Key_Eacute, Qt::NoModifier, QString::fromUtf8("\u00e9"))),
                  KeyAction::Drop);
         QCOMPARE(classifyKey(keyPress(Qt::Key_Escape, Qt::NoModifier, "\x1b")), KeyAction::Drop);
-        QCOMPARE(classifyKey(keyPress(Qt::Key_V, Qt::ControlModifier, "\x16")), KeyAction::Drop);
-        QCOMPARE(classifyKey(keyPress(Qt::Key_C, Qt::ControlModifier, "\x03")), KeyAction::Drop);
-        QCOMPARE(classifyKey(keyPress(Qt::Key_Insert, Qt::ShiftModifier)), KeyAction::Drop);  // paste
         QCOMPARE(classifyKey(keyPress(Qt::Key_Z, Qt::ControlModifier, "\x1a")), KeyAction::Drop);
         QCOMPARE(classifyKey(keyPress(Qt::Key_Backspace, Qt::ControlModifier, "\x7f")), KeyAction::Drop);
         QCOMPARE(classifyKey(keyPress(Qt::Key_A, Qt::AltModifier, "a")), KeyAction::Drop);

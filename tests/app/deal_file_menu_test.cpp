@@ -21,7 +21,8 @@ const char* const ClubPbn =
     "[Board \"2\"]\n[Deal \"E:A764.AK4.A8.J832 85.Q62.KT954.T75 KQJ92.9873.Q3.Q6 T3.JT5.J762.AK94\"]\n";
 
 void trigger(MainWindowSession& s, const char* action, const QString& file) {
-    s.window.setFileChooser([file](QWidget*, const QString&, bool) { return QStringList{file}; });
+    s.window.setFileChooser(
+        [file](QWidget*, const QString&, const QString&, bool) { return QStringList{file}; });
     s.control<QAction>(action)->trigger();
 }
 
@@ -32,6 +33,19 @@ class DealFileMenuTest : public QObject {
 
 private slots:
     void init() { folders_.reset(); }
+
+    // Both file dialogs open in the output folder, where the files of the last run are.
+    void theFileDialogsStartInTheOutputFolder() {
+        MainWindowSession s(folders_.programFolder());
+        QStringList startFolders;
+        s.window.setFileChooser([&](QWidget*, const QString&, const QString& start, bool) {
+            startFolders << start;
+            return QStringList();
+        });
+        s.control<QAction>("CheckDealFiles")->trigger();
+        s.control<QAction>("ConvertDealFile")->trigger();
+        QCOMPARE(startFolders, QStringList(2, s.window.outputFolder()));
+    }
 
     void checkShowsEveryProblemInAReadOnlyView() {
         MainWindowSession s(folders_.programFolder());

@@ -202,6 +202,107 @@ private slots:
         QCOMPARE(QApplication::overrideCursor(), nullptr);
     }
 
+    // Done says how many files went where, and its Open Folder button opens the output folder.
+    void doneSaysWhereTheFilesWentAndOpensTheOutputFolder() {
+        MainWindowSession s(programFolder());
+        s.prepare();
+        chooseOutputFolder(s, outputFolder());
+        QList<QUrl> opened;
+        s.window.setDocumentOpener([&](const QUrl& url) {
+            opened << url;
+            return true;
+        });
+        QString informative;
+        ModalWatcher watcher([&](QWidget* modal) {
+            auto* box = qobject_cast<QMessageBox*>(modal);
+            if (!box || box->text() != DoneText) return false;
+            informative = box->informativeText();
+            for (QAbstractButton* button : box->buttons())
+                if (button->text() == "Open &Folder") button->click();
+            return true;
+        });
+        s.button("GenerateBtn")->click();
+        const int written = static_cast<int>(QDir(outputFolder()).entryList(QDir::Files).size());
+        QVERIFY(written >= 2);
+        QCOMPARE(informative,
+                 QString("%1 files written in the output folder %2.\nThe main deal file YourID.qvw is in "
+                         "the program folder %3.")
+                     .arg(written)
+                     .arg(outputFolder(), programFolder()));
+        QCOMPARE(opened, QList<QUrl>{QUrl::fromLocalFile(outputFolder())});
+    }
+
+    // When nothing opens the hand records, the director hears so, with the file's name, and
+    // may open its folder instead.
+    void handRecordsThatNothingOpensOfferTheirFolder() {
+        MainWindowSession s(programFolder());
+        s.prepare();
+        chooseOutputFolder(s, outputFolder());
+        s.check("HandRecordsCB")->setChecked(true);
+        QCOMPARE(generate(s), DoneText);
+        QList<QUrl> asked;
+        s.window.setDocumentOpener([&](const QUrl& url) {
+            asked << url;
+            return url.toLocalFile() == outputFolder();  // no browser; a file manager
+        });
+        ModalWatcher watcher(answerYes);
+        s.button("HandRecordsBtn")->click();
+        const QString document = QDir(outputFolder()).filePath("QVW-01.html");
+        QCOMPARE(watcher.messages().size(), 1);
+        QCOMPARE(watcher.messages()[0].text, "No program could open the hand records " +
+                                                 QDir::toNativeSeparators(document) +
+                                                 ".\n\nOpen the folder that holds them?");
+        QCOMPARE(asked, (QList<QUrl>{QUrl::fromLocalFile(document), QUrl::fromLocalFile(outputFolder())}));
+    }
+
+    // Closing during a run asks; Yes cancels the run, which writes nothing, and the window
+    // closes once it has stopped, without a "Cancelled" message.
+    void closingDuringARunCancelsItAndCloses() {
+        MainWindowSession s(programFolder(), {"quorvex", "QVXTEST"});
+        s.prepare();
+        chooseOutputFolder(s, outputFolder());
+        s.spin("NumberSetsSE")->setValue(200);
+        s.spin("NoBoardsSE")->setValue(1000);
+        QTimer timer;
+        timer.setInterval(20);
+        QObject::connect(&timer, &QTimer::timeout, [&] {
+            if (s.control("ProgressPanel")->isVisible() && !s.label("ProgressActivity").isEmpty()) {
+                timer.stop();
+                s.window.close();
+            }
+        });
+        timer.start();
+        {
+            ModalWatcher watcher(answerYes);
+            s.button("GenerateBtn")->click();
+            QCOMPARE(watcher.messages().size(), 1);
+            QCOMPARE(watcher.messages()[0].text, QString("A run is in progress. Cancel it and close?"));
+        }
+        QTRY_VERIFY(!s.window.isVisible());
+        QCOMPARE(QDir(outputFolder()).entryList(QDir::Files), QStringList());
+    }
+
+    // Double dummy estimated to take more than a few minutes starts only when the director
+    // agrees; No (the default) writes nothing.
+    void aLongDoubleDummyRunAsksFirst() {
+        MainWindowSession s(programFolder());
+        s.prepare();
+        chooseOutputFolder(s, outputFolder());
+        s.spin("NumberSetsSE")->setValue(99);
+        s.spin("NoBoardsSE")->setValue(99);
+        s.check("DoubleDummyCB")->setChecked(true);
+        ModalWatcher watcher;
+        s.button("GenerateBtn")->click();
+        QCOMPARE(watcher.messages().size(), 1);
+        const QRegularExpression question(
+            "^Double-dummy analysis of 9801 boards will take about [0-9]+ "
+            "(minute|hour)s? on this computer. Start the run\\?$");
+        QVERIFY2(question.match(watcher.messages()[0].text).hasMatch(),
+                 qPrintable(watcher.messages()[0].text));
+        QCOMPARE(QDir(outputFolder()).entryList(QDir::Files), QStringList());
+        QVERIFY(!QFile::exists(QDir(programFolder()).filePath("YourID.qvw")));
+    }
+
     void analysisButtonsFollowTheRuns() {
         MainWindowSession s(programFolder());
         s.prepare();
@@ -228,30 +329,40 @@ private slots:
         QVERIFY(view->isEnabled() && print->isEnabled());
         QVERIFY(!s.analysis.reportLines().isEmpty());
 
-        // Without analysis the report is emptied, the buttons stay, disabled while the run
-        // lasts (the Done message is part of it) and enabled again afterwards.
+        // A run declined at "Replace them?" writes nothing: the report and the buttons stay.
+        s.check("dlmCB")->setChecked(true);
+        QCOMPARE(generate(s), DoneText);
+        const QStringList report = s.analysis.reportLines();
+        {
+            ModalWatcher watcher;  // answers No, the default
+            s.button("GenerateBtn")->click();
+            QCOMPARE(watcher.messages().size(), 1);
+            QVERIFY(watcher.messages()[0].text.endsWith("Replace them?"));
+        }
+        QVERIFY(view->isVisible() && view->isEnabled() && print->isEnabled());
+        QCOMPARE(s.analysis.reportLines(), report);
+
+        // A run without analysis writes files the report does not describe: the report is
+        // emptied and the buttons go, after being disabled while the run lasts (the Done
+        // message is part of it).
         s.check("AnalysisCB")->setChecked(false);
         bool enabledDuringRun = true;
         {
-            ModalWatcher watcher([&](QWidget*) {
+            ModalWatcher watcher([&](QWidget* modal) {
                 enabledDuringRun = view->isEnabled() || print->isEnabled();
+                if (auto* box = qobject_cast<QMessageBox*>(modal);
+                    box && box->text().endsWith("Replace them?")) {
+                    box->button(QMessageBox::Yes)->click();
+                    return true;
+                }
                 return false;
             });
             s.button("GenerateBtn")->click();
-            QCOMPARE(watcher.messages().size(), 1);
+            QCOMPARE(watcher.messages().size(), 2);
         }
         QVERIFY(!enabledDuringRun);
-        QVERIFY(view->isVisible() && view->isEnabled() && print->isEnabled());
+        QVERIFY(view->isHidden() && print->isHidden());
         QVERIFY(s.analysis.reportLines().isEmpty());
-
-        bool viewShown = false;
-        ModalWatcher viewer([&](QWidget* modal) {
-            viewShown = modal == &s.analysis;
-            s.analysis.reject();
-            return true;
-        });
-        view->click();
-        QVERIFY(viewShown);
     }
 
     void shiftEnterInTheFileNameBoxReachesPrintOnceItShows() {
@@ -276,7 +387,9 @@ private slots:
         s.window.printer().setOutputFileName(pdf);
         ModalWatcher watcher;
         s.button("PrintAnalysisBtn")->click();
-        QCOMPARE(watcher.messages().size(), 0);
+        QCOMPARE(watcher.messages().size(), 1);
+        QCOMPARE(watcher.messages()[0].text,
+                 "The analysis was printed to " + QDir::toNativeSeparators(pdf) + ".");
         QVERIFY(readAll(pdf).startsWith("%PDF"));
     }
 
@@ -289,8 +402,10 @@ private slots:
         ModalWatcher watcher;
         s.button("PrintAnalysisBtn")->click();
         QCOMPARE(watcher.messages().size(), 1);
-        QCOMPARE(watcher.messages()[0].text, QString("There is no default printer currently selected."));
-        QCOMPARE(watcher.messages()[0].icon, QMessageBox::Critical);
+        QVERIFY(watcher.messages()[0].text.startsWith("There is no default printer currently selected."));
+        QVERIFY2(watcher.messages()[0].text.contains("File > Printer Setup") &&
+                     watcher.messages()[0].text.contains("Print to File"),
+                 qPrintable(watcher.messages()[0].text));
     }
 
     void aFailedRunIsShownAndTheWindowCarriesOn() {
@@ -407,9 +522,11 @@ private slots:
         });
         timer.start();
         {
-            ModalWatcher watcher;
+            ModalWatcher watcher;  // says No when closing asks to cancel the run
             s.button("GenerateBtn")->click();
-            QCOMPARE(watcher.messages().value(0).text, DoneText);
+            QCOMPARE(watcher.messages().last().text, DoneText);
+            for (qsizetype i = 0; i + 1 < watcher.messages().size(); ++i)
+                QCOMPARE(watcher.messages()[i].text, QString("A run is in progress. Cancel it and close?"));
         }
         timer.stop();
 
@@ -417,7 +534,7 @@ private slots:
         QVERIFY(lockedDuringRun);
         const QRegularExpression progress(
             "^(Boards dealt: [0-9]+ of 200000|Files written: [0-9]+ of 1200|"
-            "Boards analysed: [0-9]+ of 200000)$");
+            "Boards analysed: [0-9]+ of 200000)(, about [0-9]+ (second|minute|hour)s? left)?$");
         QCOMPARE(shown.filter(progress), shown);
         QVERIFY2(!shown.filter("Boards dealt").isEmpty(), qPrintable(shown.join(", ")));
         shown.removeDuplicates();

@@ -336,8 +336,9 @@ private slots:
         id->setFocus();
         id->clear();
         QApplication::clipboard()->setText("../a_b");
-        QTest::keyClick(id, Qt::Key_V, Qt::ControlModifier);  // the shortcut does nothing
-        QCOMPARE(id->text(), QString());
+        QTest::keyClick(id, Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(id->text(), QString("ab"));
+        id->clear();
         id->paste();  // what the context menu's Paste does
         QCOMPARE(id->text(), QString("ab"));
 
@@ -359,6 +360,28 @@ private slots:
         QCOMPARE(id->text(), QString("-z"));
     }
 
+    // Select all, copy, cut and paste work from the keyboard in both boxes; what is pasted
+    // passes the same character rule as what is typed.
+    void clipboardShortcutsWorkInTheIdentityAndFileNameBoxes() {
+        MainWindowSession s(programFolder());
+        for (const char* name : {"IDEdit", "FileNameEB"}) {
+            if (std::string_view(name) == "FileNameEB") s.prepare();  // the file name shows after Prepare
+            QLineEdit* box = s.edit(name);
+            box->setFocus();
+            box->setText("Club Night");
+            QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
+            QCOMPARE(box->selectedText(), QString("Club Night"));
+            QTest::keyClick(box, Qt::Key_C, Qt::ControlModifier);
+            QCOMPARE(QApplication::clipboard()->text(), QString("Club Night"));
+            QTest::keyClick(box, Qt::Key_X, Qt::ControlModifier);
+            QCOMPARE(box->text(), QString());
+            QCOMPARE(QApplication::clipboard()->text(), QString("Club Night"));
+            QApplication::clipboard()->setText("Pairs/2026: \"A\"_b");
+            QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
+            QCOMPARE(box->text(), QString("Pairs2026 Ab"));
+        }
+    }
+
     void enterInTheIdentityBoxMovesToPrepareWithoutPressingIt() {
         MainWindowSession s(programFolder());
         ModalWatcher watcher;
@@ -373,10 +396,7 @@ private slots:
         MainWindowSession s(programFolder());
         s.prepare();
         int browsed = 0;
-        s.window.setFolderChooser([&](QWidget*, const QString&, const QString&) {
-            ++browsed;
-            return QString();
-        });
+        countBrowsing(s, browsed);
         QLineEdit* name = s.edit("FileNameEB");
         name->setFocus();
         QTest::keyClick(name, Qt::Key_Enter, Qt::KeypadModifier);
@@ -440,6 +460,30 @@ private slots:
         QCOMPARE(s.window.outputFolder(), QDir::toNativeSeparators(chosen.path()));
     }
 
+    // The folder is chosen from the keyboard too: Browse... (Alt+B), or Enter or F4 on the
+    // folder box.
+    void theKeyboardChoosesTheOutputFolder() {
+        MainWindowSession s(programFolder());
+        s.prepare();
+        int browsed = 0;
+        countBrowsing(s, browsed);
+        QLineEdit* folder = s.edit("FilepathEB");
+        folder->setFocus();
+        QTest::keyClick(folder, Qt::Key_F4);
+        QCOMPARE(browsed, 1);
+        QTest::keyClick(folder, Qt::Key_Return);
+        QCOMPARE(browsed, 2);
+        QTest::keyClick(folder, Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), s.button("BrowseBtn"));
+        QTest::keyClick(s.button("BrowseBtn"), Qt::Key_Space);
+        QCOMPARE(browsed, 3);
+        s.edit("FileNameEB")->setFocus();
+        QTest::keyClick(s.window.windowHandle(), Qt::Key_B, Qt::AltModifier);
+        QTRY_COMPARE(browsed, 4);            // the access key presses the button a moment later
+        QTest::keyClick(folder, Qt::Key_A);  // other keys do nothing: the box only shows the folder
+        QCOMPARE(browsed, 4);
+    }
+
     void aStoredFolderThatIsGoneIsNotPreselectedAndCancelKeepsIt() {
         writeSettingsFile("OutputFolder=/no/such/folder/anywhere\n");
         MainWindowSession s(programFolder());
@@ -478,6 +522,14 @@ private slots:
 
 private:
     QString programFolder() const { return folders_.programFolder(); }
+
+    // The folder browser counts its openings and is cancelled each time.
+    static void countBrowsing(MainWindowSession& s, int& browsed) {
+        s.window.setFolderChooser([&browsed](QWidget*, const QString&, const QString&) {
+            ++browsed;
+            return QString();
+        });
+    }
 
     SessionFolders folders_;
 };

@@ -227,9 +227,15 @@ private slots:
         QVERIFY(text.contains("Title" + wide + "after"));
     }
 
-    void blankReportStillPrintsOnePage() {
+    // A report of one empty line is a page; no report at all is refused before the job
+    // starts, so a good PDF of an earlier report is never replaced by a blank page.
+    void blankReportPrintsOnePageAndNoReportNothing() {
         QCOMPARE(pageCount(printToPdf({""}, "blank.pdf")), 1);
-        QCOMPARE(pageCount(printToPdf({}, "nothing.pdf")), 1);
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(dir_.filePath("blank.pdf"));
+        QCOMPARE(printError({}, printer), QStringLiteral("There is no analysis to print"));
+        QCOMPARE(pageCount(dir_.filePath("blank.pdf")), 1);
     }
 
     void noPrinterSelected() {

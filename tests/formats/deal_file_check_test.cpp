@@ -33,6 +33,23 @@ struct CheckedRun {
     std::vector<std::string> files;
 };
 
+// The closing line counts the distinct deals: a run in six formats and its main deal file
+// is 8 deals each in 7 files; without the main deal file, one set's files are 4 deals.
+TEST(CheckDealFiles, TheSummaryCountsDistinctDeals) {
+    const CheckedRun run;
+    EXPECT_EQ(checkReportLines(checkDealFiles(run.files), false).back(),
+              "No problems found in 13 files, 56 boards: 8 distinct deals, each in 7 files.");
+    const std::vector<std::string> firstSet = {run.folder.outputFile("QVW-01.dlm"),
+                                               run.folder.outputFile("QVW-01.pbn")};
+    EXPECT_EQ(checkReportLines(checkDealFiles(firstSet), false).back(),
+              "No problems found in 2 files, 8 boards: 4 distinct deals, each in 2 files.");
+    // Deals read unequally often (a set file beside its run's main deal file) are not "each".
+    EXPECT_EQ(
+        checkReportLines(checkDealFiles({run.folder.outputFile("QVW-01.dlm"), run.mainDealFile()}), false)
+            .back(),
+        "No problems found in 2 files, 12 boards: 8 distinct deals.");
+}
+
 TEST(CheckDealFiles, EveryFormatOfARunAndItsMainDealFileTogetherShowNoProblem) {
     const CheckedRun run;
     const DealFileCheck check = checkDealFiles(run.files);

@@ -3,6 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <cstdlib>
+#include <fstream>
+#include <map>
 #include <random>
 #include <regex>
 
@@ -135,6 +138,210 @@ TEST(HandRecordsInABrowser, EveryBoardPrintsWholeWithItsHandsAndPoints) {
         }
     }
     for (unsigned board = 1; board <= Boards; ++board) EXPECT_EQ(seen[board], 1) << "board " << board;
+}
+
+// A deal as a board line from the owner (0..3, North to West) of each card 1..52.
+std::string boardLineOf(const std::array<int, 52>& owners) {
+    std::string line;
+    for (int hand = 0; hand < 4; ++hand)
+        for (int card = 1; card <= 52; ++card)
+            if (owners[card - 1] == hand)
+                line += std::string(1, char('0' + card / 10)) + char('0' + card % 10);
+    return line;
+}
+
+
+// A word of the printed page with its box, in points from the top left corner.
+struct Word {
+    std::string text;
+    double xMin, yMin, xMax, yMax;
+};
+
+struct Page {
+    double width = 0;
+    std::vector<Word> words;
+};
+
+std::string unescapedXml(std::string text) {
+    for (const auto& [entity, character] : std::map<std::string, std::string>{
+             {"&lt;", "<"}, {"&gt;", ">"}, {"&quot;", "\""}, {"&apos;", "'"}, {"&amp;", "&"}}) {
+        for (std::size_t at; (at = text.find(entity)) != std::string::npos;)
+            text.replace(at, entity.size(), character);
+    }
+    return text;
+}
+
+// The words of every page as pdftotext -bbox finds them.
+std::vector<Page> wordsOf(const std::string& pdf, const std::string& boxes) {
+    EXPECT_EQ(std::system(("pdftotext -bbox '" + pdf + "' '" + boxes + "'").c_str()), 0);
+    const std::string xhtml = testing::readFile(boxes);
+    const std::regex page("<page width=\"([0-9.]+)\""),
+        word(
+            "<word xMin=\"([0-9.]+)\" yMin=\"([0-9.]+)\" xMax=\"([0-9.]+)\" "
+            "yMax=\"([0-9.]+)\">([^<]*)</word>");
+    std::vector<Page> pages;
+    for (const std::string& line : testing::linesOf(xhtml)) {
+        std::smatch match;
+        if (std::regex_search(line, match, page)) {
+            pages.push_back({std::stod(match[1]), {}});
+        } else if (std::regex_search(line, match, word) && !pages.empty()) {
+            pages.back().words.push_back({unescapedXml(match[5]), std::stod(match[1]), std::stod(match[2]),
+                                          std::stod(match[3]), std::stod(match[4])});
+        }
+    }
+    return pages;
+}
+
+// A deal where `hand` holds `length` cards of `suit` from the ace down and the other cards
+// are dealt at random.
+std::string dealWithLongSuit(int hand, int suit, int length, std::mt19937& random) {
+    std::array<int, 52> owners{};
+    std::vector<int> seats;
+    for (int seat = 0; seat < 4; ++seat) seats.insert(seats.end(), seat == hand ? 13 - length : 13, seat);
+    std::shuffle(seats.begin(), seats.end(), random);
+    for (int card = 0, next = 0; card < 52; ++card)
+        owners[card] = card / 13 == suit && card % 13 < length ? hand : seats[next++];
+    return boardLineOf(owners);
+}
+
+// Where a seat's name stands in a board's diagram, with the lines of its suits read from
+// the page: the symbol under the name and the words that follow it closely on its line.
+struct PrintedHand {
+    const Word* name = nullptr;
+    std::array<std::string, 4> suitLines;
+};
+
+std::string suitLineAt(const std::vector<Word>& words, const Word& symbol) {
+    std::vector<const Word*> line;
+    for (const Word& word : words)
+        if (std::abs(word.yMin - symbol.yMin) < 1 && word.xMin >= symbol.xMin) line.push_back(&word);
+    std::sort(line.begin(), line.end(), [](const Word* a, const Word* b) { return a->xMin < b->xMin; });
+    std::string text;
+    double end = symbol.xMin;
+    for (const Word* word : line) {
+        if (word->xMin - end > 3.5) break;  // the next column: par or tricks
+        text += word->text;
+        end = word->xMax;
+    }
+    return text;
+}
+
+// Two abreast, the page's halves are columns of boards. Each seat belongs to the nearest
+// "Board" above it in its column.
+std::map<unsigned, std::map<std::string, PrintedHand>> handsOnPage(const Page& page) {
+    std::vector<std::pair<const Word*, unsigned>> boardWords;
+    for (std::size_t i = 0; i + 1 < page.words.size(); ++i)
+        if (page.words[i].text == "Board")
+            boardWords.emplace_back(&page.words[i], std::stoul(page.words[i + 1].text));
+    const auto column = [&](const Word& w) { return w.xMin < page.width / 2 ? 0 : 1; };
+    std::map<unsigned, std::map<std::string, PrintedHand>> hands;
+    for (std::size_t i = 1; i < page.words.size(); ++i) {
+        const Word& word = page.words[i];
+        if (word.text != "North" && word.text != "East" && word.text != "South" && word.text != "West")
+            continue;
+        if (page.words[i - 1].text == "Dealer") continue;
+        const std::pair<const Word*, unsigned>* board = nullptr;
+        for (const auto& candidate : boardWords)
+            if (column(*candidate.first) == column(word) && candidate.first->yMin <= word.yMin + 2 &&
+                (!board || candidate.first->yMin > board->first->yMin))
+                board = &candidate;
+        if (!board) continue;
+        PrintedHand& hand = hands[board->second][word.text];
+        hand.name = &word;
+        for (int suit = 0; suit < 4; ++suit) {
+            for (const Word& symbol : page.words) {
+                if (symbol.text.rfind(SuitSymbols[suit], 0) != 0 || std::abs(symbol.xMin - word.xMin) > 2 ||
+                    symbol.yMin <= word.yMin || symbol.yMin > word.yMin + 60)
+                    continue;
+                hand.suitLines[suit] = suitLineAt(page.words, symbol);
+                break;
+            }
+        }
+    }
+    return hands;
+}
+
+// West and East (and North and South) stand where a player looks for them, whatever the
+// hands hold; a suit of up to thirteen cards stays on one line beside its symbol, nothing
+// printed overlaps anything else, and six boards fill a page, on A4 and on Letter alike.
+TEST(HandRecordsInABrowser, SeatsStandInTheCompassAndLongSuitsStayOnOneLine) {
+    if (const std::string missing = testing::missingPrintTools(); !missing.empty()) GTEST_SKIP() << missing;
+
+    std::mt19937 random(3);
+    std::vector<std::string> boards = {
+        // Each hand holds a whole suit: the widest line a hand can have, in every seat.
+        boardLineOf([] {
+            std::array<int, 52> owners{};
+            for (int card = 0; card < 52; ++card) owners[card] = card / 13;
+            return owners;
+        }()),
+        boardLineOf([] {
+            std::array<int, 52> owners{};
+            for (int card = 0; card < 52; ++card) owners[card] = (card / 13 + 1) % 4;
+            return owners;
+        }()),
+    };
+    for (int hand = 0; hand < 4; ++hand) boards.push_back(dealWithLongSuit(hand, (hand + 2) % 4, 10, random));
+    std::vector<DoubleDummyTable> tables(boards.size());
+    for (DoubleDummyTable& table : tables) {
+        table.tricks = {{{13, 13, 13, 13, 13}, {13, 13, 13, 13, 13}, {10, 10, 10, 10, 10}, {0, 0, 0, 0, 0}}};
+        table.parScore = -2000;
+        table.parContracts = {"7N*-NS-13", "7S*-NS-13"};  // the longest texts the library writes
+    }
+
+    ConversionFolder folder;
+    folder.writeMainDeal("1 6  1", boards);
+    folder.settings.doubleDummy = tables;
+    StagedFiles files;
+    writeHandRecordFiles(folder.settings, files);
+    files.publish();
+    const std::string document = testing::readFile(files.finalPaths().at(0));
+
+    for (const auto& [paper, width] : {std::pair{"A4", 595.0}, std::pair{"Letter", 612.0}}) {
+        SCOPED_TRACE(paper);
+        std::string onPaper = document;
+        onPaper.replace(onPaper.find("</style>"), 0, std::string("@page { size: ") + paper + "; }\n");
+        const std::string html = folder.outputFile(std::string(paper) + ".html");
+        const std::string pdf = folder.outputFile(std::string(paper) + ".pdf");
+        std::ofstream(html, std::ios::binary) << onPaper;
+        ASSERT_TRUE(testing::printToPdf(html, pdf, folder.outputFile("profile")));
+        const std::vector<Page> pages = wordsOf(pdf, pdf + ".xhtml");
+        ASSERT_EQ(pages.size(), 1u) << "six boards on one page";
+        const Page& page = pages[0];
+        EXPECT_NEAR(page.width, width, 1);
+
+        const auto hands = handsOnPage(page);
+        ASSERT_EQ(hands.size(), boards.size());
+        for (const auto& [board, seats] : hands) {
+            SCOPED_TRACE("board " + std::to_string(board));
+            ASSERT_EQ(seats.size(), 4u);
+            const Word& north = *seats.at("North").name;
+            const Word& east = *seats.at("East").name;
+            const Word& south = *seats.at("South").name;
+            const Word& west = *seats.at("West").name;
+            EXPECT_LT(west.xMax, north.xMin) << "West stands left of North";
+            EXPECT_LT(north.xMax, east.xMin) << "East stands right of North";
+            EXPECT_NEAR(north.xMin, south.xMin, 1) << "North above South";
+            EXPECT_LT(north.yMax, west.yMin) << "North above West";
+            EXPECT_NEAR(west.yMin, east.yMin, 1) << "West and East on one line";
+            EXPECT_LT(west.yMax, south.yMin) << "South below West";
+
+            const std::array<Hand, 4> expected = expectedHands(boards[board - 1]);
+            for (int seat = 0; seat < 4; ++seat)
+                for (int suit = 0; suit < 4; ++suit)
+                    EXPECT_EQ(seats.at(SeatNames[seat]).suitLines[suit], expected[seat].suitLines[suit])
+                        << SeatNames[seat] << " suit " << suit << ": the whole suit on its symbol's line";
+        }
+
+        for (const Word& a : page.words)
+            for (const Word& b : page.words) {
+                if (&a == &b) continue;
+                const double rise = std::min(a.yMax, b.yMax) - std::max(a.yMin, b.yMin);
+                const double overlap = std::min(a.xMax, b.xMax) - std::max(a.xMin, b.xMin);
+                EXPECT_FALSE(rise > 1 && overlap > 0.5)
+                    << "\"" << a.text << "\" overlaps \"" << b.text << "\"";
+            }
+    }
 }
 
 }  // namespace
