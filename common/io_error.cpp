@@ -52,9 +52,13 @@ EInOutError ioErrorFromErrno(int err, const std::string& path) {
             return ioErrorOfCode(io_code::TooManyOpenFiles, path);
         case EACCES:
         case EPERM:
-        case EROFS:
-        case EISDIR:
             return ioErrorOfCode(io_code::AccessDenied, path);
+        case EROFS:
+            return {io_code::AccessDenied, error_text::ReadOnlyFileSystem, path};
+        case EISDIR:
+            return {io_code::AccessDenied, error_text::IsAFolder, path};
+        case ELOOP:
+            return {io_code::PathNotFound, error_text::LoopOfLinks, path};
         case ENOSPC:
         case EFBIG:
 #ifdef EDQUOT

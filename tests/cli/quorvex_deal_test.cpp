@@ -161,7 +161,9 @@ TEST(QuorvexDeal, UsageErrorsNameTheOptionAndWriteNothing) {
         {{"--id", ""}, "must not be empty"},
         {{"--id", "con"}, "device name"},
         {{"--name", "LPT1"}, "device name"},
-        {{"--name=Aux "}, "device name"},
+        {{"--name=Aux"}, "device name"},
+        {{"--name=QVW "}, "begin or end with a space"},
+        {{"--id", "   "}, "begin or end with a space"},
         {{"--sets=0"}, "--sets"},
         {{"--quiet=yes"}, "takes no value"},
         {{"--formats", "dlm,pdf"}, "--formats"},
@@ -200,7 +202,7 @@ TEST(QuorvexDeal, FileErrorsExitWithOneAndTheWindowsTextAfterThePath) {
     TempFolder folder;
     const auto result = runDealer({"--entropy-text", Recorded, "--out", folder.file("missing")});
     EXPECT_EQ(result.exitCode, 1);
-    EXPECT_EQ(result.output, "quorvex-deal: " + folder.file("missing") + ": Invalid filename.\n");
+    EXPECT_EQ(result.output, "quorvex-deal: " + folder.file("missing") + ": The folder does not exist.\n");
 }
 
 }  // namespace

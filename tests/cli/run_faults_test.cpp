@@ -78,7 +78,7 @@ TEST(RunFaults, PathsTooLongForTheFileSystemFailBeforeTheEntropyIsLogged) {
     TempFolder folder;
     const auto result = runDealer({"--out", folder.str(), "--report", folder.file("missing/report.txt")});
     EXPECT_EQ(result.exitCode, 1);
-    EXPECT_EQ(result.output, "quorvex-deal: " + folder.file("missing") + ": Invalid filename.\n");
+    EXPECT_EQ(result.output, "quorvex-deal: " + folder.file("missing") + ": The folder does not exist.\n");
     EXPECT_TRUE(snapshot(folder).empty());
 }
 
@@ -212,7 +212,7 @@ TEST(RunFaults, AFullAndThenReadOnlyFileSystemLeavesItAsItWas) {
     result = runDealer(
         {"--entropy-text", Recorded, "--sets", "2", "--boards", "8", "--force", "--out", folder.str()});
     EXPECT_EQ(result.exitCode, 1);
-    EXPECT_EQ(result.output, "quorvex-deal: " + folder.str() + ": File access denied.\n");
+    EXPECT_EQ(result.output, "quorvex-deal: " + folder.file(".quorvex.lock") + ": Read-only file system.\n");
     EXPECT_EQ(snapshot(folder), before);
 }
 

@@ -7,6 +7,12 @@
 #endif
 
 #include <cerrno>
+#include <csignal>
+
+#ifndef _WIN32
+#include <sys/resource.h>
+#include <sys/stat.h>
+#endif
 
 #include "common/text_file.h"
 #include "temp_folder.h"
@@ -86,19 +92,47 @@ TEST(IoError, FileOperationsRaiseIt) {
         FileWriter writer(folder.str());  // a folder cannot be opened as a file
         FAIL() << "writing over a folder must fail";
     } catch (const EInOutError& error) {
-        EXPECT_STREQ(error.what(), "File access denied");
+        EXPECT_STREQ(error.what(), "Is a folder, not a file");
     }
 }
 
-#ifdef __linux__
+#ifndef _WIN32
+// A file-size limit makes the disk full for this process; the buffer reaches it only when
+// written out.
 TEST(IoError, FullDiskIsReportedWhenTheDataIsWrittenOut) {
-    FileWriter writer("/dev/full");
+    TempFolder folder;
+    FileWriter writer(folder.file("full.dlm"));
     writer.write(std::string(100, 'x'));
+    rlimit saved{};
+    getrlimit(RLIMIT_FSIZE, &saved);
+    const auto previous = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit lowered = saved;
+    lowered.rlim_cur = 10;
+    setrlimit(RLIMIT_FSIZE, &lowered);
     try {
         writer.close();
-        FAIL() << "closing over a full disk must fail";
+        ADD_FAILURE() << "closing over a full disk must fail";
     } catch (const EInOutError& error) {
         EXPECT_STREQ(error.what(), "Disk full");
+        EXPECT_EQ(error.path(), folder.file("full.dlm"));
+    }
+    setrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, previous);
+    writer.close();  // closed already: nothing is flushed or closed twice
+}
+
+// Devices and FIFOs are not files of a run: nothing is written to them.
+TEST(IoError, OnlyRegularFilesAreWritten) {
+    TempFolder folder;
+    ASSERT_EQ(mkfifo(folder.file("fifo").c_str(), 0600), 0);
+    for (const std::string& path : {std::string("/dev/full"), std::string("/dev/null"), folder.file("fifo")}) {
+        try {
+            FileWriter writer(path);
+            ADD_FAILURE() << path << " was opened for writing";
+        } catch (const EInOutError& error) {
+            EXPECT_STREQ(error.what(), "Not a regular file");
+            EXPECT_EQ(error.path(), path);
+        }
     }
 }
 #endif

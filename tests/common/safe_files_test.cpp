@@ -123,17 +123,56 @@ TEST(FolderLock, ASecondLockFailsAtOnceNamingTheFolderAndTheLockFileGoesWithTheL
     const FolderLock again(folder.str());
 }
 
-TEST(FolderLock, AFolderThatCannotHoldTheLockFileIsAFileErrorNamingIt) {
-    TempFolder folder;
-    try {
-        const FolderLock lock(folder.file("absent"));
-        ADD_FAILURE() << "a missing folder cannot be locked";
-    } catch (const EInOutError& error) {
-        EXPECT_STREQ(error.what(), "Invalid filename");
-        EXPECT_EQ(error.path(), folder.file("absent"));
+#ifndef _WIN32
+// Each problem names what the director must look at: the folder, or the lock file in it.
+// Nothing is written anywhere a link points.
+TEST(FolderLock, ProblemsNameTheFolderOrTheLockFileAndFollowNoLink) {
+    TempFolder outside;
+    const std::string target = outside.file("target");
+    const std::string existing = outside.file("existing");
+    writeFile(existing, "keep");
+    const struct {
+        const char* plant;  // what holds the lock file's name, or the folder's
+        std::string (*folderIn)(const TempFolder&);
+        bool namesLock;
+        const char* text;
+    } cases[] = {
+        {"nothing", [](const TempFolder& f) { return f.file("absent"); }, false, "The folder does not exist"},
+        {"file", [](const TempFolder& f) { return f.file("plain"); }, false, "Not a folder"},
+        {"folder", [](const TempFolder& f) { return f.str(); }, true, "Is a folder, not a file"},
+        {"fifo", [](const TempFolder& f) { return f.str(); }, true, "Not a regular file"},
+        {"link", [](const TempFolder& f) { return f.str(); }, true,
+         "Is a symbolic link; the program writes only regular files"},
+        {"link to file", [](const TempFolder& f) { return f.str(); }, true,
+         "Is a symbolic link; the program writes only regular files"},
+        {"loop", [](const TempFolder& f) { return f.file("loop"); }, false, "The path runs in a loop of symbolic links"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.plant);
+        TempFolder folder;
+        const std::string lock = folder.file(".quorvex.lock");
+        const std::string plant = c.plant;
+        if (plant == "file") writeFile(folder.file("plain"), "x");
+        if (plant == "folder") fs::create_directory(lock);
+        if (plant == "fifo") {
+            ASSERT_EQ(mkfifo(lock.c_str(), 0600), 0);
+        }
+        if (plant == "link") fs::create_symlink(target, lock);
+        if (plant == "link to file") fs::create_symlink(existing, lock);
+        if (plant == "loop") fs::create_symlink(folder.file("loop"), folder.file("loop"));
+        const std::string lockedFolder = c.folderIn(folder);
+        try {
+            const FolderLock held(lockedFolder);
+            ADD_FAILURE() << "locked";
+        } catch (const EInOutError& error) {
+            EXPECT_STREQ(error.what(), c.text);
+            EXPECT_EQ(error.path(), c.namesLock ? lock : lockedFolder);
+        }
+        EXPECT_FALSE(fs::exists(fs::symlink_status(target))) << "nothing created at the link's target";
+        EXPECT_EQ(readFile(existing), "keep");
     }
-    EXPECT_TRUE(fs::is_empty(folder.path()));
 }
+#endif
 
 TEST(PathLimits, ANameOrPathTooLongForTheFileSystemIsAnInvalidFilename) {
     TempFolder folder;

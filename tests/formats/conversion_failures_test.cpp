@@ -63,7 +63,7 @@ TEST(ConversionFailures, AFolderInThePlaceOfASetFileFailsBeforeAnyFileIsPublishe
     folder.writeMainDeal("1 1  1", {RoundRobinDeal});
     folder.selectAllFormats();
     std::filesystem::create_directory(folder.outputFile("QVW-01.dup"));
-    EXPECT_EQ(conversionFailure<EInOutError>(folder.settings), "Not a regular file");
+    EXPECT_EQ(conversionFailure<EInOutError>(folder.settings), "Is a folder, not a file");
     EXPECT_EQ(folder.outputCount(), 1u) << "only the folder that was there";
 }
 
