@@ -50,7 +50,6 @@ TEST(IoError, WindowsErrorCodesMapToTheSameTexts) {
         const char* text;
     } cases[] = {
         {ERROR_FILE_NOT_FOUND, "File not found"},
-        {ERROR_PATH_NOT_FOUND, "Invalid filename"},
         {ERROR_INVALID_NAME, "Invalid filename"},
         {ERROR_BAD_PATHNAME, "Invalid filename"},
         {ERROR_INVALID_DRIVE, "Invalid filename"},
@@ -70,6 +69,10 @@ TEST(IoError, WindowsErrorCodesMapToTheSameTexts) {
         EXPECT_STREQ(error.what(), c.text) << c.windowsCode;
         EXPECT_EQ(error.path(), "out\\QVW-01.dlm");
     }
+    SetLastError(ERROR_PATH_NOT_FOUND);
+    const EInOutError missing = lastIoError("out\\QVW-01.dlm");
+    EXPECT_STREQ(missing.what(), "The folder does not exist");
+    EXPECT_EQ(missing.path(), "out");
 }
 #endif
 
@@ -80,7 +83,8 @@ TEST(IoError, FileOperationsRaiseIt) {
         FileWriter writer(folder.file("absent/out.dlm"));
         FAIL() << "creating a file in a missing folder must fail";
     } catch (const EInOutError& error) {
-        EXPECT_STREQ(error.what(), "Invalid filename");
+        EXPECT_STREQ(error.what(), "The folder does not exist");
+        EXPECT_EQ(error.path(), folder.file("absent"));
     }
     try {
         TextFileReader reader(folder.file("absent.qvw"));

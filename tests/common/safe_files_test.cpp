@@ -5,6 +5,7 @@
 #include <filesystem>
 
 #include "common/folder_lock.h"
+#include "common/interrupt_cleanup.h"
 #include "common/io_error.h"
 #include "common/line_append.h"
 #include "common/name_text.h"
@@ -35,6 +36,7 @@ TEST(AppendWholeLine, TheFileOnlyEverGainsWholeLines) {
         {"9\r\n", "9\r\n123-4\r\n"},          // appended
         {"9\r\n88", "9\r\n88\r\n123-4\r\n"},  // torn by an earlier failure: mended first
         {"9\r", "9\r\r\n123-4\r\n"},          // half a line end is not a line end
+        {"9\n", "9\n\r\n123-4\r\n"},          // nor is a bare LF (another program's line end)
     };
     for (const auto& [before, after] : cases) {
         TempFolder folder;
@@ -174,6 +176,57 @@ TEST(FolderLock, ProblemsNameTheFolderOrTheLockFileAndFollowNoLink) {
 }
 #endif
 
+TEST(AppendWholeLine, ALinkOrAFifoInPlaceOfTheLogIsRefusedAndNothingIsWrittenThrough) {
+    TempFolder folder, outside;
+    const std::string log = folder.file("Int160.qvs");
+    const std::string target = outside.file("secret.txt");
+    writeFile(target, "someone's file\n");
+    fs::create_symlink(target, log);
+    try {
+        appendWholeLine(log, "123-4");
+        ADD_FAILURE() << "the line went through the link";
+    } catch (const EInOutError& error) {
+        EXPECT_STREQ(error.what(), "Is a symbolic link; the program writes only regular files");
+        EXPECT_EQ(error.path(), log);
+    }
+    EXPECT_EQ(readFile(target), "someone's file\n");
+#ifndef _WIN32
+    fs::remove(log);
+    ASSERT_EQ(mkfifo(log.c_str(), 0600), 0);
+    try {
+        appendWholeLine(log, "123-4");
+        ADD_FAILURE() << "a FIFO took the line";
+    } catch (const EInOutError& error) {
+        EXPECT_STREQ(error.what(), "Not a regular file");
+        EXPECT_EQ(error.path(), log);
+    }
+#endif
+}
+
+#ifndef _WIN32
+TEST(Interrupts, OtherThreadsNeverTakeThemAndOneHeldBackCanBeTakenInstead) {
+    sigset_t before;
+    pthread_sigmask(SIG_BLOCK, nullptr, &before);
+    bool blockedThere = false;
+    threadWithoutInterrupts([&] {
+        sigset_t mask;
+        pthread_sigmask(SIG_BLOCK, nullptr, &mask);
+        blockedThere = sigismember(&mask, SIGINT) && sigismember(&mask, SIGTERM) && sigismember(&mask, SIGHUP);
+    }).join();
+    EXPECT_TRUE(blockedThere);
+    sigset_t after;
+    pthread_sigmask(SIG_BLOCK, nullptr, &after);
+    EXPECT_EQ(sigismember(&after, SIGTERM), sigismember(&before, SIGTERM)) << "this thread is as it was";
+
+    // A SIGTERM that comes while held back is taken, not acted on: this process lives on.
+    InterruptsDeferred deferred;
+    EXPECT_EQ(deferred.takePending(), 0);
+    ASSERT_EQ(kill(getpid(), SIGTERM), 0);
+    EXPECT_EQ(deferred.takePending(), SIGTERM);
+    EXPECT_EQ(deferred.takePending(), 0);
+}
+#endif
+
 TEST(PathLimits, ANameOrPathTooLongForTheFileSystemIsAnInvalidFilename) {
     TempFolder folder;
     checkPathFits(folder.file(std::string(150, 'n')));
@@ -195,6 +248,8 @@ TEST(NameRule, IdentitiesAndBaseNamesThatCannotBeFilesAreRefused) {
         {"YourID", false, false}, {"", true, false},         {"CON", true, true},  {"con", true, true},
         {"Nul  ", true, true},    {"com1", true, true},      {"LPT9", true, true}, {"COM0", false, false},
         {"LPT10", false, false},  {"CONSOLE", false, false}, {"a/b", true, true},  {"x.y", true, true},
+        {" ", true, true},        {"   ", true, true},       {" QVW", true, true}, {"QVW ", true, true},
+        {"Club Night", false, false},
     };
     for (const auto& [text, identity, base] : cases) {
         EXPECT_EQ(nameRuleBreach(text, NameUse::Identity).has_value(), identity) << "'" << text << "'";

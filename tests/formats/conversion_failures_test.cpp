@@ -42,12 +42,12 @@ const std::pair<const char*, Writer> EveryWriter[] = {{".dlm", WriteDlmFiles},
                                                       {".dge", WriteDgeFiles},
                                                       {".txt", WriteDeepFinesseFiles}};
 
-TEST(ConversionFailures, AMissingOutputFolderIsAnInvalidFilename) {
+TEST(ConversionFailures, AMissingOutputFolderIsNamed) {
     ConversionFolder folder;
     folder.writeMainDeal("1 1  1", {RoundRobinDeal});
     folder.selectAllFormats();
     folder.settings.outputFolder = folder.outputFile("missing");
-    EXPECT_EQ(conversionFailure<EInOutError>(folder.settings), "Invalid filename");
+    EXPECT_EQ(conversionFailure<EInOutError>(folder.settings), "The folder does not exist");
     EXPECT_EQ(folder.outputCount(), 0u);
 }
 
