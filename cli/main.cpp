@@ -59,8 +59,9 @@ void publishHoldingInterrupts(GenerationRun& run) {
         late = deferred.takePending();
     }
     if (late != 0)
-        std::cerr << "quorvex-deal: " << interruptName(late)
-                  << " came while the files were being published, too late to cancel; the run has completed.\n";
+        std::cerr
+            << "quorvex-deal: " << interruptName(late)
+            << " came while the files were being published, too late to cancel; the run has completed.\n";
 }
 
 bool printsOnStandardOutput(const CliOptions& options) {
@@ -122,7 +123,8 @@ int deal(const CliOptions& options, bool outputOpen) {
 int convert(const std::string& path, const CliOptions& options, bool outputOpen) {
     if (!outputOpen && !options.quiet) throw ioErrorFromErrno(EBADF, StandardOutputName);
     const DealFile file = readDealFile(path);
-    const std::unique_ptr<GenerationRun> run = conversionRun(file, conversionSettingsOf(file, runSettingsOf(options)));
+    const std::unique_ptr<GenerationRun> run =
+        conversionRun(file, conversionSettingsOf(file, runSettingsOf(options)));
     WorkProgress progress;
     RunResult result;
     {

@@ -27,9 +27,9 @@ void checkFolderExists(const std::string& folder) {
     if (std::filesystem::is_directory(status)) return;
     if (error == std::errc::too_many_symbolic_link_levels)
         throw EInOutError(io_code::PathNotFound, error_text::LoopOfLinks, folder);
-    throw EInOutError(io_code::PathNotFound,
-                      std::filesystem::exists(status) ? error_text::NotAFolder : error_text::FolderDoesNotExist,
-                      folder);
+    throw EInOutError(
+        io_code::PathNotFound,
+        std::filesystem::exists(status) ? error_text::NotAFolder : error_text::FolderDoesNotExist, folder);
 }
 
 }  // namespace quorvex

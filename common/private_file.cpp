@@ -26,8 +26,10 @@ namespace quorvex {
 void checkRegularFile(void* openHandle, const std::string& path) {
     const HANDLE handle = static_cast<HANDLE>(openHandle);
     BY_HANDLE_FILE_INFORMATION information;
-    const bool known = GetFileType(handle) == FILE_TYPE_DISK && GetFileInformationByHandle(handle, &information);
-    if (known && (information.dwFileAttributes & (FILE_ATTRIBUTE_REPARSE_POINT | FILE_ATTRIBUTE_DIRECTORY)) == 0)
+    const bool known =
+        GetFileType(handle) == FILE_TYPE_DISK && GetFileInformationByHandle(handle, &information);
+    if (known &&
+        (information.dwFileAttributes & (FILE_ATTRIBUTE_REPARSE_POINT | FILE_ATTRIBUTE_DIRECTORY)) == 0)
         return;
     CloseHandle(handle);
     if (known && (information.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0)
@@ -54,10 +56,10 @@ DWORD dispositionOf(PrivateFile::Open how) {
 PrivateFile::PrivateFile(const std::string& path, Open how) : path_(path) {
     OwnerOnlyAccess ownerOnly;
     // A reparse point (a symbolic link, a junction) is opened itself, not followed, and refused.
-    const HANDLE handle = CreateFileW(widePath(path).c_str(), GENERIC_READ | GENERIC_WRITE,
-                                      FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                                      ownerOnly.attributes(), dispositionOf(how),
-                                      FILE_ATTRIBUTE_NORMAL | FILE_FLAG_OPEN_REPARSE_POINT, nullptr);
+    const HANDLE handle =
+        CreateFileW(widePath(path).c_str(), GENERIC_READ | GENERIC_WRITE,
+                    FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, ownerOnly.attributes(),
+                    dispositionOf(how), FILE_ATTRIBUTE_NORMAL | FILE_FLAG_OPEN_REPARSE_POINT, nullptr);
     if (handle == INVALID_HANDLE_VALUE) throw lastIoError(path);
     checkRegularFile(handle, path);
     descriptor_ = _open_osfhandle(reinterpret_cast<intptr_t>(handle), _O_BINARY);

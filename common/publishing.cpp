@@ -138,7 +138,8 @@ Journal planOf(const std::vector<StagedFile>& files) {
         journal.moves.push_back({finalPath, absolutePath(file.temporaryPath),
                                  existsAsAnything(finalPath) ? asidePathOf(finalPath) : std::string()});
     }
-    for (const std::string& folder : folders) journal.journals.push_back(joinPath(folder, PublishJournalFileName));
+    for (const std::string& folder : folders)
+        journal.journals.push_back(joinPath(folder, PublishJournalFileName));
     return journal;
 }
 
@@ -233,7 +234,8 @@ void finishInterruptedPublishing(const std::string& folder, const std::vector<st
     std::error_code error;
     const auto status = fs::symlink_status(path, error);
     if (!fs::exists(status)) return;
-    if (!fs::is_regular_file(status)) throw EInOutError(io_code::AccessDenied, error_text::NotARegularFile, path);
+    if (!fs::is_regular_file(status))
+        throw EInOutError(io_code::AccessDenied, error_text::NotARegularFile, path);
     const std::string text = journalTextIn(path);
     const std::optional<Journal> journal = parseJournal(text);
     if (!journal) {

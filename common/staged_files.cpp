@@ -19,7 +19,8 @@ namespace quorvex {
 namespace {
 
 constexpr std::string_view TemporarySuffix = ".qvtmp";
-constexpr std::string_view AsideSuffix = ".qvold";  // as long as TemporarySuffix: one length check serves both
+constexpr std::string_view AsideSuffix =
+    ".qvold";  // as long as TemporarySuffix: one length check serves both
 
 long processId() {
 #ifdef _WIN32
@@ -66,9 +67,9 @@ void checkRenameTarget(const std::string& path) {
     if (!std::filesystem::exists(status) || std::filesystem::is_regular_file(status)) return;
     if (std::filesystem::is_symlink(status))
         throw EInOutError(io_code::AccessDenied, error_text::LinkNotFollowed, path);
-    throw EInOutError(io_code::AccessDenied,
-                      std::filesystem::is_directory(status) ? error_text::IsAFolder : error_text::NotARegularFile,
-                      path);
+    throw EInOutError(
+        io_code::AccessDenied,
+        std::filesystem::is_directory(status) ? error_text::IsAFolder : error_text::NotARegularFile, path);
 }
 
 void removeLeftoverTemporaries(const std::string& folder) {

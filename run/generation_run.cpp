@@ -179,7 +179,8 @@ RunResult withFinalPaths(Work work, const std::string& scratch = {}, const std::
         return work();
     } catch (const EInOutError& error) {
         const std::string path = finalPathOf(error.path());
-        throw EInOutError(error.code(), error.what(), !scratch.empty() && path == scratch ? scratchFolder : path);
+        throw EInOutError(error.code(), error.what(),
+                          !scratch.empty() && path == scratch ? scratchFolder : path);
     }
 }
 

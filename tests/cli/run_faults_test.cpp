@@ -1,5 +1,6 @@
 // The dealer under real faults: every failed run exits with its status and a message
 // naming the path, and leaves every folder byte for byte as it was.
+#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <signal.h>
 #include <spawn.h>
@@ -296,9 +297,52 @@ TEST(RunFaults, EveryFileTheRunCreatesIsPrivateWhateverTheUmask) {
             << entry.path();
 }
 
+// A SIGTERM held back until the files are being published (here: held back from the
+// start, as the process inherits its blocked signals) comes too late to cancel the run,
+// which says so and succeeds.
+TEST(RunFaults, AnInterruptHeldBackWhilePublishingIsReportedAndTheRunSucceeds) {
+    TempFolder folder, clean, logs;
+    const std::vector<std::string> arguments = {"--entropy-text", Recorded, "--sets", "2",
+                                                "--boards",       "8",      "--quiet"};
+    std::vector<std::string> spawned = arguments;
+    spawned.insert(spawned.begin(), QUORVEX_DEAL_PATH);
+    spawned.insert(spawned.end(), {"--out", folder.str()});
+    std::vector<char*> pointers;
+    for (std::string& argument : spawned) pointers.push_back(argument.data());
+    pointers.push_back(nullptr);
+    posix_spawnattr_t attributes;
+    posix_spawnattr_init(&attributes);
+    sigset_t held;
+    sigemptyset(&held);
+    sigaddset(&held, SIGTERM);
+    posix_spawnattr_setsigmask(&attributes, &held);
+    posix_spawnattr_setflags(&attributes, POSIX_SPAWN_SETSIGMASK);
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    const std::string errors = logs.file("stderr");
+    posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, errors.c_str(), O_WRONLY | O_CREAT, 0600);
+    pid_t pid = 0;
+    ASSERT_EQ(posix_spawn(&pid, QUORVEX_DEAL_PATH, &actions, &attributes, pointers.data(), environ), 0);
+    kill(pid, SIGTERM);
+    const int status = waitFor(pid);
+    posix_spawn_file_actions_destroy(&actions);
+    posix_spawnattr_destroy(&attributes);
+    ASSERT_TRUE(WIFEXITED(status)) << "ended by the signal";
+    EXPECT_EQ(WEXITSTATUS(status), 0);
+    EXPECT_EQ(
+        readFile(errors),
+        "quorvex-deal: SIGTERM came while the files were being published, too late to cancel; the run has "
+        "completed.\n");
+    std::vector<std::string> inClean = arguments;
+    inClean.insert(inClean.end(), {"--out", clean.str()});
+    ASSERT_EQ(runDealer(inClean).exitCode, 0);
+    EXPECT_EQ(snapshot(folder), snapshot(clean)) << "every file published";
+}
+
 // chattr needs root and a file system that keeps the flag.
 bool setImmutable(const std::string& path, bool on) {
-    const std::string command = std::string("chattr ") + (on ? "+i " : "-i ") + testing::quoted(path) + " 2>/dev/null";
+    const std::string command =
+        std::string("chattr ") + (on ? "+i " : "-i ") + testing::quoted(path) + " 2>/dev/null";
     return geteuid() == 0 && std::system(command.c_str()) == 0;
 }
 
@@ -327,10 +371,9 @@ TEST(RunFaults, AFileThatCannotBeReplacedLeavesEveryFileOfTheEarlierRun) {
             GTEST_SKIP() << "chattr +i is refused on this file system";
         }
         const auto before = snapshot(folder);
-        const auto result =
-            runDealer({"--entropy-text", OtherRecorded, "--sets", "2", "--boards", "8", "--force", "--quiet", "--out",
-                       folder.str()},
-                      " 2>&1", c.asNobody ? "runuser -u nobody -- " : "");
+        const auto result = runDealer({"--entropy-text", OtherRecorded, "--sets", "2", "--boards", "8",
+                                       "--force", "--quiet", "--out", folder.str()},
+                                      " 2>&1", c.asNobody ? "runuser -u nobody -- " : "");
         if (!c.asNobody) setImmutable(locked, false);
         EXPECT_EQ(result.exitCode, 1);
         EXPECT_EQ(result.output, "quorvex-deal: " + locked + ": File access denied.\n");
@@ -358,8 +401,11 @@ TEST(RunFaults, ALinkInPlaceOfTheLogTheLockOrASetFileIsRefusedNamingIt) {
     const struct {
         const char* name;
         bool targetExists;
-    } cases[] = {{"Int160.qvs", true}, {"Int160.qvs", false}, {".quorvex.lock", false},
-                 {".quorvex.lock", true}, {"QVW-01.dlm", true}};
+    } cases[] = {{"Int160.qvs", true},
+                 {"Int160.qvs", false},
+                 {".quorvex.lock", false},
+                 {".quorvex.lock", true},
+                 {"QVW-01.dlm", true}};
     for (const auto& c : cases) {
         SCOPED_TRACE(std::string(c.name) + (c.targetExists ? " to a file" : " to nothing"));
         TempFolder folder, outside;
@@ -396,10 +442,27 @@ TEST(RunFaults, OutputThatCannotBeWrittenPublishesNothing) {
             const auto before = snapshot(folder);
             const auto result = runDealer(arguments, redirection);
             EXPECT_EQ(result.exitCode, 1);
-            EXPECT_NE(result.output.find("quorvex-deal: standard output: "), std::string::npos) << result.output;
+            EXPECT_NE(result.output.find("quorvex-deal: standard output: "), std::string::npos)
+                << result.output;
             EXPECT_EQ(snapshot(folder), before);
         }
     }
+}
+
+// The conversion's own working copy of the boards is not a file the director knows: a
+// failure writing it names the output folder.
+TEST(RunFaults, AConversionFailingOnItsWorkingFileNamesTheOutputFolder) {
+    TempFolder source, folder;
+    ASSERT_EQ(runDealer({"--entropy-text", Recorded, "--boards", "32", "--formats", "pbn", "--quiet", "--out",
+                         source.str()})
+                  .exitCode,
+              0);
+    // 1 KiB: less than the 32 board lines of the working file.
+    const auto result = runDealer({"convert", source.file("QVW-01.pbn"), "--quiet", "--out", folder.str()},
+                                  " 2>&1", "ulimit -f 1; ");
+    EXPECT_EQ(result.exitCode, 1);
+    EXPECT_EQ(result.output, "quorvex-deal: " + folder.str() + ": Disk full.\n");
+    EXPECT_TRUE(snapshot(folder).empty());
 }
 
 TEST(RunFaults, AConversionOntoItsOwnInputIsAUsageError) {
@@ -420,9 +483,10 @@ TEST(RunFaults, AConversionOntoItsOwnInputIsAUsageError) {
         SCOPED_TRACE(arguments.back());
         const auto result = runDealer(arguments);
         EXPECT_EQ(result.exitCode, 2);
-        EXPECT_EQ(result.output, "quorvex-deal: " + source.file("QVW-01.pbn") +
-                                     ": The conversion would write over the file it reads. (choose another --out or "
-                                     "--name)\n");
+        EXPECT_EQ(result.output,
+                  "quorvex-deal: " + source.file("QVW-01.pbn") +
+                      ": The conversion would write over the file it reads. (choose another --out or "
+                      "--name)\n");
         EXPECT_EQ(snapshot(source), before);
     }
     fs::remove(alias);
@@ -470,7 +534,7 @@ TEST(RunFaults, TheNextRunUndoesOrFinishesThePublishingOfAKilledRun) {
         if (renames == 5) testing::writeFile(clean.file("QVW-03.dlm"), "killed run\r\n");
         for (const char* name : {"QVW-01.dlm", "QVW-02.dlm"})
             if (renames == 5) testing::writeFile(clean.file(name), "killed run\r\n");
-        const std::vector<std::string> next = {"--entropy-text", Recorded, "--sets", "2", "--boards", "8",
+        const std::vector<std::string> next = {"--entropy-text", Recorded,    "--sets", "2", "--boards", "8",
                                                "--quiet",        "--formats", "pbn"};
         std::vector<std::string> inFolder = next, inClean = next;
         inFolder.insert(inFolder.end(), {"--out", folder.str()});

@@ -129,7 +129,8 @@ TEST(IoError, FullDiskIsReportedWhenTheDataIsWrittenOut) {
 TEST(IoError, OnlyRegularFilesAreWritten) {
     TempFolder folder;
     ASSERT_EQ(mkfifo(folder.file("fifo").c_str(), 0600), 0);
-    for (const std::string& path : {std::string("/dev/full"), std::string("/dev/null"), folder.file("fifo")}) {
+    for (const std::string& path :
+         {std::string("/dev/full"), std::string("/dev/null"), folder.file("fifo")}) {
         try {
             FileWriter writer(path);
             ADD_FAILURE() << path << " was opened for writing";

@@ -84,7 +84,8 @@ using Snapshot = std::map<std::string, std::string>;
 
 Snapshot snapshot(const std::string& folder) {
     Snapshot files;
-    for (const auto& entry : fs::directory_iterator(folder)) files[nameOf(entry.path())] = readFile(entry.path());
+    for (const auto& entry : fs::directory_iterator(folder))
+        files[nameOf(entry.path())] = readFile(entry.path());
     return files;
 }
 
@@ -172,7 +173,8 @@ TEST(Publishing, FilesAreSyncedBeforeTheJournalAndRenamedOnlyAfterIt) {
         "sync folder " + here,
     };
     EXPECT_EQ(calls.calls, expected);
-    EXPECT_EQ(snapshot(folder.str()), (Snapshot{{"QVW-01.dlm", "QVW-01.dlm\r\n"}, {"QVW-02.dlm", "QVW-02.dlm\r\n"}}));
+    EXPECT_EQ(snapshot(folder.str()),
+              (Snapshot{{"QVW-01.dlm", "QVW-01.dlm\r\n"}, {"QVW-02.dlm", "QVW-02.dlm\r\n"}}));
 }
 
 TEST(Publishing, ALogLineIsWrittenThenSynced) {
@@ -208,7 +210,8 @@ TEST(Publishing, AFailureAtAnyCallLeavesTheOldFilesOrPublishesAllTheNewOnes) {
             }
         }
         SCOPED_TRACE("failed at " + calls.calls.back());
-        for (const StagedFile& file : files) fs::remove(file.temporaryPath);  // as the run's own clean-up does
+        for (const StagedFile& file : files)
+            fs::remove(file.temporaryPath);  // as the run's own clean-up does
         if (failed) {
             EXPECT_TRUE(runs.holdsOld());
         } else {
@@ -280,7 +283,8 @@ TEST(Publishing, AnImmutableFileFailsThePublishingAndEveryOldFileStays) {
         SCOPED_TRACE(immutable);
         TwoRuns runs;
         const std::string locked = runs.out.file(immutable);
-        if (!makeImmutable(locked, true)) GTEST_SKIP() << "chattr +i is refused here (needs root and ext4 or alike)";
+        if (!makeImmutable(locked, true))
+            GTEST_SKIP() << "chattr +i is refused here (needs root and ext4 or alike)";
         {
             StagedFiles files;
             for (const StagedFile& file : runs.stage()) {

@@ -147,7 +147,8 @@ TEST(FolderLock, ProblemsNameTheFolderOrTheLockFileAndFollowNoLink) {
          "Is a symbolic link; the program writes only regular files"},
         {"link to file", [](const TempFolder& f) { return f.str(); }, true,
          "Is a symbolic link; the program writes only regular files"},
-        {"loop", [](const TempFolder& f) { return f.file("loop"); }, false, "The path runs in a loop of symbolic links"},
+        {"loop", [](const TempFolder& f) { return f.file("loop"); }, false,
+         "The path runs in a loop of symbolic links"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.plant);
@@ -211,7 +212,8 @@ TEST(Interrupts, OtherThreadsNeverTakeThemAndOneHeldBackCanBeTakenInstead) {
     threadWithoutInterrupts([&] {
         sigset_t mask;
         pthread_sigmask(SIG_BLOCK, nullptr, &mask);
-        blockedThere = sigismember(&mask, SIGINT) && sigismember(&mask, SIGTERM) && sigismember(&mask, SIGHUP);
+        blockedThere =
+            sigismember(&mask, SIGINT) && sigismember(&mask, SIGTERM) && sigismember(&mask, SIGHUP);
     }).join();
     EXPECT_TRUE(blockedThere);
     sigset_t after;
@@ -245,10 +247,22 @@ TEST(PathLimits, ANameOrPathTooLongForTheFileSystemIsAnInvalidFilename) {
 TEST(NameRule, IdentitiesAndBaseNamesThatCannotBeFilesAreRefused) {
     const std::vector<std::tuple<std::string, bool, bool>> cases = {
         // text, refused as identity, refused as base file name
-        {"YourID", false, false}, {"", true, false},         {"CON", true, true},  {"con", true, true},
-        {"Nul  ", true, true},    {"com1", true, true},      {"LPT9", true, true}, {"COM0", false, false},
-        {"LPT10", false, false},  {"CONSOLE", false, false}, {"a/b", true, true},  {"x.y", true, true},
-        {" ", true, true},        {"   ", true, true},       {" QVW", true, true}, {"QVW ", true, true},
+        {"YourID", false, false},
+        {"", true, false},
+        {"CON", true, true},
+        {"con", true, true},
+        {"Nul  ", true, true},
+        {"com1", true, true},
+        {"LPT9", true, true},
+        {"COM0", false, false},
+        {"LPT10", false, false},
+        {"CONSOLE", false, false},
+        {"a/b", true, true},
+        {"x.y", true, true},
+        {" ", true, true},
+        {"   ", true, true},
+        {" QVW", true, true},
+        {"QVW ", true, true},
         {"Club Night", false, false},
     };
     for (const auto& [text, identity, base] : cases) {
