@@ -7,11 +7,11 @@
 #endif
 
 #include <cerrno>
-#include <csignal>
 
 #ifndef _WIN32
-#include <sys/resource.h>
 #include <sys/stat.h>
+
+#include "file_size_limit.h"
 #endif
 
 #include "common/text_file.h"
@@ -107,21 +107,16 @@ TEST(IoError, FullDiskIsReportedWhenTheDataIsWrittenOut) {
     TempFolder folder;
     FileWriter writer(folder.file("full.dlm"));
     writer.write(std::string(100, 'x'));
-    rlimit saved{};
-    getrlimit(RLIMIT_FSIZE, &saved);
-    const auto previous = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit lowered = saved;
-    lowered.rlim_cur = 10;
-    setrlimit(RLIMIT_FSIZE, &lowered);
-    try {
-        writer.close();
-        ADD_FAILURE() << "closing over a full disk must fail";
-    } catch (const EInOutError& error) {
-        EXPECT_STREQ(error.what(), "Disk full");
-        EXPECT_EQ(error.path(), folder.file("full.dlm"));
+    {
+        const testing::FileSizeLimit full(10);
+        try {
+            writer.close();
+            ADD_FAILURE() << "closing over a full disk must fail";
+        } catch (const EInOutError& error) {
+            EXPECT_STREQ(error.what(), "Disk full");
+            EXPECT_EQ(error.path(), folder.file("full.dlm"));
+        }
     }
-    setrlimit(RLIMIT_FSIZE, &saved);
-    std::signal(SIGXFSZ, previous);
     writer.close();  // closed already: nothing is flushed or closed twice
 }
 

@@ -15,10 +15,11 @@
 #include "temp_folder.h"
 
 #ifndef _WIN32
-#include <sys/resource.h>
+#include <signal.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
-#include <csignal>
+#include "file_size_limit.h"
 #endif
 
 namespace quorvex {
@@ -53,21 +54,16 @@ TEST(AppendWholeLine, AFailedWriteIsCutBackAndNamesTheFile) {
     TempFolder folder;
     const std::string log = folder.file("Int160.qvs");
     writeFile(log, "9\r\n88");
-    rlimit saved{};
-    getrlimit(RLIMIT_FSIZE, &saved);
-    const auto previous = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit lowered = saved;
-    lowered.rlim_cur = 10;  // room for part of the line only
-    setrlimit(RLIMIT_FSIZE, &lowered);
-    try {
-        appendWholeLine(log, "1234567890");
-        ADD_FAILURE() << "the write cannot fit";
-    } catch (const EInOutError& error) {
-        EXPECT_STREQ(error.what(), "Disk full");
-        EXPECT_EQ(error.path(), log);
+    {
+        const testing::FileSizeLimit full(10);  // room for part of the line only
+        try {
+            appendWholeLine(log, "1234567890");
+            ADD_FAILURE() << "the write cannot fit";
+        } catch (const EInOutError& error) {
+            EXPECT_STREQ(error.what(), "Disk full");
+            EXPECT_EQ(error.path(), log);
+        }
     }
-    setrlimit(RLIMIT_FSIZE, &saved);
-    std::signal(SIGXFSZ, previous);
     EXPECT_EQ(readFile(log), "9\r\n88");
 }
 
