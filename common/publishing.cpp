@@ -150,18 +150,13 @@ void removeJournals(const Journal& journal) {
 
 void writeJournals(const Journal& journal) {
     const std::string text = journalText(journal);
-    try {
-        for (const std::string& path : journal.journals) {
-            PrivateFile file(path, PrivateFile::Open::Truncate);
-            file.append(text);
-            file.sync();
-            file.close();
-        }
-        syncFolders(journal);
-    } catch (...) {
-        for (const std::string& path : journal.journals) fileCalls().remove(path);
-        throw;
+    for (const std::string& path : journal.journals) {
+        PrivateFile file(path, PrivateFile::Open::Truncate);
+        file.append(text);
+        file.sync();
+        file.close();
     }
+    syncFolders(journal);
 }
 
 // While every journal is in place, a temporary file exists until its rename in, the only
@@ -204,8 +199,8 @@ EInOutError namingTheFinalFile(const EInOutError& error) {
 
 void publishAllOrNothing(const std::vector<StagedFile>& files) {
     const Journal journal = planOf(files);
-    writeJournals(journal);
     try {
+        writeJournals(journal);
         for (const Move& move : journal.moves)
             if (!move.asidePath.empty()) fileCalls().rename(move.finalPath, move.asidePath);
         for (const Move& move : journal.moves) fileCalls().rename(move.temporaryPath, move.finalPath);
@@ -213,8 +208,9 @@ void publishAllOrNothing(const std::vector<StagedFile>& files) {
     } catch (const EInOutError& error) {
         try {
             rollBack(journal);
+            for (const Move& move : journal.moves) fileCalls().remove(move.temporaryPath);
             removeJournals(journal);
-        } catch (...) {  // the journal stays: the next run in the folder finishes the roll-back
+        } catch (...) {  // the journal and the files stay: the next run in the folder finishes the roll-back
         }
         // Named as the caller gave the file, not by the journal's absolute path.
         const std::string failed = finalPathOf(error.path());

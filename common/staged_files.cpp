@@ -99,9 +99,10 @@ void StagedFiles::publish() {
     // A final name held by a folder, a link or a device is refused before the first rename.
     for (const StagedFile& file : staged_) checkRenameTarget(file.finalPath);
     const InterruptsDeferred deferred;
-    publishAllOrNothing(staged_);
+    // From here on the temporary files are publishing's to rename, remove or keep.
     published_ = true;
     for (auto file = staged_.rbegin(); file != staged_.rend(); ++file) keepOnInterrupt(file->temporaryPath);
+    publishAllOrNothing(staged_);
 }
 
 void StagedFiles::adopt(StagedFiles& other) {

@@ -33,7 +33,7 @@ void removeLeftoverTemporaries(const std::string& folder);
 class StagedFiles {
 public:
     StagedFiles() = default;
-    ~StagedFiles();  // removes the temporary files of a run that did not publish
+    ~StagedFiles();  // removes the temporary files of a run that did not try to publish
     StagedFiles(const StagedFiles&) = delete;
     StagedFiles& operator=(const StagedFiles&) = delete;
 

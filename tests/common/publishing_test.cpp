@@ -7,6 +7,7 @@
 #include <cerrno>
 #include <filesystem>
 #include <map>
+#include <set>
 
 #include "common/file_calls.h"
 #include "common/io_error.h"
@@ -27,14 +28,15 @@ namespace fs = std::filesystem;
 std::string nameOf(const std::string& path) { return fs::path(path).filename().string(); }
 
 // Passes every call on to the real one and writes it down as "<step> <file name>". The
-// call numbered `failAt` (from 1) fails as the disk would; with `crash`, it and every call
-// after it end the "process" instead: nothing more reaches the disk, no clean-up runs.
+// calls numbered in `failing` fail as the disk would; with `crash`, the first of them and
+// every call after it end the "process" instead: nothing more reaches the disk, no
+// clean-up runs.
 class ScriptedCalls : public FileCalls {
 public:
     struct Crash {};
 
     std::vector<std::string> calls;
-    std::size_t failAt = 0;
+    std::set<std::size_t> failing;  // the calls that fail, numbered from 1
     bool crash = false;
 
     void write(int descriptor, std::string_view bytes, const std::string& path) override {
@@ -70,7 +72,7 @@ private:
     void step(const char* what, const std::string& names, const std::string& path) {
         if (crashed_) throw Crash{};
         calls.push_back(std::string(what) + " " + names);
-        if (calls.size() != failAt) return;
+        if (!failing.contains(calls.size())) return;
         if (crash) {
             crashed_ = true;
             throw Crash{};
@@ -191,7 +193,7 @@ TEST(Publishing, AFailureAtAnyCallLeavesTheOldFilesOrPublishesAllTheNewOnes) {
         const TwoRuns runs;
         const std::vector<StagedFile> files = runs.stage();
         ScriptedCalls calls;
-        calls.failAt = failAt;
+        calls.failing = {failAt};
         bool failed = false;
         {
             const FileCallsReplaced replaced(calls);
@@ -221,6 +223,30 @@ TEST(Publishing, AFailureAtAnyCallLeavesTheOldFilesOrPublishesAllTheNewOnes) {
     }
 }
 
+// When moving the old files back fails too, everything the next run needs stays: the
+// journal and the new files under their temporary names.
+TEST(Publishing, AFailedRollBackIsFinishedByTheNextRun) {
+    const std::vector<std::string> undisturbed = undisturbedCalls();
+    for (std::size_t failAt = 1; failAt <= undisturbed.size(); ++failAt) {
+        if (!undisturbed[failAt - 1].starts_with("rename")) continue;
+        for (std::size_t rollBackFailure = failAt + 1;; ++rollBackFailure) {
+            SCOPED_TRACE(undisturbed[failAt - 1] + ", then call " + std::to_string(rollBackFailure));
+            const TwoRuns runs;
+            ScriptedCalls calls;
+            calls.failing = {failAt, rollBackFailure};
+            {
+                StagedFiles files;  // as a run holds them, with its clean-up when it fails
+                for (const StagedFile& file : runs.stage()) files.stage(file.finalPath);
+                const FileCallsReplaced replaced(calls);
+                EXPECT_THROW(files.publish(), EInOutError);
+            }
+            runs.nextRun();
+            EXPECT_TRUE(runs.holdsOld());
+            if (rollBackFailure > calls.calls.size()) break;  // the roll-back ran to its end
+        }
+    }
+}
+
 TEST(Publishing, ACrashAtAnyStepIsFinishedOrUndoneByTheNextRunEvenIfThatCrashesToo) {
     const std::vector<std::string> undisturbed = undisturbedCalls();
     std::size_t lastMoveIn = 0;
@@ -235,7 +261,7 @@ TEST(Publishing, ACrashAtAnyStepIsFinishedOrUndoneByTheNextRunEvenIfThatCrashesT
             const std::vector<StagedFile> files = runs.stage();
             {
                 ScriptedCalls calls;
-                calls.failAt = crashAt;
+                calls.failing = {crashAt};
                 calls.crash = true;
                 const FileCallsReplaced replaced(calls);
                 try {
@@ -245,7 +271,7 @@ TEST(Publishing, ACrashAtAnyStepIsFinishedOrUndoneByTheNextRunEvenIfThatCrashesT
             }
             // The next run in the output folder alone also puts the work folder right.
             ScriptedCalls recovery;
-            recovery.failAt = recoveryCrash;
+            recovery.failing = {recoveryCrash};
             recovery.crash = true;
             {
                 const FileCallsReplaced replaced(recovery);
