@@ -16,9 +16,7 @@
 #include "formats/dup_writer.h"
 
 #ifndef _WIN32
-#include <sys/resource.h>
-
-#include <csignal>
+#include "file_size_limit.h"
 #endif
 
 namespace quorvex {
@@ -68,26 +66,7 @@ TEST(ConversionFailures, AFolderInThePlaceOfASetFileFailsBeforeAnyFileIsPublishe
 }
 
 #ifndef _WIN32
-// The largest file this process may write, lowered for one scope: writes beyond it fail
-// as on a full disk (EFBIG), for any user and without mounting anything.
-class FileSizeLimit {
-public:
-    explicit FileSizeLimit(rlim_t bytes) {
-        getrlimit(RLIMIT_FSIZE, &saved_);
-        previousHandler_ = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit lowered = saved_;
-        lowered.rlim_cur = bytes;
-        setrlimit(RLIMIT_FSIZE, &lowered);
-    }
-    ~FileSizeLimit() {
-        setrlimit(RLIMIT_FSIZE, &saved_);
-        std::signal(SIGXFSZ, previousHandler_);
-    }
-
-private:
-    rlimit saved_{};
-    void (*previousHandler_)(int) = nullptr;
-};
+using testing::FileSizeLimit;
 
 TEST(ConversionFailures, AFailureWhenASetFileIsClosedIsReportedAndNothingIsLeft) {
     // One .bri record (128 bytes) stays in the write buffer until the file is closed, so
