@@ -8,6 +8,7 @@
 #include <string>
 #include <thread>
 
+#include "common/interrupt_cleanup.h"
 #include "engine/board_rotation.h"
 
 namespace quorvex {
@@ -23,10 +24,15 @@ constexpr std::chrono::milliseconds TableTimeOnOneCore{500};
 
 std::size_t coreCount() { return std::max(1u, std::thread::hardware_concurrency()); }
 
-// The library sizes its thread pool and memory once per process.
+// The library sizes its thread pool and memory once per process. Its threads start with
+// the interrupting signals held back, as every thread but the caller's must (see
+// threadWithoutInterrupts), whenever the library starts them.
 void setUpLibraryThreads() {
     static std::once_flag once;
-    std::call_once(once, [] { SetMaxThreads(0); });
+    std::call_once(once, [] {
+        const InterruptsDeferred blocked;
+        SetMaxThreads(0);
+    });
 }
 
 void check(int code) {
@@ -109,7 +115,12 @@ std::vector<DoubleDummyTable> solveDoubleDummy(std::span<const DoubleDummyBoard>
             boards.subspan(tables.size(), std::min(batchSize, boards.size() - tables.size()));
         deals->noOfTables = static_cast<int>(batch.size());
         for (std::size_t i = 0; i < batch.size(); ++i) deals->deals[i] = libraryDeal(batch[i]);
-        check(CalcAllTables(deals.get(), NoPar, allDenominations, results.get(), pars.get()));
+        int solved;
+        {
+            const InterruptsDeferred blocked;  // threads the library starts for this call
+            solved = CalcAllTables(deals.get(), NoPar, allDenominations, results.get(), pars.get());
+        }
+        check(solved);
         for (std::size_t i = 0; i < batch.size(); ++i)
             tables.push_back(tableOf(results->results[i], batch[i].boardNumber));
         advanceProgress(progress, tables.size());

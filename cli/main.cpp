@@ -2,6 +2,8 @@
 // the same identity, entropy text and settings give byte-identical files.
 #include <cerrno>
 #include <iostream>
+#include <memory>
+#include <new>
 #include <variant>
 
 #include "cli/command_line.h"
@@ -48,6 +50,21 @@ RunSettings runSettingsOf(const CliOptions& options) {
     return settings;
 }
 
+// Publishes with the interrupts held back. One that came meanwhile came too late to cancel
+// anything: the files are in place and the run has succeeded, so it says so and ends well.
+void publishHoldingInterrupts(GenerationRun& run) {
+    int late = 0;
+    {
+        InterruptsDeferred deferred;
+        run.publish();
+        late = deferred.takePending();
+    }
+    if (late != 0)
+        std::cerr
+            << "quorvex-deal: " << interruptName(late)
+            << " came while the files were being published, too late to cancel; the run has completed.\n";
+}
+
 bool printsOnStandardOutput(const CliOptions& options) {
     return !options.quiet || (options.analysis && !options.reportFile);
 }
@@ -85,12 +102,10 @@ int deal(const CliOptions& options, bool outputOpen) {
         const RunProgressDisplay display(progress, !options.quiet);
         result = run.deal(stream, &progress);
     }
-    if (options.analysis && !options.reportFile) {
+    // Everything the run prints is out before its files are published: output that cannot
+    // be written fails the run while the folders are still as they were.
+    if (options.analysis && !options.reportFile)
         for (const std::string& line : result.report) std::cout << line << '\n';
-        flushStandardOutput();  // a report that cannot be shown fails the run before its files are published
-    }
-    run.publish();
-
     if (!options.quiet) {
         if (!options.entropyText) {
             if (options.showEntropy)
@@ -104,6 +119,8 @@ int deal(const CliOptions& options, bool outputOpen) {
         for (const std::string& file : result.filesWritten) std::cout << "Wrote " << file << '\n';
         if (options.reportFile) std::cout << "Wrote " << *options.reportFile << '\n';
     }
+    flushStandardOutput();
+    publishHoldingInterrupts(run);
     closeStandardOutput();
     return 0;
 }
@@ -112,14 +129,18 @@ int deal(const CliOptions& options, bool outputOpen) {
 int convert(const std::string& path, const CliOptions& options, bool outputOpen) {
     if (!options.quiet) requireStandardOutput(outputOpen);
     const DealFile file = readDealFile(path);
+    const std::unique_ptr<GenerationRun> run =
+        conversionRun(file, conversionSettingsOf(file, runSettingsOf(options)));
     WorkProgress progress;
     RunResult result;
     {
         const RunProgressDisplay display(progress, !options.quiet);
-        result = convertDealFile(file, conversionSettingsOf(file, runSettingsOf(options)), &progress);
+        result = run->convert(&progress);
     }
     if (!options.quiet)
         for (const std::string& written : result.filesWritten) std::cout << "Wrote " << written << '\n';
+    flushStandardOutput();  // before publishing, as for a dealing run
+    publishHoldingInterrupts(*run);
     closeStandardOutput();
     return 0;
 }
@@ -177,6 +198,9 @@ int main(int argc, char** argv) {
     } catch (const EFileWrittenTwice& error) {
         return reportFailure(command, error.path(),
                              displayedErrorText(error.what()) + " (check --report, --out and --work-dir)", 2);
+    } catch (const EOutputIsInput& error) {
+        return reportFailure(command, error.path(),
+                             displayedErrorText(error.what()) + " (choose another --out or --name)", 2);
     } catch (const EFilesExist& error) {
         const std::string existing = error.count == 1
                                          ? "1 file of this run exists"
@@ -189,6 +213,8 @@ int main(int argc, char** argv) {
         return 1;
     } catch (const EInOutError& error) {
         return reportFailure(command, error.path(), displayedErrorText(error.what()), 1);
+    } catch (const std::bad_alloc&) {
+        return reportFailure(command, {}, displayedErrorText(error_text::OutOfMemory), 1);
     } catch (const std::exception& error) {
         return reportFailure(command, {}, displayedErrorText(error.what()), 1);
     }

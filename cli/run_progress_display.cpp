@@ -4,6 +4,8 @@
 #include <csignal>
 #include <cstdio>
 
+#include "common/interrupt_cleanup.h"
+
 #ifdef _WIN32
 #include <io.h>
 #define isatty _isatty
@@ -34,7 +36,7 @@ RunProgressDisplay::RunProgressDisplay(WorkProgress& progress, bool show) {
     interruptible.store(&progress);
     previousHandler.store(std::signal(SIGINT, onInterrupt));
     if (show && isatty(fileno(stderr)))
-        thread_ = std::thread([this, &progress] { showUntilStopped(progress); });
+        thread_ = threadWithoutInterrupts([this, &progress] { showUntilStopped(progress); });
 }
 
 RunProgressDisplay::~RunProgressDisplay() {

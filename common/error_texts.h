@@ -18,6 +18,16 @@ inline constexpr char FolderInUse[] = "Another run is writing to this folder";
 inline constexpr char FileExists[] = "File already exists";
 inline constexpr char FileWrittenTwice[] = "The run would write this file twice";
 inline constexpr char NotARegularFile[] = "Not a regular file";
+inline constexpr char IsAFolder[] = "Is a folder, not a file";
+inline constexpr char NotAFolder[] = "Not a folder";
+inline constexpr char FolderDoesNotExist[] = "The folder does not exist";
+inline constexpr char LinkNotFollowed[] = "Is a symbolic link; the program writes only regular files";
+inline constexpr char LoopOfLinks[] = "The path runs in a loop of symbolic links";
+inline constexpr char ReadOnlyFileSystem[] = "Read-only file system";
+inline constexpr char OutputIsInput[] = "The conversion would write over the file it reads";
+
+// Memory.
+inline constexpr char OutOfMemory[] = "Out of memory";
 
 // Numbers and counts.
 inline constexpr char RangeCheck[] = "Range check error";

@@ -6,6 +6,7 @@
 #include "common/interrupt_cleanup.h"
 #include "common/io_error.h"
 #include "common/paths.h"
+#include "common/private_file.h"
 
 #ifdef _WIN32
 #include <windows.h>
@@ -26,35 +27,29 @@ EInOutError folderBusy(const std::string& folder) {
     return EInOutError(io_code::FolderInUse, error_text::FolderInUse, folder);
 }
 
-#ifndef _WIN32
-// The error of the lock file `lockFile` in `folder`, reported for the folder: a missing
-// folder is an invalid file name, as Windows reports it, not a missing file.
-EInOutError lockFileError(int error, const std::string& lockFile, const std::string& folder) {
-    const EInOutError fileError = ioErrorFromErrno(error, lockFile);
-    return EInOutError(fileError.code(), fileError.what(), folder);
-}
-#endif
-
 }  // namespace
 
 #ifdef _WIN32
 
 FolderLock::FolderLock(const std::string& folder) : lockFile_(joinPath(folder, FolderLockFileName)) {
+    checkFolderExists(folder);
     // Delete-on-close removes the lock file when the last handle closes, also when the
-    // process is killed.
-    const HANDLE handle =
-        CreateFileW(widePath(lockFile_).c_str(), GENERIC_READ | GENERIC_WRITE,
-                    FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_ALWAYS,
-                    FILE_ATTRIBUTE_HIDDEN | FILE_FLAG_DELETE_ON_CLOSE, nullptr);
+    // process is killed. A reparse point under the lock's name is opened itself and refused.
+    const HANDLE handle = CreateFileW(
+        widePath(lockFile_).c_str(), GENERIC_READ | GENERIC_WRITE,
+        FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_ALWAYS,
+        FILE_ATTRIBUTE_HIDDEN | FILE_FLAG_DELETE_ON_CLOSE | FILE_FLAG_OPEN_REPARSE_POINT, nullptr);
     if (handle == INVALID_HANDLE_VALUE) {
         // The lock file of a run that is just ending is pending deletion and refuses to open.
         const DWORD error = GetLastError();
+        const DWORD attributes = GetFileAttributesW(widePath(lockFile_).c_str());
         if ((error == ERROR_ACCESS_DENIED || error == ERROR_SHARING_VIOLATION) &&
-            GetFileAttributesW(widePath(lockFile_).c_str()) != INVALID_FILE_ATTRIBUTES)
+            attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0)
             throw folderBusy(folder);
         SetLastError(error);
-        throw lastIoError(folder);
+        throw lastIoError(lockFile_);
     }
+    checkRegularFile(handle, lockFile_);
     OVERLAPPED whole{};
     if (!LockFileEx(handle, LOCKFILE_EXCLUSIVE_LOCK | LOCKFILE_FAIL_IMMEDIATELY, 0, 1, 0, &whole)) {
         CloseHandle(handle);
@@ -72,25 +67,23 @@ FolderLock::~FolderLock() {
 #else
 
 FolderLock::FolderLock(const std::string& folder) : lockFile_(joinPath(folder, FolderLockFileName)) {
+    checkFolderExists(folder);
     for (;;) {
-        const int descriptor = ::open(lockFile_.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, S_IRUSR | S_IWUSR);
-        if (descriptor < 0) throw lockFileError(errno, lockFile_, folder);
-        if (::flock(descriptor, LOCK_EX | LOCK_NB) != 0) {
-            const int error = errno;
-            ::close(descriptor);
-            if (error == EWOULDBLOCK) throw folderBusy(folder);
-            throw lockFileError(error, lockFile_, folder);
+        // A private file: only a regular file, never a link followed to a file elsewhere.
+        auto file = std::make_unique<PrivateFile>(lockFile_, PrivateFile::Open::Keep);
+        if (::flock(file->descriptor(), LOCK_EX | LOCK_NB) != 0) {
+            if (errno == EWOULDBLOCK) throw folderBusy(folder);
+            throw ioErrorFromErrno(errno, lockFile_);
         }
         // The run that held the lock may have removed its lock file between our open and
         // our lock; a lock on a removed file guards nothing, so take the folder's current one.
         struct stat locked, current;
-        if (::fstat(descriptor, &locked) == 0 && ::stat(lockFile_.c_str(), &current) == 0 &&
+        if (::fstat(file->descriptor(), &locked) == 0 && ::lstat(lockFile_.c_str(), &current) == 0 &&
             locked.st_dev == current.st_dev && locked.st_ino == current.st_ino) {
-            descriptor_ = descriptor;
+            file_ = std::move(file);
             removeOnInterrupt(lockFile_);
             return;
         }
-        ::close(descriptor);
     }
 }
 
@@ -98,7 +91,6 @@ FolderLock::~FolderLock() {
     // Removed while still locked, so no other run can take the lock on this file after it.
     ::unlink(lockFile_.c_str());
     keepOnInterrupt(lockFile_);
-    ::close(descriptor_);
 }
 
 #endif

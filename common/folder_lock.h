@@ -4,16 +4,21 @@
 // file in the folder locked with flock (POSIX) or LockFileEx (Windows); the operating
 // system releases it when the process ends, however it ends. The lock file is removed
 // when the lock is released, so a finished run leaves the folder as it found it.
+#include <memory>
 #include <string>
 
 namespace quorvex {
+
+class PrivateFile;
 
 inline constexpr char FolderLockFileName[] = ".quorvex.lock";
 
 class FolderLock {
 public:
-    // Fails at once, without waiting, with EInOutError naming the folder: "Another run is
-    // writing to this folder" when another process holds the lock, the file error otherwise.
+    // Fails at once, without waiting, with EInOutError: naming the folder when another
+    // process holds the lock ("Another run is writing to this folder") or the folder is
+    // missing; naming the lock file when it cannot be opened (another user's, a folder or a
+    // symbolic link in its place).
     explicit FolderLock(const std::string& folder);
     ~FolderLock();
     FolderLock(const FolderLock&) = delete;
@@ -26,7 +31,7 @@ private:
 #ifdef _WIN32
     void* handle_ = nullptr;
 #else
-    int descriptor_ = -1;
+    std::unique_ptr<PrivateFile> file_;
 #endif
 };
 

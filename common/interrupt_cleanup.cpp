@@ -65,6 +65,36 @@ InterruptsDeferred::~InterruptsDeferred() {
 #endif
 }
 
+int InterruptsDeferred::takePending() {
+#ifndef _WIN32
+    sigset_t pending;
+    if (sigpending(&pending) != 0) return 0;
+    for (int signal : InterruptSignals)
+        if (sigismember(&pending, signal)) {
+            sigset_t one;
+            sigemptyset(&one);
+            sigaddset(&one, signal);
+            const timespec now{};
+            if (sigtimedwait(&one, nullptr, &now) == signal) return signal;
+        }
+#endif
+    return 0;
+}
+
+std::string interruptName(int signal) {
+#ifndef _WIN32
+    switch (signal) {
+        case SIGINT:
+            return "SIGINT";
+        case SIGTERM:
+            return "SIGTERM";
+        case SIGHUP:
+            return "SIGHUP";
+    }
+#endif
+    return "signal " + std::to_string(signal);
+}
+
 void removeOnInterrupt(const std::string& path) {
     auto* file = new Registered{path};
     const std::lock_guard lock(registryMutex);

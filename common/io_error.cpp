@@ -4,6 +4,7 @@
 #include <filesystem>
 
 #include "common/error_texts.h"
+#include "common/paths.h"
 
 #ifdef _WIN32
 #include <windows.h>
@@ -36,13 +37,18 @@ bool parentFolderExists(const std::string& path) {
     return parent.empty() || std::filesystem::is_directory(parent, ec);
 }
 
+// A missing folder on the way to `path` is named as such, not as a bad file name.
+EInOutError missingFolder(const std::string& path) {
+    return {io_code::PathNotFound, error_text::FolderDoesNotExist, folderOf(path)};
+}
+
 }  // namespace
 
 EInOutError ioErrorFromErrno(int err, const std::string& path) {
     switch (err) {
         case ENOENT:
-            return ioErrorOfCode(parentFolderExists(path) ? io_code::FileNotFound : io_code::PathNotFound,
-                                 path);
+            if (parentFolderExists(path)) return ioErrorOfCode(io_code::FileNotFound, path);
+            return missingFolder(path);
         case ENOTDIR:
         case ENAMETOOLONG:
         case EINVAL:
@@ -52,9 +58,13 @@ EInOutError ioErrorFromErrno(int err, const std::string& path) {
             return ioErrorOfCode(io_code::TooManyOpenFiles, path);
         case EACCES:
         case EPERM:
-        case EROFS:
-        case EISDIR:
             return ioErrorOfCode(io_code::AccessDenied, path);
+        case EROFS:
+            return {io_code::AccessDenied, error_text::ReadOnlyFileSystem, path};
+        case EISDIR:
+            return {io_code::AccessDenied, error_text::IsAFolder, path};
+        case ELOOP:
+            return {io_code::PathNotFound, error_text::LoopOfLinks, path};
         case ENOSPC:
         case EFBIG:
 #ifdef EDQUOT
@@ -78,6 +88,8 @@ EInOutError lastIoError(const std::string& path) {
         case ERROR_LOCK_VIOLATION:
         case ERROR_WRITE_PROTECT:
             return ioErrorOfCode(io_code::AccessDenied, path);
+        case ERROR_PATH_NOT_FOUND:
+            return missingFolder(path);
         case ERROR_FILENAME_EXCED_RANGE:
         case ERROR_INVALID_NAME:
         case ERROR_BAD_PATHNAME:

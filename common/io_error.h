@@ -34,8 +34,8 @@ inline constexpr int FolderInUse = 33;  // the lock of another run (Windows' loc
 EInOutError ioErrorOfCode(int code, std::string path = {});
 
 // The error of a failed operation on `path`, from the operating system's errno value.
-// A missing folder on the way to the file counts as an invalid file name, a missing
-// file itself as "File not found".
+// A missing folder on the way to the file is "The folder does not exist" naming the
+// folder, a missing file itself "File not found".
 EInOutError ioErrorFromErrno(int err, const std::string& path);
 
 // The error of the operating-system call that just failed on `path`: errno on POSIX,

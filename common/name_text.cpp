@@ -8,10 +8,9 @@ namespace {
 
 char upper(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
 
-// Windows opens a device for these names whatever extension follows, in any case and with
-// trailing blanks.
+// Windows opens a device for these names whatever extension follows, in any case (and with
+// trailing blanks, which the rule refuses anyway).
 bool isDeviceName(std::string_view text) {
-    while (!text.empty() && text.back() == ' ') text.remove_suffix(1);
     std::string name;
     for (char c : text) name += upper(c);
     static constexpr std::array<std::string_view, 4> Devices = {"CON", "PRN", "AUX", "NUL"};
@@ -26,6 +25,9 @@ bool isDeviceName(std::string_view text) {
 std::optional<std::string> nameRuleBreach(std::string_view text, NameUse use) {
     if (!isNameText(text)) return "accepts only letters, digits, spaces and hyphens";
     if (text.empty() && use == NameUse::Identity) return "must not be empty";
+    // Blanks at either end are invisible in a file name and Windows drops trailing ones.
+    if (!text.empty() && (text.front() == ' ' || text.back() == ' '))
+        return "must not begin or end with a space";
     if (isDeviceName(text)) return "must not be a device name of Windows (" + std::string(text) + ")";
     return std::nullopt;
 }

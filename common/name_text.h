@@ -22,7 +22,8 @@ constexpr bool isNameText(std::string_view text) {
 enum class NameUse { Identity, BaseFileName };
 
 // Why `text` cannot be used as that name, or nothing when it can: characters outside the
-// rule above, an empty identity, or a device name of Windows (CON, PRN, AUX, NUL, COM1 to
+// rule above, an empty identity, a space at the start or the end (also a name of spaces
+// only), or a device name of Windows (CON, PRN, AUX, NUL, COM1 to
 // COM9, LPT1 to LPT9, in any case), which would open the device instead of a file.
 // The dealer and the window both refuse a name with this text.
 std::optional<std::string> nameRuleBreach(std::string_view text, NameUse use);

@@ -1,5 +1,10 @@
 #include "common/paths.h"
 
+#include <filesystem>
+
+#include "common/error_texts.h"
+#include "common/io_error.h"
+
 namespace quorvex {
 
 std::string joinPath(std::string_view folder, std::string_view name) {
@@ -9,6 +14,22 @@ std::string joinPath(std::string_view folder, std::string_view name) {
     path.push_back(PathSeparator);
     path.append(name);
     return path;
+}
+
+std::string folderOf(const std::string& path) {
+    const std::string folder = std::filesystem::path(path).parent_path().string();
+    return folder.empty() ? "." : folder;
+}
+
+void checkFolderExists(const std::string& folder) {
+    std::error_code error;
+    const auto status = std::filesystem::status(folder, error);
+    if (std::filesystem::is_directory(status)) return;
+    if (error == std::errc::too_many_symbolic_link_levels)
+        throw EInOutError(io_code::PathNotFound, error_text::LoopOfLinks, folder);
+    throw EInOutError(
+        io_code::PathNotFound,
+        std::filesystem::exists(status) ? error_text::NotAFolder : error_text::FolderDoesNotExist, folder);
 }
 
 }  // namespace quorvex

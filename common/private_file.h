@@ -2,6 +2,8 @@
 // A file opened for the run's own writing. A file it creates is private to the current
 // user: mode 0600 on POSIX whatever the umask; on Windows an access list with the current
 // user alone, protected from the folder's inherited entries (common/owner_only_access.h).
+// The name must hold a regular file or nothing: a symbolic link (a reparse point on
+// Windows) is not followed but refused, as are folders, FIFOs and devices.
 // Every failure raises EInOutError naming the file.
 #include <cstdint>
 #include <cstdio>
@@ -39,13 +41,21 @@ public:
     std::FILE* releaseToStdio();
 
     const std::string& path() const { return path_; }
+    int descriptor() const { return descriptor_; }
 
 private:
     std::string path_;
     int descriptor_ = -1;
 };
 
-// Makes the bytes of an open stdio file durable on disk (after fflush).
-bool syncStdioFile(std::FILE* file);
+// Makes the bytes of an open stdio file durable on disk (after fflush); raises EInOutError
+// naming `path` on failure.
+void syncStdioFile(std::FILE* file, const std::string& path);
+
+#ifdef _WIN32
+// Refuses, closing it, a handle just opened (with FILE_FLAG_OPEN_REPARSE_POINT) that is not a
+// regular file on disk: a reparse point, a folder, a device.
+void checkRegularFile(void* handle, const std::string& path);
+#endif
 
 }  // namespace quorvex

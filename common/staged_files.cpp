@@ -1,21 +1,16 @@
 #include "common/staged_files.h"
 
-#include <cerrno>
-#include <cstdio>
 #include <filesystem>
-#include <set>
 
 #include "common/error_texts.h"
+#include "common/file_calls.h"
 #include "common/interrupt_cleanup.h"
 #include "common/io_error.h"
+#include "common/publishing.h"
 
 #ifdef _WIN32
 #include <process.h>
-#include <windows.h>
-
-#include "common/windows_path.h"
 #else
-#include <fcntl.h>
 #include <unistd.h>
 #endif
 
@@ -24,6 +19,8 @@ namespace quorvex {
 namespace {
 
 constexpr std::string_view TemporarySuffix = ".qvtmp";
+constexpr std::string_view AsideSuffix =
+    ".qvold";  // as long as TemporarySuffix: one length check serves both
 
 long processId() {
 #ifdef _WIN32
@@ -33,102 +30,79 @@ long processId() {
 #endif
 }
 
-bool isTemporaryName(const std::string& name) {
-    // <name>.<digits>.qvtmp
-    if (name.size() <= TemporarySuffix.size() || !name.ends_with(TemporarySuffix)) return false;
-    const std::string stem = name.substr(0, name.size() - TemporarySuffix.size());
+// <name>.<digits><suffix>
+bool isRunName(const std::string& name, std::string_view suffix) {
+    if (name.size() <= suffix.size() || !name.ends_with(suffix)) return false;
+    const std::string stem = name.substr(0, name.size() - suffix.size());
     const std::size_t dot = stem.rfind('.');
     return dot != std::string::npos && dot + 1 < stem.size() &&
            stem.find_first_not_of("0123456789", dot + 1) == std::string::npos;
 }
 
-void removeFile(const std::string& path) { std::remove(path.c_str()); }
+bool isTemporaryName(const std::string& name) { return isRunName(name, TemporarySuffix); }
 
-void renameOnto(const std::string& from, const std::string& to) {
-#ifdef _WIN32
-    if (!MoveFileExW(widePath(from).c_str(), widePath(to).c_str(),
-                     MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
-        throw lastIoError(to);
-#else
-    if (::rename(from.c_str(), to.c_str()) != 0) throw ioErrorFromErrno(errno, to);
-#endif
-}
-
-// Makes the renames in `folder` durable. Windows: MOVEFILE_WRITE_THROUGH already did.
-void syncFolder(const std::string& folder) {
-#ifndef _WIN32
-    const int descriptor = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (descriptor < 0) throw ioErrorFromErrno(errno, folder);
-    const bool synced = ::fsync(descriptor) == 0;
-    const int error = errno;
-    ::close(descriptor);
-    if (!synced) throw ioErrorFromErrno(error, folder);
-#else
-    (void)folder;
-#endif
-}
-
-std::string folderOf(const std::string& path) {
-    const std::string folder = std::filesystem::path(path).parent_path().string();
-    return folder.empty() ? "." : folder;
+std::string runPathOf(const std::string& finalPath, std::string_view suffix) {
+    return finalPath + '.' + std::to_string(processId()) + std::string(suffix);
 }
 
 }  // namespace
 
-std::string temporaryPathOf(const std::string& finalPath) {
-    return finalPath + '.' + std::to_string(processId()) + std::string(TemporarySuffix);
-}
+std::string temporaryPathOf(const std::string& finalPath) { return runPathOf(finalPath, TemporarySuffix); }
+
+std::string asidePathOf(const std::string& finalPath) { return runPathOf(finalPath, AsideSuffix); }
 
 std::string finalPathOf(const std::string& path) {
     const std::string name = std::filesystem::path(path).filename().string();
-    if (!isTemporaryName(name)) return path;
-    const std::string stem = path.substr(0, path.size() - TemporarySuffix.size());
-    return stem.substr(0, stem.rfind('.'));
+    for (std::string_view suffix : {TemporarySuffix, AsideSuffix})
+        if (isRunName(name, suffix)) {
+            const std::string stem = path.substr(0, path.size() - suffix.size());
+            return stem.substr(0, stem.rfind('.'));
+        }
+    return path;
 }
 
 void checkRenameTarget(const std::string& path) {
     std::error_code error;
     const auto status = std::filesystem::symlink_status(path, error);
-    if (std::filesystem::exists(status) && !std::filesystem::is_regular_file(status))
-        throw EInOutError(io_code::AccessDenied, error_text::NotARegularFile, path);
+    if (!std::filesystem::exists(status) || std::filesystem::is_regular_file(status)) return;
+    if (std::filesystem::is_symlink(status))
+        throw EInOutError(io_code::AccessDenied, error_text::LinkNotFollowed, path);
+    throw EInOutError(
+        io_code::AccessDenied,
+        std::filesystem::is_directory(status) ? error_text::IsAFolder : error_text::NotARegularFile, path);
 }
 
 void removeLeftoverTemporaries(const std::string& folder) {
     std::error_code error;
     for (const auto& entry : std::filesystem::directory_iterator(folder, error)) {
         const std::string name = entry.path().filename().string();
-        if (isTemporaryName(name) && entry.is_regular_file(error)) removeFile(entry.path().string());
+        if (isTemporaryName(name) && entry.is_regular_file(error)) fileCalls().remove(entry.path().string());
     }
 }
 
 StagedFiles::~StagedFiles() {
     if (published_) return;
     for (auto file = staged_.rbegin(); file != staged_.rend(); ++file) {
-        removeFile(file->temporaryPath);
+        fileCalls().remove(file->temporaryPath);
         keepOnInterrupt(file->temporaryPath);
     }
 }
 
 std::string StagedFiles::stage(const std::string& finalPath) {
-    Staged file{finalPath, temporaryPathOf(finalPath)};
+    StagedFile file{finalPath, temporaryPathOf(finalPath)};
     removeOnInterrupt(file.temporaryPath);
     staged_.push_back(std::move(file));
     return staged_.back().temporaryPath;
 }
 
 void StagedFiles::publish() {
-    // A final name held by a folder or a device would fail its rename half-way through
-    // publishing; refuse before the first rename.
-    for (const Staged& file : staged_) checkRenameTarget(file.finalPath);
+    // A final name held by a folder, a link or a device is refused before the first rename.
+    for (const StagedFile& file : staged_) checkRenameTarget(file.finalPath);
     const InterruptsDeferred deferred;
-    std::set<std::string> folders;
-    for (const Staged& file : staged_) {
-        renameOnto(file.temporaryPath, file.finalPath);
-        folders.insert(folderOf(file.finalPath));
-    }
+    // From here on the temporary files are publishing's to rename, remove or keep.
     published_ = true;
     for (auto file = staged_.rbegin(); file != staged_.rend(); ++file) keepOnInterrupt(file->temporaryPath);
-    for (const std::string& folder : folders) syncFolder(folder);
+    publishAllOrNothing(staged_);
 }
 
 void StagedFiles::adopt(StagedFiles& other) {
@@ -139,7 +113,7 @@ void StagedFiles::adopt(StagedFiles& other) {
 std::vector<std::string> StagedFiles::finalPaths() const {
     std::vector<std::string> paths;
     paths.reserve(staged_.size());
-    for (const Staged& file : staged_) paths.push_back(file.finalPath);
+    for (const StagedFile& file : staged_) paths.push_back(file.finalPath);
     return paths;
 }
 

@@ -2,6 +2,7 @@
 
 #include <cerrno>
 
+#include "common/file_calls.h"
 #include "common/io_error.h"
 #include "common/private_file.h"
 
@@ -47,21 +48,21 @@ void FileWriter::writeLine(std::string_view text) {
     write("\r\n");
 }
 
-void FileWriter::flush() {
-    errno = 0;
-    if (std::fflush(file_) != 0) fail();
-}
+void FileWriter::flush() { fileCalls().flush(file_, path_); }
 
 void FileWriter::close() {
-    errno = 0;
+    if (!file_) return;  // closed already
     std::FILE* file = file_;
     file_ = nullptr;
-    const bool written = std::fflush(file) == 0 && syncStdioFile(file);
-    const int error = errno;
-    if (std::fclose(file) != 0 || !written) {
-        if (!written) errno = error;
-        fail();
+    try {
+        fileCalls().flush(file, path_);
+        syncStdioFile(file, path_);
+    } catch (...) {
+        std::fclose(file);
+        throw;
     }
+    errno = 0;
+    if (std::fclose(file) != 0) fail();
 }
 
 TextFileReader::TextFileReader(const std::string& path) : path_(path), file_(openFile(path, "rb")) {}

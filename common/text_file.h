@@ -27,7 +27,7 @@ public:
     void write(std::string_view bytes);
     void writeLine(std::string_view text);  // text + CR LF
     void flush();
-    void close();  // reports a failure to write out the last buffer or to sync
+    void close();  // reports a failure to write out the last buffer or to sync; once closed, does nothing
 
     const std::string& path() const { return path_; }
 

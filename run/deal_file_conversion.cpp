@@ -43,7 +43,7 @@ RunSettings conversionSettingsOf(const DealFile& file, const RunSettings& settin
     return converted;
 }
 
-RunResult convertDealFile(const DealFile& file, const RunSettings& converted, WorkProgress* progress) {
+std::unique_ptr<GenerationRun> conversionRun(const DealFile& file, const RunSettings& converted) {
     std::vector<ByHandDeal> deals;
     std::vector<DoubleDummyTable> tables;
     for (const ReadBoard* board : boardsOfOneSet(file)) {
@@ -52,9 +52,18 @@ RunResult convertDealFile(const DealFile& file, const RunSettings& converted, Wo
     }
     // The file's own tables only when every board has one.
     if (tables.size() != deals.size()) tables.clear();
-    GenerationRun run(converted, std::move(deals), std::move(tables));
-    RunResult result = run.convert(progress);
-    run.publish();
+    // Replacing the input would destroy what is being converted (its auction, its notes).
+    for (const std::string& output : existingRunFiles(converted)) {
+        std::error_code error;
+        if (std::filesystem::equivalent(output, file.path, error)) throw EOutputIsInput(output);
+    }
+    return std::make_unique<GenerationRun>(converted, std::move(deals), std::move(tables));
+}
+
+RunResult convertDealFile(const DealFile& file, const RunSettings& converted, WorkProgress* progress) {
+    const std::unique_ptr<GenerationRun> run = conversionRun(file, converted);
+    RunResult result = run->convert(progress);
+    run->publish();
     return result;
 }
 

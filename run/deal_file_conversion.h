@@ -5,6 +5,7 @@
 // locked, the files staged and published together, existing files not replaced unless
 // the settings allow it.
 #include <cstddef>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -27,9 +28,14 @@ std::vector<const ReadBoard*> boardsOfOneSet(const DealFile& file);
 // the file's name and the caller's date). Files are written into the output folder only.
 RunSettings conversionSettingsOf(const DealFile& file, const RunSettings& settings);
 
-// Writes the boards of `file` with `converted`, settings made by conversionSettingsOf;
-// the result names the files written, in the order written. `progress` as in
-// GenerationRun::deal.
+// The checked and locked run that writes the boards of `file` with `converted`, settings
+// made by conversionSettingsOf; its convert() and then publish() do the work. Raises
+// EOutputIsInput, whatever replaceExisting says, when an output is the file itself (the
+// same file, by whatever name).
+std::unique_ptr<GenerationRun> conversionRun(const DealFile& file, const RunSettings& converted);
+
+// The whole conversion: conversionRun, convert and publish. The result names the files
+// written, in the order written. `progress` as in GenerationRun::deal.
 RunResult convertDealFile(const DealFile& file, const RunSettings& converted,
                           WorkProgress* progress = nullptr);
 

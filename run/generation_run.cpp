@@ -26,11 +26,6 @@ namespace fs = std::filesystem;
 
 namespace {
 
-std::string folderOf(const std::string& path) {
-    const std::string folder = fs::path(path).parent_path().string();
-    return folder.empty() ? "." : folder;
-}
-
 struct PrintedDocument {
     std::string_view extension;
     SetFilesWriter write;
@@ -113,11 +108,6 @@ void checkName(std::string_view name, NameUse use, const std::string& path) {
     if (nameRuleBreach(name, use)) throw ioErrorOfCode(io_code::PathNotFound, path);
 }
 
-void checkFolder(const std::string& folder) {
-    std::error_code error;
-    if (!fs::is_directory(folder, error)) throw ioErrorOfCode(io_code::PathNotFound, folder);
-}
-
 }  // namespace
 
 GenerationRun::GenerationRun(const RunSettings& settings) : settings_(settings) {
@@ -146,7 +136,7 @@ void GenerationRun::checkAndLock() {
     const std::vector<std::string> outputs = outputFiles(settings_);
     std::vector<std::string> folders = {conversion.programFolder, conversion.outputFolder};
     if (!settings_.reportFile.empty()) folders.push_back(folderOf(settings_.reportFile));
-    for (const std::string& folder : folders) checkFolder(folder);
+    for (const std::string& folder : folders) checkFolderExists(folder);
 
     // A conversion's main deal file only ever has its temporary name.
     std::vector<std::string> written = outputs;
@@ -166,8 +156,8 @@ void GenerationRun::checkAndLock() {
     std::map<std::string, std::string> lockedFolders;  // key -> folder as given
     for (const std::string& folder : folders) lockedFolders.emplace(keys.folderKeyOf(folder), folder);
     for (const auto& [key, folder] : lockedFolders)
-        named.emplace_back(keys.keyOf(joinPath(folder, FolderLockFileName)),
-                           joinPath(folder, FolderLockFileName));
+        for (const char* name : {FolderLockFileName, PublishJournalFileName})
+            named.emplace_back(keys.keyOf(joinPath(folder, name)), joinPath(folder, name));
     std::vector<std::pair<std::string, std::string>> sorted = named;
     std::sort(sorted.begin(), sorted.end());
     for (std::size_t i = 1; i < sorted.size(); ++i)
@@ -178,8 +168,14 @@ void GenerationRun::checkAndLock() {
             throw EFileWrittenTwice(path);
         }
 
-    for (const auto& [key, folder] : lockedFolders) locks_.push_back(std::make_unique<FolderLock>(folder));
-    for (const auto& [key, folder] : lockedFolders) removeLeftoverTemporaries(folder);
+    std::vector<std::string> locked;
+    for (const auto& [key, folder] : lockedFolders) {
+        locks_.push_back(std::make_unique<FolderLock>(folder));
+        locked.push_back(folder);
+    }
+    // What a killed run left: first its publishing is finished, then its temporaries go.
+    for (const std::string& folder : locked) finishInterruptedPublishing(folder, locked);
+    for (const std::string& folder : locked) removeLeftoverTemporaries(folder);
 
     if (!settings_.replaceExisting) {
         const std::vector<std::string> existing = existingRunFiles(settings_);
@@ -191,13 +187,16 @@ GenerationRun::~GenerationRun() = default;
 
 namespace {
 
-// Errors name the files the director knows, not their temporary names.
+// Errors name the files the director knows, not their temporary names; a conversion's
+// scratch main deal file, which the director never sees, is named by its folder.
 template <typename Work>
-RunResult withFinalPaths(Work work) {
+RunResult withFinalPaths(Work work, const std::string& scratch = {}, const std::string& scratchFolder = {}) {
     try {
         return work();
     } catch (const EInOutError& error) {
-        throw EInOutError(error.code(), error.what(), finalPathOf(error.path()));
+        const std::string path = finalPathOf(error.path());
+        throw EInOutError(error.code(), error.what(),
+                          !scratch.empty() && path == scratch ? scratchFolder : path);
     }
 }
 
@@ -210,7 +209,8 @@ RunResult GenerationRun::deal(DealStream& stream, WorkProgress* progress) {
 
 RunResult GenerationRun::convert(WorkProgress* progress) {
     if (dealing_) throw std::logic_error("a dealing run has no boards to write");
-    return withFinalPaths([&] { return convertIntoTemporaries(progress); });
+    return withFinalPaths([&] { return convertIntoTemporaries(progress); }, mainDealFile_,
+                          settings_.conversion.outputFolder);
 }
 
 RunResult GenerationRun::dealIntoTemporaries(DealStream& stream, WorkProgress* progress) {

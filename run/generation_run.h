@@ -76,12 +76,18 @@ struct EFileWrittenTwice : EInOutError {
         : EInOutError(80, error_text::FileWrittenTwice, path) {}
 };
 
+// Raised before a conversion whose output would be the very file it reads; names it.
+struct EOutputIsInput : EInOutError {
+    explicit EOutputIsInput(const std::string& path) : EInOutError(80, error_text::OutputIsInput, path) {}
+};
+
 class GenerationRun {
 public:
     // Checks everything: the hash class; the names; every folder exists; every path (also
     // the temporary ones) fits the file system; no file twice; no final name that is not a
     // regular file; existing set and report files (unless replaceExisting). Then locks
-    // every folder the run writes into and removes what killed runs left there.
+    // every folder the run writes into, finishes the publishing a killed run left there
+    // and removes its temporary files.
     explicit GenerationRun(const RunSettings& settings);
 
     // A conversion: a run that writes `boards`, the one set of settings.counts, instead of

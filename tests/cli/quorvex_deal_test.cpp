@@ -183,7 +183,7 @@ TEST(QuorvexDeal, FileErrorsExitWithOneAndTheWindowsTextAfterThePath) {
     TempFolder folder;
     const auto result = runDealer({"--entropy-text", Recorded, "--out", folder.file("missing")});
     EXPECT_EQ(result.exitCode, 1);
-    EXPECT_EQ(result.output, "quorvex-deal: " + folder.file("missing") + ": Invalid filename.\n");
+    EXPECT_EQ(result.output, "quorvex-deal: " + folder.file("missing") + ": The folder does not exist.\n");
 }
 
 }  // namespace

@@ -13,7 +13,11 @@
 #include <map>
 #include <thread>
 
+#include "common/file_calls.h"
 #include "common/folder_lock.h"
+#include "common/publishing.h"
+#include "common/staged_files.h"
+#include "common/text_file.h"
 #include "run_command.h"
 #include "temp_folder.h"
 
@@ -29,6 +33,7 @@ using testing::TempFolder;
 namespace fs = std::filesystem;
 
 const std::string Recorded = "1000100110021003100410051006100710081009101010111012-77-123456789";
+const std::string OtherRecorded = "2000100110021003100410051006100710081009101010111012-77-123456789";
 
 // Every file of a folder with its bytes.
 std::map<std::string, std::string> snapshot(const TempFolder& folder) {
@@ -79,7 +84,7 @@ TEST(RunFaults, PathsTooLongForTheFileSystemFailBeforeTheEntropyIsLogged) {
     TempFolder folder;
     const auto result = runDealer({"--out", folder.str(), "--report", folder.file("missing/report.txt")});
     EXPECT_EQ(result.exitCode, 1);
-    EXPECT_EQ(result.output, "quorvex-deal: " + folder.file("missing") + ": Invalid filename.\n");
+    EXPECT_EQ(result.output, "quorvex-deal: " + folder.file("missing") + ": The folder does not exist.\n");
     EXPECT_TRUE(snapshot(folder).empty());
 }
 
@@ -224,7 +229,7 @@ TEST(RunFaults, AnOutputFolderRemovedMidRunFailsNamingItAndLeavesTheWorkFolderAs
     while (fs::exists(out)) fs::remove_all(out, busy);
     const int status = waitFor(pid);
     ASSERT_TRUE(WIFEXITED(status));
-    EXPECT_EQ(WEXITSTATUS(status), 1);
+    EXPECT_EQ(WEXITSTATUS(status), 1);  // "<out>: The folder does not exist."
     EXPECT_TRUE(snapshot(work).empty());
 }
 
@@ -265,7 +270,7 @@ TEST(RunFaults, AFullAndThenReadOnlyFileSystemLeavesItAsItWas) {
     result = runDealer(
         {"--entropy-text", Recorded, "--sets", "2", "--boards", "8", "--force", "--out", folder.str()});
     EXPECT_EQ(result.exitCode, 1);
-    EXPECT_EQ(result.output, "quorvex-deal: " + folder.str() + ": File access denied.\n");
+    EXPECT_EQ(result.output, "quorvex-deal: " + folder.file(".quorvex.lock") + ": Read-only file system.\n");
     EXPECT_EQ(snapshot(folder), before);
 }
 
@@ -342,6 +347,254 @@ TEST(RunFaults, EveryFileTheRunCreatesIsPrivateWhateverTheUmask) {
         EXPECT_EQ(entry.status().permissions() & std::filesystem::perms::all,
                   std::filesystem::perms::owner_read | std::filesystem::perms::owner_write)
             << entry.path();
+}
+
+// A SIGTERM held back until the files are being published (here: held back from the
+// start, as the process inherits its blocked signals) comes too late to cancel the run,
+// which says so and succeeds.
+TEST(RunFaults, AnInterruptHeldBackWhilePublishingIsReportedAndTheRunSucceeds) {
+    TempFolder folder, clean, logs;
+    const std::vector<std::string> arguments = {"--entropy-text", Recorded, "--sets", "2",
+                                                "--boards",       "8",      "--quiet"};
+    std::vector<std::string> spawned = arguments;
+    spawned.insert(spawned.begin(), QUORVEX_DEAL_PATH);
+    spawned.insert(spawned.end(), {"--out", folder.str()});
+    std::vector<char*> pointers;
+    for (std::string& argument : spawned) pointers.push_back(argument.data());
+    pointers.push_back(nullptr);
+    posix_spawnattr_t attributes;
+    posix_spawnattr_init(&attributes);
+    sigset_t held;
+    sigemptyset(&held);
+    sigaddset(&held, SIGTERM);
+    posix_spawnattr_setsigmask(&attributes, &held);
+    posix_spawnattr_setflags(&attributes, POSIX_SPAWN_SETSIGMASK);
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    const std::string errors = logs.file("stderr");
+    posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, errors.c_str(), O_WRONLY | O_CREAT, 0600);
+    pid_t pid = 0;
+    ASSERT_EQ(posix_spawn(&pid, QUORVEX_DEAL_PATH, &actions, &attributes, pointers.data(), environ), 0);
+    kill(pid, SIGTERM);
+    const int status = waitFor(pid);
+    posix_spawn_file_actions_destroy(&actions);
+    posix_spawnattr_destroy(&attributes);
+    ASSERT_TRUE(WIFEXITED(status)) << "ended by the signal";
+    EXPECT_EQ(WEXITSTATUS(status), 0);
+    EXPECT_EQ(
+        readFile(errors),
+        "quorvex-deal: SIGTERM came while the files were being published, too late to cancel; the run has "
+        "completed.\n");
+    std::vector<std::string> inClean = arguments;
+    inClean.insert(inClean.end(), {"--out", clean.str()});
+    ASSERT_EQ(runDealer(inClean).exitCode, 0);
+    EXPECT_EQ(snapshot(folder), snapshot(clean)) << "every file published";
+}
+
+// chattr needs root and a file system that keeps the flag.
+bool setImmutable(const std::string& path, bool on) {
+    const std::string command =
+        std::string("chattr ") + (on ? "+i " : "-i ") + testing::quoted(path) + " 2>/dev/null";
+    return geteuid() == 0 && std::system(command.c_str()) == 0;
+}
+
+// A run that cannot replace one of the files of the earlier run fails naming it and leaves
+// every earlier file as it was: none of the new run's files is published beside them.
+TEST(RunFaults, AFileThatCannotBeReplacedLeavesEveryFileOfTheEarlierRun) {
+    if (geteuid() != 0) GTEST_SKIP() << "immutable files and another user's files need root";
+    const struct {
+        const char* fault;
+        const char* file;  // the file that cannot be replaced
+        bool asNobody;     // the run is another user's, in a shared (sticky) folder
+    } cases[] = {
+        {"immutable set file", "QVW-02.dlm", false},
+        {"immutable main deal file", "YourID.qvw", false},
+        {"immutable last file", "QVW-02.txt", false},
+        {"another user's files", "YourID.qvw", true},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.fault);
+        TempFolder folder;
+        earlierRun(folder);
+        const std::string locked = folder.file(c.file);
+        if (c.asNobody) {
+            fs::permissions(folder.path(), fs::perms::all | fs::perms::sticky_bit);
+        } else if (!setImmutable(locked, true)) {
+            GTEST_SKIP() << "chattr +i is refused on this file system";
+        }
+        const auto before = snapshot(folder);
+        const auto result = runDealer({"--entropy-text", OtherRecorded, "--sets", "2", "--boards", "8",
+                                       "--force", "--quiet", "--out", folder.str()},
+                                      " 2>&1", c.asNobody ? "runuser -u nobody -- " : "");
+        if (!c.asNobody) setImmutable(locked, false);
+        EXPECT_EQ(result.exitCode, 1);
+        EXPECT_EQ(result.output, "quorvex-deal: " + locked + ": File access denied.\n");
+        EXPECT_EQ(snapshot(folder), before) << "no new file, no file moved aside, no journal";
+    }
+}
+
+TEST(RunFaults, AStaleLockFileOfAnotherUserIsNamed) {
+    if (geteuid() != 0) GTEST_SKIP() << "a file of another user needs root";
+    TempFolder folder;
+    fs::permissions(folder.path(), fs::perms::all | fs::perms::sticky_bit);
+    testing::writeFile(folder.file(".quorvex.lock"), "");
+    fs::permissions(folder.file(".quorvex.lock"), fs::perms::owner_read | fs::perms::owner_write);
+    const auto before = snapshot(folder);
+    const auto result =
+        runDealer({"--entropy-text", Recorded, "--out", folder.str()}, " 2>&1", "runuser -u nobody -- ");
+    EXPECT_EQ(result.exitCode, 1);
+    EXPECT_EQ(result.output, "quorvex-deal: " + folder.file(".quorvex.lock") + ": File access denied.\n");
+    EXPECT_EQ(snapshot(folder), before);
+}
+
+// Links planted under the names of the run's own files lead nothing anywhere.
+TEST(RunFaults, ALinkInPlaceOfTheLogTheLockOrASetFileIsRefusedNamingIt) {
+    const std::string linkText = ": Is a symbolic link; the program writes only regular files.\n";
+    const struct {
+        const char* name;
+        bool targetExists;
+    } cases[] = {{"Int160.qvs", true},
+                 {"Int160.qvs", false},
+                 {".quorvex.lock", false},
+                 {".quorvex.lock", true},
+                 {"QVW-01.dlm", true}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.name) + (c.targetExists ? " to a file" : " to nothing"));
+        TempFolder folder, outside;
+        const std::string target = outside.file("target");
+        if (c.targetExists) testing::writeFile(target, "someone's file\n");
+        fs::create_symlink(target, folder.file(c.name));
+        const auto before = snapshot(outside);
+        // No --entropy-text: fresh entropy is appended to the log.
+        const auto result = runDealer({"--sets", "2", "--boards", "8", "--force", "--out", folder.str()});
+        EXPECT_EQ(result.exitCode, 1);
+        EXPECT_EQ(result.output, "quorvex-deal: " + folder.file(c.name) + linkText);
+        EXPECT_EQ(snapshot(outside), before) << "nothing written at the link's target";
+        EXPECT_EQ(std::distance(fs::directory_iterator(folder.path()), fs::directory_iterator()), 1)
+            << "only the link";
+    }
+}
+
+// Whatever the command prints is written before its files are published, so output that
+// cannot be written fails the run with every folder as it was.
+TEST(RunFaults, OutputThatCannotBeWrittenPublishesNothing) {
+    TempFolder source, folder;
+    ASSERT_EQ(runDealer({"--entropy-text", Recorded, "--boards", "4", "--formats", "pbn", "--quiet", "--out",
+                         source.str()})
+                  .exitCode,
+              0);
+    earlierRun(folder);
+    const std::vector<std::vector<std::string>> cases = {
+        {"--entropy-text", OtherRecorded, "--sets", "2", "--name", "NEW-", "--out", folder.str()},
+        {"convert", source.file("QVW-01.pbn"), "--name", "NEW-", "--out", folder.str()},
+    };
+    for (const auto& arguments : cases) {
+        for (const std::string redirection : {" 2>&1 >/dev/full", " 2>&1 >&-"}) {
+            SCOPED_TRACE(arguments[0] + redirection);
+            const auto before = snapshot(folder);
+            const auto result = runDealer(arguments, redirection);
+            EXPECT_EQ(result.exitCode, 1);
+            EXPECT_NE(result.output.find("quorvex-deal: standard output: "), std::string::npos)
+                << result.output;
+            EXPECT_EQ(snapshot(folder), before);
+        }
+    }
+}
+
+// The conversion's own working copy of the boards is not a file the director knows: a
+// failure writing it names the output folder.
+TEST(RunFaults, AConversionFailingOnItsWorkingFileNamesTheOutputFolder) {
+    TempFolder source, folder;
+    ASSERT_EQ(runDealer({"--entropy-text", Recorded, "--boards", "32", "--formats", "pbn", "--quiet", "--out",
+                         source.str()})
+                  .exitCode,
+              0);
+    // 1 KiB: less than the 32 board lines of the working file.
+    const auto result = runDealer({"convert", source.file("QVW-01.pbn"), "--quiet", "--out", folder.str()},
+                                  " 2>&1", "ulimit -f 1; ");
+    EXPECT_EQ(result.exitCode, 1);
+    EXPECT_EQ(result.output, "quorvex-deal: " + folder.str() + ": Disk full.\n");
+    EXPECT_TRUE(snapshot(folder).empty());
+}
+
+TEST(RunFaults, AConversionOntoItsOwnInputIsAUsageError) {
+    TempFolder source;
+    ASSERT_EQ(runDealer({"--entropy-text", Recorded, "--boards", "4", "--formats", "pbn", "--quiet", "--out",
+                         source.str()})
+                  .exitCode,
+              0);
+    const std::string alias = source.str() + "-alias";
+    fs::create_directory_symlink(source.path(), alias);
+    const auto before = snapshot(source);
+    const std::vector<std::vector<std::string>> cases = {
+        {"convert", source.file("QVW-01.pbn"), "--out", source.str()},
+        {"convert", source.file("QVW-01.pbn"), "--out", source.str(), "--force"},
+        {"convert", alias + "/QVW-01.pbn", "--out", source.str(), "--force", "--formats", "pbn,dlm"},
+    };
+    for (const auto& arguments : cases) {
+        SCOPED_TRACE(arguments.back());
+        const auto result = runDealer(arguments);
+        EXPECT_EQ(result.exitCode, 2);
+        EXPECT_EQ(result.output,
+                  "quorvex-deal: " + source.file("QVW-01.pbn") +
+                      ": The conversion would write over the file it reads. (choose another --out or "
+                      "--name)\n");
+        EXPECT_EQ(snapshot(source), before);
+    }
+    fs::remove(alias);
+}
+
+// A run killed while publishing (simulated: every file-system call after the chosen one is
+// lost) leaves a journal; the next run in the folder, even one that writes other files,
+// puts the old files back before anything else and leaves no trace of the killed run.
+TEST(RunFaults, TheNextRunUndoesOrFinishesThePublishingOfAKilledRun) {
+    struct Killed : FileCalls {
+        std::size_t callsLeft;
+        explicit Killed(std::size_t calls) : callsLeft(calls) {}
+        struct Dead {};
+        void rename(const std::string& from, const std::string& to) override {
+            if (callsLeft-- == 0) throw Dead{};
+            FileCalls::rename(from, to);
+        }
+        bool remove(const std::string& path) override {
+            if (callsLeft == 0) throw Dead{};
+            return FileCalls::remove(path);
+        }
+    };
+    // Renames: two old files aside, then three new ones in.
+    for (std::size_t renames = 0; renames <= 5; ++renames) {
+        SCOPED_TRACE(std::to_string(renames) + " renames done");
+        TempFolder folder, clean;
+        earlierRun(folder, {"--formats", "dlm"});
+        earlierRun(clean, {"--formats", "dlm"});
+        std::vector<StagedFile> files;
+        for (const char* name : {"QVW-01.dlm", "QVW-02.dlm", "QVW-03.dlm"}) {
+            files.push_back({folder.file(name), temporaryPathOf(folder.file(name))});
+            FileWriter file(files.back().temporaryPath, FileWriter::Mode::New);
+            file.writeLine("killed run");
+            file.close();
+        }
+        {
+            Killed killed(renames);
+            const FileCallsReplaced replaced(killed);
+            try {
+                publishAllOrNothing(files);
+            } catch (const Killed::Dead&) {
+            }
+        }
+        // Every new file was in place: the killed run had succeeded.
+        if (renames == 5) testing::writeFile(clean.file("QVW-03.dlm"), "killed run\r\n");
+        for (const char* name : {"QVW-01.dlm", "QVW-02.dlm"})
+            if (renames == 5) testing::writeFile(clean.file(name), "killed run\r\n");
+        const std::vector<std::string> next = {"--entropy-text", Recorded,    "--sets", "2", "--boards", "8",
+                                               "--quiet",        "--formats", "pbn"};
+        std::vector<std::string> inFolder = next, inClean = next;
+        inFolder.insert(inFolder.end(), {"--out", folder.str()});
+        inClean.insert(inClean.end(), {"--out", clean.str()});
+        ASSERT_EQ(runDealer(inFolder).exitCode, 0);
+        ASSERT_EQ(runDealer(inClean).exitCode, 0);
+        EXPECT_EQ(snapshot(folder), snapshot(clean));
+    }
 }
 
 }  // namespace

@@ -8,6 +8,12 @@
 
 #include <cerrno>
 
+#ifndef _WIN32
+#include <sys/stat.h>
+
+#include "file_size_limit.h"
+#endif
+
 #include "common/text_file.h"
 #include "temp_folder.h"
 
@@ -44,7 +50,6 @@ TEST(IoError, WindowsErrorCodesMapToTheSameTexts) {
         const char* text;
     } cases[] = {
         {ERROR_FILE_NOT_FOUND, "File not found"},
-        {ERROR_PATH_NOT_FOUND, "Invalid filename"},
         {ERROR_INVALID_NAME, "Invalid filename"},
         {ERROR_BAD_PATHNAME, "Invalid filename"},
         {ERROR_INVALID_DRIVE, "Invalid filename"},
@@ -64,6 +69,10 @@ TEST(IoError, WindowsErrorCodesMapToTheSameTexts) {
         EXPECT_STREQ(error.what(), c.text) << c.windowsCode;
         EXPECT_EQ(error.path(), "out\\QVW-01.dlm");
     }
+    SetLastError(ERROR_PATH_NOT_FOUND);
+    const EInOutError missing = lastIoError("out\\QVW-01.dlm");
+    EXPECT_STREQ(missing.what(), "The folder does not exist");
+    EXPECT_EQ(missing.path(), "out");
 }
 #endif
 
@@ -74,7 +83,8 @@ TEST(IoError, FileOperationsRaiseIt) {
         FileWriter writer(folder.file("absent/out.dlm"));
         FAIL() << "creating a file in a missing folder must fail";
     } catch (const EInOutError& error) {
-        EXPECT_STREQ(error.what(), "Invalid filename");
+        EXPECT_STREQ(error.what(), "The folder does not exist");
+        EXPECT_EQ(error.path(), folder.file("absent"));
     }
     try {
         TextFileReader reader(folder.file("absent.qvw"));
@@ -86,19 +96,43 @@ TEST(IoError, FileOperationsRaiseIt) {
         FileWriter writer(folder.str());  // a folder cannot be opened as a file
         FAIL() << "writing over a folder must fail";
     } catch (const EInOutError& error) {
-        EXPECT_STREQ(error.what(), "File access denied");
+        EXPECT_STREQ(error.what(), "Is a folder, not a file");
     }
 }
 
-#ifdef __linux__
+#ifndef _WIN32
+// A file-size limit makes the disk full for this process; the buffer reaches it only when
+// written out.
 TEST(IoError, FullDiskIsReportedWhenTheDataIsWrittenOut) {
-    FileWriter writer("/dev/full");
+    TempFolder folder;
+    FileWriter writer(folder.file("full.dlm"));
     writer.write(std::string(100, 'x'));
-    try {
-        writer.close();
-        FAIL() << "closing over a full disk must fail";
-    } catch (const EInOutError& error) {
-        EXPECT_STREQ(error.what(), "Disk full");
+    {
+        const testing::FileSizeLimit full(10);
+        try {
+            writer.close();
+            ADD_FAILURE() << "closing over a full disk must fail";
+        } catch (const EInOutError& error) {
+            EXPECT_STREQ(error.what(), "Disk full");
+            EXPECT_EQ(error.path(), folder.file("full.dlm"));
+        }
+    }
+    writer.close();  // closed already: nothing is flushed or closed twice
+}
+
+// Devices and FIFOs are not files of a run: nothing is written to them.
+TEST(IoError, OnlyRegularFilesAreWritten) {
+    TempFolder folder;
+    ASSERT_EQ(mkfifo(folder.file("fifo").c_str(), 0600), 0);
+    for (const std::string& path :
+         {std::string("/dev/full"), std::string("/dev/null"), folder.file("fifo")}) {
+        try {
+            FileWriter writer(path);
+            ADD_FAILURE() << path << " was opened for writing";
+        } catch (const EInOutError& error) {
+            EXPECT_STREQ(error.what(), "Not a regular file");
+            EXPECT_EQ(error.path(), path);
+        }
     }
 }
 #endif

@@ -5,6 +5,7 @@
 #include <filesystem>
 
 #include "common/folder_lock.h"
+#include "common/interrupt_cleanup.h"
 #include "common/io_error.h"
 #include "common/line_append.h"
 #include "common/name_text.h"
@@ -14,10 +15,11 @@
 #include "temp_folder.h"
 
 #ifndef _WIN32
-#include <sys/resource.h>
+#include <signal.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
-#include <csignal>
+#include "file_size_limit.h"
 #endif
 
 namespace quorvex {
@@ -35,6 +37,7 @@ TEST(AppendWholeLine, TheFileOnlyEverGainsWholeLines) {
         {"9\r\n", "9\r\n123-4\r\n"},          // appended
         {"9\r\n88", "9\r\n88\r\n123-4\r\n"},  // torn by an earlier failure: mended first
         {"9\r", "9\r\r\n123-4\r\n"},          // half a line end is not a line end
+        {"9\n", "9\n\r\n123-4\r\n"},          // nor is a bare LF (another program's line end)
     };
     for (const auto& [before, after] : cases) {
         TempFolder folder;
@@ -51,21 +54,16 @@ TEST(AppendWholeLine, AFailedWriteIsCutBackAndNamesTheFile) {
     TempFolder folder;
     const std::string log = folder.file("Int160.qvs");
     writeFile(log, "9\r\n88");
-    rlimit saved{};
-    getrlimit(RLIMIT_FSIZE, &saved);
-    const auto previous = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit lowered = saved;
-    lowered.rlim_cur = 10;  // room for part of the line only
-    setrlimit(RLIMIT_FSIZE, &lowered);
-    try {
-        appendWholeLine(log, "1234567890");
-        ADD_FAILURE() << "the write cannot fit";
-    } catch (const EInOutError& error) {
-        EXPECT_STREQ(error.what(), "Disk full");
-        EXPECT_EQ(error.path(), log);
+    {
+        const testing::FileSizeLimit full(10);  // room for part of the line only
+        try {
+            appendWholeLine(log, "1234567890");
+            ADD_FAILURE() << "the write cannot fit";
+        } catch (const EInOutError& error) {
+            EXPECT_STREQ(error.what(), "Disk full");
+            EXPECT_EQ(error.path(), log);
+        }
     }
-    setrlimit(RLIMIT_FSIZE, &saved);
-    std::signal(SIGXFSZ, previous);
     EXPECT_EQ(readFile(log), "9\r\n88");
 }
 
@@ -123,17 +121,109 @@ TEST(FolderLock, ASecondLockFailsAtOnceNamingTheFolderAndTheLockFileGoesWithTheL
     const FolderLock again(folder.str());
 }
 
-TEST(FolderLock, AFolderThatCannotHoldTheLockFileIsAFileErrorNamingIt) {
-    TempFolder folder;
-    try {
-        const FolderLock lock(folder.file("absent"));
-        ADD_FAILURE() << "a missing folder cannot be locked";
-    } catch (const EInOutError& error) {
-        EXPECT_STREQ(error.what(), "Invalid filename");
-        EXPECT_EQ(error.path(), folder.file("absent"));
+#ifndef _WIN32
+// Each problem names what the director must look at: the folder, or the lock file in it.
+// Nothing is written anywhere a link points.
+TEST(FolderLock, ProblemsNameTheFolderOrTheLockFileAndFollowNoLink) {
+    TempFolder outside;
+    const std::string target = outside.file("target");
+    const std::string existing = outside.file("existing");
+    writeFile(existing, "keep");
+    const struct {
+        const char* plant;  // what holds the lock file's name, or the folder's
+        std::string (*folderIn)(const TempFolder&);
+        bool namesLock;
+        const char* text;
+    } cases[] = {
+        {"nothing", [](const TempFolder& f) { return f.file("absent"); }, false, "The folder does not exist"},
+        {"file", [](const TempFolder& f) { return f.file("plain"); }, false, "Not a folder"},
+        {"folder", [](const TempFolder& f) { return f.str(); }, true, "Is a folder, not a file"},
+        {"fifo", [](const TempFolder& f) { return f.str(); }, true, "Not a regular file"},
+        {"link", [](const TempFolder& f) { return f.str(); }, true,
+         "Is a symbolic link; the program writes only regular files"},
+        {"link to file", [](const TempFolder& f) { return f.str(); }, true,
+         "Is a symbolic link; the program writes only regular files"},
+        {"loop", [](const TempFolder& f) { return f.file("loop"); }, false,
+         "The path runs in a loop of symbolic links"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.plant);
+        TempFolder folder;
+        const std::string lock = folder.file(".quorvex.lock");
+        const std::string plant = c.plant;
+        if (plant == "file") writeFile(folder.file("plain"), "x");
+        if (plant == "folder") fs::create_directory(lock);
+        if (plant == "fifo") {
+            ASSERT_EQ(mkfifo(lock.c_str(), 0600), 0);
+        }
+        if (plant == "link") fs::create_symlink(target, lock);
+        if (plant == "link to file") fs::create_symlink(existing, lock);
+        if (plant == "loop") fs::create_symlink(folder.file("loop"), folder.file("loop"));
+        const std::string lockedFolder = c.folderIn(folder);
+        try {
+            const FolderLock held(lockedFolder);
+            ADD_FAILURE() << "locked";
+        } catch (const EInOutError& error) {
+            EXPECT_STREQ(error.what(), c.text);
+            EXPECT_EQ(error.path(), c.namesLock ? lock : lockedFolder);
+        }
+        EXPECT_FALSE(fs::exists(fs::symlink_status(target))) << "nothing created at the link's target";
+        EXPECT_EQ(readFile(existing), "keep");
     }
-    EXPECT_TRUE(fs::is_empty(folder.path()));
 }
+#endif
+
+TEST(AppendWholeLine, ALinkOrAFifoInPlaceOfTheLogIsRefusedAndNothingIsWrittenThrough) {
+    TempFolder folder, outside;
+    const std::string log = folder.file("Int160.qvs");
+    const std::string target = outside.file("secret.txt");
+    writeFile(target, "someone's file\n");
+    fs::create_symlink(target, log);
+    try {
+        appendWholeLine(log, "123-4");
+        ADD_FAILURE() << "the line went through the link";
+    } catch (const EInOutError& error) {
+        EXPECT_STREQ(error.what(), "Is a symbolic link; the program writes only regular files");
+        EXPECT_EQ(error.path(), log);
+    }
+    EXPECT_EQ(readFile(target), "someone's file\n");
+#ifndef _WIN32
+    fs::remove(log);
+    ASSERT_EQ(mkfifo(log.c_str(), 0600), 0);
+    try {
+        appendWholeLine(log, "123-4");
+        ADD_FAILURE() << "a FIFO took the line";
+    } catch (const EInOutError& error) {
+        EXPECT_STREQ(error.what(), "Not a regular file");
+        EXPECT_EQ(error.path(), log);
+    }
+#endif
+}
+
+#ifndef _WIN32
+TEST(Interrupts, OtherThreadsNeverTakeThemAndOneHeldBackCanBeTakenInstead) {
+    sigset_t before;
+    pthread_sigmask(SIG_BLOCK, nullptr, &before);
+    bool blockedThere = false;
+    threadWithoutInterrupts([&] {
+        sigset_t mask;
+        pthread_sigmask(SIG_BLOCK, nullptr, &mask);
+        blockedThere =
+            sigismember(&mask, SIGINT) && sigismember(&mask, SIGTERM) && sigismember(&mask, SIGHUP);
+    }).join();
+    EXPECT_TRUE(blockedThere);
+    sigset_t after;
+    pthread_sigmask(SIG_BLOCK, nullptr, &after);
+    EXPECT_EQ(sigismember(&after, SIGTERM), sigismember(&before, SIGTERM)) << "this thread is as it was";
+
+    // A SIGTERM that comes while held back is taken, not acted on: this process lives on.
+    InterruptsDeferred deferred;
+    EXPECT_EQ(deferred.takePending(), 0);
+    ASSERT_EQ(kill(getpid(), SIGTERM), 0);
+    EXPECT_EQ(deferred.takePending(), SIGTERM);
+    EXPECT_EQ(deferred.takePending(), 0);
+}
+#endif
 
 TEST(PathLimits, ANameOrPathTooLongForTheFileSystemIsAnInvalidFilename) {
     TempFolder folder;
@@ -153,9 +243,23 @@ TEST(PathLimits, ANameOrPathTooLongForTheFileSystemIsAnInvalidFilename) {
 TEST(NameRule, IdentitiesAndBaseNamesThatCannotBeFilesAreRefused) {
     const std::vector<std::tuple<std::string, bool, bool>> cases = {
         // text, refused as identity, refused as base file name
-        {"YourID", false, false}, {"", true, false},         {"CON", true, true},  {"con", true, true},
-        {"Nul  ", true, true},    {"com1", true, true},      {"LPT9", true, true}, {"COM0", false, false},
-        {"LPT10", false, false},  {"CONSOLE", false, false}, {"a/b", true, true},  {"x.y", true, true},
+        {"YourID", false, false},
+        {"", true, false},
+        {"CON", true, true},
+        {"con", true, true},
+        {"Nul  ", true, true},
+        {"com1", true, true},
+        {"LPT9", true, true},
+        {"COM0", false, false},
+        {"LPT10", false, false},
+        {"CONSOLE", false, false},
+        {"a/b", true, true},
+        {"x.y", true, true},
+        {" ", true, true},
+        {"   ", true, true},
+        {" QVW", true, true},
+        {"QVW ", true, true},
+        {"Club Night", false, false},
     };
     for (const auto& [text, identity, base] : cases) {
         EXPECT_EQ(nameRuleBreach(text, NameUse::Identity).has_value(), identity) << "'" << text << "'";

@@ -81,12 +81,13 @@ TEST_F(MainDealFileTest, ASecondRunRewritesTheFileWithTheNextBoards) {
 
 TEST_F(MainDealFileTest, NoBoardsGivesOnlyTheHeader) { EXPECT_EQ(write({1, 32, 1}, 0), "1 32  1\r\n"); }
 
-TEST_F(MainDealFileTest, AMissingProgramFolderIsAnInvalidFileName) {
+TEST_F(MainDealFileTest, AMissingProgramFolderIsNamed) {
     try {
         writeMainDealFile(folder.file("gone/YourID.qvw"), {1, 1, 1}, 1, stream, cls);
         FAIL();
     } catch (const EInOutError& error) {
-        EXPECT_STREQ(error.what(), "Invalid filename");
+        EXPECT_STREQ(error.what(), "The folder does not exist");
+        EXPECT_EQ(error.path(), folder.file("gone"));
     }
 }
 

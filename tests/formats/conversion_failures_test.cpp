@@ -16,9 +16,7 @@
 #include "formats/dup_writer.h"
 
 #ifndef _WIN32
-#include <sys/resource.h>
-
-#include <csignal>
+#include "file_size_limit.h"
 #endif
 
 namespace quorvex {
@@ -42,12 +40,12 @@ const std::pair<const char*, Writer> EveryWriter[] = {{".dlm", WriteDlmFiles},
                                                       {".dge", WriteDgeFiles},
                                                       {".txt", WriteDeepFinesseFiles}};
 
-TEST(ConversionFailures, AMissingOutputFolderIsAnInvalidFilename) {
+TEST(ConversionFailures, AMissingOutputFolderIsNamed) {
     ConversionFolder folder;
     folder.writeMainDeal("1 1  1", {RoundRobinDeal});
     folder.selectAllFormats();
     folder.settings.outputFolder = folder.outputFile("missing");
-    EXPECT_EQ(conversionFailure<EInOutError>(folder.settings), "Invalid filename");
+    EXPECT_EQ(conversionFailure<EInOutError>(folder.settings), "The folder does not exist");
     EXPECT_EQ(folder.outputCount(), 0u);
 }
 
@@ -63,31 +61,12 @@ TEST(ConversionFailures, AFolderInThePlaceOfASetFileFailsBeforeAnyFileIsPublishe
     folder.writeMainDeal("1 1  1", {RoundRobinDeal});
     folder.selectAllFormats();
     std::filesystem::create_directory(folder.outputFile("QVW-01.dup"));
-    EXPECT_EQ(conversionFailure<EInOutError>(folder.settings), "Not a regular file");
+    EXPECT_EQ(conversionFailure<EInOutError>(folder.settings), "Is a folder, not a file");
     EXPECT_EQ(folder.outputCount(), 1u) << "only the folder that was there";
 }
 
 #ifndef _WIN32
-// The largest file this process may write, lowered for one scope: writes beyond it fail
-// as on a full disk (EFBIG), for any user and without mounting anything.
-class FileSizeLimit {
-public:
-    explicit FileSizeLimit(rlim_t bytes) {
-        getrlimit(RLIMIT_FSIZE, &saved_);
-        previousHandler_ = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit lowered = saved_;
-        lowered.rlim_cur = bytes;
-        setrlimit(RLIMIT_FSIZE, &lowered);
-    }
-    ~FileSizeLimit() {
-        setrlimit(RLIMIT_FSIZE, &saved_);
-        std::signal(SIGXFSZ, previousHandler_);
-    }
-
-private:
-    rlimit saved_{};
-    void (*previousHandler_)(int) = nullptr;
-};
+using testing::FileSizeLimit;
 
 TEST(ConversionFailures, AFailureWhenASetFileIsClosedIsReportedAndNothingIsLeft) {
     // One .bri record (128 bytes) stays in the write buffer until the file is closed, so
