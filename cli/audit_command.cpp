@@ -43,7 +43,7 @@ int runAuditCommand(const std::vector<std::string>& arguments) {
 
     DealAudit audit;
     for (const std::string& path : paths)
-        for (const ReadBoard& board : readDealFile(path).boards) audit.add(board.deal);
+        visitDealFile(path, [&audit](const DealFile&, const ReadBoard& board) { audit.add(board.deal); });
     for (const std::string& line : auditReport(audit, alpha)) std::cout << line << '\n';
     return auditPassed(audit, alpha) ? 0 : 1;
 }

@@ -15,6 +15,7 @@
 #include "common/text_file.h"
 #include "engine/deal_stream.h"
 #include "entropy/entropy_log.h"
+#include "formats/check/board_problems.h"
 #include "formats/readers/deal_file_reader.h"
 #include "hash/hash_registry.h"
 #include "run/deal_file_conversion.h"
@@ -106,6 +107,8 @@ int deal(const CliOptions& options, bool outputOpen) {
 int convert(const std::string& path, const CliOptions& options, bool outputOpen) {
     if (!outputOpen && !options.quiet) throw ioErrorFromErrno(EBADF, StandardOutputName);
     const DealFile file = readDealFile(path);
+    for (const std::string& warning : conversionWarnings(file))
+        std::cerr << "quorvex-deal: warning: " << warning << '\n';
     WorkProgress progress;
     RunResult result;
     {

@@ -121,6 +121,8 @@ const Damage Damages[] = {
      "QVW-01.dlm: the header checksum is"},
     {"QVW-01.dup", lastByteCut, "QVW-01.dup: board 8: the record has 155 bytes, not 156"},
     {"QVW-01.dup", [](std::string b) { return cardTwiceInRecord3(b, 156); }, "QVW-01.dup: board 3: the "},
+    {"QVW-01.dup", [](std::string b) { return b.replace(156, 78, b.substr(2 * 156, 78)); },
+     "QVW-01.dup: board 2: the card numbers and the hand texts show different deals"},
     {"QVW-01.dup", [](std::string b) { return b.replace(156 + 153, 1, "9"); },
      "QVW-01.dup: board 2: bytes 153 to 155"},
     {"QVW-01.bri", lastByteCut, "QVW-01.bri: board 8: the record has 127 bytes"},

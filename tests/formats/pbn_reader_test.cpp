@@ -133,7 +133,7 @@ TEST(ReadPbnFile, RefusesWhatCannotBeDealtNamingTheBoard) {
          "p.pbn: board 4: the 2 of clubs appears twice"},
         {game("N:A764.AK4.A8.J832 85.Q62.KT954.T75 KQJ92.9873.Q3.Q6"),
          "p.pbn: board 4: the Deal gives no hand for West"},
-        {game("N:A764.AK4.A8.J832 85.Q62.K1054.T75 KQJ92.9873.Q3.Q6 T3.JT5.J762.AK94"),
+        {game("N:A764.AK4.A8.J832 85.Q62.K1954.T75 KQJ92.9873.Q3.Q6 T3.JT5.J762.AK94"),
          "p.pbn: board 4: '1' in East's hand is no rank letter"},
         {game("X:" + hands), "p.pbn: board 4: The Deal's first seat \"X\" is no seat"},
         {game("N:" + hands, "[Vulnerable \"Some\"]\n"), "p.pbn: board 4: Vulnerable \"Some\" is none of"},
