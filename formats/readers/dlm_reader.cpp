@@ -25,7 +25,9 @@ std::map<std::string, std::string> readKeys(const std::string& path, std::string
         const std::string where = "line " + std::to_string(lines.lineNumber());
         if (line.empty()) continue;
         if (line.front() == '[') {
-            if (line.back() != ']') throw DealFileError(path, where, "a section name must end with ']'");
+            if (line.back() != ']')
+                throw DealFileError(path, where,
+                                    "the section name " + excerpt(line) + " does not end with ']'");
             inDocument = line == "[Document]";
             continue;
         }
