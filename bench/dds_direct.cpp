@@ -31,9 +31,11 @@ int main(int argc, char** argv) {
             deals->deals[i] = {};
             const quorvex::ByHandDeal& deal = file.boards[first + i].deal;
             for (std::size_t field = 0; field < deal.size(); ++field)
-                deals->deals[i].cards[field / 13][(deal[field] - 1) / 13] |= 1u << (14 - (deal[field] - 1) % 13);
+                deals->deals[i].cards[field / 13][(deal[field] - 1) / 13] |= 1u
+                                                                             << (14 - (deal[field] - 1) % 13);
         }
-        if (CalcAllTables(deals.get(), -1, allDenominations, results.get(), pars.get()) != RETURN_NO_FAULT) return 1;
+        if (CalcAllTables(deals.get(), -1, allDenominations, results.get(), pars.get()) != RETURN_NO_FAULT)
+            return 1;
         for (std::size_t i = 0; i < count; ++i) {
             const unsigned number = file.boards[first + i].number;
             parResultsDealer par{};
