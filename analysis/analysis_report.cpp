@@ -35,23 +35,6 @@ constexpr std::array<RowText, 14> LengthTexts{{
     {"13 card suits: ", "* (0.(9)2%)"},
 }};
 
-// Indexed like ShapeKeys.
-constexpr std::array<RowText, ShapeKeys.size()> ShapeTexts{{
-    {"4-4-3-2", "(21.55%)"},   {"4-3-3-3", "(10.53%)"},   {"4-4-4-1", "(2.99%)"},
-    {"5-3-3-2", "(15.52%)"},   {"5-4-3-1", "(12.93%)"},   {"5-4-2-2", "(10.58%)"},
-    {"5-5-2-1", "(3.17%)"},    {"5-4-4-0", "(1.24%)"},    {"5-5-3-0", "(0.90%)"},
-    {"6-3-2-2", "(5.64%)"},    {"6-4-2-1", "(4.70%)"},    {"6-3-3-1", "(3.45%)"},
-    {"6-4-3-0", "(1.33%)"},    {"6-5-1-1", "(0.70%)"},    {"6-5-2-0", "(0.65%)"},
-    {"6-6-1-0", "(0.07%)"},    {"7-3-2-1", "(1.88%)"},    {"7-2-2-2", "(0.51%)"},
-    {"7-4-1-1", "(0.39%)"},    {"7-4-2-0", "(0.36%)"},    {"7-3-3-0", "(0.26%)"},
-    {"7-5-1-0", "(0.11%)"},    {"7-6-0-0", "(0.01%)"},    {"8-2-2-1", "(0.19%)"},
-    {"8-3-1-1", "(0.12%)"},    {"8-3-2-0", "(0.11%)"},    {"8-4-1-0", "(0.05%)"},
-    {"8-5-0-0", "(0.003%)"},   {"9-2-1-1", "(0.02%)"},    {"9-3-1-0", "(0.01%)"},
-    {"9-2-2-0", "(0.008%)"},   {"9-4-0-0", "(0.001%)"},   {"10-2-1-0", "(0.001%)"},
-    {"10-1-1-1", "(0.0004%)"}, {"10-3-0-0", "(0.0002%)"}, {"11-1-1-0", "(0.(4)2%)"},
-    {"11-2-0-0", "(0.(4)1%)"}, {"12-1-0-0", "(0.(6)3%)"}, {"13-0-0-0", "(0.(9)6%)"},
-}};
-
 std::string L(unsigned width, std::string_view text) { return PadToWidth(text, width); }
 std::string L(unsigned width, std::uint64_t count) { return PadToWidth(std::to_string(count), width); }
 
@@ -127,8 +110,8 @@ private:
     }
 
     std::string shapeCell(std::size_t shape) const {
-        const RowText& text = ShapeTexts[shape];
-        return L(12, text.label) + L(12, handsPercent(totals_.ShapeCount[shape])) + L(12, text.expected);
+        const ShapeEntry& entry = ShapeKeys[shape];
+        return L(12, entry.Label) + L(12, handsPercent(totals_.ShapeCount[shape])) + L(12, entry.Expected);
     }
 
     std::string singletonLine() const {

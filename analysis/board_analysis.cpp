@@ -66,7 +66,7 @@ void AnalyseTheBoard(const ValidBoardLine& board, AnalysisTotals& totals) {
     Holdings holdings;  // at most 13 letters each: no heap allocation
     for (int seat = North; seat < HandCount; ++seat) {
         for (std::string& holding : holdings) holding.clear();
-        splitHand(board.text(), seat, holdings);
+        splitHand(board, seat, holdings);
         analyseHand(holdings, static_cast<std::size_t>(seat), totals);
     }
 }

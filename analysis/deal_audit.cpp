@@ -6,6 +6,7 @@
 
 #include "analysis/exact_distributions.h"
 #include "analysis/shape_keys.h"
+#include "common/ascii_case.h"
 #include "engine/cards.h"
 #include "engine/high_card_points.h"
 
@@ -67,10 +68,12 @@ ChiSquareResult cardToSeat(const CardSeatTable& table, std::uint64_t boards) {
 }
 
 std::string lowerFirst(std::string text) {
-    if (!text.empty() && text.front() >= 'A' && text.front() <= 'Z')
-        text.front() = static_cast<char>(text.front() - 'A' + 'a');
+    if (!text.empty()) text.front() = asciiLower(text.front());
     return text;
 }
+
+// "Hand shapes" of "Hand shapes (39 shapes)".
+std::string shortName(const AuditTest& test) { return test.name.substr(0, test.name.find(" (")); }
 
 // "a", "a and b", "a, b and c"
 std::string listed(const std::vector<std::string>& items) {
@@ -123,7 +126,9 @@ std::vector<AuditTest> DealAudit::tests(double alpha) const {
 
 bool auditPassed(const DealAudit& audit, double alpha) {
     const std::vector<AuditTest> tests = audit.tests(alpha);
-    return std::all_of(tests.begin(), tests.end(), [](const AuditTest& test) { return test.passed; });
+    return std::all_of(tests.begin(), tests.end(), [](const AuditTest& test) { return test.passed; }) &&
+           std::any_of(tests.begin(), tests.end(),
+                       [](const AuditTest& test) { return test.result.applicable; });
 }
 
 std::vector<std::string> auditReport(const DealAudit& audit, double alpha) {
@@ -134,18 +139,18 @@ std::vector<std::string> auditReport(const DealAudit& audit, double alpha) {
     std::vector<std::string> lines = {
         "Audit of " + boards + " against the exact probabilities of random dealing",
         "Significance level: " + levelText, ""};
-    std::vector<std::string> failed, notApplicable;
+    std::vector<std::string> failed, notApplicable, passed;
     for (const AuditTest& test : tests) {
         lines.push_back(test.name + ", " + test.observations + ":");
         if (!test.result.applicable) {
             lines.push_back("    too few boards for this test");
-            notApplicable.push_back(test.name);
+            notApplicable.push_back(lowerFirst(shortName(test)));
             continue;
         }
         lines.push_back("    chi-square " + fixed(test.result.statistic, 2) + ", " +
                         std::to_string(test.result.degreesOfFreedom) + " degrees of freedom, p-value " +
                         pValueText(test.result.pValue) + ": " + (test.passed ? "pass" : "FAIL"));
-        if (!test.passed) failed.push_back(lowerFirst(test.name.substr(0, test.name.find(" ("))));
+        (test.passed ? passed : failed).push_back(lowerFirst(shortName(test)));
     }
     lines.emplace_back();
     const std::string level = "the " + levelText + " level";
@@ -156,6 +161,11 @@ std::vector<std::string> auditReport(const DealAudit& audit, double alpha) {
                         oneInText(alpha) + ".");
     } else if (notApplicable.size() == tests.size()) {
         lines.push_back("The " + boards + " are too few for any of the tests; audit more boards together.");
+    } else if (!notApplicable.empty()) {
+        lines.push_back("The " + boards + " are too few for the " + listed(notApplicable) +
+                        (notApplicable.size() == 1 ? " test, which was" : " tests, which were") +
+                        " skipped; the " + listed(passed) + (passed.size() == 1 ? " test" : " tests") +
+                        " passed at " + level + ". Audit more boards together for every test.");
     } else {
         lines.push_back("The " + boards + " are consistent with random dealing: every test passed at " +
                         level +

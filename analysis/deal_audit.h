@@ -53,7 +53,8 @@ private:
 // verdict, then a plain-language summary a director can show the players.
 std::vector<std::string> auditReport(const DealAudit& audit, double alpha);
 
-// True when every test passed.
+// True when every test that had enough boards passed and at least one had: an audit of too
+// few boards for any test has shown nothing and does not pass.
 bool auditPassed(const DealAudit& audit, double alpha);
 
 }  // namespace quorvex

@@ -12,23 +12,51 @@ enum class ShapeClass { Balanced, SemiBalanced, Shaped };
 struct ShapeEntry {
     std::string_view Key;  // the suit lengths in descending order, written one after another
     ShapeClass Class;
+    std::string_view Label;     // as the analysis report names it, "4-4-3-2"
+    std::string_view Expected;  // the report's fixed expected share; "(0.(4)2%)" has 4 zeros after the point
 };
 
 // The index is the index into ShapeCount and into the report's shape rows.
 inline constexpr std::array<ShapeEntry, 39> ShapeKeys{{
-    {"4432", ShapeClass::Balanced},     {"4333", ShapeClass::Balanced}, {"4441", ShapeClass::SemiBalanced},
-    {"5332", ShapeClass::Balanced},     {"5431", ShapeClass::Shaped},   {"5422", ShapeClass::SemiBalanced},
-    {"5521", ShapeClass::Shaped},       {"5440", ShapeClass::Shaped},   {"5530", ShapeClass::Shaped},
-    {"6322", ShapeClass::SemiBalanced}, {"6421", ShapeClass::Shaped},   {"6331", ShapeClass::Shaped},
-    {"6430", ShapeClass::Shaped},       {"6511", ShapeClass::Shaped},   {"6520", ShapeClass::Shaped},
-    {"6610", ShapeClass::Shaped},       {"7321", ShapeClass::Shaped},   {"7222", ShapeClass::Shaped},
-    {"7411", ShapeClass::Shaped},       {"7420", ShapeClass::Shaped},   {"7330", ShapeClass::Shaped},
-    {"7510", ShapeClass::Shaped},       {"7600", ShapeClass::Shaped},   {"8221", ShapeClass::Shaped},
-    {"8311", ShapeClass::Shaped},       {"8320", ShapeClass::Shaped},   {"8410", ShapeClass::Shaped},
-    {"8500", ShapeClass::Shaped},       {"9211", ShapeClass::Shaped},   {"9310", ShapeClass::Shaped},
-    {"9220", ShapeClass::Shaped},       {"9400", ShapeClass::Shaped},   {"10210", ShapeClass::Shaped},
-    {"10111", ShapeClass::Shaped},      {"10300", ShapeClass::Shaped},  {"11110", ShapeClass::Shaped},
-    {"11200", ShapeClass::Shaped},      {"12100", ShapeClass::Shaped},  {"13000", ShapeClass::Shaped},
+    {"4432", ShapeClass::Balanced, "4-4-3-2", "(21.55%)"},
+    {"4333", ShapeClass::Balanced, "4-3-3-3", "(10.53%)"},
+    {"4441", ShapeClass::SemiBalanced, "4-4-4-1", "(2.99%)"},
+    {"5332", ShapeClass::Balanced, "5-3-3-2", "(15.52%)"},
+    {"5431", ShapeClass::Shaped, "5-4-3-1", "(12.93%)"},
+    {"5422", ShapeClass::SemiBalanced, "5-4-2-2", "(10.58%)"},
+    {"5521", ShapeClass::Shaped, "5-5-2-1", "(3.17%)"},
+    {"5440", ShapeClass::Shaped, "5-4-4-0", "(1.24%)"},
+    {"5530", ShapeClass::Shaped, "5-5-3-0", "(0.90%)"},
+    {"6322", ShapeClass::SemiBalanced, "6-3-2-2", "(5.64%)"},
+    {"6421", ShapeClass::Shaped, "6-4-2-1", "(4.70%)"},
+    {"6331", ShapeClass::Shaped, "6-3-3-1", "(3.45%)"},
+    {"6430", ShapeClass::Shaped, "6-4-3-0", "(1.33%)"},
+    {"6511", ShapeClass::Shaped, "6-5-1-1", "(0.70%)"},
+    {"6520", ShapeClass::Shaped, "6-5-2-0", "(0.65%)"},
+    {"6610", ShapeClass::Shaped, "6-6-1-0", "(0.07%)"},
+    {"7321", ShapeClass::Shaped, "7-3-2-1", "(1.88%)"},
+    {"7222", ShapeClass::Shaped, "7-2-2-2", "(0.51%)"},
+    {"7411", ShapeClass::Shaped, "7-4-1-1", "(0.39%)"},
+    {"7420", ShapeClass::Shaped, "7-4-2-0", "(0.36%)"},
+    {"7330", ShapeClass::Shaped, "7-3-3-0", "(0.26%)"},
+    {"7510", ShapeClass::Shaped, "7-5-1-0", "(0.11%)"},
+    {"7600", ShapeClass::Shaped, "7-6-0-0", "(0.01%)"},
+    {"8221", ShapeClass::Shaped, "8-2-2-1", "(0.19%)"},
+    {"8311", ShapeClass::Shaped, "8-3-1-1", "(0.12%)"},
+    {"8320", ShapeClass::Shaped, "8-3-2-0", "(0.11%)"},
+    {"8410", ShapeClass::Shaped, "8-4-1-0", "(0.05%)"},
+    {"8500", ShapeClass::Shaped, "8-5-0-0", "(0.003%)"},
+    {"9211", ShapeClass::Shaped, "9-2-1-1", "(0.02%)"},
+    {"9310", ShapeClass::Shaped, "9-3-1-0", "(0.01%)"},
+    {"9220", ShapeClass::Shaped, "9-2-2-0", "(0.008%)"},
+    {"9400", ShapeClass::Shaped, "9-4-0-0", "(0.001%)"},
+    {"10210", ShapeClass::Shaped, "10-2-1-0", "(0.001%)"},
+    {"10111", ShapeClass::Shaped, "10-1-1-1", "(0.0004%)"},
+    {"10300", ShapeClass::Shaped, "10-3-0-0", "(0.0002%)"},
+    {"11110", ShapeClass::Shaped, "11-1-1-0", "(0.(4)2%)"},
+    {"11200", ShapeClass::Shaped, "11-2-0-0", "(0.(4)1%)"},
+    {"12100", ShapeClass::Shaped, "12-1-0-0", "(0.(6)3%)"},
+    {"13000", ShapeClass::Shaped, "13-0-0-0", "(0.(9)6%)"},
 }};
 
 // Four suit lengths of one hand, in any order.

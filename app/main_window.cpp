@@ -48,6 +48,7 @@
 #include "common/name_text.h"
 #include "common/product.h"
 #include "entropy_dialog/entropy_form.h"
+#include "formats/check/board_problems.h"
 #include "formats/check/deal_file_check.h"
 #include "formats/readers/deal_file_reader.h"
 #include "run/deal_file_conversion.h"
@@ -804,6 +805,8 @@ void TMainWin::ConvertDealFileClick() {
     offerHandRecords(result);
     QString text = QStringLiteral("Wrote %1 files:").arg(result.filesWritten.size());
     for (const std::string& written : result.filesWritten) text += u'\n' + fromNative8Bit(written);
+    for (const std::string& warning : conversionWarnings(file))
+        text += u'\n' + fromNative8Bit("Warning: " + warning);
     showPlainMessage(this, text);
 }
 

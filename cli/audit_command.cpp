@@ -11,7 +11,7 @@ namespace quorvex {
 int runAuditCommand(const AuditCommand& command) {
     DealAudit audit;
     for (const std::string& path : command.files)
-        for (const ReadBoard& board : readDealFile(path).boards) audit.add(board.deal);
+        visitDealFile(path, [&audit](const DealFile&, const ReadBoard& board) { audit.add(board.deal); });
     for (const std::string& line : auditReport(audit, command.alpha)) std::cout << line << '\n';
     return auditPassed(audit, command.alpha) ? 0 : 1;
 }

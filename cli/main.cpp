@@ -18,6 +18,7 @@
 #include "common/text_file.h"
 #include "engine/deal_stream.h"
 #include "entropy/entropy_log.h"
+#include "formats/check/board_problems.h"
 #include "formats/readers/deal_file_reader.h"
 #include "hash/hash_registry.h"
 #include "run/deal_file_conversion.h"
@@ -129,6 +130,8 @@ int deal(const CliOptions& options, bool outputOpen) {
 int convert(const std::string& path, const CliOptions& options, bool outputOpen) {
     if (!options.quiet) requireStandardOutput(outputOpen);
     const DealFile file = readDealFile(path);
+    for (const std::string& warning : conversionWarnings(file))
+        std::cerr << "quorvex-deal: warning: " << warning << '\n';
     const std::unique_ptr<GenerationRun> run =
         conversionRun(file, conversionSettingsOf(file, runSettingsOf(options)));
     WorkProgress progress;

@@ -4,25 +4,15 @@
 
 namespace quorvex {
 
-namespace {
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
-}  // namespace
-
 int strToInt(std::string_view text) {
-    std::size_t i = 0;
-    while (i < text.size() && text[i] == ' ') ++i;
-    bool negative = false;
-    if (i < text.size() && (text[i] == '-' || text[i] == '+')) negative = text[i++] == '-';
-    if (i == text.size()) throw EConvertError(text);
-    std::int64_t value = 0;
-    for (; i < text.size(); ++i) {
-        if (!isDigit(text[i])) throw EConvertError(text);
-        value = value * 10 + (text[i] - '0');
-        if (value > std::int64_t{2147483648}) throw EConvertError(text);
-    }
-    if (negative) value = -value;
-    if (value > 2147483647) throw EConvertError(text);
-    return static_cast<int>(value);
+    std::string_view digits = text;
+    while (!digits.empty() && digits.front() == ' ') digits.remove_prefix(1);
+    const bool negative = digits.starts_with('-');
+    if (negative || digits.starts_with('+')) digits.remove_prefix(1);
+    const std::optional<unsigned long long> magnitude = decimalNumberOf(digits, 19);
+    if (!magnitude || *magnitude > std::uint64_t{2147483647} + negative) throw EConvertError(text);
+    return static_cast<int>(negative ? -static_cast<std::int64_t>(*magnitude)
+                                     : static_cast<std::int64_t>(*magnitude));
 }
 
 }  // namespace quorvex

@@ -4,6 +4,7 @@
 #include <string>
 #include <string_view>
 
+#include "common/decimal_number.h"
 #include "common/error_texts.h"
 
 namespace quorvex {
@@ -20,11 +21,9 @@ int strToInt(std::string_view text);
 // including a field cut short by the end of the line, raises the conversion error.
 // Inline: it runs for every card of every board in each format.
 inline int twoDigitNumber(std::string_view text, std::size_t pos) {
-    if (pos + 2 <= text.size()) {
-        const unsigned tens = static_cast<unsigned char>(text[pos]) - unsigned{'0'};
-        const unsigned units = static_cast<unsigned char>(text[pos + 1]) - unsigned{'0'};
-        if (tens <= 9 && units <= 9) return static_cast<int>(tens * 10 + units);
-    }
+    if (pos + 2 <= text.size())
+        if (const auto number = decimalNumberOf(text.substr(pos, 2), 2); number)
+            return static_cast<int>(*number);
     throw EConvertError(pos < text.size() ? text.substr(pos, 2) : std::string_view{});
 }
 

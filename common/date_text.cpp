@@ -3,6 +3,8 @@
 #include <cstdio>
 #include <ctime>
 
+#include "common/decimal_number.h"
+
 namespace quorvex {
 
 std::string dateText(std::chrono::year_month_day date, char separator) {
@@ -14,16 +16,13 @@ std::string dateText(std::chrono::year_month_day date, char separator) {
 
 std::optional<std::chrono::year_month_day> dateOfText(std::string_view text, char separator) {
     if (text.size() != 10 || text[4] != separator || text[7] != separator) return std::nullopt;
-    for (const std::size_t at : {0u, 1u, 2u, 3u, 5u, 6u, 8u, 9u})
-        if (text[at] < '0' || text[at] > '9') return std::nullopt;
-    const auto number = [&](std::size_t at, std::size_t length) {
-        int value = 0;
-        for (std::size_t i = at; i < at + length; ++i) value = value * 10 + (text[i] - '0');
-        return value;
-    };
-    const std::chrono::year_month_day date{std::chrono::year{number(0, 4)},
-                                           std::chrono::month{static_cast<unsigned>(number(5, 2))},
-                                           std::chrono::day{static_cast<unsigned>(number(8, 2))}};
+    const auto year = decimalNumberOf(text.substr(0, 4), 4);
+    const auto month = decimalNumberOf(text.substr(5, 2), 2);
+    const auto day = decimalNumberOf(text.substr(8, 2), 2);
+    if (!year || !month || !day) return std::nullopt;
+    const std::chrono::year_month_day date{std::chrono::year{static_cast<int>(*year)},
+                                           std::chrono::month{static_cast<unsigned>(*month)},
+                                           std::chrono::day{static_cast<unsigned>(*day)}};
     if (!date.ok()) return std::nullopt;
     return date;
 }

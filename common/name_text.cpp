@@ -2,17 +2,17 @@
 
 #include <array>
 
+#include "common/ascii_case.h"
+
 namespace quorvex {
 
 namespace {
-
-char upper(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
 
 // Windows opens a device for these names whatever extension follows, in any case (and with
 // trailing blanks, which the rule refuses anyway).
 bool isDeviceName(std::string_view text) {
     std::string name;
-    for (char c : text) name += upper(c);
+    for (char c : text) name += asciiUpper(c);
     static constexpr std::array<std::string_view, 4> Devices = {"CON", "PRN", "AUX", "NUL"};
     for (std::string_view device : Devices)
         if (name == device) return true;

@@ -21,6 +21,14 @@ void splitHand(std::string_view boardLine, int hand, Holdings& holdings) {
                        position, handEndPosition(hand));
 }
 
+void splitHand(const ValidBoardLine& board, int hand, Holdings& holdings) {
+    for (std::size_t field = CardsPerHand * static_cast<std::size_t>(hand);
+         field < CardsPerHand * (hand + 1u); ++field) {
+        const int card = board.card(field);
+        holdings[static_cast<std::size_t>(suitOf(card))].push_back(cardLetter(card));
+    }
+}
+
 void MarkVoids(std::string& spades, std::string& hearts, std::string& diamonds, std::string& clubs) {
     for (std::string* holding : {&spades, &hearts, &diamonds, &clubs})
         if (holding->empty()) holding->push_back('-');

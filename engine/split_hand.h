@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "engine/cards.h"
+#include "engine/valid_board_line.h"
 
 namespace quorvex {
 
@@ -24,6 +25,9 @@ using Holdings = std::array<std::string, SuitCount>;
 // Appends the rank letters of hand 0..3 of `boardLine` to `holdings`, each suit from the
 // ace down, as SplitHandIntoSuits reads them.
 void splitHand(std::string_view boardLine, int hand, Holdings& holdings);
+
+// The same from a checked board line, without reading its digits again.
+void splitHand(const ValidBoardLine& board, int hand, Holdings& holdings);
 
 // Each empty holding becomes "-".
 void MarkVoids(std::string& spades, std::string& hearts, std::string& diamonds, std::string& clubs);

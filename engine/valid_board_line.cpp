@@ -18,6 +18,7 @@ ValidBoardLine::ValidBoardLine(std::string line) : line_(std::move(line)) {
         const int card = twoDigitNumber(line_, 2 * static_cast<std::size_t>(field));
         if (card <= previous || card > CardsPerDeal || ((seen >> card) & 1) != 0) throw ERangeError();
         seen |= std::uint64_t{1} << card;
+        cards_[static_cast<std::size_t>(field)] = static_cast<std::uint8_t>(card);
         previous = card;
     }
     if (line_.size() != BoardLineLength) throw EConvertError(std::string_view(line_).substr(BoardLineLength));

@@ -1,7 +1,9 @@
 #pragma once
 // A board line of the main deal file that has been checked to describe one whole deal,
 // so that no writer can turn a damaged line into a file a dealing machine would accept.
+#include <array>
 #include <cstddef>
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -22,10 +24,11 @@ public:
     std::string_view text() const { return line_; }
 
     // The card number (1..52) of field 0..51.
-    int card(std::size_t field) const { return (line_[2 * field] - '0') * 10 + (line_[2 * field + 1] - '0'); }
+    int card(std::size_t field) const { return cards_[field]; }
 
 private:
     std::string line_;
+    std::array<std::uint8_t, 52> cards_{};  // read once: every writer asks for every card
 };
 
 }  // namespace quorvex

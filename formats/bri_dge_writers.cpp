@@ -22,16 +22,22 @@ std::string dgeRecord(const ValidBoardLine& board) {
     return record;
 }
 
+std::unique_ptr<SetFileFormat> briSetFileFormat(const ConversionSettings&) {
+    return recordSetFileFormat(
+        BriExtension, [](const ValidBoardLine& board, const MainDealHeader&) { return briRecord(board); });
+}
+
+std::unique_ptr<SetFileFormat> dgeSetFileFormat(const ConversionSettings&) {
+    return recordSetFileFormat(
+        DgeExtension, [](const ValidBoardLine& board, const MainDealHeader&) { return dgeRecord(board); });
+}
+
 void WriteBriFiles(const ConversionSettings& settings, StagedFiles& files) {
-    writeRecordFiles(
-        settings, BriExtension,
-        [](const ValidBoardLine& board, const MainDealHeader&) { return briRecord(board); }, files);
+    writeSetFiles(settings, *briSetFileFormat(settings), files);
 }
 
 void WriteDgeFiles(const ConversionSettings& settings, StagedFiles& files) {
-    writeRecordFiles(
-        settings, DgeExtension,
-        [](const ValidBoardLine& board, const MainDealHeader&) { return dgeRecord(board); }, files);
+    writeSetFiles(settings, *dgeSetFileFormat(settings), files);
 }
 
 }  // namespace quorvex

@@ -6,6 +6,7 @@
 #include "common/staged_files.h"
 #include "engine/valid_board_line.h"
 #include "formats/conversion_settings.h"
+#include "formats/set_file_writer.h"
 
 namespace quorvex {
 
@@ -19,6 +20,10 @@ std::string briRecord(const ValidBoardLine& board);
 
 // The four marked hand texts (68 bytes), 60 zero bytes.
 std::string dgeRecord(const ValidBoardLine& board);
+
+// The format for the shared reading of the main deal file (see writeSetFiles).
+std::unique_ptr<SetFileFormat> briSetFileFormat(const ConversionSettings& settings);
+std::unique_ptr<SetFileFormat> dgeSetFileFormat(const ConversionSettings& settings);
 
 // One file per set each.
 void WriteBriFiles(const ConversionSettings& settings, StagedFiles& files);

@@ -1,6 +1,9 @@
 #include "formats/convert_main_deal_file.h"
 
+#include <memory>
+
 #include "formats/set_file_name.h"
+#include "formats/set_file_writer.h"
 
 namespace quorvex {
 
@@ -10,8 +13,25 @@ std::string mainDealFileToRead(const ConversionSettings& settings) {
 }
 
 void ConvertMainDealFile(const ConversionSettings& settings, StagedFiles& files) {
-    for (std::size_t i = 0; i < OutputFormats.size(); ++i)
-        if (settings.formats.test(i)) OutputFormats[i].write(settings, files);
+    // Formats written board by board share one reading of the main deal file; a format
+    // written only on its own is written in its place in the order.
+    std::vector<std::unique_ptr<SetFileFormat>> shared;
+    std::vector<SetFileFormat*> together;
+    const auto writeTogether = [&] {
+        writeSetFiles(settings, together, files);
+        together.clear();
+    };
+    for (std::size_t i = 0; i < OutputFormats.size(); ++i) {
+        if (!settings.formats.test(i)) continue;
+        if (OutputFormats[i].setFileFormat) {
+            shared.push_back(OutputFormats[i].setFileFormat(settings));
+            together.push_back(shared.back().get());
+        } else {
+            writeTogether();
+            OutputFormats[i].write(settings, files);
+        }
+    }
+    writeTogether();
 }
 
 std::vector<std::string> ConvertMainDealFile(const ConversionSettings& settings) {

@@ -1,5 +1,5 @@
 #pragma once
-// The converter driver: reads the main deal file back once per selected format and writes
+// The converter driver: reads the main deal file back once for all selected formats and writes
 // one file per set, in the order of the output-format table.
 #include <string>
 #include <vector>

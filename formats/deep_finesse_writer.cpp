@@ -39,9 +39,12 @@ std::string deepFinesseBoardLines(unsigned boardNumber, const ValidBoardLine& bo
     return text;
 }
 
+std::unique_ptr<SetFileFormat> deepFinesseSetFileFormat(const ConversionSettings&) {
+    return std::make_unique<DeepFinesseFormat>();
+}
+
 void WriteDeepFinesseFiles(const ConversionSettings& settings, StagedFiles& files) {
-    DeepFinesseFormat format;
-    writeSetFiles(settings, format, files);
+    writeSetFiles(settings, *deepFinesseSetFileFormat(settings), files);
 }
 
 }  // namespace quorvex

@@ -7,6 +7,7 @@
 #include "common/staged_files.h"
 #include "engine/valid_board_line.h"
 #include "formats/conversion_settings.h"
+#include "formats/set_file_writer.h"
 
 namespace quorvex {
 
@@ -16,6 +17,9 @@ namespace quorvex {
 std::string deepFinesseBoardLines(unsigned boardNumber, const ValidBoardLine& board);
 
 inline constexpr std::string_view DeepFinesseExtension = ".txt";
+
+// The format for the shared reading of the main deal file (see writeSetFiles).
+std::unique_ptr<SetFileFormat> deepFinesseSetFileFormat(const ConversionSettings& settings);
 
 // One file per set.
 void WriteDeepFinesseFiles(const ConversionSettings& settings, StagedFiles& files);

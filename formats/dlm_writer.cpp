@@ -80,9 +80,12 @@ std::string dlmBoardLine(unsigned boardNumber, std::string_view letters) {
            dlmChecksumText(boardNumber, letters);
 }
 
+std::unique_ptr<SetFileFormat> dlmSetFileFormat(const ConversionSettings&) {
+    return std::make_unique<DlmFormat>();
+}
+
 void WriteDlmFiles(const ConversionSettings& settings, StagedFiles& files) {
-    DlmFormat format;
-    writeSetFiles(settings, format, files);
+    writeSetFiles(settings, *dlmSetFileFormat(settings), files);
 }
 
 }  // namespace quorvex

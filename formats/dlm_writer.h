@@ -12,6 +12,7 @@
 #include "engine/cards.h"
 #include "engine/valid_board_line.h"
 #include "formats/conversion_settings.h"
+#include "formats/set_file_writer.h"
 
 namespace quorvex {
 
@@ -36,6 +37,9 @@ std::string dlmChecksumText(unsigned boardNumber, std::string_view letters);
 
 // "Board BB=" + letters + checksum, for board numbers 1..99.
 std::string dlmBoardLine(unsigned boardNumber, std::string_view letters);
+
+// The format for the shared reading of the main deal file (see writeSetFiles).
+std::unique_ptr<SetFileFormat> dlmSetFileFormat(const ConversionSettings& settings);
 
 // One file per set; a set of more than 99 boards keeps its first 99.
 void WriteDlmFiles(const ConversionSettings& settings, StagedFiles& files);

@@ -27,13 +27,14 @@ std::string dupRecord(const ValidBoardLine& board, std::uint16_t boardsPerSet) {
     return record;
 }
 
+std::unique_ptr<SetFileFormat> dupSetFileFormat(const ConversionSettings&) {
+    return recordSetFileFormat(DupExtension, [](const ValidBoardLine& board, const MainDealHeader& header) {
+        return dupRecord(board, header.boardsPerSet);
+    });
+}
+
 void WriteDupFiles(const ConversionSettings& settings, StagedFiles& files) {
-    writeRecordFiles(
-        settings, DupExtension,
-        [](const ValidBoardLine& board, const MainDealHeader& header) {
-            return dupRecord(board, header.boardsPerSet);
-        },
-        files);
+    writeSetFiles(settings, *dupSetFileFormat(settings), files);
 }
 
 }  // namespace quorvex

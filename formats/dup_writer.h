@@ -7,6 +7,7 @@
 #include "common/staged_files.h"
 #include "engine/valid_board_line.h"
 #include "formats/conversion_settings.h"
+#include "formats/set_file_writer.h"
 
 namespace quorvex {
 
@@ -21,6 +22,9 @@ std::string dupSetSizeField(std::size_t boardsPerSet);
 // "YN1  1 " and the set size left-aligned in a 3-character blank-padded field. The machine
 // reads fixed 156-byte records, so a set size above 999 (test mode only) is written 999.
 std::string dupRecord(const ValidBoardLine& board, std::uint16_t boardsPerSet);
+
+// The format for the shared reading of the main deal file (see writeSetFiles).
+std::unique_ptr<SetFileFormat> dupSetFileFormat(const ConversionSettings& settings);
 
 // One file per set.
 void WriteDupFiles(const ConversionSettings& settings, StagedFiles& files);

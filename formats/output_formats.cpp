@@ -9,12 +9,16 @@
 namespace quorvex {
 
 const std::array<OutputFormat, OutputFormatCount> OutputFormats = {{
-    {"dlm", DlmExtension, "dlmSelected", "dlmCB", "Duplimate (.dlm)", WriteDlmFiles},
-    {"dup", DupExtension, "dupSelected", "dupCB", "Duplimate (.dup)", WriteDupFiles},
-    {"bri", BriExtension, "briSelected", "briCB", "EBA && Duplimate. (.bri)", WriteBriFiles},
-    {"dge", DgeExtension, "dgeSelected", "dgeCB", "EBA && Duplimate. (.dge)", WriteDgeFiles},
-    {"df", DeepFinesseExtension, "dfSelected", "dfCB", "Deep Finesse (.txt)", WriteDeepFinesseFiles},
-    {"pbn", PbnExtension, "pbnSelected", "pbnCB", "Portable Bridge Notation (.pbn)", writePbnFiles},
+    {"dlm", DlmExtension, "dlmSelected", "dlmCB", "Duplimate (.dlm)", WriteDlmFiles, dlmSetFileFormat},
+    {"dup", DupExtension, "dupSelected", "dupCB", "Duplimate (.dup)", WriteDupFiles, dupSetFileFormat},
+    {"bri", BriExtension, "briSelected", "briCB", "EBA && Duplimate. (.bri)", WriteBriFiles,
+     briSetFileFormat},
+    {"dge", DgeExtension, "dgeSelected", "dgeCB", "EBA && Duplimate. (.dge)", WriteDgeFiles,
+     dgeSetFileFormat},
+    {"df", DeepFinesseExtension, "dfSelected", "dfCB", "Deep Finesse (.txt)", WriteDeepFinesseFiles,
+     deepFinesseSetFileFormat},
+    {"pbn", PbnExtension, "pbnSelected", "pbnCB", "Portable Bridge Notation (.pbn)", writePbnFiles,
+     pbnSetFileFormat},
 }};
 
 std::optional<std::size_t> findOutputFormat(std::string_view name) {

@@ -6,6 +6,7 @@
 #include <array>
 #include <bitset>
 #include <cstddef>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -14,6 +15,7 @@
 namespace quorvex {
 
 struct ConversionSettings;
+class SetFileFormat;
 class StagedFiles;
 
 // Writes one file per set of the main deal file, each staged in `files` under its
@@ -27,6 +29,9 @@ struct OutputFormat {
     std::string_view checkBoxName;  // the window's control
     std::string_view caption;       // the check box's text ("&&" shows one "&")
     SetFilesWriter write;
+    // The same format as the converter writes it board by board, beside the other formats
+    // in one reading of the main deal file; none for a format written only by `write`.
+    std::unique_ptr<SetFileFormat> (*setFileFormat)(const ConversionSettings& settings) = nullptr;
 };
 
 inline constexpr std::size_t OutputFormatCount = 6;

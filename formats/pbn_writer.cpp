@@ -39,7 +39,7 @@ std::string pbnDeal(const ValidBoardLine& board, Hand dealer) {
     for (std::size_t step = 0; step < HandCount; ++step) {
         if (step > 0) deal += ' ';
         Holdings holdings;
-        splitHand(board.text(), static_cast<int>((dealer + step) % HandCount), holdings);
+        splitHand(board, static_cast<int>((dealer + step) % HandCount), holdings);
         for (std::size_t suit = 0; suit < SuitCount; ++suit) {
             if (suit > 0) deal += '.';
             deal += holdings[suit];
@@ -126,9 +126,12 @@ std::string pbnGame(std::string_view event, std::chrono::year_month_day date, un
     return game;
 }
 
+std::unique_ptr<SetFileFormat> pbnSetFileFormat(const ConversionSettings& settings) {
+    return std::make_unique<PbnFormat>(settings);
+}
+
 void writePbnFiles(const ConversionSettings& settings, StagedFiles& files) {
-    PbnFormat format(settings);
-    writeSetFiles(settings, format, files);
+    writeSetFiles(settings, *pbnSetFileFormat(settings), files);
 }
 
 }  // namespace quorvex

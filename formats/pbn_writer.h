@@ -11,6 +11,7 @@
 #include "engine/double_dummy_table.h"
 #include "engine/valid_board_line.h"
 #include "formats/conversion_settings.h"
+#include "formats/set_file_writer.h"
 
 namespace quorvex {
 
@@ -27,6 +28,9 @@ inline constexpr std::string_view PbnFileStart = "% PBN 2.1\r\n% EXPORT\r\n";
 // `doubleDummy` leaves out the double-dummy tags.
 std::string pbnGame(std::string_view event, std::chrono::year_month_day date, unsigned boardNumber,
                     const ValidBoardLine& board, const DoubleDummyTable* doubleDummy);
+
+// The format for the shared reading of the main deal file (see writeSetFiles).
+std::unique_ptr<SetFileFormat> pbnSetFileFormat(const ConversionSettings& settings);
 
 // One file per set, extension ".pbn", games separated by one empty line. Uses the
 // settings' identity text, run date and double-dummy tables (one per board of the run,

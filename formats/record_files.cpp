@@ -1,7 +1,5 @@
 #include "formats/record_files.h"
 
-#include "formats/set_file_writer.h"
-
 namespace quorvex {
 
 namespace {
@@ -24,10 +22,8 @@ private:
 
 }  // namespace
 
-void writeRecordFiles(const ConversionSettings& settings, std::string_view extension, RecordOfBoard record,
-                      StagedFiles& files) {
-    RecordFormat format(extension, record);
-    writeSetFiles(settings, format, files);
+std::unique_ptr<SetFileFormat> recordSetFileFormat(std::string_view extension, RecordOfBoard record) {
+    return std::make_unique<RecordFormat>(extension, record);
 }
 
 }  // namespace quorvex

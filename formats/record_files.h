@@ -1,6 +1,7 @@
 #pragma once
 // The record formats (.dup, .bri, .dge): one fixed-length record per board, no header,
 // no trailer, no line ends.
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -9,6 +10,7 @@
 #include "engine/cards.h"
 #include "engine/main_deal_file.h"
 #include "formats/conversion_settings.h"
+#include "formats/set_file_writer.h"
 
 namespace quorvex {
 
@@ -18,10 +20,9 @@ inline constexpr std::size_t ThreeHandsDigitsLength = 3 * CardsPerHand * 2;
 
 using RecordOfBoard = std::string (*)(const ValidBoardLine& board, const MainDealHeader& header);
 
-// One file per set with the extension, holding record(board) for each board in turn.
-// Records are not flushed one by one: the file's buffer goes out when it fills and when
-// the file is closed, which reports any failure.
-void writeRecordFiles(const ConversionSettings& settings, std::string_view extension, RecordOfBoard record,
-                      StagedFiles& files);
+// The format of files with the extension holding record(board) for each board in turn,
+// one file per set. Records are not flushed one by one: the file's buffer goes out when it
+// fills and when the file is closed, which reports any failure.
+std::unique_ptr<SetFileFormat> recordSetFileFormat(std::string_view extension, RecordOfBoard record);
 
 }  // namespace quorvex

@@ -1,23 +1,48 @@
 #include "formats/set_file_writer.h"
 
+#include <deque>
+
 #include "formats/set_file_name.h"
 
 namespace quorvex {
 
 void writeSetFiles(const ConversionSettings& settings, SetFileFormat& format, StagedFiles& files) {
+    SetFileFormat* const formats[] = {&format};
+    writeSetFiles(settings, formats, files);
+}
+
+void writeSetFiles(const ConversionSettings& settings, std::span<SetFileFormat* const> formats,
+                   StagedFiles& files) {
+    if (formats.empty()) return;
     TextFileReader reader(mainDealFileToRead(settings));
     const MainDealHeader header = ReadMainDealHeader(reader);
-    const unsigned lastSet = header.firstSetNumber + header.setCount - 1u;
-    for (unsigned set = header.firstSetNumber; set <= lastSet; ++set) {
-        FileWriter out(
-            files.stage(SetFileName(settings.outputFolder, settings.baseFileName, set, format.extension())),
-            FileWriter::Mode::New);
-        format.startFile(out, header, set);
-        for (unsigned board = 1; board <= header.boardsPerSet; ++board)
-            format.writeBoard(out, header, board, readBoardLine(reader));
-        format.finishFile(out, header);
-        out.close();
-        advanceProgress(settings.progress, files.count());
+    const std::size_t filesBefore = files.count();
+    // Every name is staged before the first file is written, so the order of the staged
+    // files (and of the files a run reports) stays format by format.
+    std::vector<std::string> temporaryPaths;
+    temporaryPaths.reserve(formats.size() * header.setCount);
+    for (SetFileFormat* format : formats)
+        for (unsigned set = header.firstSetNumber; set < header.firstSetNumber + header.setCount; ++set)
+            temporaryPaths.push_back(files.stage(
+                SetFileName(settings.outputFolder, settings.baseFileName, set, format->extension())));
+    std::deque<FileWriter> outs;
+    for (unsigned index = 0; index < header.setCount; ++index) {
+        const unsigned set = header.firstSetNumber + index;
+        for (std::size_t format = 0; format < formats.size(); ++format) {
+            outs.emplace_back(temporaryPaths[format * header.setCount + index], FileWriter::Mode::New);
+            formats[format]->startFile(outs.back(), header, set);
+        }
+        for (unsigned board = 1; board <= header.boardsPerSet; ++board) {
+            const ValidBoardLine line = readBoardLine(reader);
+            for (std::size_t format = 0; format < formats.size(); ++format)
+                formats[format]->writeBoard(outs[format], header, board, line);
+        }
+        for (std::size_t format = 0; format < formats.size(); ++format) {
+            formats[format]->finishFile(outs[format], header);
+            outs[format].close();
+        }
+        outs.clear();
+        advanceProgress(settings.progress, filesBefore + (index + 1u) * formats.size());
     }
 }
 

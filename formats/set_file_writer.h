@@ -2,6 +2,8 @@
 // The frame every format writer shares: read the main deal file back from its first line
 // (or take the settings' board list), and for each set create one file, write its header,
 // one record or line group per board and its trailer, then close it.
+#include <memory>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -31,5 +33,11 @@ public:
 // reach their final names only when the run publishes `files`. Every board line is read
 // and checked, also where a format writes nothing for it. The first failure propagates.
 void writeSetFiles(const ConversionSettings& settings, SetFileFormat& format, StagedFiles& files);
+
+// The same for several formats in one reading of the main deal file: each board line is
+// read and checked once and given to every format in turn. The files are staged in the
+// order of `formats`, each format's sets in order, as one call per format would stage them.
+void writeSetFiles(const ConversionSettings& settings, std::span<SetFileFormat* const> formats,
+                   StagedFiles& files);
 
 }  // namespace quorvex

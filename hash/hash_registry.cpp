@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "common/ascii_case.h"
 #include "hash/hash_family.h"
 
 namespace quorvex {
@@ -20,10 +21,8 @@ std::string_view TrimBlanks(std::string_view text) {
     return text;
 }
 
-char AsciiLower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
-
 bool EqualIgnoringCase(std::string_view a, std::string_view b) {
-    return std::ranges::equal(a, b, {}, AsciiLower, AsciiLower);
+    return std::ranges::equal(a, b, {}, asciiLower, asciiLower);
 }
 
 std::string_view DescriptionOf(const HashRegistryEntry& entry) {

@@ -7,6 +7,7 @@
 #include "analysis/analysis_report.h"
 #include "analysis/board_analysis.h"
 #include "analysis/double_dummy.h"
+#include "common/ascii_case.h"
 #include "common/folder_lock.h"
 #include "common/name_text.h"
 #include "common/path_limits.h"
@@ -73,8 +74,7 @@ public:
         }
         std::string key = joinPath(known->second, fsPath.filename().string());
 #ifdef _WIN32
-        std::transform(key.begin(), key.end(), key.begin(),
-                       [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+        std::transform(key.begin(), key.end(), key.begin(), asciiLower);
 #endif
         return key;
     }

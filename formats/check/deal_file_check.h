@@ -22,10 +22,12 @@ struct DealFileCheck {
     std::size_t copiesOfEachDeal = 0;   // how often every deal was read, when all equally often; else 0
 };
 
-// Files with the same name apart from the extension ("QVW-01.dlm", "QVW-01.dup") are taken
-// as one set in several formats: they are compared with each other, not counted as
-// duplicates of each other. So is a set file whose deals are exactly one set of another
-// file given (the main deal file of the same run).
+// Set files with the same name apart from the extension ("QVW-01.dlm", "QVW-01.dup") are
+// taken as one set in several formats: they are compared with each other, not counted as
+// repeats of each other. A set file named for set N ("QVW-07.dlm") that holds set N of a
+// main deal file given (as many boards, at least half of them equal) is compared with it
+// board for board. Every other deal found twice is a problem. The files are read one board
+// at a time: what is kept of each board is a small fixed-size record, never its text.
 DealFileCheck checkDealFiles(const std::vector<std::string>& paths);
 
 // The check as a director reads it: "<file>: <n> boards" for each readable file, every

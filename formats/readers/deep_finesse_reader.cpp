@@ -2,9 +2,10 @@
 
 #include <vector>
 
+#include "common/decimal_number.h"
 #include "formats/readers/deal_builder.h"
 #include "formats/readers/deal_file_error.h"
-#include "formats/readers/decimal_number.h"
+#include "formats/readers/excerpt.h"
 #include "formats/readers/file_bytes.h"
 
 namespace quorvex {
@@ -28,10 +29,10 @@ std::vector<std::string_view> expectLine(std::string_view line, std::string_view
                                          std::size_t hands) {
     std::vector<std::string_view> words = wordsOf(line);
     if (words.empty() || words.front() != label)
-        throw BoardDefect("a line starting \"" + std::string(label) + "\" is expected, not \"" +
-                          std::string(line) + "\"");
+        throw BoardDefect("a line starting \"" + std::string(label) + "\" is expected, not " +
+                          excerpt(line, '"'));
     if (words.size() != 1 + extra + SuitCount * hands)
-        throw BoardDefect("the line \"" + std::string(line) + "\" should hold " +
+        throw BoardDefect("the line " + excerpt(line, '"') + " should hold " +
                           std::to_string(SuitCount * hands) + " holdings");
     return words;
 }
@@ -44,8 +45,8 @@ void giveHand(const std::vector<std::string_view>& words, std::size_t first, std
         for (char letter : holding) {
             const int card = cardOfRankLetter(letter, suit);
             if (card == 0)
-                throw BoardDefect("'" + std::string(1, letter) + "' in " + std::string(HandNames[hand]) +
-                                  "'s hand is no rank letter");
+                throw BoardDefect(excerpt(std::string_view(&letter, 1)) + " in " +
+                                  std::string(HandNames[hand]) + "'s hand is no rank letter");
             builder.give(card, hand);
         }
     }
@@ -63,8 +64,8 @@ DealFile readDeepFinesseFile(const std::string& path, std::string_view bytes) {
         std::string where = "the board at line " + std::to_string(lines.lineNumber());
         try {
             const std::vector<std::string_view> deal = expectLine(line, "Deal:", 1, 1);
-            board.number = decimalNumberOf(deal[1], 5).value_or(0);
-            if (board.number == 0) throw BoardDefect("'" + std::string(deal[1]) + "' is no board number");
+            board.number = static_cast<unsigned>(decimalNumberOf(deal[1], 5).value_or(0));
+            if (board.number == 0) throw BoardDefect(excerpt(deal[1]) + " is no board number");
             where = boardLabel(file, board);
             DealBuilder builder;
             giveHand(deal, 2, 0, builder);
@@ -79,8 +80,7 @@ DealFile readDeepFinesseFile(const std::string& path, std::string_view bytes) {
             next("Lead:", 1, 0);
             if (!lines.next(line)) throw BoardDefect("the file ends within the board");
             if (!line.empty())
-                throw BoardDefect("an empty line is expected after \"Lead:\", not \"" + std::string(line) +
-                                  "\"");
+                throw BoardDefect("an empty line is expected after \"Lead:\", not " + excerpt(line, '"'));
             board.deal = builder.deal();
         } catch (const BoardDefect& defect) {
             throw DealFileError(path, where, defect.what());

@@ -6,11 +6,14 @@
 #include "engine/main_deal_file.h"
 #include "formats/readers/card_digits.h"
 #include "formats/readers/deal_file_error.h"
-#include "formats/readers/file_bytes.h"
+#include "formats/readers/excerpt.h"
 
 namespace quorvex {
 
 namespace {
+
+// Longer than any header the program writes ("65535 65535  65535"), short enough to quote.
+constexpr std::size_t LongestHeader = 32;
 
 ByHandDeal decodeBoardLine(std::string_view line) {
     if (line.size() != BoardLineLength)
@@ -20,42 +23,54 @@ ByHandDeal decodeBoardLine(std::string_view line) {
     return builder.deal();
 }
 
+MainDealHeader headerOf(const std::string& path, std::string_view line) {
+    try {
+        if (line.size() > LongestHeader) throw BoardDefect(excerpt(line) + " is too long for a header line");
+        return parseMainDealHeader(line);
+    } catch (const std::exception& error) {
+        throw DealFileError(path, "header", escapedControls(error.what()));
+    }
+}
+
 }  // namespace
 
-DealFile readMainDealFile(const std::string& path, std::string_view bytes) {
-    TextLines lines(bytes);
+DealFile readMainDealFile(const std::string& path, TextLines& lines, const BoardVisitor& visit) {
     std::string_view line;
     if (!lines.next(line)) throw DealFileError(path, "", "the file is empty");
-    MainDealHeader header;
-    try {
-        header = parseMainDealHeader(line);
-    } catch (const std::exception& error) {
-        throw DealFileError(path, "header", error.what());
-    }
+    const MainDealHeader header = headerOf(path, line);
     DealFile file;
     file.path = path;
     file.setCount = header.setCount;
     const unsigned total = unsigned{header.setCount} * header.boardsPerSet;
-    file.boards.reserve(std::min<std::size_t>(total, bytes.size() / BoardLineLength));
+    ReadBoard board;
     for (unsigned index = 0; index < total; ++index) {
-        ReadBoard board;
         board.set = header.firstSetNumber + index / header.boardsPerSet;
         board.number = index % header.boardsPerSet + 1;
-        const std::string where = boardLabel(file, board);
         if (!lines.next(line))
             throw DealFileError(
-                path, where, "the file ends here; its header promises " + std::to_string(total) + " boards");
+                path, boardLabel(file, board),
+                "the file ends here; its header promises " + std::to_string(total) + " boards");
         try {
             board.deal = decodeBoardLine(line);
         } catch (const BoardDefect& defect) {
-            throw DealFileError(path, where, defect.what());
+            throw DealFileError(path, boardLabel(file, board), defect.what());
         }
-        file.boards.push_back(board);
+        visit(file, board);
     }
     if (lines.next(line))
         throw DealFileError(
             path, "",
             "lines follow the last of the " + std::to_string(total) + " boards its header promises");
+    return file;
+}
+
+DealFile readMainDealFile(const std::string& path, std::string_view bytes) {
+    TextLines lines(bytes);
+    std::vector<ReadBoard> boards;
+    boards.reserve(bytes.size() / BoardLineLength);
+    DealFile file = readMainDealFile(
+        path, lines, [&boards](const DealFile&, const ReadBoard& board) { boards.push_back(board); });
+    file.boards = std::move(boards);
     return file;
 }
 

@@ -4,6 +4,7 @@
 #include <string>
 #include <string_view>
 
+#include "formats/readers/file_bytes.h"
 #include "formats/readers/read_board.h"
 
 namespace quorvex {
@@ -12,5 +13,9 @@ namespace quorvex {
 // DealFileError for a damaged header, a damaged board line, fewer board lines than the
 // header promises, or lines after the last one it promises.
 DealFile readMainDealFile(const std::string& path, std::string_view bytes);
+
+// The same line by line from `lines`, handing each board to `visit` and keeping none.
+// Returns the file without boards.
+DealFile readMainDealFile(const std::string& path, TextLines& lines, const BoardVisitor& visit);
 
 }  // namespace quorvex

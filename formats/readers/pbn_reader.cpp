@@ -4,10 +4,12 @@
 #include <map>
 #include <vector>
 
+#include "common/ascii_case.h"
+#include "common/decimal_number.h"
 #include "formats/pbn_writer.h"
 #include "formats/readers/deal_builder.h"
 #include "formats/readers/deal_file_error.h"
-#include "formats/readers/decimal_number.h"
+#include "formats/readers/excerpt.h"
 #include "formats/readers/file_bytes.h"
 
 namespace quorvex {
@@ -49,7 +51,6 @@ private:
     }
 
     void scanLine(std::string_view line) {
-        if (lines_.lineNumber() == 1 && line.substr(0, 3) == "\xEF\xBB\xBF") line.remove_prefix(3);
         if (!inComment_) {
             if (!line.empty() && line.front() == '%') return;
             if (line.find_first_not_of(" \t") == std::string_view::npos) return endGame();
@@ -84,6 +85,7 @@ private:
         while (at < line.size() && isTagNameCharacter(line[at])) ++at;
         const std::string name(line.substr(nameStart, at - nameStart));
         if (name.empty()) fail("a tag \"[\" without a name");
+        if (name.size() > ExcerptLength) fail("the tag name " + excerpt(name) + " is too long");
         skipBlanks();
         if (at >= line.size() || line[at] != '"') fail("the tag " + name + " has no value in double quotes");
         std::string value;
@@ -132,15 +134,15 @@ const std::string* tagOf(const Game& game, std::string_view name) {
 bool states(const std::string* value) { return value && !value->empty() && *value != "?"; }
 
 unsigned boardNumberOf(const std::string& value) {
-    const unsigned number = decimalNumberOf(value, 5).value_or(0);
-    if (number == 0) throw BoardDefect("Board \"" + value + "\" is no board number");
+    const auto number = static_cast<unsigned>(decimalNumberOf(value, 5).value_or(0));
+    if (number == 0) throw BoardDefect("Board " + excerpt(value, '"') + " is no board number");
     return number;
 }
 
 std::size_t seatOf(const std::string& value, std::string_view tag) {
     const std::size_t seat = value.size() == 1 ? HandLetters.find(value.front()) : std::string_view::npos;
     if (seat == std::string_view::npos)
-        throw BoardDefect(std::string(tag) + " \"" + value + "\" is no seat (N, E, S or W)");
+        throw BoardDefect(std::string(tag) + " " + excerpt(value, '"') + " is no seat (N, E, S or W)");
     return seat;
 }
 
@@ -150,13 +152,13 @@ Vulnerability vulnerabilityOf(const std::string& value) {
     if (value == "NS") return NorthSouthVulnerable;
     if (value == "EW") return EastWestVulnerable;
     if (value == "All" || value == "Both") return BothVulnerable;
-    throw BoardDefect("Vulnerable \"" + value + "\" is none of None, NS, EW, All");
+    throw BoardDefect("Vulnerable " + excerpt(value, '"') + " is none of None, NS, EW, All");
 }
 
 // "<first seat>:<hand> <hand> <hand> <hand>", hands clockwise, each "spades.hearts.diamonds.clubs".
 ByHandDeal dealOf(const std::string& value) {
     if (value.size() < 2 || value[1] != ':')
-        throw BoardDefect("Deal \"" + value + "\" does not start with a seat and \":\"");
+        throw BoardDefect("Deal " + excerpt(value, '"') + " does not start with a seat and \":\"");
     const std::size_t first = seatOf(value.substr(0, 1), "The Deal's first seat");
     DealBuilder builder;
     std::size_t at = 2;
@@ -174,9 +176,12 @@ ByHandDeal dealOf(const std::string& value) {
                 if (++suit > 3) throw BoardDefect(std::string(handName) + "'s hand has more than four suits");
                 continue;
             }
-            const int card = cardOfRankLetter(value[at], suit);
+            // Other programs also write ranks in lower case and the ten as "10".
+            const bool ten = value[at] == '1' && at + 1 < value.size() && value[at + 1] == '0';
+            const int card = cardOfRankLetter(ten ? 'T' : asciiUpper(value[at]), suit);
+            if (ten) ++at;
             if (card == 0)
-                throw BoardDefect("'" + std::string(1, value[at]) + "' in " + std::string(handName) +
+                throw BoardDefect(excerpt(value.substr(at, 1)) + " in " + std::string(handName) +
                                   "'s hand is no rank letter (AKQJT98765432)");
             builder.give(card, hand);
         }

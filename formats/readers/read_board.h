@@ -1,6 +1,7 @@
 #pragma once
 // One board as a reader finds it in a deal file: where it stands and its four hands.
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -29,6 +30,9 @@ struct DealFile {
     std::string event;              // the event the file names (PBN Event), else empty
     std::string date;               // the date the file states, "YYYY.MM.DD" (PBN Date), else empty
 };
+
+// Takes each board as a reader finds it; `file` holds the file's path and sets, not its boards.
+using BoardVisitor = std::function<void(const DealFile& file, const ReadBoard& board)>;
 
 // How messages name a board: "board 9", or "board 9 of set 3" in a file of several sets.
 inline std::string boardLabel(const DealFile& file, const ReadBoard& board) {

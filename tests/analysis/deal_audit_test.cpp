@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <map>
 #include <numeric>
+#include <random>
 
 #include "analysis/exact_distributions.h"
 #include "analysis/shape_keys.h"
@@ -125,6 +126,63 @@ TEST(DealAudit, BoardsChosenForABalancedNorthFailTheShapeTest) {
     EXPECT_NE(std::find(failed.begin(), failed.end(), "Hand"), failed.end());
     EXPECT_EQ(std::find(failed.begin(), failed.end(), "Card"),
               failed.end());  // every card still goes anywhere
+}
+
+bool balanced(const ByHandDeal& deal, std::size_t hand) {
+    SuitLengths lengths{};
+    for (std::size_t field = 13 * hand; field < 13 * hand + 13; ++field) ++lengths[(deal[field] - 1u) / 13];
+    return ShapeKeys[static_cast<std::size_t>(shapeIndexOf(lengths))].Class == ShapeClass::Balanced;
+}
+
+// North keeps the hand the program dealt; the other 39 cards are shuffled again, up to 20
+// times, until East holds a balanced hand. North's hands are exactly random and every card
+// still goes to every seat alike (the choice looks at suit lengths only), so only a test
+// that samples East's hands too sees the bias.
+TEST(DealAudit, BoardsBiasedOnlyInEastsHandsFailTheShapeTest) {
+    std::mt19937 random(2026);
+    std::vector<ByHandDeal> biased;
+    for (ByHandDeal deal : programDeals(20000)) {
+        for (int tries = 0; tries < 20 && !balanced(deal, 1); ++tries)
+            std::shuffle(deal.begin() + 13, deal.end(), random);
+        for (std::size_t hand = 0; hand < 4; ++hand)
+            std::sort(deal.begin() + static_cast<std::ptrdiff_t>(13 * hand),
+                      deal.begin() + static_cast<std::ptrdiff_t>(13 * hand + 13));
+        biased.push_back(deal);
+    }
+    const std::vector<std::string> failed = failedTests(biased);
+    EXPECT_NE(std::find(failed.begin(), failed.end(), "Hand"), failed.end());
+    EXPECT_EQ(std::find(failed.begin(), failed.end(), "Card"), failed.end());
+    EXPECT_FALSE(auditPassed(auditOf(biased), 0.001));
+}
+
+TEST(DealAudit, TooFewBoardsForAnyTestDoNotPassAndASkippedTestIsNeverCalledPassed) {
+    const std::vector<ByHandDeal> deals = programDeals(200);
+    const struct {
+        std::size_t boards;
+        bool passes;
+        const char* summary;
+    } cases[] = {
+        {0, false, "The 0 boards are too few for any of the tests"},
+        {3, false, "The 3 boards are too few for any of the tests"},
+        {12, false, "The 12 boards are too few for any of the tests"},
+        {40, true,
+         "The 40 boards are too few for the high-card points test, which was skipped; the hand shapes"},
+        {200, true, "The 200 boards are consistent with random dealing: every test passed"},
+    };
+    for (const auto& c : cases) {
+        const DealAudit audit =
+            auditOf({deals.begin(), deals.begin() + static_cast<std::ptrdiff_t>(c.boards)});
+        const std::vector<AuditTest> tests = audit.tests(0.001);
+        const auto skipped = std::count_if(tests.begin(), tests.end(),
+                                           [](const AuditTest& test) { return !test.result.applicable; });
+        const std::vector<std::string> report = auditReport(audit, 0.001);
+        const std::string& summary = report.at(report.size() - 2);
+        EXPECT_EQ(auditPassed(audit, 0.001), c.passes) << c.boards;
+        EXPECT_EQ(summary.rfind(c.summary, 0), 0u) << summary;
+        if (skipped > 0) {
+            EXPECT_EQ(summary.find("every test passed"), std::string::npos) << summary;
+        }
+    }
 }
 
 TEST(DealAudit, ADeckDealtInRotationFailsTheShapeAndCardToSeatTests) {

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "conversion_fixture.h"
 #include "engine/board_line.h"
 #include "formats/convert_main_deal_file.h"
@@ -146,6 +148,62 @@ TEST(CheckDealFiles, ComparesTheFormatsOfOneSetBoardByBoard) {
     const std::vector<std::string> problems = run.problems({dlm, txt});
     ASSERT_EQ(problems.size(), 1u);
     EXPECT_EQ(problems[0], txt + ": board 2: the deal differs from board 2 of " + dlm);
+}
+
+// A set copied under another name is another set holding the same deals, whatever the
+// names and formats: every board of the copy is a repeat. Only a name that differs in the
+// extension alone makes two files one set.
+TEST(CheckDealFiles, ASetCopiedUnderAnotherNameIsAnotherSetAndEveryBoardARepeat) {
+    const CheckedRun run;
+    const auto copy = [&](const std::string& from, const std::string& to) {
+        std::filesystem::copy_file(run.folder.outputFile(from), run.folder.outputFile(to));
+        return run.folder.outputFile(to);
+    };
+    const std::string set1 = run.folder.outputFile("QVW-01.pbn");
+    const struct {
+        std::vector<std::string> paths;
+        std::string repeated;  // the file whose four boards are repeats
+        std::string of;        // of this one
+    } cases[] = {
+        {{set1, copy("QVW-01.pbn", "QVW-02x.pbn")}, run.folder.outputFile("QVW-02x.pbn"), set1},
+        {{run.folder.outputFile("QVW-01.dlm"), copy("QVW-01.dup", "Other-07.dup")},
+         run.folder.outputFile("Other-07.dup"),
+         run.folder.outputFile("QVW-01.dlm")},
+        // Named for set 2 of the main deal file but holding set 1: not that set, so repeats.
+        {{run.mainDealFile(), copy("QVW-01.bri", "Copy-02.bri")},
+         run.folder.outputFile("Copy-02.bri"),
+         run.mainDealFile()},
+        {{run.mainDealFile(), copy("../T.qvw", "B.qvw")}, run.folder.outputFile("B.qvw"), run.mainDealFile()},
+    };
+    for (const auto& c : cases) {
+        const std::vector<std::string> problems = run.problems(c.paths);
+        const std::size_t boards = c.repeated.ends_with(".qvw") ? 8 : 4;
+        ASSERT_EQ(problems.size(), boards) << c.repeated;
+        const std::string set = c.of.ends_with(".qvw") ? " of set 1" : "";
+        EXPECT_EQ(problems[0], c.repeated + ": board 1" + (boards == 8 ? set : "") +
+                                   ": the same deal as board 1" + set + " of " + c.of);
+    }
+}
+
+TEST(CheckDealFiles, TenThousandCopiesOfASetAreEachReportedBoardByBoard) {
+    const CheckedRun run;
+    std::vector<std::string> paths = {run.folder.outputFile("QVW-01.bri")};
+    for (int copy = 1; copy < 10000; ++copy) {
+        paths.push_back(run.folder.outputFile("copy" + std::to_string(copy) + ".dge"));
+        std::filesystem::copy_file(run.folder.outputFile("QVW-01.dge"), paths.back());
+    }
+    const std::vector<std::string> problems = run.problems(paths);
+    ASSERT_EQ(problems.size(), 4u * 9999u);
+    EXPECT_EQ(problems.back(), paths.back() + ": board 4: the same deal as board 4 of " + paths[0]);
+}
+
+TEST(CheckDealFiles, AMainDealFileNamedLikeASetFileIsNeverTakenForAnotherFormatOfThatSet) {
+    // A run whose identity is "QVW-01" writes QVW-01.qvw beside QVW-01.dlm and the others.
+    const CheckedRun run;
+    std::vector<std::string> paths = run.files;
+    paths.back() = run.folder.outputFile("QVW-01.qvw");
+    std::filesystem::copy_file(run.mainDealFile(), paths.back());
+    EXPECT_EQ(run.problems(paths), std::vector<std::string>{});
 }
 
 TEST(CheckDealFiles, AnUnreadableFileIsAProblemAndTheOthersAreStillChecked) {

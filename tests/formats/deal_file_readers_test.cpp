@@ -105,6 +105,11 @@ std::string withoutBoard5(std::string bytes) {
 
 std::string lastByteCut(std::string bytes) { return bytes.substr(0, bytes.size() - 1); }
 
+// The .dlm cut short among the placeholders after the last board of the set.
+std::string dlmCutBefore(std::string bytes, const std::string& line) {
+    return bytes.substr(0, bytes.find(line));
+}
+
 // The first card number of record 3 (board 3) replaced by the second: a card twice.
 std::string cardTwiceInRecord3(std::string bytes, std::size_t recordLength) {
     const std::size_t at = 2 * recordLength;
@@ -117,10 +122,18 @@ const Damage Damages[] = {
     {"QVW-01.dlm", brokenDlmChecksum, "QVW-01.dlm: board 5: the checksum is"},
     {"QVW-01.dlm", dlmCardMovedToAnotherHand, "QVW-01.dlm: board 5: "},
     {"QVW-01.dlm", withoutBoard5, "QVW-01.dlm: board 5: the board is missing"},
+    {"QVW-01.dlm", [](std::string b) { return dlmCutBefore(b, "Board 61="); },
+     "QVW-01.dlm: board 61: the placeholder board is missing (the file is cut short)"},
+    {"QVW-01.dlm", [](std::string b) { return dlmCutBefore(b, "Board 09="); },
+     "QVW-01.dlm: board 9: the placeholder board is missing"},
+    {"QVW-01.dlm", [](std::string b) { return dlmCutBefore(b, "Board 99=") + "Board 99=aaaa"; },
+     "QVW-01.dlm: board 99: 'aaaa' is not 26 letters"},
     {"QVW-01.dlm", [](std::string b) { return replaced(b, "Checksum=", "Checksum=1"); },
      "QVW-01.dlm: the header checksum is"},
     {"QVW-01.dup", lastByteCut, "QVW-01.dup: board 8: the record has 155 bytes, not 156"},
     {"QVW-01.dup", [](std::string b) { return cardTwiceInRecord3(b, 156); }, "QVW-01.dup: board 3: the "},
+    {"QVW-01.dup", [](std::string b) { return b.replace(156, 78, b.substr(2 * 156, 78)); },
+     "QVW-01.dup: board 2: the card numbers and the hand texts show different deals"},
     {"QVW-01.dup", [](std::string b) { return b.replace(156 + 153, 1, "9"); },
      "QVW-01.dup: board 2: bytes 153 to 155"},
     {"QVW-01.bri", lastByteCut, "QVW-01.bri: board 8: the record has 127 bytes"},

@@ -87,6 +87,16 @@ TEST(ReadPbnFile, CrLfLineEndsAndImportSpellingsOfVulnerabilityAreRead) {
     EXPECT_EQ(file.boards[1].deal, file.boards[0].deal);
 }
 
+TEST(ReadPbnFile, RanksInLowerCaseAndTheTenAs10AreReadAsOtherProgramsWriteThem) {
+    for (const char* deal : {"N:a764.ak4.a8.j832 85.q62.kt954.t75 kqj92.9873.q3.q6 t3.jt5.j762.ak94",
+                             "N:A764.AK4.A8.J832 85.Q62.K10954.1075 KQJ92.9873.Q3.Q6 103.J105.J762.AK94",
+                             "N:A764.Ak4.A8.J832 85.Q62.k10954.t75 KQJ92.9873.q3.Q6 T3.j105.J762.AK94"}) {
+        const DealFile file = readPbnFile("x.pbn", "[Deal \"" + std::string(deal) + "\"]\n");
+        ASSERT_EQ(file.boards.size(), 1u);
+        EXPECT_EQ(file.boards[0].deal, example()) << deal;
+    }
+}
+
 TEST(ReadPbnFile, TakesTheDoubleDummyTagsOnlyWhenAllAreThereAndWellFormed) {
     const std::string deal =
         "[Deal \"N:A764.AK4.A8.J832 85.Q62.KT954.T75 KQJ92.9873.Q3.Q6 T3.JT5.J762.AK94\"]\n";
@@ -133,7 +143,7 @@ TEST(ReadPbnFile, RefusesWhatCannotBeDealtNamingTheBoard) {
          "p.pbn: board 4: the 2 of clubs appears twice"},
         {game("N:A764.AK4.A8.J832 85.Q62.KT954.T75 KQJ92.9873.Q3.Q6"),
          "p.pbn: board 4: the Deal gives no hand for West"},
-        {game("N:A764.AK4.A8.J832 85.Q62.K1054.T75 KQJ92.9873.Q3.Q6 T3.JT5.J762.AK94"),
+        {game("N:A764.AK4.A8.J832 85.Q62.K1954.T75 KQJ92.9873.Q3.Q6 T3.JT5.J762.AK94"),
          "p.pbn: board 4: '1' in East's hand is no rank letter"},
         {game("X:" + hands), "p.pbn: board 4: The Deal's first seat \"X\" is no seat"},
         {game("N:" + hands, "[Vulnerable \"Some\"]\n"), "p.pbn: board 4: Vulnerable \"Some\" is none of"},
