@@ -29,10 +29,11 @@ if(EXISTS ${QUORVEX_WINDOWS_qt}/.complete)
   set(QT_HOST_PATH_CMAKE_DIR /usr/lib/x86_64-linux-gnu/cmake)
 endif()
 
-# Programs run under Wine find Qt's DLLs on Wine's search path.
+# Programs run under Wine, with Qt's DLLs and the compiler's runtime DLLs on Wine's search path.
 find_program(QUORVEX_WINE NAMES wine64 wine PATHS /usr/lib/wine NO_CMAKE_FIND_ROOT_PATH)
 if(QUORVEX_WINE)
-  set(CMAKE_CROSSCOMPILING_EMULATOR env WINEPATH=${QUORVEX_WINDOWS_qt}/bin ${QUORVEX_WINE})
+  set(CMAKE_CROSSCOMPILING_EMULATOR env QUORVEX_WINE=${QUORVEX_WINE} ${CMAKE_CURRENT_LIST_DIR}/wine-run.sh
+                                    ${QUORVEX_WINDOWS_qt})
 endif()
 
 # GCC 12's libstdc++ trips its own -Wrestrict check in inlined string concatenation at -O3

@@ -21,9 +21,9 @@ rm -rf "$stage" build/package/quorvex-*-setup.exe
 mkdir -p "$stage/licences"
 cp "$build/app/quorvex.exe" "$build/cli/quorvex-deal.exe" "$stage/"
 
-# The plugins the window loads: the Windows platform, its native style, its printers and the
+# The plugins the window loads: the Windows platform, its native style and the
 # JPEG decoder of the about box's picture.
-for plugin in platforms/qwindows styles/qwindowsvistastyle printsupport/windowsprintersupport imageformats/qjpeg; do
+for plugin in platforms/qwindows styles/qwindowsvistastyle imageformats/qjpeg; do
     mkdir -p "$stage/$(dirname "$plugin")"
     cp "$qt/plugins/$plugin.dll" "$stage/$plugin.dll"
 done
