@@ -25,8 +25,12 @@ packages=(
   # Debian package: manual page, dependencies from the shared libraries, package and metadata checks,
   # and driving the installed program's window
   help2man dpkg-dev file lintian appstream desktop-file-utils xdotool
-  # Windows: cross-compiler (posix threads) and Wine to run the cross-built tests and dealer
-  g++-mingw-w64-x86-64-posix wine64
+  # screenshots of the window (ImageMagick's import)
+  imagemagick
+  # Windows: cross-compiler (posix threads) and Wine to run the cross-built tests and programs,
+  # with Wine's own Tahoma for the window's text; Debian's signing keys to fetch the sources of
+  # Qt and the solver for Windows; NSIS for the setup program
+  g++-mingw-w64-x86-64-posix wine64 fonts-wine debian-archive-keyring nsis
 )
 
 missing=()

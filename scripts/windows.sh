@@ -1,17 +1,30 @@
 #!/usr/bin/env bash
-# The core and the dealer on Windows: cross-builds the core libraries, quorvex-deal.exe and
-# the core and dealer tests with MinGW-w64 (statically linked, so each .exe runs alone) and
-# runs them under Wine, headless, in a Wine prefix of its own. The .exe's files for fixed
-# identities, entropy texts and settings must be byte-identical to the Linux dealer's, its
-# failures must carry the same texts and exit statuses, and the paths it prints are joined
-# with backslashes.
+# Quorvex on Windows, cross-built with MinGW-w64 and run under Wine, headless, in a Wine prefix
+# of its own:
+#   - the core, the dealer (with double dummy) and their tests; the dealer's files for fixed
+#     identities, entropy texts and settings must be byte-identical to the Linux dealer's, its
+#     failures must carry the same texts and exit statuses, and the paths it prints are joined
+#     with backslashes;
+#   - when Qt for Windows is in the cache (scripts/build-windows-deps.sh qt, about half an hour
+#     once per machine): the window and its Qt tests, a director's session in the real window
+#     (tests/windows/window_session.sh), and the setup program built and checked
+#     (tests/windows/installer_check.sh).
+# The solver for Windows is small and always built (from the cache when there).
 #
 # Usage: scripts/windows.sh [configure preset of the Linux dealer]  (default release)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 preset=${1:-release}
 
-cmake --preset windows
+scripts/build-windows-deps.sh dds
+window=OFF
+if [ -e "$(scripts/build-windows-deps.sh --prefix qt)/.complete" ]; then
+    window=ON
+else
+    echo "NOT RUN: the window, its tests under Wine and the setup program need Qt for Windows;" \
+        "build it once with scripts/build-windows-deps.sh qt (about 30 minutes on 2 cores)."
+fi
+cmake --preset windows -DQUORVEX_BUILD_GUI=$window
 cmake --build --preset windows
 cmake --preset "$preset"
 cmake --build --preset "$preset" --target quorvex-deal
@@ -69,6 +82,8 @@ compare --id Teams --entropy-text "$entropy_b" --test-mode --sets 1 --boards 100
     --out out --work-dir work --quiet
 compare --id Hands --entropy-text "$entropy_a" --sets 2 --boards 6 --formats all --hand-records --out out \
     --work-dir work --quiet
+compare --id Solved --entropy-text "$entropy_b" --sets 2 --boards 5 --formats pbn --double-dummy --hand-records \
+    --report out/report.txt --out out --work-dir work --quiet
 compare --entropy-text "$entropy_a" --boards 4 --out missing --work-dir work --quiet
 compare --entropy-text "$entropy_a" --sets 0 --out out --quiet
 
@@ -101,3 +116,16 @@ log=$work/fresh-windows/Int160.qvs
 rm "$log"
 diff -r "$work/fresh-windows" "$work/fresh-linux"
 echo "fresh entropy on Windows: logged and replayed identically on Linux"
+
+[ $window = ON ] || exit 0
+
+# The window: a director's session under Wine on a virtual display, with the program folder
+# writable and then read-only; then the setup program, in a fresh prefix of its own.
+"$wineserver" -k
+program=$work/program
+mkdir "$program"
+scripts/package.sh windows
+cp -r build/package/windows/. "$program"
+rm "$program"/*.nsh
+tests/windows/window_session.sh "$program" "$linux_dealer" build/windows/main-window.png
+tests/windows/installer_check.sh build/package/quorvex-*-setup.exe "$linux_dealer"

@@ -44,6 +44,8 @@ TEST(QuorvexDealHandRecords, EveryFormatWithDoubleDummyAgreesWithTheLibrary) {
         testing::wroteTwoSets(folder.path(), {".dlm", ".dup", ".bri", ".dge", ".txt", ".pbn", ".html"});
     EXPECT_NE(result.output.find(expectedList), std::string::npos) << result.output;
 
+    // Linked statically (the Windows build), the library is not set up as it loads.
+    SetMaxThreads(0);
     for (const char* set : {"01", "02"}) {
         const std::string pbn = readFile(folder.file(std::string("QVW-") + set + ".pbn"));
         std::size_t games = 0;

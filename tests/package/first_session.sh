@@ -1,13 +1,14 @@
 #!/bin/sh
 # Plays a director's first session with the real program on a virtual X display, by keys and
 # clicks only: Prepare (Alt+P), Start and the twelve red squares of the entropy dialog, then
-# Generate (Alt+G) and OK on the Done message. The program runs in the environment it is
-# given (HOME and the XDG folders), so the caller can check where its files went.
+# Generate (Alt+G), OK on the Done message and Quit (Alt+Q), which stores the settings. The
+# program (any command that starts the window, such as Wine with quorvex.exe) runs in the environment it is
+# given (HOME and the XDG folders), so the caller can check where its files went. With
+# QUORVEX_SCREENSHOT set, a picture of the main window is saved there first (ImageMagick).
 #
-# Usage: first_session.sh <path of the quorvex executable>
+# Usage: first_session.sh <command of the program> [its arguments...]
 set -eu
 
-program=$1
 for tool in xvfb-run xwininfo xdotool; do
     if ! command -v "$tool" >/dev/null 2>&1; then
         echo "first session skipped: $tool is not installed" >&2
@@ -16,7 +17,6 @@ for tool in xvfb-run xwininfo xdotool; do
 done
 
 exec xvfb-run -a -s "-screen 0 1280x800x24" sh -c '
-    program=$1
     window_of() { xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1; }
     wait_for() { # a visible window of that title, at most about 20 seconds
         tries=0
@@ -30,11 +30,15 @@ exec xvfb-run -a -s "-screen 0 1280x800x24" sh -c '
         echo "no window \"$1\" appeared" >&2
         exit 1
     }
-    env -u QT_QPA_PLATFORM "$program" &
+    env -u QT_QPA_PLATFORM "$@" &
     pid=$!
     trap "kill $pid 2>/dev/null || true" EXIT
 
     wait_for "Quorvex for Windows"
+    if [ -n "${QUORVEX_SCREENSHOT:-}" ]; then
+        sleep 1 # lets the window finish painting
+        import -window "$window" "$QUORVEX_SCREENSHOT"
+    fi
     xdotool windowfocus --sync "$window" key alt+p
     wait_for "Entropy Generation"
     dialog=$window
@@ -59,5 +63,15 @@ exec xvfb-run -a -s "-screen 0 1280x800x24" sh -c '
     xdotool windowfocus --sync "$main" key alt+g
     wait_for "Information"
     xdotool windowfocus --sync "$window" key Return
-    echo "first session played: Prepare, entropy, Generate, Done"
-' sh "$program"
+    sleep 0.5
+    # Quit stores the settings; a program that does not end within 20 seconds fails.
+    xdotool windowfocus --sync "$main" key alt+q
+    (sleep 20 && kill $pid 2>/dev/null) &
+    watchdog=$!
+    status=0
+    wait $pid || status=$?
+    trap - EXIT
+    kill $watchdog 2>/dev/null || true
+    [ $status -eq 0 ] || { echo "the program did not end cleanly after Quit (status $status)" >&2; exit 1; }
+    echo "first session played: Prepare, entropy, Generate, Done, Quit"
+' sh "$@"
