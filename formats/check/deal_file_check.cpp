@@ -91,13 +91,7 @@ public:
         compareFormatsOfOneSet();
         compareSetFilesWithMainDealFiles();
         findRepeatedDeals();
-        std::unordered_map<ByHandDeal, std::size_t, DealHash> copies;
-        for (const DealFile& file : files_)
-            for (const ReadBoard& board : file.boards) ++copies[board.deal];
-        check_.distinctDeals = copies.size();
-        if (!copies.empty()) check_.copiesOfEachDeal = copies.begin()->second;
-        for (const auto& [deal, count] : copies)
-            if (count != check_.copiesOfEachDeal) check_.copiesOfEachDeal = 0;
+        countDistinctDeals();
         return std::move(check_);
     }
 
@@ -237,6 +231,20 @@ private:
 
     // Every deal that appears twice: within a file (across its sets too), and across the
     // sets of all files given, each set once.
+    // After findRepeatedDeals the records stand in groups of equal deals.
+    void countDistinctDeals() {
+        for (auto from = records_.begin(); from != records_.end();) {
+            const auto to = std::find_if(from, records_.end(),
+                                         [&](const BoardRecord& record) { return !record.sameDeal(*from); });
+            const auto copies = static_cast<std::size_t>(to - from);
+            if (check_.distinctDeals++ == 0)
+                check_.copiesOfEachDeal = copies;
+            else if (copies != check_.copiesOfEachDeal)
+                check_.copiesOfEachDeal = 0;
+            from = to;
+        }
+    }
+
     void findRepeatedDeals() {
         std::sort(records_.begin(), records_.end(), [](const BoardRecord& a, const BoardRecord& b) {
             return a.dealThenPlace() < b.dealThenPlace();

@@ -494,7 +494,7 @@ TEST(RunFaults, OutputThatCannotBeWrittenPublishesNothing) {
             const auto before = snapshot(folder);
             const auto result = runDealer(arguments, redirection);
             EXPECT_EQ(result.exitCode, 1);
-            EXPECT_NE(result.output.find("quorvex-deal: standard output: "), std::string::npos)
+            EXPECT_NE(result.output.find(": standard output: "), std::string::npos)
                 << result.output;
             EXPECT_EQ(snapshot(folder), before);
         }
@@ -513,7 +513,7 @@ TEST(RunFaults, AConversionFailingOnItsWorkingFileNamesTheOutputFolder) {
     const auto result = runDealer({"convert", source.file("QVW-01.pbn"), "--quiet", "--out", folder.str()},
                                   " 2>&1", "ulimit -f 1; ");
     EXPECT_EQ(result.exitCode, 1);
-    EXPECT_EQ(result.output, "quorvex-deal: " + folder.str() + ": Disk full.\n");
+    EXPECT_EQ(result.output, "quorvex-deal convert: " + folder.str() + ": Disk full.\n");
     EXPECT_TRUE(snapshot(folder).empty());
 }
 
@@ -536,7 +536,7 @@ TEST(RunFaults, AConversionOntoItsOwnInputIsAUsageError) {
         const auto result = runDealer(arguments);
         EXPECT_EQ(result.exitCode, 2);
         EXPECT_EQ(result.output,
-                  "quorvex-deal: " + source.file("QVW-01.pbn") +
+                  "quorvex-deal convert: " + source.file("QVW-01.pbn") +
                       ": The conversion would write over the file it reads. (choose another --out or "
                       "--name)\n");
         EXPECT_EQ(snapshot(source), before);

@@ -130,7 +130,9 @@ TEST(HandRecordsInABrowser, EveryBoardPrintsWholeWithItsHandsAndPoints) {
                 for (const std::string& suit : hand.suitLines)
                     EXPECT_TRUE(has(suit)) << where << ": " << suit;
             }
-            EXPECT_TRUE(has("ParNS" + std::to_string(10 * board))) << where;
+            EXPECT_TRUE(has("5\u2660 by N-S (+" + std::to_string(10 * board) + ")")) << where << ": the par";
+            EXPECT_TRUE(has("N-S: 5\u2663, 4\u2666, 3\u2665, 2\u2660, 1NT; E-W: \u2013"))
+                << where << ": the makeable contracts";
             EXPECT_TRUE(has("W 6 5 4 3 2")) << where << ": the last row of the tricks table";
         }
         if (page + 1 < pages.size()) {
