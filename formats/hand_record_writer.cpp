@@ -49,8 +49,8 @@ std::string handBlock(const ValidBoardLine& board, Hand hand) {
     std::string html = "<div class=\"seat\">" + std::string(HandNames[hand]) + " <span class=\"hcp\">" +
                        std::to_string(points) + "</span></div>";
     for (std::size_t suit = 0; suit < SuitCount; ++suit)
-        html +=
-            "<div class=\"suit\">" + std::string(HtmlSuitSymbols[suit]) + holdingHtml(holdings[suit], "&ndash;") + "</div>";
+        html += "<div class=\"suit\">" + std::string(HtmlSuitSymbols[suit]) +
+                holdingHtml(holdings[suit], "&ndash;") + "</div>";
     return html;
 }
 

@@ -494,8 +494,7 @@ TEST(RunFaults, OutputThatCannotBeWrittenPublishesNothing) {
             const auto before = snapshot(folder);
             const auto result = runDealer(arguments, redirection);
             EXPECT_EQ(result.exitCode, 1);
-            EXPECT_NE(result.output.find(": standard output: "), std::string::npos)
-                << result.output;
+            EXPECT_NE(result.output.find(": standard output: "), std::string::npos) << result.output;
             EXPECT_EQ(snapshot(folder), before);
         }
     }

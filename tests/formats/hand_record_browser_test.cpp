@@ -152,7 +152,6 @@ std::string boardLineOf(const std::array<int, 52>& owners) {
     return line;
 }
 
-
 // A word of the printed page with its box, in points from the top left corner.
 struct Word {
     std::string text;
