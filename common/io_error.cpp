@@ -37,6 +37,11 @@ bool parentFolderExists(const std::string& path) {
     return parent.empty() || std::filesystem::is_directory(parent, ec);
 }
 
+bool isFolder(const std::string& path) {
+    std::error_code ec;
+    return std::filesystem::is_directory(path, ec);
+}
+
 // A missing folder on the way to `path` is named as such, not as a bad file name.
 EInOutError missingFolder(const std::string& path) {
     return {io_code::PathNotFound, error_text::FolderDoesNotExist, folderOf(path)};
@@ -58,6 +63,8 @@ EInOutError ioErrorFromErrno(int err, const std::string& path) {
             return ioErrorOfCode(io_code::TooManyOpenFiles, path);
         case EACCES:
         case EPERM:
+            // Windows refuses to open a folder as a file with "access denied".
+            if (!path.empty() && isFolder(path)) return {io_code::AccessDenied, error_text::IsAFolder, path};
             return ioErrorOfCode(io_code::AccessDenied, path);
         case EROFS:
             return {io_code::AccessDenied, error_text::ReadOnlyFileSystem, path};
@@ -87,6 +94,10 @@ EInOutError lastIoError(const std::string& path) {
         case ERROR_SHARING_VIOLATION:
         case ERROR_LOCK_VIOLATION:
         case ERROR_WRITE_PROTECT:
+            return ioErrorOfCode(io_code::AccessDenied, path);
+        case ERROR_ACCESS_DENIED:
+            // Windows refuses to open a folder as a file with "access denied".
+            if (!path.empty() && isFolder(path)) return {io_code::AccessDenied, error_text::IsAFolder, path};
             return ioErrorOfCode(io_code::AccessDenied, path);
         case ERROR_PATH_NOT_FOUND:
             return missingFolder(path);

@@ -72,7 +72,7 @@ le32() { le16 $(($1 & 65535)); le16 $(($1 >> 16)); }
 # removes these by name and each folder only when it is then empty.
 (
     cd "$stage"
-    find . -type f ! -name '*.nsh' ! -name quorvex.ico | sed 's|^\./||' | sort >files.txt
+    find . -type f ! -name '*.nsh' ! -name quorvex.ico ! -name files.txt | sed 's|^\./||' | sort >files.txt
     while read -r file; do
         dir=$(dirname "$file")
         [ "$dir" = . ] && dir= || dir="\\${dir//\//\\}"

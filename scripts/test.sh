@@ -3,7 +3,9 @@
 # release build with warnings as errors and all its tests (core, command line, windows on
 # the offscreen platform, the smoke run under a virtual display), then the core tests again
 # under AddressSanitizer and UndefinedBehaviorSanitizer, then the fuzz targets briefly; then
-# the Debian package and the core and the dealer on Windows under Wine.
+# the Debian package, and Quorvex for Windows under Wine: the core and the dealer with double
+# dummy always; the window, its tests and the setup program when Qt for Windows is in the
+# cache (scripts/build-windows-deps.sh qt, once per machine; otherwise one line says so).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 

@@ -62,9 +62,11 @@ private slots:
         });
         trigger(s, "CheckDealFiles", file);
         QVERIFY(readOnly);
-        QCOMPARE(shown,
-                 QStringList({file + ": 3 boards", file + ": board 3: each hand holds one whole suit",
-                              file + ": board 2: the same deal as board 1", "2 problems found in 1 file."}));
+        const QString shownFile = QDir::toNativeSeparators(file);  // as the window shows paths
+        QCOMPARE(
+            shown,
+            QStringList({shownFile + ": 3 boards", shownFile + ": board 3: each hand holds one whole suit",
+                         shownFile + ": board 2: the same deal as board 1", "2 problems found in 1 file."}));
     }
 
     void convertWritesTheWindowsFormatsAndAsksBeforeReplacing() {
@@ -81,7 +83,8 @@ private slots:
         {
             ModalWatcher first;
             trigger(s, "ConvertDealFile", pbn);
-            QCOMPARE(first.messages().value(0).text, "Wrote 2 files:\n" + dlm + "\n" + txt);
+            QCOMPARE(first.messages().value(0).text, "Wrote 2 files:\n" + QDir::toNativeSeparators(dlm) +
+                                                         "\n" + QDir::toNativeSeparators(txt));
         }
         const DealFile read = readDealFile(pbn.toStdString());
         for (const QString& written : {dlm, txt}) {

@@ -19,6 +19,7 @@
 #include "modal_watcher.h"
 #include "scripted_platform_services.h"
 #include "tests/support/temp_folder.h"
+#include "under_wine.h"
 #include "widgets/error_display.h"
 
 using namespace quorvex;
@@ -333,6 +334,9 @@ void EntropyFormTest::onlyTheTwelfthHitClosesTheDialog() {
 }
 
 void EntropyFormTest::modalShowingEndsAfterTheTwelfthHit() {
+    // Under Wine the offscreen platform's modal loop returns at once; the real window's session
+    // under Wine (tests/windows/window_session.sh) plays the modal dialog to its end there.
+    if (testing::underWine()) QSKIP("the offscreen platform's modal loop does not run under Wine");
     Session s;
     TEntropyForm& form = s.create();
     QTimer::singleShot(0, &form, [&form] { collectEntropy(form); });
@@ -409,7 +413,9 @@ void EntropyFormTest::logWriteFailureStillCompletes() {
     QCOMPARE(shown.icon, QMessageBox::Critical);
     QCOMPARE(shown.text, QString::fromStdString(expectedError));  // the text, then the log's path
     // A missing program folder is named itself; otherwise the log file is.
+#ifndef _WIN32  // Windows reports a file on the way as a missing folder, which the line above checks
     QVERIFY(shown.text.endsWith(folderIsAFile ? "Int160.qvs" : "program"));
+#endif
     QVERIFY(!form.isVisible());
     QCOMPARE(s.completions, 1);
     QCOMPARE(form.EntropyText(), ZerosOnly);

@@ -243,7 +243,7 @@ private slots:
         QList<QUrl> asked;
         s.window.setDocumentOpener([&](const QUrl& url) {
             asked << url;
-            return url.toLocalFile() == outputFolder();  // no browser; a file manager
+            return QDir(url.toLocalFile()) == QDir(outputFolder());  // no browser; a file manager
         });
         ModalWatcher watcher(answerYes);
         s.button("HandRecordsBtn")->click();
@@ -427,7 +427,9 @@ private slots:
             settings.conversion.outputFolder = gone.toStdString();
             runGeneration(stream, settings);
         } catch (const EInOutError& error) {
-            coreError = displayedErrorText(error.what()) + '\n' + error.path();
+            // The window shows paths with the system's separators.
+            coreError = displayedErrorText(error.what()) + '\n' +
+                        QDir::toNativeSeparators(QString::fromStdString(error.path())).toStdString();
         }
         QVERIFY(!coreError.empty());
 

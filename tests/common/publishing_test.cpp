@@ -87,7 +87,7 @@ using Snapshot = std::map<std::string, std::string>;
 Snapshot snapshot(const std::string& folder) {
     Snapshot files;
     for (const auto& entry : fs::directory_iterator(folder))
-        files[nameOf(entry.path())] = readFile(entry.path());
+        files[nameOf(entry.path().string())] = readFile(entry.path().string());
     return files;
 }
 

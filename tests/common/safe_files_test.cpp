@@ -178,7 +178,9 @@ TEST(AppendWholeLine, ALinkOrAFifoInPlaceOfTheLogIsRefusedAndNothingIsWrittenThr
     const std::string log = folder.file("Int160.qvs");
     const std::string target = outside.file("secret.txt");
     writeFile(target, "someone's file\n");
-    fs::create_symlink(target, log);
+    // Windows lets only privileged users make links, and Wine none.
+    if (std::error_code linkError; fs::create_symlink(target, log, linkError), linkError)
+        GTEST_SKIP() << "no symbolic link can be made here: " << linkError.message();
     try {
         appendWholeLine(log, "123-4");
         ADD_FAILURE() << "the line went through the link";

@@ -18,9 +18,9 @@ done
 
 exec xvfb-run -a -s "-screen 0 1280x800x24" sh -c '
     window_of() { xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1; }
-    wait_for() { # a visible window of that title, at most about 20 seconds
+    wait_for() { # a visible window of that title, at most about a minute (Wine starts slowly)
         tries=0
-        while [ $tries -lt 200 ]; do
+        while [ $tries -lt 600 ]; do
             window=$(window_of "$1")
             [ -n "$window" ] && return 0
             kill -0 $pid 2>/dev/null || { echo "the program ended while waiting for \"$1\"" >&2; exit 1; }

@@ -59,6 +59,7 @@ echo "setup on Windows: installed dealer identical to Linux in every format, dou
 
 # The installed window plays a session; its main deal file and log stay in its own folder.
 output=$(unix_path "$(windows_variable USERPROFILE)\\Documents\\Quorvex")
+"$wineserver" -w # a window needs a Wine session started on the display
 sh "$here/../package/first_session.sh" "$wine" "$installed/quorvex.exe"
 "$wineserver" -w
 for file in YourID.qvw Int160.qvs; do
