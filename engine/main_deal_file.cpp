@@ -1,5 +1,7 @@
 #include "engine/main_deal_file.h"
 
+#include <array>
+
 #include "common/conversion_error.h"
 #include "common/paths.h"
 #include "common/range_error.h"
@@ -37,14 +39,38 @@ std::string mainDealHeaderLine(const MainDealHeader& header) {
            std::to_string(header.firstSetNumber);
 }
 
-MainDealHeader parseMainDealHeader(std::string_view line) {
+namespace {
+
+// The texts of the three header fields: sets, boards per set, first set.
+std::array<std::string_view, 3> headerFields(std::string_view line) {
     const std::size_t blank = line.find(' ');
     const std::size_t pair = line.find("  ");
+    return {between(line, 0, blank), between(line, blank + 1, pair), line.substr(pair + 1, 5)};
+}
+
+}  // namespace
+
+MainDealHeader parseMainDealHeader(std::string_view line) {
+    const std::array<std::string_view, 3> fields = headerFields(line);
     MainDealHeader header;
-    header.setCount = headerValue(between(line, 0, blank));
-    header.boardsPerSet = headerValue(between(line, blank + 1, pair));
-    header.firstSetNumber = headerValue(line.substr(pair + 1, 5));
+    header.setCount = headerValue(fields[0]);
+    header.boardsPerSet = headerValue(fields[1]);
+    header.firstSetNumber = headerValue(fields[2]);
     return header;
+}
+
+std::string_view faultyMainDealHeaderField(std::string_view line) {
+    constexpr std::array<std::string_view, 3> Names = {"the number of sets", "the boards per set",
+                                                       "the first set number"};
+    const std::array<std::string_view, 3> fields = headerFields(line);
+    for (std::size_t field = 0; field < fields.size(); ++field) {
+        try {
+            headerValue(fields[field]);
+        } catch (const std::exception&) {
+            return Names[field];
+        }
+    }
+    return {};
 }
 
 namespace {

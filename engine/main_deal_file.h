@@ -40,6 +40,10 @@ std::string mainDealHeaderLine(const MainDealHeader& header);
 // 1..65535 raises ERangeError, since a zero count would silently produce empty files.
 MainDealHeader parseMainDealHeader(std::string_view line);
 
+// The field of a header line that parseMainDealHeader refuses, as a director reads it ("the
+// number of sets", "the boards per set", "the first set number"); empty when it reads the line.
+std::string_view faultyMainDealHeaderField(std::string_view line);
+
 // Creates (truncating) the file at `path`, writes the header and `totalBoards` board lines
 // drawn from `stream`, and closes it. Memory use does not grow with the number of boards.
 // `progress`, when given, is advanced by every board written.

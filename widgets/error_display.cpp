@@ -1,6 +1,7 @@
 #include "widgets/error_display.h"
 
 #include <QMessageBox>
+#include <new>
 
 #include "common/error_texts.h"
 #include "common/io_error.h"
@@ -11,7 +12,9 @@
 namespace quorvex {
 
 void showError(const std::exception& error) {
-    QString text = fromNative8Bit(displayedErrorText(error.what()));
+    // The library's own text for a failed allocation means nothing to a director.
+    const bool outOfMemory = dynamic_cast<const std::bad_alloc*>(&error) != nullptr;
+    QString text = fromNative8Bit(displayedErrorText(outOfMemory ? error_text::OutOfMemory : error.what()));
     // A file error names its file on a line of its own, below the error's own text.
     if (const auto* fileError = dynamic_cast<const EInOutError*>(&error);
         fileError && !fileError->path().empty())

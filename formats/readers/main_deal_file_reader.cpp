@@ -24,11 +24,15 @@ ByHandDeal decodeBoardLine(std::string_view line) {
 }
 
 MainDealHeader headerOf(const std::string& path, std::string_view line) {
+    if (line.size() > LongestHeader)
+        throw DealFileError(path, "header",
+                            escapedControls(excerpt(line) + " is too long for a header line"));
     try {
-        if (line.size() > LongestHeader) throw BoardDefect(excerpt(line) + " is too long for a header line");
         return parseMainDealHeader(line);
     } catch (const std::exception& error) {
-        throw DealFileError(path, "header", escapedControls(error.what()));
+        const std::string_view field = faultyMainDealHeaderField(line);
+        throw DealFileError(path, "header",
+                            (field.empty() ? "" : std::string(field) + ": ") + escapedControls(error.what()));
     }
 }
 

@@ -6,6 +6,7 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
+#include <new>
 #include <stdexcept>
 
 #include "app/check_parameter_string.h"
@@ -300,6 +301,13 @@ private slots:
         QCOMPARE(watcher.messages()[0].text, QString("Access denied."));
         QCOMPARE(watcher.messages()[0].icon, QMessageBox::Critical);
         QCOMPARE(buttons, 1);
+    }
+
+    void outOfMemoryIsSaidInWords() {
+        testing::ModalWatcher watcher;
+        showError(std::bad_alloc());
+        QCOMPARE(watcher.messages().size(), 1);
+        QCOMPARE(watcher.messages()[0].text, QString("Out of memory."));
     }
 
     void anErrorInAnEventHandlerIsShownAndTheProgramCarriesOn() {

@@ -182,7 +182,9 @@ TEST(ReadDealFile, DamagedMainDealFilesAreRefusedNamingTheBoard) {
         {"1 1  1\r\n" + line.substr(2) + "\r\n", "T.qvw: board 1: the board line has 102 characters"},
         {"2 1  1\r\n" + line + "\r\n" + line.substr(0, 2) + line.substr(0, 2) + line.substr(4) + "\r\n",
          "T.qvw: board 1 of set 2: the "},
-        {"1 1 1\r\n" + line + "\r\n", "T.qvw: header: "},
+        {"1 1 1\r\n" + line + "\r\n", "T.qvw: header: the boards per set: "},
+        {"x 1  1\r\n" + line + "\r\n", "T.qvw: header: the number of sets: "},
+        {"1 1  0\r\n" + line + "\r\n", "T.qvw: header: the first set number: "},
         {"", "T.qvw: the file is empty"},
     };
     for (const auto& c : cases) {
