@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <array>
-#include <cstdlib>
 #include <fstream>
 #include <map>
 #include <random>
@@ -53,6 +52,16 @@ std::array<Hand, 4> expectedHands(const std::string& line) {
     return hands;
 }
 
+// A deal as a board line from the owner (0..3, North to West) of each card 1..52.
+std::string boardLineOf(const std::array<int, 52>& owners) {
+    std::string line;
+    for (int hand = 0; hand < 4; ++hand)
+        for (int card = 1; card <= 52; ++card)
+            if (owners[card - 1] == hand)
+                line += std::string(1, char('0' + card / 10)) + char('0' + card % 10);
+    return line;
+}
+
 TEST(HandRecordsInABrowser, EveryBoardPrintsWholeWithItsHandsAndPoints) {
     if (const std::string missing = testing::missingPrintTools(); !missing.empty()) GTEST_SKIP() << missing;
 
@@ -63,12 +72,7 @@ TEST(HandRecordsInABrowser, EveryBoardPrintsWholeWithItsHandsAndPoints) {
         std::array<int, 52> owners{};
         for (int card = 0; card < 52; ++card) owners[card] = card / 13;
         std::shuffle(owners.begin(), owners.end(), random);
-        std::string line;
-        for (int hand = 0; hand < 4; ++hand)
-            for (int card = 1; card <= 52; ++card)
-                if (owners[card - 1] == hand)
-                    line += std::string(1, char('0' + card / 10)) + char('0' + card % 10);
-        boards.push_back(line);
+        boards.push_back(boardLineOf(owners));
     }
     std::vector<DoubleDummyTable> tables(Boards);
     for (unsigned board = 0; board < Boards; ++board) {
@@ -142,56 +146,8 @@ TEST(HandRecordsInABrowser, EveryBoardPrintsWholeWithItsHandsAndPoints) {
     for (unsigned board = 1; board <= Boards; ++board) EXPECT_EQ(seen[board], 1) << "board " << board;
 }
 
-// A deal as a board line from the owner (0..3, North to West) of each card 1..52.
-std::string boardLineOf(const std::array<int, 52>& owners) {
-    std::string line;
-    for (int hand = 0; hand < 4; ++hand)
-        for (int card = 1; card <= 52; ++card)
-            if (owners[card - 1] == hand)
-                line += std::string(1, char('0' + card / 10)) + char('0' + card % 10);
-    return line;
-}
-
-// A word of the printed page with its box, in points from the top left corner.
-struct Word {
-    std::string text;
-    double xMin, yMin, xMax, yMax;
-};
-
-struct Page {
-    double width = 0;
-    std::vector<Word> words;
-};
-
-std::string unescapedXml(std::string text) {
-    for (const auto& [entity, character] : std::map<std::string, std::string>{
-             {"&lt;", "<"}, {"&gt;", ">"}, {"&quot;", "\""}, {"&apos;", "'"}, {"&amp;", "&"}}) {
-        for (std::size_t at; (at = text.find(entity)) != std::string::npos;)
-            text.replace(at, entity.size(), character);
-    }
-    return text;
-}
-
-// The words of every page as pdftotext -bbox finds them.
-std::vector<Page> wordsOf(const std::string& pdf, const std::string& boxes) {
-    EXPECT_EQ(std::system(("pdftotext -bbox '" + pdf + "' '" + boxes + "'").c_str()), 0);
-    const std::string xhtml = testing::readFile(boxes);
-    const std::regex page("<page width=\"([0-9.]+)\""),
-        word(
-            "<word xMin=\"([0-9.]+)\" yMin=\"([0-9.]+)\" xMax=\"([0-9.]+)\" "
-            "yMax=\"([0-9.]+)\">([^<]*)</word>");
-    std::vector<Page> pages;
-    for (const std::string& line : testing::linesOf(xhtml)) {
-        std::smatch match;
-        if (std::regex_search(line, match, page)) {
-            pages.push_back({std::stod(match[1]), {}});
-        } else if (std::regex_search(line, match, word) && !pages.empty()) {
-            pages.back().words.push_back({unescapedXml(match[5]), std::stod(match[1]), std::stod(match[2]),
-                                          std::stod(match[3]), std::stod(match[4])});
-        }
-    }
-    return pages;
-}
+using Word = testing::PrintedWord;
+using Page = testing::PrintedPage;
 
 // A deal where `hand` holds `length` cards of `suit` from the ace down and the other cards
 // are dealt at random.
@@ -306,7 +262,7 @@ TEST(HandRecordsInABrowser, SeatsStandInTheCompassAndLongSuitsStayOnOneLine) {
         const std::string pdf = folder.outputFile(std::string(paper) + ".pdf");
         std::ofstream(html, std::ios::binary) << onPaper;
         ASSERT_TRUE(testing::printToPdf(html, pdf, folder.outputFile("profile")));
-        const std::vector<Page> pages = wordsOf(pdf, pdf + ".xhtml");
+        const std::vector<Page> pages = testing::pdfWords(pdf);
         ASSERT_EQ(pages.size(), 1u) << "six boards on one page";
         const Page& page = pages[0];
         EXPECT_NEAR(page.width, width, 1);

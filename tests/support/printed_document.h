@@ -3,6 +3,7 @@
 // (headless Chromium) to PDF and read back with pdftotext, as text page by page or as
 // words with their positions.
 #include <cstdlib>
+#include <map>
 #include <regex>
 #include <string>
 #include <vector>
@@ -65,6 +66,16 @@ inline std::vector<std::string> pdfPages(const std::string& pdf) {
     return pages;
 }
 
+// Text of pdftotext's XHTML with the five XML entities written as their characters.
+inline std::string unescapedXml(std::string text) {
+    for (const auto& [entity, character] : std::map<std::string, std::string>{
+             {"&lt;", "<"}, {"&gt;", ">"}, {"&quot;", "\""}, {"&apos;", "'"}, {"&amp;", "&"}}) {
+        for (std::size_t at; (at = text.find(entity)) != std::string::npos;)
+            text.replace(at, entity.size(), character);
+    }
+    return text;
+}
+
 // A word as printed: its box in points from the page's top left corner.
 struct PrintedWord {
     double xMin, yMin, xMax, yMax;
@@ -91,7 +102,7 @@ inline std::vector<PrintedPage> pdfWords(const std::string& pdf) {
             pages.push_back({std::stod(match[1]), std::stod(match[2]), {}});
         else if (!pages.empty())
             pages.back().words.push_back({std::stod(match[3]), std::stod(match[4]), std::stod(match[5]),
-                                          std::stod(match[6]), match[7]});
+                                          std::stod(match[6]), unescapedXml(match[7])});
     }
     return pages;
 }
