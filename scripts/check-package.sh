@@ -24,9 +24,10 @@ appstreamcli validate --no-net "$work/root/usr/share/metainfo/org.quorvex.Quorve
 built_dealer=build/$preset/cli/quorvex-deal
 [ "$("$bin/quorvex-deal" --version)" = "$("$built_dealer" --version)" ]
 # Every option of the dealer's --help is in its manual page.
+# (The page is read once: grep -q leaving a pipe early would fail the pipeline under pipefail.)
+manual_page=$(zcat "$work/root/usr/share/man/man1/quorvex-deal.1.gz" | sed 's/\\-/-/g')
 for option in $("$bin/quorvex-deal" --help | grep -o -- '--[a-z-]*' | sort -u); do
-    zcat "$work/root/usr/share/man/man1/quorvex-deal.1.gz" | sed 's/\\-/-/g' | grep -q -- "$option" ||
-        { echo "the manual page lacks $option" >&2; exit 1; }
+    grep -q -- "$option" <<<"$manual_page" || { echo "the manual page lacks $option" >&2; exit 1; }
 done
 
 entropy=2000200120022003200420052006200720082009201020112012201320142015201620172018201920202021202220232024202520262027202820292030203120322033203420352036203720382039-58-987654321
@@ -60,5 +61,5 @@ for file in YourID.qvw Int160.qvs; do
 done
 [ "$(ls -A "$bin")" = "$(printf 'quorvex\nquorvex-deal')" ] ||
     { echo "the program wrote beside its executable: $(ls -A "$bin")" >&2; exit 1; }
-find "$home" -name '*.dlm' | grep -q . || { echo "the session wrote no set files" >&2; exit 1; }
+[ -n "$(find "$home" -name '*.dlm' -print -quit)" ] || { echo "the session wrote no set files" >&2; exit 1; }
 echo "unpacked window: main deal file and entropy log in the per-user data folder"
