@@ -72,10 +72,15 @@ inline CommandResult runDealer(const std::vector<std::string>& arguments,
 #ifdef _WIN32
     // cmd /c removes the first and the last quote of the line: one more pair keeps the rest.
     command = "\"" + command + "\"";
-    // Under Wine on a busy machine the command processor now and then fails to start at all:
-    // no output and no exit status. The dealer never ran, so it is started once more.
+    // Under Wine on a busy machine the command processor now and then fails to start at all
+    // (no output, no exit status) or fails to find the program it was given (status 9009,
+    // "Can't recognize ..."). Either way the dealer never ran, so it is started again.
+    const auto dealerNeverRan = [](const CommandResult& r) {
+        return (r.exitCode == -1 && r.output.empty()) ||
+               (r.exitCode == 9009 && r.output.find("internal or external command") != std::string::npos);
+    };
     CommandResult result = runShellCommand(command);
-    if (result.exitCode == -1 && result.output.empty()) result = runShellCommand(command);
+    for (int retry = 0; retry < 2 && dealerNeverRan(result); ++retry) result = runShellCommand(command);
     return result;
 #else
     return runShellCommand(command);
