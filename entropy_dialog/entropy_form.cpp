@@ -2,6 +2,7 @@
 
 #include <QLabel>
 #include <QMessageBox>
+#include <QMetaObject>
 #include <QPainter>
 #include <QPushButton>
 #include <QScreen>
@@ -34,7 +35,8 @@ const char* const InstructionText = "Click Start, click each red square until th
 
 // A fixed dialog owned by the main window, so window managers keep it above the window and
 // offer neither minimise nor maximise: minimising it would hide the whole program behind
-// a modal dialog. Windows (and Wine) give it the thin frame of a fixed-size dialog.
+// a modal dialog. Windows (and Wine) give it the thin frame of a fixed-size dialog; window
+// managers that offer minimise anyway find it undone (changeEvent).
 TEntropyForm::TEntropyForm(PlatformServices& platform, std::string programFolder, QWidget* mainWindow)
     : QDialog(mainWindow,
               Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::MSWindowsFixedSizeDialogHint),
@@ -92,6 +94,22 @@ void TEntropyForm::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
     // A spontaneous show is the window system restoring the dialog, not a new showing.
     if (!event->spontaneous()) runShowingErrors([this] { FormActivate(); });
+}
+
+void TEntropyForm::changeEvent(QEvent* event) {
+    QDialog::changeEvent(event);
+    if (event->type() != QEvent::WindowStateChange || !(windowState() & Qt::WindowMinimized)) return;
+    // Some window managers minimise the main window with the modal dialog, leaving nothing
+    // on screen to click. Both come back once the window system has finished minimising.
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            mainWindow_->setWindowState(mainWindow_->windowState() & ~Qt::WindowMinimized);
+            setWindowState(windowState() & ~Qt::WindowMinimized);
+            raise();
+            activateWindow();
+        },
+        Qt::QueuedConnection);
 }
 
 void TEntropyForm::FormActivate() {

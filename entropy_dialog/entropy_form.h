@@ -40,6 +40,8 @@ public slots:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    // Undoes minimising: the dialog and the main window it blocks stay on screen.
+    void changeEvent(QEvent* event) override;
 
 private:
     void buildControls();

@@ -16,8 +16,9 @@ packages=(
   clang libclang-rt-14-dev
   # desktop program (Qt 6 Widgets, printing, the JPEG plugin that decodes with libjpeg)
   qt6-base-dev qt6-base-dev-tools libqt6gui6 libgl-dev libjpeg62-turbo
-  # window tests: a virtual X display, window listing and PDF text checks
-  xvfb xauth x11-utils poppler-utils fonts-dejavu-core
+  # window tests: a virtual X display, window listing and PDF text checks, a window manager
+  # that offers minimise on every window, and the tool that drives it
+  xvfb xauth x11-utils poppler-utils fonts-dejavu-core openbox xdotool
   # hand-record tests: the documents are printed to PDF by a real browser
   chromium
   # fuzz targets: clang with libFuzzer and the sanitizer runtimes

@@ -94,6 +94,7 @@ class EntropyFormTest : public QObject {
     Q_OBJECT
 private slots:
     void looksAndStartsAsADirectorSeesIt();
+    void minimisingComesBackWithTheMainWindow();
     void textOfAScriptedCollectionAndTheCursorThrows();
     void twelveStillHitsGiveExactly39Numbers();
     void missesRecordNothingAndKeepTheTarget();
@@ -147,6 +148,23 @@ void EntropyFormTest::looksAndStartsAsADirectorSeesIt() {
     clickCell(s.grid(), {0, 0});
     QCOMPARE(form.EntropyText(), std::string("250"));
     QVERIFY(s.platform.cursorMoves.empty());
+}
+
+// Window managers that offer minimise on any window take the main window down with the modal
+// dialog; both come back, and the collection carries on where it was.
+void EntropyFormTest::minimisingComesBackWithTheMainWindow() {
+    Session s;
+    TEntropyForm& form = s.started({0, 0, 0});
+    hitRedSquares(form, 2);
+    const std::string collected = form.EntropyText();
+
+    s.mainWindow.setWindowState(Qt::WindowMinimized);
+    form.setWindowState(Qt::WindowMinimized);
+    QTRY_VERIFY(!(form.windowState() & Qt::WindowMinimized));
+    QVERIFY(!(s.mainWindow.windowState() & Qt::WindowMinimized));
+    QVERIFY(form.isVisible());
+    QCOMPARE(form.EntropyText(), collected);
+    QCOMPARE(s.red().size(), std::size_t{1});
 }
 
 void EntropyFormTest::textOfAScriptedCollectionAndTheCursorThrows() {
