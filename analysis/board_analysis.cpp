@@ -1,12 +1,14 @@
 #include "analysis/board_analysis.h"
 
 #include <algorithm>
+#include <array>
 #include <cstdint>
 #include <string_view>
 
 #include "analysis/shape_keys.h"
 #include "common/range_error.h"
 #include "common/text_file.h"
+#include "engine/card_faces.h"
 #include "engine/high_card_points.h"
 #include "engine/main_deal_file.h"
 #include "engine/split_hand.h"
@@ -42,32 +44,53 @@ void countShape(const SuitLengths& lengths, AnalysisTotals& totals) {
 
 }  // namespace
 
-void analyseHand(const Holdings& holdings, std::size_t seat, AnalysisTotals& totals) {
-    if (seat >= totals.Points.size()) throw ERangeError();
+namespace {
+
+// What the totals count of one hand.
+struct HandFigures {
     SuitLengths lengths{};
-    for (std::size_t suit = 0; suit < holdings.size(); ++suit) {
-        const std::size_t length = holdings[suit].size();
+    std::array<int, SuitCount> singletonRank{};  // rank index 0 (ace) .. 12 (two) of a singleton
+    unsigned points = 0;
+};
+
+void countHand(const HandFigures& hand, std::size_t seat, AnalysisTotals& totals) {
+    if (seat >= totals.Points.size()) throw ERangeError();
+    for (std::size_t suit = 0; suit < SuitCount; ++suit) {
+        const unsigned length = hand.lengths[suit];
         if (length >= totals.LengthCount.size()) throw ERangeError();
         ++totals.LengthCount[length];
-        lengths[suit] = static_cast<unsigned>(length);
+        if (length == 1) ++totals.SingletonCount[static_cast<std::size_t>(hand.singletonRank[suit])];
     }
-    for (const std::string& holding : holdings)
-        if (holding.size() == 1) ++totals.SingletonCount[rankIndex(holding[0])];
-    countShape(lengths, totals);
-    unsigned points = 0;
-    for (const std::string& holding : holdings) {
-        const std::size_t examined = std::min(holding.size(), HonoursPerSuit);
-        for (std::size_t card = 0; card < examined; ++card) points += highCardPoints(holding[card]);
-    }
-    totals.Points[seat] += points;
+    countShape(hand.lengths, totals);
+    totals.Points[seat] += hand.points;
 }
 
+}  // namespace
+
+void analyseHand(const Holdings& holdings, std::size_t seat, AnalysisTotals& totals) {
+    HandFigures hand;
+    for (std::size_t suit = 0; suit < holdings.size(); ++suit) {
+        const std::string& holding = holdings[suit];
+        hand.lengths[suit] = static_cast<unsigned>(std::min<std::size_t>(holding.size(), RanksPerSuit + 1));
+        if (holding.size() == 1) hand.singletonRank[suit] = static_cast<int>(rankIndex(holding[0]));
+        const std::size_t examined = std::min(holding.size(), HonoursPerSuit);
+        for (std::size_t card = 0; card < examined; ++card) hand.points += highCardPoints(holding[card]);
+    }
+    countHand(hand, seat, totals);
+}
+
+// Straight from the card numbers: every board of a run passes here when the report is written.
 void AnalyseTheBoard(const ValidBoardLine& board, AnalysisTotals& totals) {
-    Holdings holdings;  // at most 13 letters each: no heap allocation
     for (int seat = North; seat < HandCount; ++seat) {
-        for (std::string& holding : holdings) holding.clear();
-        splitHand(board, seat, holdings);
-        analyseHand(holdings, static_cast<std::size_t>(seat), totals);
+        HandFigures hand;
+        for (std::size_t field = CardsPerHand * static_cast<std::size_t>(seat);
+             field < CardsPerHand * (seat + 1u); ++field) {
+            const CardFace& card = faceOf(board.card(field));
+            ++hand.lengths[card.suit];
+            hand.singletonRank[card.suit] = card.rankIndex;  // read only when the suit has one card
+            hand.points += card.points;
+        }
+        countHand(hand, static_cast<std::size_t>(seat), totals);
     }
 }
 

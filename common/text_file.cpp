@@ -83,21 +83,23 @@ bool TextFileReader::fillBuffer() {
 
 bool TextFileReader::atEnd() { return pos_ == buffer_.size() && !fillBuffer(); }
 
-std::string TextFileReader::readLine() {
+std::string_view TextFileReader::nextLine() {
     std::size_t end;
     while ((end = buffer_.find('\n', pos_)) == std::string::npos) {
         if (!fillBuffer()) {  // last line without a line end
-            std::string line = buffer_.substr(pos_);
+            std::string_view line(buffer_.data() + pos_, buffer_.size() - pos_);
             pos_ = buffer_.size();
-            if (!line.empty() && line.back() == '\r') line.pop_back();
+            if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
             return line;
         }
     }
     std::size_t stop = end;
     if (stop > pos_ && buffer_[stop - 1] == '\r') --stop;
-    std::string line = buffer_.substr(pos_, stop - pos_);
+    const std::string_view line(buffer_.data() + pos_, stop - pos_);
     pos_ = end + 1;
     return line;
 }
+
+std::string TextFileReader::readLine() { return std::string(nextLine()); }
 
 }  // namespace quorvex

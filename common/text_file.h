@@ -50,6 +50,8 @@ public:
     bool atEnd();
     // The next line without its CR LF (a lone LF ends a line too); an empty text past the end.
     std::string readLine();
+    // The same line without a copy, valid until the next call on this reader.
+    std::string_view nextLine();
 
 private:
     bool fillBuffer();

@@ -115,6 +115,6 @@ TextFileReader OpenMainDealReader(std::string_view programFolder, std::string_vi
 
 MainDealHeader ReadMainDealHeader(TextFileReader& reader) { return parseMainDealHeader(reader.readLine()); }
 
-ValidBoardLine readBoardLine(TextFileReader& reader) { return ValidBoardLine(reader.readLine()); }
+ValidBoardLine readBoardLine(TextFileReader& reader) { return ValidBoardLine(reader.nextLine()); }
 
 }  // namespace quorvex

@@ -4,8 +4,9 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
-#include <string>
 #include <string_view>
+
+#include "engine/board_line.h"
 
 namespace quorvex {
 
@@ -18,16 +19,19 @@ public:
     // raises ERangeError: outside 1..52, seen before (another card would have no hand), or
     // not above the previous card of its hand (every hand ascends, which lists each suit
     // from the ace down).
-    explicit ValidBoardLine(std::string line);
+    explicit ValidBoardLine(std::string_view line);
 
     // The 104 digits: hands North, East, South, West, 13 ascending card numbers each.
-    std::string_view text() const { return line_; }
+    std::string_view text() const { return {digits_.data(), digits_.size()}; }
 
     // The card number (1..52) of field 0..51.
     int card(std::size_t field) const { return cards_[field]; }
 
 private:
-    std::string line_;
+    bool readWholeDeal();
+    void findFirstDefect(std::string_view line) const;
+
+    std::array<char, BoardLineLength> digits_{};
     std::array<std::uint8_t, 52> cards_{};  // read once: every writer asks for every card
 };
 

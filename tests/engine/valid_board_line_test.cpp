@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+#include <vector>
+
 #include "common/conversion_error.h"
 #include "common/range_error.h"
 #include "test_deals.h"
@@ -50,6 +53,38 @@ TEST(ValidBoardLine, ACardThatDoesNotFitIsARangeError) {
     EXPECT_THROW(ValidBoardLine(withField(OneSuitEachDeal, 13, "13")), ERangeError);
     // North's first two cards in descending order.
     EXPECT_THROW(ValidBoardLine(withField(withField(OneSuitEachDeal, 0, "02"), 1, "01")), ERangeError);
+}
+
+// Whether the 52 numbers of a line of digits are a whole deal, every hand ascending: an
+// oracle written for this test, unlike the reader's, to compare over many changed lines.
+bool isWholeDeal(const std::string& line) {
+    std::vector<bool> seen(100, false);
+    for (int hand = 0; hand < 4; ++hand)
+        for (int i = 0; i < 13; ++i) {
+            const int field = 13 * hand + i;
+            const int card = std::stoi(line.substr(2 * field, 2));
+            const int previous = i == 0 ? 0 : std::stoi(line.substr(2 * field - 2, 2));
+            if (card < 1 || card > 52 || card <= previous || seen[card]) return false;
+            seen[card] = true;
+        }
+    return true;
+}
+
+// Every field of two deals changed to numbers around the limits: the line is taken exactly
+// when it still is a whole deal, and otherwise refused as a card that does not fit.
+TEST(ValidBoardLine, EveryFieldChangedToEachNumberNearTheLimits) {
+    const char* const numbers[] = {"00", "01", "02", "12", "13", "14", "27", "51", "52", "53", "63", "64", "65", "99"};
+    for (const std::string& deal : {RoundRobinDeal, OneSuitEachDeal})
+        for (std::size_t field = 0; field < 52; ++field)
+            for (const char* number : numbers) {
+                const std::string line = withField(deal, field, number);
+                if (isWholeDeal(line)) {
+                    const ValidBoardLine board(line);
+                    EXPECT_EQ(board.text(), line);
+                    EXPECT_EQ(board.card(field), std::stoi(number));
+                } else
+                    EXPECT_THROW(ValidBoardLine{line}, ERangeError) << "field " << field << ": " << number;
+            }
 }
 
 TEST(ValidBoardLine, EachHandAscendsOnItsOwn) {
