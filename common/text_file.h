@@ -33,10 +33,13 @@ public:
 
 private:
     [[noreturn]] void fail() const;
+    void writeBuffer();
+    void writeOut(std::string_view bytes);
 
     std::string path_;
     std::FILE* file_ = nullptr;
-    std::unique_ptr<char[]> buffer_;  // given to stdio: without its own buffer it writes 4 KiB at a time
+    std::unique_ptr<char[]> buffer_;  // the writes not yet handed to stdio
+    std::size_t buffered_ = 0;
 };
 
 class TextFileReader {

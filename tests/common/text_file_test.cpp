@@ -22,6 +22,24 @@ TEST(FileWriter, LinesEndInCarriageReturnLineFeed) {
     EXPECT_EQ(readFile(folder.file("a.txt")), std::string("1 32  1\r\n\r\n\x06\0x", 14));
 }
 
+// The writer gathers writes in a buffer of 64 KiB: writes that fill it exactly, cross its
+// end, or are larger than it arrive whole and in order, also after a flush midway.
+TEST(FileWriter, WritesAroundTheBufferSizeArriveInOrder) {
+    const std::size_t sizes[] = {0, 1, 65535, 1, 65536, 2, 65537, 200000, 3, 65534, 70000};
+    TempFolder folder;
+    FileWriter writer(folder.file("b.dup"));
+    std::string expected;
+    char fill = 'a';
+    for (std::size_t size : sizes) {
+        const std::string bytes(size, fill++);
+        writer.write(bytes);
+        expected += bytes;
+        if (size == 200000) writer.flush();
+    }
+    writer.close();
+    EXPECT_EQ(readFile(folder.file("b.dup")), expected);
+}
+
 TEST(FileWriter, CreateTruncatesAndNewRefusesAnExistingFile) {
     TempFolder folder;
     const std::string path = folder.file("a.qvw");
