@@ -5,31 +5,27 @@
 
 namespace quorvex {
 
-std::string briRecord(const ValidBoardLine& board) {
-    std::string record;
-    record.reserve(BriDgeRecordLength);
-    record += board.text().substr(0, ThreeHandsDigitsLength);
-    record.append(BriBlankCount, ' ');
-    record.resize(BriDgeRecordLength, '\0');
-    return record;
+void appendBriRecord(const ValidBoardLine& board, std::string& out) {
+    const std::size_t start = out.size();
+    out += board.text().substr(0, ThreeHandsDigitsLength);
+    out.append(BriBlankCount, ' ');
+    out.resize(start + BriDgeRecordLength, '\0');
 }
 
-std::string dgeRecord(const ValidBoardLine& board) {
-    std::string record;
-    record.reserve(BriDgeRecordLength);
-    appendMarkedHandTexts(board, record);
-    record.resize(BriDgeRecordLength, '\0');
-    return record;
+void appendDgeRecord(const ValidBoardLine& board, std::string& out) {
+    const std::size_t start = out.size();
+    appendMarkedHandTexts(board, out);
+    out.resize(start + BriDgeRecordLength, '\0');
 }
 
 std::unique_ptr<SetFileFormat> briSetFileFormat(const ConversionSettings&) {
-    return recordSetFileFormat(
-        BriExtension, [](const ValidBoardLine& board, const MainDealHeader&) { return briRecord(board); });
+    return recordSetFileFormat(BriExtension, [](const ValidBoardLine& board, const MainDealHeader&,
+                                                std::string& record) { appendBriRecord(board, record); });
 }
 
 std::unique_ptr<SetFileFormat> dgeSetFileFormat(const ConversionSettings&) {
-    return recordSetFileFormat(
-        DgeExtension, [](const ValidBoardLine& board, const MainDealHeader&) { return dgeRecord(board); });
+    return recordSetFileFormat(DgeExtension, [](const ValidBoardLine& board, const MainDealHeader&,
+                                                std::string& record) { appendDgeRecord(board, record); });
 }
 
 void WriteBriFiles(const ConversionSettings& settings, StagedFiles& files) {

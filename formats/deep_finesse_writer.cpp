@@ -1,6 +1,8 @@
 #include "formats/deep_finesse_writer.h"
 
-#include "common/pad_to_width.h"
+#include <algorithm>
+#include <string>
+
 #include "engine/cards.h"
 #include "formats/hand_text.h"
 #include "formats/set_file_writer.h"
@@ -15,28 +17,45 @@ public:
 
     void writeBoard(FileWriter& out, const MainDealHeader&, unsigned boardNumber,
                     const ValidBoardLine& board) override {
-        out.write(deepFinesseBoardLines(boardNumber, board));
+        // One buffer serves every board: no allocation per board.
+        scratch_.clear();
+        appendDeepFinesseBoardLines(boardNumber, board, scratch_);
+        out.write(scratch_);
     }
+
+private:
+    std::string scratch_;
 };
+
+// Blanks up to `column` (counted from 1) of the line that starts at `lineStart`.
+void padToColumn(std::string& out, std::size_t lineStart, std::size_t column) {
+    out.resize(std::max(out.size(), lineStart + column - 1), ' ');
+}
 
 }  // namespace
 
-std::string deepFinesseBoardLines(unsigned boardNumber, const ValidBoardLine& board) {
+void appendDeepFinesseBoardLines(unsigned boardNumber, const ValidBoardLine& board, std::string& out) {
     // Hands stand at fixed columns: North and West from column 39, East from 22, South from 56.
-    std::string text = PadToWidth("Deal: " + std::to_string(boardNumber), 38);
-    appendDeepFinesseHandText(board, North, text);
-    text += "\r\n";
+    std::size_t line = out.size();
+    out += "Deal: ";
+    out += std::to_string(boardNumber);
+    padToColumn(out, line, 39);
+    appendDeepFinesseHandText(board, North, out);
+    out += "\r\n";
 
-    std::string contract = PadToWidth("Contract: 3NT", 21);
-    appendDeepFinesseHandText(board, East, contract);
-    text += PadToWidth(contract, 55);
-    appendDeepFinesseHandText(board, South, text);
-    text += "\r\n";
+    line = out.size();
+    out += "Contract: 3NT";
+    padToColumn(out, line, 22);
+    appendDeepFinesseHandText(board, East, out);
+    padToColumn(out, line, 56);
+    appendDeepFinesseHandText(board, South, out);
+    out += "\r\n";
 
-    text += PadToWidth("OnLead: East", 38);
-    appendDeepFinesseHandText(board, West, text);
-    text += "\r\nLead: Any\r\n\r\n";
-    return text;
+    line = out.size();
+    out += "OnLead: East";
+    padToColumn(out, line, 39);
+    appendDeepFinesseHandText(board, West, out);
+    out += "\r\nLead: Any\r\n\r\n";
 }
 
 std::unique_ptr<SetFileFormat> deepFinesseSetFileFormat(const ConversionSettings&) {

@@ -11,10 +11,10 @@
 
 namespace quorvex {
 
-// The five lines of one board, each ending in CR LF: "Deal: " and the board number with
-// North from column 39; "Contract: 3NT" with East from column 22 and South from column 56;
-// "OnLead: East" with West from column 39; "Lead: Any"; an empty line.
-std::string deepFinesseBoardLines(unsigned boardNumber, const ValidBoardLine& board);
+// Appends the five lines of one board, each ending in CR LF: "Deal: " and the board number
+// with North from column 39; "Contract: 3NT" with East from column 22 and South from column
+// 56; "OnLead: East" with West from column 39; "Lead: Any"; an empty line.
+void appendDeepFinesseBoardLines(unsigned boardNumber, const ValidBoardLine& board, std::string& out);
 
 inline constexpr std::string_view DeepFinesseExtension = ".txt";
 

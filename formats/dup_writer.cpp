@@ -17,20 +17,18 @@ std::string dupSetSizeField(std::size_t boardsPerSet) {
     return field;
 }
 
-std::string dupRecord(const ValidBoardLine& board, std::uint16_t boardsPerSet) {
-    std::string record;
-    record.reserve(DupRecordLength);
-    record += board.text().substr(0, ThreeHandsDigitsLength);
-    appendMarkedHandTexts(board, record);
-    record += DupMarker;
-    record += dupSetSizeField(boardsPerSet);
-    return record;
+void appendDupRecord(const ValidBoardLine& board, std::uint16_t boardsPerSet, std::string& out) {
+    out += board.text().substr(0, ThreeHandsDigitsLength);
+    appendMarkedHandTexts(board, out);
+    out += DupMarker;
+    out += dupSetSizeField(boardsPerSet);
 }
 
 std::unique_ptr<SetFileFormat> dupSetFileFormat(const ConversionSettings&) {
-    return recordSetFileFormat(DupExtension, [](const ValidBoardLine& board, const MainDealHeader& header) {
-        return dupRecord(board, header.boardsPerSet);
-    });
+    return recordSetFileFormat(DupExtension,
+                               [](const ValidBoardLine& board, const MainDealHeader& header, std::string& record) {
+                                   appendDupRecord(board, header.boardsPerSet, record);
+                               });
 }
 
 void WriteDupFiles(const ConversionSettings& settings, StagedFiles& files) {

@@ -18,10 +18,10 @@ inline constexpr std::string_view DupMarker = "YN1  1 ";  // after the marked ha
 // The set size field that ends a record: left-aligned, blank-padded to the record's end.
 std::string dupSetSizeField(std::size_t boardsPerSet);
 
-// North's, East's and South's card numbers (78 digits), the four marked hand texts,
+// Appends North's, East's and South's card numbers (78 digits), the four marked hand texts,
 // "YN1  1 " and the set size left-aligned in a 3-character blank-padded field. The machine
 // reads fixed 156-byte records, so a set size above 999 (test mode only) is written 999.
-std::string dupRecord(const ValidBoardLine& board, std::uint16_t boardsPerSet);
+void appendDupRecord(const ValidBoardLine& board, std::uint16_t boardsPerSet, std::string& out);
 
 // The format for the shared reading of the main deal file (see writeSetFiles).
 std::unique_ptr<SetFileFormat> dupSetFileFormat(const ConversionSettings& settings);

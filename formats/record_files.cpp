@@ -12,12 +12,16 @@ public:
 
     void writeBoard(FileWriter& out, const MainDealHeader& header, unsigned,
                     const ValidBoardLine& board) override {
-        out.write(record_(board, header));
+        // One buffer serves every record: no allocation per board.
+        scratch_.clear();
+        record_(board, header, scratch_);
+        out.write(scratch_);
     }
 
 private:
     std::string_view extension_;
     RecordOfBoard record_;
+    std::string scratch_;
 };
 
 }  // namespace

@@ -18,9 +18,10 @@ namespace quorvex {
 // each, as the board line holds them; West holds the rest.
 inline constexpr std::size_t ThreeHandsDigitsLength = 3 * CardsPerHand * 2;
 
-using RecordOfBoard = std::string (*)(const ValidBoardLine& board, const MainDealHeader& header);
+// Appends the record of `board` to `record`.
+using RecordOfBoard = void (*)(const ValidBoardLine& board, const MainDealHeader& header, std::string& record);
 
-// The format of files with the extension holding record(board) for each board in turn,
+// The format of files with the extension holding the record of each board in turn,
 // one file per set. Records are not flushed one by one: the file's buffer goes out when it
 // fills and when the file is closed, which reports any failure.
 std::unique_ptr<SetFileFormat> recordSetFileFormat(std::string_view extension, RecordOfBoard record);

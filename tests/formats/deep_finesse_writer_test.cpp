@@ -13,6 +13,13 @@ using testing::OneSuitEachDeal;
 using testing::OneVoidEachDeal;
 using testing::RoundRobinDeal;
 
+std::string deepFinesseBoardLines(unsigned boardNumber, const ValidBoardLine& board) {
+    std::string lines = "kept";
+    appendDeepFinesseBoardLines(boardNumber, board, lines);
+    EXPECT_EQ(lines.substr(0, 4), "kept") << "appended, not replaced";
+    return lines.substr(4);
+}
+
 TEST(deepFinesseBoardLines, PutTheHandsAtTheirColumns) {
     const std::string expected =
         crlfLines({"Deal: 1" + std::string(31, ' ') + "AKQJT98765432 - - -",

@@ -64,6 +64,26 @@ const std::string OneSuitEachMarked =
     "\x05"
     "AKQJT98765432";
 
+// The records as the writers append them, behind whatever the buffer already holds.
+std::string dupRecord(const ValidBoardLine& board, std::uint16_t boardsPerSet) {
+    std::string record = "kept";
+    appendDupRecord(board, boardsPerSet, record);
+    EXPECT_EQ(record.substr(0, 4), "kept");
+    return record.substr(4);
+}
+std::string briRecord(const ValidBoardLine& board) {
+    std::string record = "kept";
+    appendBriRecord(board, record);
+    EXPECT_EQ(record.substr(0, 4), "kept");
+    return record.substr(4);
+}
+std::string dgeRecord(const ValidBoardLine& board) {
+    std::string record = "kept";
+    appendDgeRecord(board, record);
+    EXPECT_EQ(record.substr(0, 4), "kept");
+    return record.substr(4);
+}
+
 TEST(dupRecord, HoldsThreeHandsAsNumbersFourAsMarkedTextsAndTheSetSize) {
     const std::string expected =
         "14151617182728293040414243"
