@@ -86,10 +86,11 @@ void AnalyseTheBoard(const ValidBoardLine& board, AnalysisTotals& totals) {
         for (std::size_t field = CardsPerHand * static_cast<std::size_t>(seat);
              field < CardsPerHand * (seat + 1u); ++field) {
             const CardFace& card = faceOf(board.card(field));
-            ++hand.lengths[card.suit];
             hand.singletonRank[card.suit] = card.rankIndex;  // read only when the suit has one card
             hand.points += card.points;
         }
+        for (std::size_t suit = 0; suit < SuitCount; ++suit)
+            hand.lengths[suit] = static_cast<unsigned>(board.suitLength(static_cast<std::size_t>(seat), suit));
         countHand(hand, static_cast<std::size_t>(seat), totals);
     }
 }

@@ -31,6 +31,8 @@ bool ValidBoardLine::readWholeDeal() {
     bool sound = true;
     for (std::size_t hand = 0; hand < HandCount; ++hand) {
         unsigned previous = 0;
+        // Cards below the first heart, diamond and club: sums in registers, not counters.
+        unsigned belowHearts = 0, belowDiamonds = 0, belowClubs = 0;
         for (std::size_t field = CardsPerHand * hand; field < CardsPerHand * (hand + 1); ++field) {
             const unsigned tens = static_cast<unsigned char>(digits_[2 * field]) - unsigned{'0'};
             const unsigned units = static_cast<unsigned char>(digits_[2 * field + 1]) - unsigned{'0'};
@@ -39,7 +41,12 @@ bool ValidBoardLine::readWholeDeal() {
             seen |= std::uint64_t{1} << (card & 63);
             cards_[field] = static_cast<std::uint8_t>(card);
             previous = card;
+            belowHearts += card <= RanksPerSuit;
+            belowDiamonds += card <= 2 * RanksPerSuit;
+            belowClubs += card <= 3 * RanksPerSuit;
         }
+        cardsBefore_[hand] = {0, static_cast<std::uint8_t>(belowHearts), static_cast<std::uint8_t>(belowDiamonds),
+                              static_cast<std::uint8_t>(belowClubs), CardsPerHand};
     }
     // Ascending hands hold 52 different cards exactly when all 52 were seen.
     return sound && seen == EveryCard;

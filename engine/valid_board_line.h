@@ -27,12 +27,21 @@ public:
     // The card number (1..52) of field 0..51.
     int card(std::size_t field) const { return cards_[field]; }
 
+    // How many cards of `hand` (0 North .. 3 West) belong to the suits before `suit`
+    // (0 spades .. 4, past clubs: all 13). A hand lists its suits in order, so these are
+    // where its suits start and the writers place every card without searching.
+    std::size_t cardsBeforeSuit(std::size_t hand, std::size_t suit) const { return cardsBefore_[hand][suit]; }
+    std::size_t suitLength(std::size_t hand, std::size_t suit) const {
+        return cardsBeforeSuit(hand, suit + 1) - cardsBeforeSuit(hand, suit);
+    }
+
 private:
     bool readWholeDeal();
     void findFirstDefect(std::string_view line) const;
 
     std::array<char, BoardLineLength> digits_{};
     std::array<std::uint8_t, 52> cards_{};  // read once: every writer asks for every card
+    std::array<std::array<std::uint8_t, 5>, 4> cardsBefore_{};
 };
 
 }  // namespace quorvex

@@ -71,7 +71,8 @@ bool isWholeDeal(const std::string& line) {
 }
 
 // Every field of two deals changed to numbers around the limits: the line is taken exactly
-// when it still is a whole deal, and otherwise refused as a card that does not fit.
+// when it still is a whole deal, with the right suit lengths, and otherwise refused as a card
+// that does not fit.
 TEST(ValidBoardLine, EveryFieldChangedToEachNumberNearTheLimits) {
     const char* const numbers[] = {"00", "01", "02", "12", "13", "14", "27", "51", "52", "53", "63", "64", "65", "99"};
     for (const std::string& deal : {RoundRobinDeal, OneSuitEachDeal})
@@ -82,6 +83,13 @@ TEST(ValidBoardLine, EveryFieldChangedToEachNumberNearTheLimits) {
                     const ValidBoardLine board(line);
                     EXPECT_EQ(board.text(), line);
                     EXPECT_EQ(board.card(field), std::stoi(number));
+                    for (std::size_t hand = 0; hand < 4; ++hand)
+                        for (std::size_t suit = 0; suit < 4; ++suit) {
+                            std::size_t length = 0;
+                            for (std::size_t i = 0; i < 13; ++i)
+                                length += (std::stoi(line.substr(2 * (13 * hand + i), 2)) - 1) / 13 == int(suit);
+                            EXPECT_EQ(board.suitLength(hand, suit), length) << line;
+                        }
                 } else
                     EXPECT_THROW(ValidBoardLine{line}, ERangeError) << "field " << field << ": " << number;
             }
