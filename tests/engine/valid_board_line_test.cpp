@@ -95,6 +95,17 @@ TEST(ValidBoardLine, EveryFieldChangedToEachNumberNearTheLimits) {
             }
 }
 
+// Lines are read eight characters at a time: a character next to the digits, or one that
+// would carry into its neighbour, is refused at every place of the line.
+TEST(ValidBoardLine, ANonDigitAnywhereIsAConversionError) {
+    for (const char bad : {'/', ':', '?', ' ', '\0', '\x3f', '\xb0', '\xfa', '\xff'})
+        for (std::size_t position = 0; position < RoundRobinDeal.size(); ++position) {
+            std::string line = RoundRobinDeal;
+            line[position] = bad;
+            EXPECT_THROW(ValidBoardLine{line}, EConvertError) << "position " << position;
+        }
+}
+
 TEST(ValidBoardLine, EachHandAscendsOnItsOwn) {
     // Every hand starts low again after the previous hand's high cards.
     EXPECT_NO_THROW(ValidBoardLine{RoundRobinDeal});
