@@ -1,7 +1,9 @@
 #include "engine/valid_board_line.h"
 
 #include <algorithm>
+#include <bit>
 #include <cstdint>
+#include <cstring>
 
 #include "common/conversion_error.h"
 #include "common/range_error.h"
@@ -16,11 +18,14 @@ constexpr std::uint64_t EveryCard = ((std::uint64_t{1} << CardsPerDeal) - 1) << 
 // The byte `b` in every byte of a word.
 constexpr std::uint64_t everyByte(std::uint8_t b) { return 0x0101010101010101u * b; }
 
-// Eight characters as one word, the first in the lowest byte (one load on the machines we
-// build for, and right on any other).
+// Eight characters as one word, the first in the lowest byte: one load on the little-endian
+// machines we build for, byte by byte on any other.
 std::uint64_t eightCharacters(const char* text) {
     std::uint64_t word = 0;
-    for (unsigned i = 0; i < 8; ++i) word |= std::uint64_t{static_cast<unsigned char>(text[i])} << (8 * i);
+    if constexpr (std::endian::native == std::endian::little)
+        std::memcpy(&word, text, sizeof word);
+    else
+        for (unsigned i = 0; i < 8; ++i) word |= std::uint64_t{static_cast<unsigned char>(text[i])} << (8 * i);
     return word;
 }
 
