@@ -95,13 +95,17 @@ void AnalyseTheBoard(const ValidBoardLine& board, AnalysisTotals& totals) {
     }
 }
 
+void addToAnalysis(const ValidBoardLine& board, AnalysisResult& result) {
+    AnalyseTheBoard(board, result.totals);
+    ++result.BoardsAnalysed;
+}
+
 AnalysisResult DoSetAnalysis(const std::string& mainDealPath, WorkProgress* progress) {
     AnalysisResult result;
     TextFileReader reader(mainDealPath);
     reader.readLine();  // the header: its content plays no part
     while (!reader.atEnd()) {
-        ++result.BoardsAnalysed;
-        AnalyseTheBoard(readBoardLine(reader), result.totals);
+        addToAnalysis(readBoardLine(reader), result);
         advanceProgress(progress, result.BoardsAnalysed);
     }
     return result;

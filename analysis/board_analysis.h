@@ -33,6 +33,9 @@ void analyseHand(const Holdings& holdings, std::size_t seat, AnalysisTotals& tot
 // Adds the four hands of one checked board line to the totals.
 void AnalyseTheBoard(const ValidBoardLine& board, AnalysisTotals& totals);
 
+// Adds one board to the result: its four hands to the totals, one to the boards analysed.
+void addToAnalysis(const ValidBoardLine& board, AnalysisResult& result);
+
 // Analyses every board line after the header of the main deal file at `mainDealPath`,
 // reading and checking one line at a time. File failures raise EInOutError; a damaged
 // board line raises the error of the board-line check. `progress`, when given, is advanced

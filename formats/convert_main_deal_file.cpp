@@ -12,13 +12,18 @@ std::string mainDealFileToRead(const ConversionSettings& settings) {
                                          : settings.mainDealFile;
 }
 
-void ConvertMainDealFile(const ConversionSettings& settings, StagedFiles& files) {
+bool ConvertMainDealFile(const ConversionSettings& settings, StagedFiles& files,
+                         const BoardLineVisitor& alsoEachBoard) {
     // Formats written board by board share one reading of the main deal file; a format
-    // written only on its own is written in its place in the order.
+    // written only on its own is written in its place in the order. The first shared
+    // reading also gives its boards to `alsoEachBoard`.
     std::vector<std::unique_ptr<SetFileFormat>> shared;
     std::vector<SetFileFormat*> together;
+    bool boardsGiven = false;
     const auto writeTogether = [&] {
-        writeSetFiles(settings, together, files);
+        if (together.empty()) return;
+        writeSetFiles(settings, together, files, boardsGiven ? BoardLineVisitor{} : alsoEachBoard);
+        boardsGiven = true;
         together.clear();
     };
     for (std::size_t i = 0; i < OutputFormats.size(); ++i) {
@@ -32,6 +37,7 @@ void ConvertMainDealFile(const ConversionSettings& settings, StagedFiles& files)
         }
     }
     writeTogether();
+    return boardsGiven;
 }
 
 std::vector<std::string> ConvertMainDealFile(const ConversionSettings& settings) {

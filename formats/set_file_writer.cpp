@@ -12,7 +12,7 @@ void writeSetFiles(const ConversionSettings& settings, SetFileFormat& format, St
 }
 
 void writeSetFiles(const ConversionSettings& settings, std::span<SetFileFormat* const> formats,
-                   StagedFiles& files) {
+                   StagedFiles& files, const BoardLineVisitor& alsoEachBoard) {
     if (formats.empty()) return;
     TextFileReader reader(mainDealFileToRead(settings));
     const MainDealHeader header = ReadMainDealHeader(reader);
@@ -36,6 +36,7 @@ void writeSetFiles(const ConversionSettings& settings, std::span<SetFileFormat* 
             const ValidBoardLine line = readBoardLine(reader);
             for (std::size_t format = 0; format < formats.size(); ++format)
                 formats[format]->writeBoard(outs[format], header, board, line);
+            if (alsoEachBoard) alsoEachBoard(line);
         }
         for (std::size_t format = 0; format < formats.size(); ++format) {
             formats[format]->finishFile(outs[format], header);

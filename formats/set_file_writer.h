@@ -2,6 +2,7 @@
 // The frame every format writer shares: read the main deal file back from its first line
 // (or take the settings' board list), and for each set create one file, write its header,
 // one record or line group per board and its trailer, then close it.
+#include <functional>
 #include <memory>
 #include <span>
 #include <string>
@@ -34,10 +35,15 @@ public:
 // and checked, also where a format writes nothing for it. The first failure propagates.
 void writeSetFiles(const ConversionSettings& settings, SetFileFormat& format, StagedFiles& files);
 
+// Takes each checked board line of a reading of the main deal file, in file order.
+using BoardLineVisitor = std::function<void(const ValidBoardLine& board)>;
+
 // The same for several formats in one reading of the main deal file: each board line is
-// read and checked once and given to every format in turn. The files are staged in the
-// order of `formats`, each format's sets in order, as one call per format would stage them.
+// read and checked once and given to every format in turn, then to `alsoEachBoard` when
+// given (another pass over the boards saved). The files are staged in the order of
+// `formats`, each format's sets in order, as one call per format would stage them. With no
+// formats, nothing is read.
 void writeSetFiles(const ConversionSettings& settings, std::span<SetFileFormat* const> formats,
-                   StagedFiles& files);
+                   StagedFiles& files, const BoardLineVisitor& alsoEachBoard = {});
 
 }  // namespace quorvex

@@ -245,16 +245,22 @@ void GenerationRun::writeFromMainDealFile(ConversionSettings& conversion, RunRes
     const std::size_t kinds = conversion.formats.count() + documents.size();
     beginProgress(progress, "Files written", kinds * settings_.counts.setCount);
     StagedFiles setFiles;  // on their own, so the progress counts set files only
-    ConvertMainDealFile(conversion, setFiles);
+    // The analysis takes the boards the formats read, when they read them.
+    AnalysisResult analysis;
+    BoardLineVisitor analyse;
+    if (settings_.analysis) analyse = [&analysis](const ValidBoardLine& board) { addToAnalysis(board, analysis); };
+    const bool analysed = ConvertMainDealFile(conversion, setFiles, analyse) && settings_.analysis;
     const std::size_t firstDocument = setFiles.count();
     for (const PrintedDocument& document : documents) document.write(conversion, setFiles);
     if (!documents.empty()) result.firstDocument = setFiles.finalPaths().at(firstDocument);
     result.filesWritten = setFiles.finalPaths();
     files_.adopt(setFiles);
     if (settings_.analysis) {
-        beginProgress(progress, "Boards analysed", settings_.totalBoards());
-        result.report = AddToMemo(DoSetAnalysis(conversion.mainDealFile, progress), conversion.identityText,
-                                  settings_.decimalSeparator);
+        if (!analysed) {
+            beginProgress(progress, "Boards analysed", settings_.totalBoards());
+            analysis = DoSetAnalysis(conversion.mainDealFile, progress);
+        }
+        result.report = AddToMemo(analysis, conversion.identityText, settings_.decimalSeparator);
         if (!settings_.reportFile.empty()) {
             FileWriter report(files_.stage(settings_.reportFile), FileWriter::Mode::New);
             for (const std::string& line : result.report) report.writeLine(line);

@@ -8,22 +8,11 @@ set -eu
 
 program=$1
 
-for tool in xvfb-run openbox xdotool xprop; do
-    if ! command -v "$tool" >/dev/null 2>&1; then
-        echo "window manager test skipped: $tool is not installed" >&2
-        exit 77
-    fi
-done
+. "$(dirname "$0")/private_virtual_display.sh"
+require_tools "window manager test" xvfb-run openbox xdotool xprop
 
-# A home of its own, so the run never reads or writes the user's settings.
-home=$(mktemp -d)
-trap 'rm -rf "$home"' EXIT INT TERM
-
-env -u QT_QPA_PLATFORM HOME="$home" XDG_CONFIG_HOME="$home/.config" XDG_DATA_HOME="$home/.local/share" \
-    XDG_RUNTIME_DIR="$home/runtime" \
-    xvfb-run -a -s "-screen 0 1280x800x24" sh -c '
+on_private_display '
         program=$1
-        mkdir -m 700 -p "$XDG_RUNTIME_DIR"
         openbox >/dev/null 2>&1 &
         "$program" &
         pid=$!
@@ -72,4 +61,4 @@ env -u QT_QPA_PLATFORM HOME="$home" XDG_CONFIG_HOME="$home/.config" XDG_DATA_HOM
         done
         if [ $status -eq 0 ]; then echo "the dialog and the main window stay on screen"; fi
         exit $status
-    ' sh "$program"
+    ' "$program"

@@ -9,23 +9,12 @@ set -eu
 program=$1
 screenshot=${2:-}
 
-for tool in xvfb-run xwininfo; do
-    if ! command -v "$tool" >/dev/null 2>&1; then
-        echo "smoke test skipped: $tool is not installed" >&2
-        exit 77
-    fi
-done
+. "$(dirname "$0")/private_virtual_display.sh"
+require_tools "smoke test" xvfb-run xwininfo
 
-# A home of its own, so the run never reads or writes the user's settings.
-home=$(mktemp -d)
-trap 'rm -rf "$home"' EXIT INT TERM
-
-env -u QT_QPA_PLATFORM HOME="$home" XDG_CONFIG_HOME="$home/.config" XDG_DATA_HOME="$home/.local/share" \
-    XDG_RUNTIME_DIR="$home/runtime" \
-    xvfb-run -a -s "-screen 0 1280x800x24" sh -c '
+on_private_display '
         program=$1
         screenshot=$2
-        mkdir -m 700 -p "$XDG_RUNTIME_DIR"
         "$program" &
         pid=$!
         status=1
@@ -52,4 +41,4 @@ env -u QT_QPA_PLATFORM HOME="$home" XDG_CONFIG_HOME="$home/.config" XDG_DATA_HOM
         wait $pid 2>/dev/null || true
         if [ $status -eq 0 ]; then echo "main window appeared"; else echo "main window did not appear" >&2; fi
         exit $status
-    ' sh "$program" "$screenshot"
+    ' "$program" "$screenshot"

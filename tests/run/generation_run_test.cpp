@@ -1,5 +1,5 @@
 // A run's progress: every activity ends at the total it announced, and a cancelled run
-// stops at its next step. Its printed documents (hand records, duplication sheets, curtain
+// stops at its next step. Its analysis counts every board once. Its printed documents (hand records, duplication sheets, curtain
 // cards) follow the set files, are published with them and checked with them before any
 // board is dealt.
 #include "run/generation_run.h"
@@ -66,7 +66,8 @@ TEST(GenerationRunProgress, TheLastActivityEndsAtItsTotal) {
     };
     // Two sets: each format and the hand records write one file per set.
     for (const Case& c :
-         {Case{true, true, false, "Boards analysed", 6}, Case{true, false, false, "Files written", 12},
+         {Case{true, true, false, "Files written", 12}, Case{false, true, false, "Boards analysed", 6},
+          Case{true, false, false, "Files written", 12},
           Case{true, false, true, "Files written", 14}, Case{false, false, true, "Files written", 2},
           Case{false, false, false, "Files written", 0}}) {
         const RunFolders folders;
@@ -78,6 +79,17 @@ TEST(GenerationRunProgress, TheLastActivityEndsAtItsTotal) {
         EXPECT_EQ(last.done, c.total) << c.activity;
         EXPECT_EQ(last.total, c.total) << c.activity;
     }
+}
+
+// With formats the analysis takes the boards as the writers read them; without, it reads
+// the main deal file itself. Every board is counted once either way.
+TEST(GenerationRunAnalysis, TheSameReportWhetherTheFormatsReadTheBoardsOrNot) {
+    const RunFolders withFormats, alone;
+    DealStream first = seededStream(), second = seededStream();
+    const RunResult shared = runGeneration(first, withFormats.settings(true, true));
+    const RunResult own = runGeneration(second, alone.settings(false, true));
+    ASSERT_FALSE(own.report.empty());
+    EXPECT_EQ(shared.report, own.report);
 }
 
 TEST(GenerationRunProgress, ACancelledRunStopsAfterTheBoardBeingDealt) {
