@@ -2,8 +2,10 @@
 # The five machine formats and the analysis report of 1000 sets x 1000 boards side by side
 # with the floor of writing the same bytes: the same run once with them and once with the
 # main deal file only (the difference is what converting costs), and `split` writing the
-# bytes the formats and the report wrote as as many files. Prints the CPU time of each and
-# the ratio of converting to the floor (goal: at most 1.5).
+# bytes the formats and the report wrote as as many files, then `sync` of those files (the
+# run syncs every file it publishes). Prints the CPU time of each and the ratio of
+# converting to the floor (goal: at most 1.5). The work folder is made by mktemp: set
+# TMPDIR to measure on another file system.
 # Usage: bench/formats_vs_split.sh [path to quorvex-deal]   (default: the release build's)
 set -euo pipefail
 dealer=${1:-"$(dirname "$0")/../build/release/cli/quorvex-deal"}

@@ -14,9 +14,17 @@ require_tools "window manager test" xvfb-run openbox xdotool xprop
 on_private_display '
         program=$1
         openbox >/dev/null 2>&1 &
+        wm=$!
+        # The window manager manages the display before the program maps its window.
+        tries=0
+        until xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id"; do
+            tries=$((tries + 1))
+            if [ $tries -ge 200 ]; then echo "the window manager did not start" >&2; exit 1; fi
+            sleep 0.1
+        done
         "$program" &
         pid=$!
-        trap "kill $pid 2>/dev/null; kill %1 2>/dev/null" EXIT
+        trap "kill $pid $wm 2>/dev/null" EXIT
 
         # The visible window of this title, waiting at most about 20 seconds.
         window() {
