@@ -90,7 +90,8 @@ void AnalyseTheBoard(const ValidBoardLine& board, AnalysisTotals& totals) {
             hand.points += card.points;
         }
         for (std::size_t suit = 0; suit < SuitCount; ++suit)
-            hand.lengths[suit] = static_cast<unsigned>(board.suitLength(static_cast<std::size_t>(seat), suit));
+            hand.lengths[suit] =
+                static_cast<unsigned>(board.suitLength(static_cast<std::size_t>(seat), suit));
         countHand(hand, static_cast<std::size_t>(seat), totals);
     }
 }

@@ -21,10 +21,9 @@ struct CardFace {
 inline constexpr std::array<CardFace, CardsPerDeal + 1> CardFaces = [] {
     std::array<CardFace, CardsPerDeal + 1> faces{};
     for (int card = 1; card <= CardsPerDeal; ++card)
-        faces[static_cast<std::size_t>(card)] = {static_cast<std::uint8_t>(suitOf(card)),
-                                                 static_cast<std::uint8_t>(rankIndexOf(card)),
-                                                 static_cast<std::uint8_t>(highCardPoints(cardLetter(card))),
-                                                 cardLetter(card)};
+        faces[static_cast<std::size_t>(card)] = {
+            static_cast<std::uint8_t>(suitOf(card)), static_cast<std::uint8_t>(rankIndexOf(card)),
+            static_cast<std::uint8_t>(highCardPoints(cardLetter(card))), cardLetter(card)};
     return faces;
 }();
 

@@ -25,7 +25,8 @@ std::uint64_t eightCharacters(const char* text) {
     if constexpr (std::endian::native == std::endian::little)
         std::memcpy(&word, text, sizeof word);
     else
-        for (unsigned i = 0; i < 8; ++i) word |= std::uint64_t{static_cast<unsigned char>(text[i])} << (8 * i);
+        for (unsigned i = 0; i < 8; ++i)
+            word |= std::uint64_t{static_cast<unsigned char>(text[i])} << (8 * i);
     return word;
 }
 
@@ -74,8 +75,9 @@ bool ValidBoardLine::readWholeDeal() {
             belowDiamonds += card <= 2 * RanksPerSuit;
             belowClubs += card <= 3 * RanksPerSuit;
         }
-        cardsBefore_[hand] = {0, static_cast<std::uint8_t>(belowHearts), static_cast<std::uint8_t>(belowDiamonds),
-                              static_cast<std::uint8_t>(belowClubs), CardsPerHand};
+        cardsBefore_[hand] = {0, static_cast<std::uint8_t>(belowHearts),
+                              static_cast<std::uint8_t>(belowDiamonds), static_cast<std::uint8_t>(belowClubs),
+                              CardsPerHand};
     }
     // Ascending hands hold 52 different cards exactly when all 52 were seen.
     return sound && seen == EveryCard;

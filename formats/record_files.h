@@ -19,7 +19,8 @@ namespace quorvex {
 inline constexpr std::size_t ThreeHandsDigitsLength = 3 * CardsPerHand * 2;
 
 // Appends the record of `board` to `record`.
-using RecordOfBoard = void (*)(const ValidBoardLine& board, const MainDealHeader& header, std::string& record);
+using RecordOfBoard = void (*)(const ValidBoardLine& board, const MainDealHeader& header,
+                               std::string& record);
 
 // The format of files with the extension holding the record of each board in turn,
 // one file per set. Records are not flushed one by one: the file's buffer goes out when it

@@ -248,7 +248,8 @@ void GenerationRun::writeFromMainDealFile(ConversionSettings& conversion, RunRes
     // The analysis takes the boards the formats read, when they read them.
     AnalysisResult analysis;
     BoardLineVisitor analyse;
-    if (settings_.analysis) analyse = [&analysis](const ValidBoardLine& board) { addToAnalysis(board, analysis); };
+    if (settings_.analysis)
+        analyse = [&analysis](const ValidBoardLine& board) { addToAnalysis(board, analysis); };
     const bool analysed = ConvertMainDealFile(conversion, setFiles, analyse) && settings_.analysis;
     const std::size_t firstDocument = setFiles.count();
     for (const PrintedDocument& document : documents) document.write(conversion, setFiles);

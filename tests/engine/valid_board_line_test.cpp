@@ -74,7 +74,8 @@ bool isWholeDeal(const std::string& line) {
 // when it still is a whole deal, with the right suit lengths, and otherwise refused as a card
 // that does not fit.
 TEST(ValidBoardLine, EveryFieldChangedToEachNumberNearTheLimits) {
-    const char* const numbers[] = {"00", "01", "02", "12", "13", "14", "27", "51", "52", "53", "63", "64", "65", "99"};
+    const char* const numbers[] = {"00", "01", "02", "12", "13", "14", "27",
+                                   "51", "52", "53", "63", "64", "65", "99"};
     for (const std::string& deal : {RoundRobinDeal, OneSuitEachDeal})
         for (std::size_t field = 0; field < 52; ++field)
             for (const char* number : numbers) {
@@ -87,7 +88,8 @@ TEST(ValidBoardLine, EveryFieldChangedToEachNumberNearTheLimits) {
                         for (std::size_t suit = 0; suit < 4; ++suit) {
                             std::size_t length = 0;
                             for (std::size_t i = 0; i < 13; ++i)
-                                length += (std::stoi(line.substr(2 * (13 * hand + i), 2)) - 1) / 13 == int(suit);
+                                length +=
+                                    (std::stoi(line.substr(2 * (13 * hand + i), 2)) - 1) / 13 == int(suit);
                             EXPECT_EQ(board.suitLength(hand, suit), length) << line;
                         }
                 } else

@@ -1,7 +1,7 @@
 // A run's progress: every activity ends at the total it announced, and a cancelled run
-// stops at its next step. Its analysis counts every board once. Its printed documents (hand records, duplication sheets, curtain
-// cards) follow the set files, are published with them and checked with them before any
-// board is dealt.
+// stops at its next step. Its analysis counts every board once. Its printed documents (hand records,
+// duplication sheets, curtain cards) follow the set files, are published with them and checked with them
+// before any board is dealt.
 #include "run/generation_run.h"
 
 #include <gtest/gtest.h>
@@ -67,9 +67,8 @@ TEST(GenerationRunProgress, TheLastActivityEndsAtItsTotal) {
     // Two sets: each format and the hand records write one file per set.
     for (const Case& c :
          {Case{true, true, false, "Files written", 12}, Case{false, true, false, "Boards analysed", 6},
-          Case{true, false, false, "Files written", 12},
-          Case{true, false, true, "Files written", 14}, Case{false, false, true, "Files written", 2},
-          Case{false, false, false, "Files written", 0}}) {
+          Case{true, false, false, "Files written", 12}, Case{true, false, true, "Files written", 14},
+          Case{false, false, true, "Files written", 2}, Case{false, false, false, "Files written", 0}}) {
         const RunFolders folders;
         DealStream stream = seededStream();
         WorkProgress progress;
