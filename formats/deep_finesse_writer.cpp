@@ -27,9 +27,11 @@ private:
     std::string scratch_;
 };
 
-// Blanks up to `column` (counted from 1) of the line that starts at `lineStart`.
-void padToColumn(std::string& out, std::size_t lineStart, std::size_t column) {
+// `hand` from `column` (counted from 1) of the line that starts at `lineStart`.
+void appendHandAtColumn(std::string& out, std::size_t lineStart, std::size_t column,
+                        const ValidBoardLine& board, int hand) {
     out.resize(std::max(out.size(), lineStart + column - 1), ' ');
+    appendDeepFinesseHandText(board, hand, out);
 }
 
 }  // namespace
@@ -37,24 +39,19 @@ void padToColumn(std::string& out, std::size_t lineStart, std::size_t column) {
 void appendDeepFinesseBoardLines(unsigned boardNumber, const ValidBoardLine& board, std::string& out) {
     // Hands stand at fixed columns: North and West from column 39, East from 22, South from 56.
     std::size_t line = out.size();
-    out += "Deal: ";
-    out += std::to_string(boardNumber);
-    padToColumn(out, line, 39);
-    appendDeepFinesseHandText(board, North, out);
-    out += "\r\n";
+    out += "Deal: " + std::to_string(boardNumber);
+    appendHandAtColumn(out, line, 39, board, North);
 
+    out += "\r\n";
     line = out.size();
     out += "Contract: 3NT";
-    padToColumn(out, line, 22);
-    appendDeepFinesseHandText(board, East, out);
-    padToColumn(out, line, 56);
-    appendDeepFinesseHandText(board, South, out);
-    out += "\r\n";
+    appendHandAtColumn(out, line, 22, board, East);
+    appendHandAtColumn(out, line, 56, board, South);
 
+    out += "\r\n";
     line = out.size();
     out += "OnLead: East";
-    padToColumn(out, line, 39);
-    appendDeepFinesseHandText(board, West, out);
+    appendHandAtColumn(out, line, 39, board, West);
     out += "\r\nLead: Any\r\n\r\n";
 }
 
