@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "appended_text.h"
 #include "conversion_fixture.h"
 
 namespace quorvex {
@@ -14,10 +15,8 @@ using testing::OneVoidEachDeal;
 using testing::RoundRobinDeal;
 
 std::string deepFinesseBoardLines(unsigned boardNumber, const ValidBoardLine& board) {
-    std::string lines = "kept";
-    appendDeepFinesseBoardLines(boardNumber, board, lines);
-    EXPECT_EQ(lines.substr(0, 4), "kept") << "appended, not replaced";
-    return lines.substr(4);
+    return testing::appendedText(
+        [&](std::string& out) { appendDeepFinesseBoardLines(boardNumber, board, out); });
 }
 
 TEST(deepFinesseBoardLines, PutTheHandsAtTheirColumns) {

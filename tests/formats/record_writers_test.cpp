@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "appended_text.h"
 #include "conversion_fixture.h"
 #include "formats/bri_dge_writers.h"
 #include "formats/dup_writer.h"
@@ -66,22 +67,13 @@ const std::string OneSuitEachMarked =
 
 // The records as the writers append them, behind whatever the buffer already holds.
 std::string dupRecord(const ValidBoardLine& board, std::uint16_t boardsPerSet) {
-    std::string record = "kept";
-    appendDupRecord(board, boardsPerSet, record);
-    EXPECT_EQ(record.substr(0, 4), "kept");
-    return record.substr(4);
+    return testing::appendedText([&](std::string& out) { appendDupRecord(board, boardsPerSet, out); });
 }
 std::string briRecord(const ValidBoardLine& board) {
-    std::string record = "kept";
-    appendBriRecord(board, record);
-    EXPECT_EQ(record.substr(0, 4), "kept");
-    return record.substr(4);
+    return testing::appendedText([&](std::string& out) { appendBriRecord(board, out); });
 }
 std::string dgeRecord(const ValidBoardLine& board) {
-    std::string record = "kept";
-    appendDgeRecord(board, record);
-    EXPECT_EQ(record.substr(0, 4), "kept");
-    return record.substr(4);
+    return testing::appendedText([&](std::string& out) { appendDgeRecord(board, out); });
 }
 
 TEST(dupRecord, HoldsThreeHandsAsNumbersFourAsMarkedTextsAndTheSetSize) {
