@@ -25,16 +25,17 @@ std::size_t rankIndex(char rankLetter) {
     return index;
 }
 
+// The class counters, in the order of ShapeClass.
+constexpr std::array<std::uint32_t AnalysisTotals::*, 3> ClassCounters = {
+    &AnalysisTotals::Balanced, &AnalysisTotals::SemiBalanced, &AnalysisTotals::Shaped};
+
 // Counted without branching on the shape or the lengths: over a million boards they come
 // in an order the processor cannot predict.
 void countShape(const SuitLengths& lengths, AnalysisTotals& totals) {
     const int index = shapeIndexOf(lengths);
     if (index < 0) return;  // not a 13-card hand: no shape, no class
     ++totals.ShapeCount[static_cast<std::size_t>(index)];
-    const ShapeClass shapeClass = ShapeKeys[static_cast<std::size_t>(index)].Class;
-    totals.Balanced += shapeClass == ShapeClass::Balanced;
-    totals.SemiBalanced += shapeClass == ShapeClass::SemiBalanced;
-    totals.Shaped += shapeClass == ShapeClass::Shaped;
+    ++(totals.*ClassCounters[static_cast<std::size_t>(ShapeKeys[static_cast<std::size_t>(index)].Class)]);
 }
 
 // What the totals count of one hand.
@@ -70,37 +71,59 @@ void analyseHand(const Holdings& holdings, std::size_t seat, AnalysisTotals& tot
     countHand(hand, seat, totals);
 }
 
-// Straight from the card numbers: every board of a run passes here when the report is written.
-void AnalyseTheBoard(const ValidBoardLine& board, AnalysisTotals& totals) {
-    for (int seat = North; seat < HandCount; ++seat) {
-        HandFigures hand;
-        for (std::size_t field = CardsPerHand * static_cast<std::size_t>(seat);
-             field < CardsPerHand * (seat + 1u); ++field) {
-            const CardFace& card = faceOf(board.card(field));
-            hand.singletonRank[card.suit] = card.rankIndex;  // read only when the suit has one card
-            hand.points += card.points;
+void BoardTally::add(const ValidBoardLine& board) {
+    for (std::size_t seat = 0; seat < HandCount; ++seat) {
+        const std::size_t first = CardsPerHand * seat;
+        unsigned points = 0;
+        for (std::size_t card = 0; card < CardsPerHand; ++card)
+            points += faceOf(board.card(first + card)).points;
+        points_[seat] += points;
+        SuitLengths lengths{};
+        for (std::size_t suit = 0; suit < SuitCount; ++suit) {
+            lengths[suit] = static_cast<unsigned>(board.suitLength(seat, suit));
+            // Few suits are singletons: a branch the processor predicts well.
+            if (lengths[suit] == 1)
+                ++singletons_[faceOf(board.card(first + board.cardsBeforeSuit(seat, suit))).rankIndex];
         }
-        for (std::size_t suit = 0; suit < SuitCount; ++suit)
-            hand.lengths[suit] =
-                static_cast<unsigned>(board.suitLength(static_cast<std::size_t>(seat), suit));
-        countHand(hand, static_cast<std::size_t>(seat), totals);
+        ++shapes_[static_cast<std::size_t>(shapeIndexOf(lengths))];  // a checked hand has 13 cards
     }
+    ++boards_;
 }
 
-void addToAnalysis(const ValidBoardLine& board, AnalysisResult& result) {
-    AnalyseTheBoard(board, result.totals);
-    ++result.BoardsAnalysed;
+void BoardTally::addTo(AnalysisTotals& totals) const {
+    for (std::size_t shape = 0; shape < shapes_.size(); ++shape) {
+        const std::uint32_t hands = shapes_[shape];
+        totals.ShapeCount[shape] += hands;
+        totals.*ClassCounters[static_cast<std::size_t>(ShapeKeys[shape].Class)] += hands;
+        for (unsigned length : shapeLengths(shape)) totals.LengthCount[length] += hands;
+    }
+    for (std::size_t seat = 0; seat < points_.size(); ++seat) totals.Points[seat] += points_[seat];
+    for (std::size_t rank = 0; rank < singletons_.size(); ++rank)
+        totals.SingletonCount[rank] += singletons_[rank];
+}
+
+AnalysisResult BoardTally::result() const {
+    AnalysisResult result;
+    addTo(result.totals);
+    result.BoardsAnalysed = boards_;
+    return result;
+}
+
+void AnalyseTheBoard(const ValidBoardLine& board, AnalysisTotals& totals) {
+    BoardTally tally;
+    tally.add(board);
+    tally.addTo(totals);
 }
 
 AnalysisResult DoSetAnalysis(const std::string& mainDealPath, WorkProgress* progress) {
-    AnalysisResult result;
+    BoardTally tally;
     TextFileReader reader(mainDealPath);
     reader.readLine();  // the header: its content plays no part
-    while (!reader.atEnd()) {
-        addToAnalysis(readBoardLine(reader), result);
-        advanceProgress(progress, result.BoardsAnalysed);
+    for (std::uint32_t boards = 1; !reader.atEnd(); ++boards) {
+        tally.add(readBoardLine(reader));
+        advanceProgress(progress, boards);
     }
-    return result;
+    return tally.result();
 }
 
 }  // namespace quorvex

@@ -70,4 +70,7 @@ std::string shapeKeyOf(SuitLengths lengths);
 // none does (a hand of other than 13 cards). A length above 13 raises ERangeError.
 int shapeIndexOf(SuitLengths lengths);
 
+// The suit lengths of ShapeKeys[index], in descending order: "10300" gives {10, 3, 0, 0}.
+SuitLengths shapeLengths(std::size_t index);
+
 }  // namespace quorvex

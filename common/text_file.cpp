@@ -11,7 +11,7 @@ namespace quorvex {
 
 namespace {
 
-constexpr std::size_t BufferSize = 1 << 16;
+constexpr std::size_t ReadBlockSize = std::size_t{1} << 16;
 
 std::FILE* openFile(const std::string& path, const char* mode) {
     errno = 0;
@@ -42,21 +42,18 @@ FileWriter::~FileWriter() {
 void FileWriter::fail() const { throw ioErrorFromErrno(errno != 0 ? errno : ENOSPC, path_); }
 
 void FileWriter::write(std::string_view bytes) {
-    if (bytes.size() <= BufferSize - buffered_) {
-        std::memcpy(buffer_.get() + buffered_, bytes.data(), bytes.size());
-        buffered_ += bytes.size();
-        return;
-    }
-    writeBuffer();
     if (bytes.size() >= BufferSize) {
+        writeBuffer();
         writeOut(bytes);
         return;
     }
-    std::memcpy(buffer_.get(), bytes.data(), bytes.size());
-    buffered_ = bytes.size();
+    if (bytes.size() > BufferSize - buffered_) writeBuffer();
+    std::memcpy(buffer_.get() + buffered_, bytes.data(), bytes.size());
+    buffered_ += bytes.size();
 }
 
 void FileWriter::writeBuffer() {
+    if (buffered_ == 0) return;
     const std::size_t size = buffered_;
     buffered_ = 0;
     writeOut({buffer_.get(), size});
@@ -102,9 +99,9 @@ bool TextFileReader::fillBuffer() {
     buffer_.erase(0, pos_);
     pos_ = 0;
     const std::size_t kept = buffer_.size();
-    buffer_.resize(kept + BufferSize);
+    buffer_.resize(kept + ReadBlockSize);
     errno = 0;
-    const std::size_t got = std::fread(buffer_.data() + kept, 1, BufferSize, file_);
+    const std::size_t got = std::fread(buffer_.data() + kept, 1, ReadBlockSize, file_);
     buffer_.resize(kept + got);
     if (got == 0 && std::ferror(file_)) throw ioErrorFromErrno(errno != 0 ? errno : EIO, path_);
     return got > 0;

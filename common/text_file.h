@@ -19,6 +19,10 @@ public:
         New,     // the file must not exist yet (a temporary name of the run)
     };
 
+    // Writes of at least this many bytes go to the file as they are; smaller ones are
+    // gathered into a buffer of this size first.
+    static constexpr std::size_t BufferSize = std::size_t{1} << 16;
+
     explicit FileWriter(const std::string& path, Mode mode = Mode::Create);
     ~FileWriter();
     FileWriter(const FileWriter&) = delete;

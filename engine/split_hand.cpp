@@ -22,11 +22,8 @@ void splitHand(std::string_view boardLine, int hand, Holdings& holdings) {
 }
 
 void splitHand(const ValidBoardLine& board, int hand, Holdings& holdings) {
-    for (std::size_t field = CardsPerHand * static_cast<std::size_t>(hand);
-         field < CardsPerHand * (hand + 1u); ++field) {
-        const int card = board.card(field);
-        holdings[static_cast<std::size_t>(suitOf(card))].push_back(cardLetter(card));
-    }
+    for (std::size_t suit = 0; suit < SuitCount; ++suit)
+        holdings[suit] += board.holding(static_cast<std::size_t>(hand), suit);
 }
 
 void MarkVoids(std::string& spades, std::string& hearts, std::string& diamonds, std::string& clubs) {

@@ -7,6 +7,7 @@
 
 #include "common/conversion_error.h"
 #include "common/range_error.h"
+#include "engine/card_faces.h"
 #include "engine/cards.h"
 
 namespace quorvex {
@@ -28,6 +29,38 @@ std::uint64_t eightCharacters(const char* text) {
         for (unsigned i = 0; i < 8; ++i)
             word |= std::uint64_t{static_cast<unsigned char>(text[i])} << (8 * i);
     return word;
+}
+
+// The lowest four bytes of `bytes` at `at`, the lowest first.
+void storeFourBytes(std::uint32_t bytes, std::uint8_t* at) {
+    if constexpr (std::endian::native == std::endian::little)
+        std::memcpy(at, &bytes, sizeof bytes);
+    else
+        for (unsigned i = 0; i < 4; ++i) at[i] = static_cast<std::uint8_t>(bytes >> (8 * i));
+}
+
+// Bit n for each number n of two digits below 64, no bit for the others: one load per
+// card instead of a shift by a variable count.
+constexpr std::array<std::uint64_t, 100> BitOfCard = [] {
+    std::array<std::uint64_t, 100> bits{};
+    for (std::size_t n = 0; n < 64; ++n) bits[n] = std::uint64_t{1} << n;
+    return bits;
+}();
+
+// The card numbers of eight characters of digits (four pairs of tens and units), packed
+// into the low four bytes, the first lowest. No byte of digits carries into the next.
+std::uint32_t fourCards(std::uint64_t text) {
+    const std::uint64_t values = text - everyByte(0x30);
+    std::uint64_t pairs = (values * 10 + (values >> 8)) & 0x00FF00FF00FF00FFu;
+    pairs = (pairs | (pairs >> 8)) & 0x0000FFFF0000FFFFu;
+    return static_cast<std::uint32_t>(pairs | (pairs >> 16));
+}
+
+// Eight card numbers from sixteen digits, the first in the lowest byte. Read from the
+// digits, not from the card numbers just stored: a wide load of several narrow stores that
+// are still on their way to memory waits for all of them.
+std::uint64_t eightCards(const char* digits) {
+    return fourCards(eightCharacters(digits)) | (std::uint64_t{fourCards(eightCharacters(digits + 8))} << 32);
 }
 
 }  // namespace
@@ -52,35 +85,47 @@ bool ValidBoardLine::readWholeDeal() {
         // below 0x40 carries out of.
         digits &= ((text & everyByte(0xF0)) == everyByte(0x30)) &
                   (((text + everyByte(0x06)) & everyByte(0xF0)) == everyByte(0x30));
-        // Each pair of digits (tens, units) becomes 10 * tens + units in its first byte; no
-        // byte of digits carries into the next.
-        const std::uint64_t values = text - everyByte(0x30);
-        const std::uint64_t pairs = (values * 10 + (values >> 8)) & 0x00FF00FF00FF00FFu;
-        for (unsigned i = 0; i < 4; ++i) cards_[4 * word + i] = static_cast<std::uint8_t>(pairs >> (16 * i));
+        storeFourBytes(fourCards(text), cards_.data() + 4 * word);
     }
     if (!digits) return false;
 
+    // Card numbers are now below 100, so each byte of a word of them can be compared with
+    // another's or with a constant by one subtraction that never borrows from the next
+    // byte: the high bit of a byte of everyByte(0x80 + c) - x says "x <= c", that of
+    // (y + everyByte(0x7F)) - x says "y > x".
+    constexpr std::uint64_t HighBits = everyByte(0x80);
+    const auto atMost = [](std::uint64_t x, std::uint8_t c) {
+        return (everyByte(static_cast<std::uint8_t>(0x80 + c)) - x) & HighBits;
+    };
+    // How many of the bytes whose high bit is set: at most 8, summed by one multiplication.
+    const auto count = [](std::uint64_t highBits) {
+        return static_cast<std::uint8_t>(((highBits >> 7) * everyByte(1)) >> 56);
+    };
     std::uint64_t seen = 0;
     bool sound = true;
     for (std::size_t hand = 0; hand < HandCount; ++hand) {
-        unsigned previous = 0;
-        // Cards below the first heart, diamond and club: sums in registers, not counters.
-        unsigned belowHearts = 0, belowDiamonds = 0, belowClubs = 0;
-        for (std::size_t field = CardsPerHand * hand; field < CardsPerHand * (hand + 1); ++field) {
-            const unsigned card = cards_[field];
-            sound &= (card > previous) & (card <= CardsPerDeal);
-            seen |= std::uint64_t{1} << (card & 63);
-            previous = card;
-            belowHearts += card <= RanksPerSuit;
-            belowDiamonds += card <= 2 * RanksPerSuit;
-            belowClubs += card <= 3 * RanksPerSuit;
+        const std::uint8_t* const cards = cards_.data() + CardsPerHand * hand;
+        // The hand's cards 0..7 and 5..12 (of which only 8..12 count once), and each
+        // followed by its successor: cards 1..8 and 5..12 again shifted by one.
+        const char* const digits = digits_.data() + 2 * CardsPerHand * hand;
+        const std::uint64_t low = eightCards(digits), high = eightCards(digits + 10);
+        const std::uint64_t next = eightCards(digits + 2), highNext = eightCards(digits + 8);
+        const std::uint64_t ascending = (((next + everyByte(0x7F)) - low) & HighBits) &
+                                        (((high + everyByte(0x7F)) - highNext) & HighBits);
+        sound &= (ascending == HighBits) & (cards[0] >= 1) & (cards[CardsPerHand - 1] <= CardsPerDeal);
+        constexpr std::uint64_t Cards8To12 = 0xFFFFFFFFFF000000u;
+        for (std::size_t suit = 1; suit < SuitCount; ++suit) {
+            const auto last = static_cast<std::uint8_t>(RanksPerSuit * suit);  // the suit's two
+            cardsBefore_[hand][suit] = count(atMost(low, last)) + count(atMost(high, last) & Cards8To12);
         }
-        cardsBefore_[hand] = {0, static_cast<std::uint8_t>(belowHearts),
-                              static_cast<std::uint8_t>(belowDiamonds), static_cast<std::uint8_t>(belowClubs),
-                              CardsPerHand};
+        cardsBefore_[hand][0] = 0;
+        cardsBefore_[hand][SuitCount] = CardsPerHand;
+        for (std::size_t i = 0; i < CardsPerHand; ++i) seen |= BitOfCard[cards[i]];
     }
     // Ascending hands hold 52 different cards exactly when all 52 were seen.
-    return sound && seen == EveryCard;
+    if (!sound || seen != EveryCard) return false;
+    for (std::size_t field = 0; field < CardsPerDeal; ++field) letters_[field] = faceOf(cards_[field]).letter;
+    return true;
 }
 
 void ValidBoardLine::findFirstDefect(std::string_view line) const {

@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "engine/board_line.h"
+#include "engine/cards.h"
 
 namespace quorvex {
 
@@ -35,6 +36,13 @@ public:
         return cardsBeforeSuit(hand, suit + 1) - cardsBeforeSuit(hand, suit);
     }
 
+    // The rank letters of `hand`'s holding in `suit`, highest first. At least 13 bytes are
+    // readable from its start, so a writer may copy a holding as one fixed-width block and
+    // keep only its length: no call per holding.
+    std::string_view holding(std::size_t hand, std::size_t suit) const {
+        return {letters_.data() + CardsPerHand * hand + cardsBeforeSuit(hand, suit), suitLength(hand, suit)};
+    }
+
 private:
     bool readWholeDeal();
     void findFirstDefect(std::string_view line) const;
@@ -42,6 +50,7 @@ private:
     std::array<char, BoardLineLength> digits_{};
     std::array<std::uint8_t, 52> cards_{};  // read once: every writer asks for every card
     std::array<std::array<std::uint8_t, 5>, 4> cardsBefore_{};
+    std::array<char, CardsPerDeal + RanksPerSuit> letters_{};  // each card's rank letter, then slack
 };
 
 }  // namespace quorvex

@@ -19,12 +19,12 @@ void appendDgeRecord(const ValidBoardLine& board, std::string& out) {
 }
 
 std::unique_ptr<SetFileFormat> briSetFileFormat(const ConversionSettings&) {
-    return recordSetFileFormat(BriExtension, [](const ValidBoardLine& board, const MainDealHeader&,
+    return recordSetFileFormat(BriExtension, [](const ValidBoardLine& board, const MainDealHeader&, unsigned,
                                                 std::string& record) { appendBriRecord(board, record); });
 }
 
 std::unique_ptr<SetFileFormat> dgeSetFileFormat(const ConversionSettings&) {
-    return recordSetFileFormat(DgeExtension, [](const ValidBoardLine& board, const MainDealHeader&,
+    return recordSetFileFormat(DgeExtension, [](const ValidBoardLine& board, const MainDealHeader&, unsigned,
                                                 std::string& record) { appendDgeRecord(board, record); });
 }
 

@@ -1,31 +1,18 @@
 #include "formats/deep_finesse_writer.h"
 
 #include <algorithm>
+#include <array>
+#include <charconv>
 #include <string>
 
 #include "engine/cards.h"
 #include "formats/hand_text.h"
+#include "formats/record_files.h"
 #include "formats/set_file_writer.h"
 
 namespace quorvex {
 
 namespace {
-
-class DeepFinesseFormat final : public SetFileFormat {
-public:
-    std::string_view extension() const override { return DeepFinesseExtension; }
-
-    void writeBoard(FileWriter& out, const MainDealHeader&, unsigned boardNumber,
-                    const ValidBoardLine& board) override {
-        // One buffer serves every board: no allocation per board.
-        scratch_.clear();
-        appendDeepFinesseBoardLines(boardNumber, board, scratch_);
-        out.write(scratch_);
-    }
-
-private:
-    std::string scratch_;
-};
 
 // `hand` from `column` (counted from 1) of the line that starts at `lineStart`.
 void appendHandAtColumn(std::string& out, std::size_t lineStart, std::size_t column,
@@ -39,7 +26,9 @@ void appendHandAtColumn(std::string& out, std::size_t lineStart, std::size_t col
 void appendDeepFinesseBoardLines(unsigned boardNumber, const ValidBoardLine& board, std::string& out) {
     // Hands stand at fixed columns: North and West from column 39, East from 22, South from 56.
     std::size_t line = out.size();
-    out += "Deal: " + std::to_string(boardNumber);
+    out += "Deal: ";
+    std::array<char, 10> number;
+    out.append(number.data(), std::to_chars(number.begin(), number.end(), boardNumber).ptr);
     appendHandAtColumn(out, line, 39, board, North);
 
     out += "\r\n";
@@ -56,7 +45,10 @@ void appendDeepFinesseBoardLines(unsigned boardNumber, const ValidBoardLine& boa
 }
 
 std::unique_ptr<SetFileFormat> deepFinesseSetFileFormat(const ConversionSettings&) {
-    return std::make_unique<DeepFinesseFormat>();
+    return recordSetFileFormat(DeepFinesseExtension, [](const ValidBoardLine& board, const MainDealHeader&,
+                                                        unsigned boardNumber, std::string& lines) {
+        appendDeepFinesseBoardLines(boardNumber, board, lines);
+    });
 }
 
 void WriteDeepFinesseFiles(const ConversionSettings& settings, StagedFiles& files) {

@@ -26,9 +26,8 @@ void appendDupRecord(const ValidBoardLine& board, std::uint16_t boardsPerSet, st
 
 std::unique_ptr<SetFileFormat> dupSetFileFormat(const ConversionSettings&) {
     return recordSetFileFormat(
-        DupExtension, [](const ValidBoardLine& board, const MainDealHeader& header, std::string& record) {
-            appendDupRecord(board, header.boardsPerSet, record);
-        });
+        DupExtension, [](const ValidBoardLine& board, const MainDealHeader& header, unsigned,
+                         std::string& record) { appendDupRecord(board, header.boardsPerSet, record); });
 }
 
 void WriteDupFiles(const ConversionSettings& settings, StagedFiles& files) {

@@ -1,51 +1,60 @@
 #include "formats/hand_text.h"
 
 #include <algorithm>
-#include <array>
-#include <cstdint>
-
-#include "engine/card_faces.h"
+#include <cstring>
+#include <string_view>
 
 namespace quorvex {
 
-// A hand lists its suits in order, so every card's place in a text follows from how many
-// of the hand's cards belong to the suits before its own: the texts are written without a
-// branch on the cards, whose suits change at places the processor cannot predict.
+// Every holding is copied as one block of 13 letters (the board keeps slack behind its
+// letters, and the texts here behind their ends) and only its own length is kept: no call
+// and no branch per holding, whose lengths come in an order the processor cannot predict.
+// The texts are written straight into `out`: a text built apart and then appended is read
+// back from many small stores, which the processor cannot forward to one wide load.
+
+namespace {
+
+// Appends what `write` writes from the position it is given, at most `most` bytes, to `out`;
+// `write` returns where its text ends and may write 13 bytes past that.
+template <class Write>
+void appendWithSlack(std::string& out, std::size_t most, Write write) {
+    const std::size_t start = out.size();
+    out.resize(start + most + RanksPerSuit);
+    const char* const end = write(out.data() + start);
+    out.resize(static_cast<std::size_t>(end - out.data()));
+}
+
+// Copies the holding to `at` as a block of 13 bytes and returns where its letters end.
+char* copyHolding(char* at, std::string_view holding) {
+    std::memcpy(at, holding.data(), RanksPerSuit);
+    return at + holding.size();
+}
+
+}  // namespace
 
 void appendMarkedHandTexts(const ValidBoardLine& board, std::string& out) {
-    std::array<char, MarkedHandTextsLength> text;
-    for (int hand = North; hand < HandCount; ++hand) {
-        char* const at = text.data() + MarkedHandTextLength * static_cast<std::size_t>(hand);
-        // Each card stands after its own suit's mark and the marks before it.
-        for (std::size_t i = 0; i < CardsPerHand; ++i) {
-            const CardFace& card = faceOf(board.card(CardsPerHand * static_cast<std::size_t>(hand) + i));
-            at[i + card.suit + 1] = card.letter;
-        }
-        for (std::size_t suit = 0; suit < SuitCount; ++suit)
-            at[suit + board.cardsBeforeSuit(static_cast<std::size_t>(hand), suit)] = SuitMarks[suit];
-    }
-    out.append(text.data(), text.size());
+    appendWithSlack(out, MarkedHandTextsLength, [&board](char* at) {
+        for (std::size_t hand = 0; hand < HandCount; ++hand)
+            for (std::size_t suit = 0; suit < SuitCount; ++suit) {
+                *at++ = SuitMarks[suit];
+                at = copyHolding(at, board.holding(hand, suit));
+            }
+        return at;
+    });
 }
 
 void appendDeepFinesseHandText(const ValidBoardLine& board, int hand, std::string& out) {
     // Thirteen letters, three blanks and at most three "-" for voids.
-    std::array<char, 19> text;
-    const auto h = static_cast<std::size_t>(hand);
-    // Where each suit's holding starts: after the holdings before it, a void taking one "-",
-    // and a blank after each.
-    std::array<std::size_t, SuitCount> start{};
-    for (std::size_t suit = 1; suit < SuitCount; ++suit)
-        start[suit] = start[suit - 1] + std::max<std::size_t>(board.suitLength(h, suit - 1), 1) + 1;
-    for (std::size_t suit = 0; suit < SuitCount; ++suit) {
-        text[start[suit]] = '-';  // stays only where the suit is void
-        if (suit > 0) text[start[suit] - 1] = ' ';
-    }
-    for (std::size_t i = 0; i < CardsPerHand; ++i) {
-        const CardFace& card = faceOf(board.card(CardsPerHand * h + i));
-        text[start[card.suit] + i - board.cardsBeforeSuit(h, card.suit)] = card.letter;
-    }
-    const std::size_t end = start[Clubs] + std::max<std::size_t>(board.suitLength(h, Clubs), 1);
-    out.append(text.data(), end);
+    appendWithSlack(out, CardsPerHand + 3 + 3, [&board, hand](char* at) {
+        for (std::size_t suit = 0; suit < SuitCount; ++suit) {
+            if (suit > 0) *at++ = ' ';
+            const std::string_view holding = board.holding(static_cast<std::size_t>(hand), suit);
+            char* const end = copyHolding(at, holding);
+            at[0] = holding.empty() ? '-' : at[0];  // a void is written "-"
+            at = std::max(end, at + 1);
+        }
+        return at;
+    });
 }
 
 }  // namespace quorvex

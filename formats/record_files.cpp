@@ -10,18 +10,24 @@ public:
 
     std::string_view extension() const override { return extension_; }
 
-    void writeBoard(FileWriter& out, const MainDealHeader& header, unsigned,
+    void writeBoard(FileWriter& out, const MainDealHeader& header, unsigned boardNumber,
                     const ValidBoardLine& board) override {
-        // One buffer serves every record: no allocation per board.
-        scratch_.clear();
-        record_(board, header, scratch_);
-        out.write(scratch_);
+        record_(board, header, boardNumber, block_);
+        if (block_.size() >= FileWriter::BufferSize) writeBlock(out);
     }
 
+    void finishFile(FileWriter& out, const MainDealHeader&) override { writeBlock(out); }
+
 private:
+    // One buffer serves every block of every file: no allocation per board.
+    void writeBlock(FileWriter& out) {
+        out.write(block_);
+        block_.clear();
+    }
+
     std::string_view extension_;
     RecordOfBoard record_;
-    std::string scratch_;
+    std::string block_;
 };
 
 }  // namespace

@@ -1,6 +1,6 @@
 #pragma once
-// The record formats (.dup, .bri, .dge): one fixed-length record per board, no header,
-// no trailer, no line ends.
+// The formats whose files hold nothing but each board's record in turn: the fixed-length
+// records of .dup, .bri and .dge (no line ends) and the five lines of the Deep Finesse file.
 #include <memory>
 #include <string>
 #include <string_view>
@@ -18,13 +18,13 @@ namespace quorvex {
 // each, as the board line holds them; West holds the rest.
 inline constexpr std::size_t ThreeHandsDigitsLength = 3 * CardsPerHand * 2;
 
-// Appends the record of `board` to `record`.
+// Appends the record of `board`, board `boardNumber` (from 1) of its set, to `record`.
 using RecordOfBoard = void (*)(const ValidBoardLine& board, const MainDealHeader& header,
-                               std::string& record);
+                               unsigned boardNumber, std::string& record);
 
 // The format of files with the extension holding the record of each board in turn,
-// one file per set. Records are not flushed one by one: the file's buffer goes out when it
-// fills and when the file is closed, which reports any failure.
+// one file per set. Records are gathered into blocks the size of a file's buffer or more, which go to the file
+// as they are (no copy into the file's own buffer); closing the file reports any failure.
 std::unique_ptr<SetFileFormat> recordSetFileFormat(std::string_view extension, RecordOfBoard record);
 
 }  // namespace quorvex

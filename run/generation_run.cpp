@@ -246,10 +246,9 @@ void GenerationRun::writeFromMainDealFile(ConversionSettings& conversion, RunRes
     beginProgress(progress, "Files written", kinds * settings_.counts.setCount);
     StagedFiles setFiles;  // on their own, so the progress counts set files only
     // The analysis takes the boards the formats read, when they read them.
-    AnalysisResult analysis;
+    BoardTally tally;
     BoardLineVisitor analyse;
-    if (settings_.analysis)
-        analyse = [&analysis](const ValidBoardLine& board) { addToAnalysis(board, analysis); };
+    if (settings_.analysis) analyse = [&tally](const ValidBoardLine& board) { tally.add(board); };
     const bool analysed = ConvertMainDealFile(conversion, setFiles, analyse) && settings_.analysis;
     const std::size_t firstDocument = setFiles.count();
     for (const PrintedDocument& document : documents) document.write(conversion, setFiles);
@@ -257,6 +256,7 @@ void GenerationRun::writeFromMainDealFile(ConversionSettings& conversion, RunRes
     result.filesWritten = setFiles.finalPaths();
     files_.adopt(setFiles);
     if (settings_.analysis) {
+        AnalysisResult analysis = tally.result();
         if (!analysed) {
             beginProgress(progress, "Boards analysed", settings_.totalBoards());
             analysis = DoSetAnalysis(conversion.mainDealFile, progress);

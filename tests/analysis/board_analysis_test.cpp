@@ -123,6 +123,30 @@ TEST(AnalyseTheBoard, EachSeatHoldingOneWholeSuitOfThirteenCards) {
     EXPECT_EQ(totals.Points, (std::array<std::uint32_t, 4>{10, 10, 10, 10}));
 }
 
+// The board's own count (shapes, points and singletons as the boards pass, lengths and
+// classes from the shapes) against counting each hand from the holdings read out of the
+// line's digits, over boards added one after another to the same totals.
+TEST(AnalyseTheBoard, AgreesWithCountingEachHandFromItsHoldings) {
+    std::mt19937 random(2026);
+    AnalysisTotals byBoard, byHand;
+    for (int i = 0; i < 2000; ++i) {
+        const std::string line = testing::randomBoardLine(random);
+        AnalyseTheBoard(ValidBoardLine(line), byBoard);
+        for (int seat = 0; seat < 4; ++seat) {
+            Holdings holdings;
+            splitHand(line, seat, holdings);
+            analyseHand(holdings, static_cast<std::size_t>(seat), byHand);
+        }
+    }
+    EXPECT_EQ(byBoard.LengthCount, byHand.LengthCount);
+    EXPECT_EQ(byBoard.SingletonCount, byHand.SingletonCount);
+    EXPECT_EQ(byBoard.Points, byHand.Points);
+    EXPECT_EQ(byBoard.ShapeCount, byHand.ShapeCount);
+    EXPECT_EQ(byBoard.Balanced, byHand.Balanced);
+    EXPECT_EQ(byBoard.SemiBalanced, byHand.SemiBalanced);
+    EXPECT_EQ(byBoard.Shaped, byHand.Shaped);
+}
+
 TEST(DoSetAnalysis, SumsHoldOverManyRandomBoards) {
     std::mt19937 random(4711);
     std::vector<std::string> lines;

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <set>
 
 #include "common/range_error.h"
@@ -29,6 +30,15 @@ TEST(ShapeKeys, TableHoldsEverySplitOfThirteenCardsOnce) {
                     indices.insert(index);
                 }
     EXPECT_EQ(indices.size(), ShapeKeys.size());
+}
+
+TEST(ShapeKeys, LengthsOfEachShapeSpellItsKey) {
+    for (std::size_t index = 0; index < ShapeKeys.size(); ++index) {
+        const SuitLengths lengths = shapeLengths(index);
+        EXPECT_EQ(shapeKeyOf(lengths), ShapeKeys[index].Key);
+        EXPECT_TRUE(std::is_sorted(lengths.rbegin(), lengths.rend())) << ShapeKeys[index].Key;
+        EXPECT_EQ(shapeIndexOf(lengths), static_cast<int>(index));
+    }
 }
 
 TEST(ShapeKeys, IndexIgnoresTheOrderOfTheSuits) {

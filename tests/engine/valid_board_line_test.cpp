@@ -86,11 +86,13 @@ TEST(ValidBoardLine, EveryFieldChangedToEachNumberNearTheLimits) {
                     EXPECT_EQ(board.card(field), std::stoi(number));
                     for (std::size_t hand = 0; hand < 4; ++hand)
                         for (std::size_t suit = 0; suit < 4; ++suit) {
-                            std::size_t length = 0;
-                            for (std::size_t i = 0; i < 13; ++i)
-                                length +=
-                                    (std::stoi(line.substr(2 * (13 * hand + i), 2)) - 1) / 13 == int(suit);
-                            EXPECT_EQ(board.suitLength(hand, suit), length) << line;
+                            std::string holding;
+                            for (std::size_t i = 0; i < 13; ++i) {
+                                const int card = std::stoi(line.substr(2 * (13 * hand + i), 2));
+                                if ((card - 1) / 13 == int(suit)) holding += "AKQJT98765432"[(card - 1) % 13];
+                            }
+                            EXPECT_EQ(board.suitLength(hand, suit), holding.size()) << line;
+                            EXPECT_EQ(board.holding(hand, suit), holding) << line;
                         }
                 } else
                     EXPECT_THROW(ValidBoardLine{line}, ERangeError) << "field " << field << ": " << number;
@@ -112,6 +114,21 @@ TEST(ValidBoardLine, EachHandAscendsOnItsOwn) {
     // Every hand starts low again after the previous hand's high cards.
     EXPECT_NO_THROW(ValidBoardLine{RoundRobinDeal});
     EXPECT_NO_THROW(ValidBoardLine{testing::OneVoidEachDeal});
+}
+
+// Neighbours are compared several at a time: two neighbours swapped anywhere in any hand
+// still hold the whole deal, and only their order tells.
+TEST(ValidBoardLine, TwoNeighboursSwappedAnywhereInAHandAreARangeError) {
+    for (const std::string& deal : {RoundRobinDeal, OneSuitEachDeal, testing::OneVoidEachDeal})
+        for (std::size_t hand = 0; hand < 4; ++hand)
+            for (std::size_t i = 0; i + 1 < 13; ++i) {
+                const std::size_t field = 13 * hand + i;
+                const std::string first = deal.substr(2 * field, 2), second = deal.substr(2 * field + 2, 2);
+                const std::string swapped =
+                    withField(withField(deal, field, second.c_str()), field + 1, first.c_str());
+                EXPECT_THROW(ValidBoardLine{swapped}, ERangeError)
+                    << "hand " << hand << ", cards " << i << " and " << i + 1;
+            }
 }
 
 TEST(ValidBoardLine, TheFirstDefectInReadingOrderDecides) {

@@ -129,41 +129,54 @@ std::vector<std::string> pbnDeals(const std::string& file) {
     return deals;
 }
 
+// Small sets, and sets whose files are larger than the block a writer gathers before it
+// writes: every board of every set is read back from every format.
 TEST(SameDealInEveryFormat, EachSetsBoardsReadBackFromAllSixFormats) {
-    constexpr std::size_t Sets = 3, Boards = 7;
-    std::mt19937 random(2026);
-    std::vector<std::string> boards(Sets * Boards);
-    for (std::string& board : boards) board = randomBoardLine(random);
+    struct Case {
+        std::size_t sets, boards, firstSet;
+    };
+    for (const Case c : {Case{3, 7, 4}, Case{2, 700, 1}}) {
+        std::mt19937 random(2026);
+        std::vector<std::string> boards(c.sets * c.boards);
+        for (std::string& board : boards) board = randomBoardLine(random);
 
-    ConversionFolder folder;
-    folder.writeMainDeal("3 7  4", boards);
-    folder.selectAllFormats();
-    ConvertMainDealFile(folder.settings);
+        ConversionFolder folder;
+        folder.writeMainDeal(
+            std::to_string(c.sets) + " " + std::to_string(c.boards) + "  " + std::to_string(c.firstSet),
+            boards);
+        folder.selectAllFormats();
+        ConvertMainDealFile(folder.settings);
 
-    for (std::size_t set = 0; set < Sets; ++set) {
-        const std::vector<std::string> expected(boards.begin() + set * Boards,
-                                                boards.begin() + (set + 1) * Boards);
-        const std::string name = "QVW-0" + std::to_string(4 + set);
-        EXPECT_EQ(dlmDeals(folder.read(name + ".dlm"), Boards), expected) << name;
-        EXPECT_EQ(recordDeals(folder.read(name + ".dup"), 156,
-                              [](std::string_view record) {
-                                  const std::string fromDigits = lineOfThreeHands(record.substr(0, 78));
-                                  EXPECT_EQ(lineOfMarkedHands(record.substr(78, 68)), fromDigits);
-                                  return fromDigits;
-                              }),
-                  expected)
-            << name;
-        EXPECT_EQ(recordDeals(folder.read(name + ".bri"), 128,
-                              [](std::string_view record) { return lineOfThreeHands(record.substr(0, 78)); }),
-                  expected)
-            << name;
-        EXPECT_EQ(
-            recordDeals(folder.read(name + ".dge"), 128,
-                        [](std::string_view record) { return lineOfMarkedHands(record.substr(0, 68)); }),
-            expected)
-            << name;
-        EXPECT_EQ(deepFinesseDeals(folder.read(name + ".txt")), expected) << name;
-        EXPECT_EQ(pbnDeals(folder.read(name + ".pbn")), expected) << name;
+        for (std::size_t set = 0; set < c.sets; ++set) {
+            const std::vector<std::string> expected(boards.begin() + set * c.boards,
+                                                    boards.begin() + (set + 1) * c.boards);
+            const std::string name = "QVW-" + twoDigits(static_cast<int>(c.firstSet + set));
+            // The dealing machine's file takes the first 99 boards.
+            const std::size_t dlmBoards = std::min<std::size_t>(c.boards, 99);
+            EXPECT_EQ(dlmDeals(folder.read(name + ".dlm"), dlmBoards),
+                      std::vector<std::string>(expected.begin(), expected.begin() + dlmBoards))
+                << name;
+            EXPECT_EQ(recordDeals(folder.read(name + ".dup"), 156,
+                                  [](std::string_view record) {
+                                      const std::string fromDigits = lineOfThreeHands(record.substr(0, 78));
+                                      EXPECT_EQ(lineOfMarkedHands(record.substr(78, 68)), fromDigits);
+                                      return fromDigits;
+                                  }),
+                      expected)
+                << name;
+            EXPECT_EQ(
+                recordDeals(folder.read(name + ".bri"), 128,
+                            [](std::string_view record) { return lineOfThreeHands(record.substr(0, 78)); }),
+                expected)
+                << name;
+            EXPECT_EQ(
+                recordDeals(folder.read(name + ".dge"), 128,
+                            [](std::string_view record) { return lineOfMarkedHands(record.substr(0, 68)); }),
+                expected)
+                << name;
+            EXPECT_EQ(deepFinesseDeals(folder.read(name + ".txt")), expected) << name;
+            EXPECT_EQ(pbnDeals(folder.read(name + ".pbn")), expected) << name;
+        }
     }
 }
 
