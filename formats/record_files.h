@@ -22,9 +22,10 @@ inline constexpr std::size_t ThreeHandsDigitsLength = 3 * CardsPerHand * 2;
 using RecordOfBoard = void (*)(const ValidBoardLine& board, const MainDealHeader& header,
                                unsigned boardNumber, std::string& record);
 
-// The format of files with the extension holding the record of each board in turn,
-// one file per set. Records are gathered into blocks the size of a file's buffer or more, which go to the file
-// as they are (no copy into the file's own buffer); closing the file reports any failure.
+// The format of files with the extension holding the record of each board in turn, one
+// file per set. Records are gathered into blocks of at least a file's buffer, which go to
+// the file as they are (no copy into the file's own buffer); closing the file reports any
+// failure.
 std::unique_ptr<SetFileFormat> recordSetFileFormat(std::string_view extension, RecordOfBoard record);
 
 }  // namespace quorvex
