@@ -74,10 +74,7 @@ void analyseHand(const Holdings& holdings, std::size_t seat, AnalysisTotals& tot
 void BoardTally::add(const ValidBoardLine& board) {
     for (std::size_t seat = 0; seat < HandCount; ++seat) {
         const std::size_t first = CardsPerHand * seat;
-        unsigned points = 0;
-        for (std::size_t card = 0; card < CardsPerHand; ++card)
-            points += faceOf(board.card(first + card)).points;
-        points_[seat] += points;
+        points_[seat] += board.points(seat);
         SuitLengths lengths{};
         for (std::size_t suit = 0; suit < SuitCount; ++suit) {
             lengths[suit] = static_cast<unsigned>(board.suitLength(seat, suit));
@@ -85,7 +82,7 @@ void BoardTally::add(const ValidBoardLine& board) {
             if (lengths[suit] == 1)
                 ++singletons_[faceOf(board.card(first + board.cardsBeforeSuit(seat, suit))).rankIndex];
         }
-        ++shapes_[static_cast<std::size_t>(shapeIndexOf(lengths))];  // a checked hand has 13 cards
+        ++shapes_[shapeIndexOfHand(lengths[Spades], lengths[Hearts], lengths[Diamonds])];  // 13 cards
     }
     ++boards_;
 }

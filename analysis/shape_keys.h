@@ -2,8 +2,11 @@
 // The 39 hand shapes: every way of splitting 13 cards into four suits, with the class each
 // shape counts in.
 #include <array>
+#include <cstddef>
+#include <cstdint>
 #include <string>
 #include <string_view>
+#include <utility>
 
 namespace quorvex {
 
@@ -66,11 +69,52 @@ using SuitLengths = std::array<unsigned, 4>;
 // separators: {2, 3, 4, 4} gives "4432", {0, 10, 1, 2} gives "10210".
 std::string shapeKeyOf(SuitLengths lengths);
 
+// The suit lengths a key spells, in its order: "10300" gives {10, 3, 0, 0}. Only the first
+// length of a key can have two digits: the others are at most 13 - 10.
+constexpr SuitLengths lengthsOfKey(std::string_view key) {
+    const std::size_t firstDigits = key.size() - 3;
+    SuitLengths lengths{};
+    for (std::size_t i = 0; i < firstDigits; ++i)
+        lengths[0] = 10 * lengths[0] + static_cast<unsigned>(key[i] - '0');
+    for (std::size_t suit = 1; suit < lengths.size(); ++suit)
+        lengths[suit] = static_cast<unsigned>(key[firstDigits + suit - 1] - '0');
+    return lengths;
+}
+
+// The suit lengths of ShapeKeys[index], in descending order.
+constexpr SuitLengths shapeLengths(std::size_t index) { return lengthsOfKey(ShapeKeys.at(index).Key); }
+
+// Only a hand of 13 cards has a shape, and its first three lengths fix the fourth: the index
+// into ShapeKeys of every such hand, by its first three lengths, in a table made when the
+// program is built and small enough to stay in the processor's nearest cache.
+inline constexpr unsigned SuitLengthLimit = 14;  // suit lengths 0..13
+inline constexpr auto ShapeIndexByFirstThreeLengths = [] {
+    std::array<std::int8_t, SuitLengthLimit * SuitLengthLimit * SuitLengthLimit> table{};
+    for (unsigned spades = 0; spades < SuitLengthLimit; ++spades)
+        for (unsigned hearts = 0; hearts < SuitLengthLimit; ++hearts)
+            for (unsigned diamonds = 0; diamonds < SuitLengthLimit; ++diamonds) {
+                std::int8_t& slot = table[(spades * SuitLengthLimit + hearts) * SuitLengthLimit + diamonds];
+                slot = -1;
+                if (spades + hearts + diamonds >= SuitLengthLimit) continue;
+                SuitLengths sorted = {spades, hearts, diamonds, 13 - spades - hearts - diamonds};
+                for (std::size_t i = 1; i < sorted.size(); ++i)  // descending, by insertion
+                    for (std::size_t j = i; j > 0 && sorted[j - 1] < sorted[j]; --j)
+                        std::swap(sorted[j - 1], sorted[j]);
+                for (std::size_t index = 0; index < ShapeKeys.size(); ++index)
+                    if (shapeLengths(index) == sorted) slot = static_cast<std::int8_t>(index);
+            }
+    return table;
+}();
+
+// The index into ShapeKeys of a hand of 13 cards with these spade, heart and diamond lengths:
+// one load, for the hands of checked board lines.
+constexpr std::size_t shapeIndexOfHand(unsigned spades, unsigned hearts, unsigned diamonds) {
+    return static_cast<std::size_t>(
+        ShapeIndexByFirstThreeLengths[(spades * SuitLengthLimit + hearts) * SuitLengthLimit + diamonds]);
+}
+
 // Index into ShapeKeys of the entry whose key equals the hand's shape key, or -1 when
 // none does (a hand of other than 13 cards). A length above 13 raises ERangeError.
 int shapeIndexOf(SuitLengths lengths);
-
-// The suit lengths of ShapeKeys[index], in descending order: "10300" gives {10, 3, 0, 0}.
-SuitLengths shapeLengths(std::size_t index);
 
 }  // namespace quorvex

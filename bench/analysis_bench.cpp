@@ -11,6 +11,7 @@
 
 #include "analysis/analysis_report.h"
 #include "analysis/board_analysis.h"
+#include "random_board_lines.h"
 
 namespace {
 
@@ -22,18 +23,7 @@ std::string writeRandomMainDealFile(int boards) {
     const std::string path = (std::filesystem::temp_directory_path() / "quorvex-analysis-bench.qvw").string();
     std::ofstream file(path, std::ios::binary);
     file << "1000 1000  1\r\n";
-    std::mt19937 random(2024);
-    std::array<int, 52> pack;
-    std::iota(pack.begin(), pack.end(), 1);
-    char line[106];
-    for (int board = 0; board < boards; ++board) {
-        std::shuffle(pack.begin(), pack.end(), random);
-        for (int hand = 0; hand < 4; ++hand)
-            std::sort(pack.begin() + 13 * hand, pack.begin() + 13 * hand + 13);
-        for (int i = 0; i < 52; ++i)
-            std::snprintf(line + 2 * i, 3, "%02d", pack[static_cast<std::size_t>(i)]);
-        file.write(line, 104) << "\r\n";
-    }
+    bench::forRandomBoardLines(boards, [&file](const std::string& line) { file << line << "\r\n"; });
     return path;
 }
 

@@ -11,6 +11,7 @@
 #include <random>
 
 #include "formats/convert_main_deal_file.h"
+#include "random_board_lines.h"
 
 namespace {
 
@@ -28,18 +29,8 @@ public:
         std::filesystem::create_directories(root_ / "out");
         std::ofstream file(root_ / "Bench.qvw", std::ios::binary);
         file << Sets << ' ' << BoardsPerSet << "  1\r\n";
-        std::mt19937 random(2024);
-        std::array<int, 52> pack;
-        std::iota(pack.begin(), pack.end(), 1);
-        char line[106];
-        for (int board = 0; board < Sets * BoardsPerSet; ++board) {
-            std::shuffle(pack.begin(), pack.end(), random);
-            for (int hand = 0; hand < 4; ++hand)
-                std::sort(pack.begin() + 13 * hand, pack.begin() + 13 * hand + 13);
-            for (int i = 0; i < 52; ++i)
-                std::snprintf(line + 2 * i, 3, "%02d", pack[static_cast<std::size_t>(i)]);
-            file.write(line, 104) << "\r\n";
-        }
+        bench::forRandomBoardLines(Sets * BoardsPerSet,
+                                   [&file](const std::string& line) { file << line << "\r\n"; });
     }
     ~BenchFolders() {
         std::error_code ignored;

@@ -7,8 +7,8 @@
 
 #include "common/conversion_error.h"
 #include "common/range_error.h"
-#include "engine/card_faces.h"
 #include "engine/cards.h"
+#include "engine/high_card_points.h"
 
 namespace quorvex {
 
@@ -31,20 +31,31 @@ std::uint64_t eightCharacters(const char* text) {
     return word;
 }
 
-// The lowest four bytes of `bytes` at `at`, the lowest first.
-void storeFourBytes(std::uint32_t bytes, std::uint8_t* at) {
+// The eight bytes of `bytes` at `at`, the lowest first.
+void storeEightBytes(std::uint64_t bytes, std::uint8_t* at) {
     if constexpr (std::endian::native == std::endian::little)
         std::memcpy(at, &bytes, sizeof bytes);
     else
-        for (unsigned i = 0; i < 4; ++i) at[i] = static_cast<std::uint8_t>(bytes >> (8 * i));
+        for (unsigned i = 0; i < 8; ++i) at[i] = static_cast<std::uint8_t>(bytes >> (8 * i));
 }
 
-// Bit n for each number n of two digits below 64, no bit for the others: one load per
-// card instead of a shift by a variable count.
-constexpr std::array<std::uint64_t, 100> BitOfCard = [] {
-    std::array<std::uint64_t, 100> bits{};
-    for (std::size_t n = 0; n < 64; ++n) bits[n] = std::uint64_t{1} << n;
-    return bits;
+// For each number of two digits: its bit among the cards seen (none at 64 and above) and,
+// for 1..52, its card's rank letter and high-card points. One load per card instead of a
+// shift by a variable count, and the letter and points from the same place.
+struct CardEntry {
+    std::uint64_t bit = 0;
+    char letter = 0;
+    std::uint8_t points = 0;
+};
+constexpr std::array<CardEntry, 100> CardEntries = [] {
+    std::array<CardEntry, 100> entries{};
+    for (std::size_t n = 0; n < 64; ++n) entries[n].bit = std::uint64_t{1} << n;
+    for (int card = 1; card <= CardsPerDeal; ++card) {
+        CardEntry& entry = entries[static_cast<std::size_t>(card)];
+        entry.letter = cardLetter(card);
+        entry.points = static_cast<std::uint8_t>(highCardPoints(entry.letter));
+    }
+    return entries;
 }();
 
 // The card numbers of eight characters of digits (four pairs of tens and units), packed
@@ -54,13 +65,6 @@ std::uint32_t fourCards(std::uint64_t text) {
     std::uint64_t pairs = (values * 10 + (values >> 8)) & 0x00FF00FF00FF00FFu;
     pairs = (pairs | (pairs >> 8)) & 0x0000FFFF0000FFFFu;
     return static_cast<std::uint32_t>(pairs | (pairs >> 16));
-}
-
-// Eight card numbers from sixteen digits, the first in the lowest byte. Read from the
-// digits, not from the card numbers just stored: a wide load of several narrow stores that
-// are still on their way to memory waits for all of them.
-std::uint64_t eightCards(const char* digits) {
-    return fourCards(eightCharacters(digits)) | (std::uint64_t{fourCards(eightCharacters(digits + 8))} << 32);
 }
 
 }  // namespace
@@ -85,7 +89,6 @@ bool ValidBoardLine::readWholeDeal() {
         // below 0x40 carries out of.
         digits &= ((text & everyByte(0xF0)) == everyByte(0x30)) &
                   (((text + everyByte(0x06)) & everyByte(0xF0)) == everyByte(0x30));
-        storeFourBytes(fourCards(text), cards_.data() + 4 * word);
     }
     if (!digits) return false;
 
@@ -104,15 +107,23 @@ bool ValidBoardLine::readWholeDeal() {
     std::uint64_t seen = 0;
     bool sound = true;
     for (std::size_t hand = 0; hand < HandCount; ++hand) {
-        const std::uint8_t* const cards = cards_.data() + CardsPerHand * hand;
         // The hand's cards 0..7 and 5..12 (of which only 8..12 count once), and each
         // followed by its successor: cards 1..8 and 5..12 again shifted by one.
         const char* const digits = digits_.data() + 2 * CardsPerHand * hand;
-        const std::uint64_t low = eightCards(digits), high = eightCards(digits + 10);
-        const std::uint64_t next = eightCards(digits + 2), highNext = eightCards(digits + 8);
+        const std::uint64_t cards0To3 = fourCards(eightCharacters(digits));
+        const std::uint64_t cards4To7 = fourCards(eightCharacters(digits + 8));
+        const std::uint64_t cards8To11 = fourCards(eightCharacters(digits + 16));
+        const std::uint64_t card12 =
+            10u * static_cast<unsigned>(digits[24] - '0') + static_cast<unsigned>(digits[25] - '0');
+        const std::uint64_t low = cards0To3 | cards4To7 << 32, highNext = cards4To7 | cards8To11 << 32;
+        const std::uint64_t next = low >> 8 | (cards8To11 & 0xFF) << 56, high = highNext >> 8 | card12 << 56;
+        std::uint8_t* const cards = cards_.data() + CardsPerHand * hand;
+        storeEightBytes(low, cards);
+        storeEightBytes(high, cards + 5);
         const std::uint64_t ascending = (((next + everyByte(0x7F)) - low) & HighBits) &
                                         (((high + everyByte(0x7F)) - highNext) & HighBits);
-        sound &= (ascending == HighBits) & (cards[0] >= 1) & (cards[CardsPerHand - 1] <= CardsPerDeal);
+        // Ascending from at least 1 to at most 52: the lowest byte of `low`, the highest of `high`.
+        sound &= (ascending == HighBits) & ((low & 0xFF) >= 1) & ((high >> 56) <= CardsPerDeal);
         constexpr std::uint64_t Cards8To12 = 0xFFFFFFFFFF000000u;
         for (std::size_t suit = 1; suit < SuitCount; ++suit) {
             const auto last = static_cast<std::uint8_t>(RanksPerSuit * suit);  // the suit's two
@@ -120,12 +131,17 @@ bool ValidBoardLine::readWholeDeal() {
         }
         cardsBefore_[hand][0] = 0;
         cardsBefore_[hand][SuitCount] = CardsPerHand;
-        for (std::size_t i = 0; i < CardsPerHand; ++i) seen |= BitOfCard[cards[i]];
+        unsigned points = 0;
+        for (std::size_t i = 0; i < CardsPerHand; ++i) {
+            const CardEntry& entry = CardEntries[cards[i]];
+            seen |= entry.bit;
+            letters_[CardsPerHand * hand + i] = entry.letter;
+            points += entry.points;
+        }
+        points_[hand] = static_cast<std::uint8_t>(points);
     }
     // Ascending hands hold 52 different cards exactly when all 52 were seen.
-    if (!sound || seen != EveryCard) return false;
-    for (std::size_t field = 0; field < CardsPerDeal; ++field) letters_[field] = faceOf(cards_[field]).letter;
-    return true;
+    return sound && seen == EveryCard;
 }
 
 void ValidBoardLine::findFirstDefect(std::string_view line) const {

@@ -36,6 +36,9 @@ public:
         return cardsBeforeSuit(hand, suit + 1) - cardsBeforeSuit(hand, suit);
     }
 
+    // The high-card points of `hand`.
+    unsigned points(std::size_t hand) const { return points_[hand]; }
+
     // The rank letters of `hand`'s holding in `suit`, highest first. At least 13 bytes are
     // readable from its start, so a writer may copy a holding as one fixed-width block and
     // keep only its length: no call per holding.
@@ -51,6 +54,7 @@ private:
     std::array<std::uint8_t, 52> cards_{};  // read once: every writer asks for every card
     std::array<std::array<std::uint8_t, 5>, 4> cardsBefore_{};
     std::array<char, CardsPerDeal + RanksPerSuit> letters_{};  // each card's rank letter, then slack
+    std::array<std::uint8_t, HandCount> points_{};
 };
 
 }  // namespace quorvex

@@ -1,7 +1,6 @@
 #include "formats/deep_finesse_writer.h"
 
 #include <algorithm>
-#include <array>
 #include <charconv>
 #include <string>
 
@@ -14,34 +13,41 @@ namespace quorvex {
 
 namespace {
 
-// `hand` from `column` (counted from 1) of the line that starts at `lineStart`.
-void appendHandAtColumn(std::string& out, std::size_t lineStart, std::size_t column,
-                        const ValidBoardLine& board, int hand) {
-    out.resize(std::max(out.size(), lineStart + column - 1), ' ');
-    appendDeepFinesseHandText(board, hand, out);
+// The columns (counted from 1) where the hands start: North and West at 39, East at 22 and
+// South at 56.
+constexpr std::size_t NorthWestColumn = 39, EastColumn = 22, SouthColumn = 56;
+constexpr std::string_view LastLines = "\r\nLead: Any\r\n\r\n";
+// The longest five lines: each hand text at its column (every text before a column is
+// shorter than the room it has), three line ends and the last lines.
+constexpr std::size_t LongestBoardLines = (NorthWestColumn - 1) + (SouthColumn - 1) + (NorthWestColumn - 1) +
+                                          3 * LongestDeepFinesseHandText + 2 * 2 + LastLines.size();
+
+char* put(char* at, std::string_view text) { return std::copy(text.begin(), text.end(), at); }
+
+// `hand` from `column` of the line that starts at `line`, after blanks from `at`.
+char* putHandAtColumn(char* line, char* at, std::size_t column, const ValidBoardLine& board, int hand) {
+    char* const start = std::max(at, line + column - 1);
+    std::fill(at, start, ' ');
+    return writeDeepFinesseHandText(board, hand, start);
 }
 
 }  // namespace
 
 void appendDeepFinesseBoardLines(unsigned boardNumber, const ValidBoardLine& board, std::string& out) {
-    // Hands stand at fixed columns: North and West from column 39, East from 22, South from 56.
-    std::size_t line = out.size();
-    out += "Deal: ";
-    std::array<char, 10> number;
-    out.append(number.data(), std::to_chars(number.begin(), number.end(), boardNumber).ptr);
-    appendHandAtColumn(out, line, 39, board, North);
-
-    out += "\r\n";
-    line = out.size();
-    out += "Contract: 3NT";
-    appendHandAtColumn(out, line, 22, board, East);
-    appendHandAtColumn(out, line, 56, board, South);
-
-    out += "\r\n";
-    line = out.size();
-    out += "OnLead: East";
-    appendHandAtColumn(out, line, 39, board, West);
-    out += "\r\nLead: Any\r\n\r\n";
+    appendWithSlack(out, LongestBoardLines, [boardNumber, &board](char* at) {
+        char* line = at;
+        at = put(at, "Deal: ");
+        at = std::to_chars(at, at + 10, boardNumber).ptr;  // at most 10 digits, before column 39
+        at = putHandAtColumn(line, at, NorthWestColumn, board, North);
+        line = at = put(at, "\r\n");
+        at = put(at, "Contract: 3NT");
+        at = putHandAtColumn(line, at, EastColumn, board, East);
+        at = putHandAtColumn(line, at, SouthColumn, board, South);
+        line = at = put(at, "\r\n");
+        at = put(at, "OnLead: East");
+        at = putHandAtColumn(line, at, NorthWestColumn, board, West);
+        return put(at, LastLines);
+    });
 }
 
 std::unique_ptr<SetFileFormat> deepFinesseSetFileFormat(const ConversionSettings&) {

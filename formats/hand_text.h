@@ -25,4 +25,22 @@ void appendMarkedHandTexts(const ValidBoardLine& board, std::string& out);
 // and club holdings joined by one blank, a void written "-".
 void appendDeepFinesseHandText(const ValidBoardLine& board, int hand, std::string& out);
 
+// The longest Deep Finesse hand text: thirteen letters, three blanks and three voids.
+inline constexpr std::size_t LongestDeepFinesseHandText = CardsPerHand + 3 + 3;
+
+// The same text written at `at`; returns where it ends. May write 13 bytes past its end.
+char* writeDeepFinesseHandText(const ValidBoardLine& board, int hand, char* at);
+
+// Appends what `write` writes from the position it is given, at most `most` bytes, to `out`;
+// `write` returns where its text ends and may write 13 bytes past that. The texts above are
+// written this way, straight into their record: no call and no branch per holding, and no
+// text built apart and then copied.
+template <class Write>
+void appendWithSlack(std::string& out, std::size_t most, Write write) {
+    const std::size_t start = out.size();
+    out.resize(start + most + RanksPerSuit);
+    const char* const end = write(out.data() + start);
+    out.resize(static_cast<std::size_t>(end - out.data()));
+}
+
 }  // namespace quorvex
