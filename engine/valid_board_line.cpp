@@ -46,6 +46,7 @@ struct CardEntry {
     std::uint64_t bit = 0;
     char letter = 0;
     std::uint8_t points = 0;
+    std::uint8_t suit = 0;
 };
 constexpr std::array<CardEntry, 100> CardEntries = [] {
     std::array<CardEntry, 100> entries{};
@@ -54,6 +55,7 @@ constexpr std::array<CardEntry, 100> CardEntries = [] {
         CardEntry& entry = entries[static_cast<std::size_t>(card)];
         entry.letter = cardLetter(card);
         entry.points = static_cast<std::uint8_t>(highCardPoints(entry.letter));
+        entry.suit = static_cast<std::uint8_t>(suitOf(card));
     }
     return entries;
 }();
@@ -135,7 +137,8 @@ bool ValidBoardLine::readWholeDeal() {
         for (std::size_t i = 0; i < CardsPerHand; ++i) {
             const CardEntry& entry = CardEntries[cards[i]];
             seen |= entry.bit;
-            letters_[CardsPerHand * hand + i] = entry.letter;
+            // After the gaps of its own suit and the suits before it.
+            letters_[HandWithGapsLength * hand + i + entry.suit + 1u] = entry.letter;
             points += entry.points;
         }
         points_[hand] = static_cast<std::uint8_t>(points);

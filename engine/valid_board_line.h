@@ -39,11 +39,22 @@ public:
     // The high-card points of `hand`.
     unsigned points(std::size_t hand) const { return points_[hand]; }
 
+    // The four hands' rank letters suit by suit, each holding after one byte left free (its
+    // gap): 17 bytes a hand, in hand order. A writer that marks the start of every suit with
+    // a byte copies this once and puts its marks in the gaps.
+    static constexpr std::size_t HandWithGapsLength = CardsPerHand + SuitCount;
+    std::string_view lettersWithSuitGaps() const { return {letters_.data(), HandCount * HandWithGapsLength}; }
+
+    // Where the gap before `suit` of `hand` stands in lettersWithSuitGaps().
+    std::size_t suitGap(std::size_t hand, std::size_t suit) const {
+        return HandWithGapsLength * hand + cardsBeforeSuit(hand, suit) + suit;
+    }
+
     // The rank letters of `hand`'s holding in `suit`, highest first. At least 13 bytes are
     // readable from its start, so a writer may copy a holding as one fixed-width block and
     // keep only its length: no call per holding.
     std::string_view holding(std::size_t hand, std::size_t suit) const {
-        return {letters_.data() + CardsPerHand * hand + cardsBeforeSuit(hand, suit), suitLength(hand, suit)};
+        return {letters_.data() + suitGap(hand, suit) + 1, suitLength(hand, suit)};
     }
 
 private:
@@ -53,7 +64,8 @@ private:
     std::array<char, BoardLineLength> digits_{};
     std::array<std::uint8_t, 52> cards_{};  // read once: every writer asks for every card
     std::array<std::array<std::uint8_t, 5>, 4> cardsBefore_{};
-    std::array<char, CardsPerDeal + RanksPerSuit> letters_{};  // each card's rank letter, then slack
+    // The letters with their suits' gaps (left 0), then slack for holdings read 13 bytes wide.
+    std::array<char, HandCount * HandWithGapsLength + RanksPerSuit> letters_{};
     std::array<std::uint8_t, HandCount> points_{};
 };
 

@@ -21,20 +21,26 @@ char* copyHolding(char* at, std::string_view holding) {
 }  // namespace
 
 void appendMarkedHandTexts(const ValidBoardLine& board, std::string& out) {
-    appendWithSlack(out, MarkedHandTextsLength, [&board](char* at) {
-        for (std::size_t hand = 0; hand < HandCount; ++hand)
-            for (std::size_t suit = 0; suit < SuitCount; ++suit) {
-                *at++ = SuitMarks[suit];
-                at = copyHolding(at, board.holding(hand, suit));
-            }
-        return at;
-    });
+    const std::size_t start = out.size();
+    out += board.lettersWithSuitGaps();
+    for (std::size_t hand = 0; hand < HandCount; ++hand)
+        for (std::size_t suit = 0; suit < SuitCount; ++suit)
+            out[start + board.suitGap(hand, suit)] = SuitMarks[suit];
 }
 
 char* writeDeepFinesseHandText(const ValidBoardLine& board, int hand, char* at) {
+    const auto h = static_cast<std::size_t>(hand);
+    if (board.suitLength(h, Spades) && board.suitLength(h, Hearts) && board.suitLength(h, Diamonds) &&
+        board.suitLength(h, Clubs)) {
+        // Most hands have no void: the hand's letters after its first gap, the other gaps blank.
+        const std::size_t first = ValidBoardLine::HandWithGapsLength * h + 1;
+        std::memcpy(at, board.lettersWithSuitGaps().data() + first, ValidBoardLine::HandWithGapsLength - 1);
+        for (std::size_t suit = 1; suit < SuitCount; ++suit) at[board.suitGap(h, suit) - first] = ' ';
+        return at + ValidBoardLine::HandWithGapsLength - 1;
+    }
     for (std::size_t suit = 0; suit < SuitCount; ++suit) {
         if (suit > 0) *at++ = ' ';
-        const std::string_view holding = board.holding(static_cast<std::size_t>(hand), suit);
+        const std::string_view holding = board.holding(h, suit);
         char* const end = copyHolding(at, holding);
         at[0] = holding.empty() ? '-' : at[0];  // a void is written "-"
         at = std::max(end, at + 1);
