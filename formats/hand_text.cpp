@@ -6,8 +6,9 @@
 
 namespace quorvex {
 
-// Every holding is copied as one block of 13 letters (the board keeps slack behind its
-// letters, and the texts here behind their ends) and only its own length is kept: the
+// The marked texts are the board's letters with the marks put in their gaps. A Deep Finesse
+// hand with a void copies each holding as one block of 13 letters (the board keeps slack
+// behind its letters, and the text behind its end) and keeps only its own length: the
 // holdings' lengths come in an order the processor cannot predict.
 
 namespace {

@@ -32,9 +32,8 @@ inline constexpr std::size_t LongestDeepFinesseHandText = CardsPerHand + 3 + 3;
 char* writeDeepFinesseHandText(const ValidBoardLine& board, int hand, char* at);
 
 // Appends what `write` writes from the position it is given, at most `most` bytes, to `out`;
-// `write` returns where its text ends and may write 13 bytes past that. The texts above are
-// written this way, straight into their record: no call and no branch per holding, and no
-// text built apart and then copied.
+// `write` returns where its text ends and may write 13 bytes past that. The Deep Finesse
+// texts are written this way, straight into their record, not built apart and then copied.
 template <class Write>
 void appendWithSlack(std::string& out, std::size_t most, Write write) {
     const std::size_t start = out.size();
