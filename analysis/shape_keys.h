@@ -8,6 +8,8 @@
 #include <string_view>
 #include <utility>
 
+#include "engine/cards.h"
+
 namespace quorvex {
 
 enum class ShapeClass { Balanced, SemiBalanced, Shaped };
@@ -96,7 +98,7 @@ inline constexpr auto ShapeIndexByFirstThreeLengths = [] {
                 std::int8_t& slot = table[(spades * SuitLengthLimit + hearts) * SuitLengthLimit + diamonds];
                 slot = -1;
                 if (spades + hearts + diamonds >= SuitLengthLimit) continue;
-                SuitLengths sorted = {spades, hearts, diamonds, 13 - spades - hearts - diamonds};
+                SuitLengths sorted = {spades, hearts, diamonds, CardsPerHand - spades - hearts - diamonds};
                 for (std::size_t i = 1; i < sorted.size(); ++i)  // descending, by insertion
                     for (std::size_t j = i; j > 0 && sorted[j - 1] < sorted[j]; --j)
                         std::swap(sorted[j - 1], sorted[j]);

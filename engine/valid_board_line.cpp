@@ -7,8 +7,8 @@
 
 #include "common/conversion_error.h"
 #include "common/range_error.h"
+#include "engine/card_faces.h"
 #include "engine/cards.h"
-#include "engine/high_card_points.h"
 
 namespace quorvex {
 
@@ -40,23 +40,16 @@ void storeEightBytes(std::uint64_t bytes, std::uint8_t* at) {
 }
 
 // For each number of two digits: its bit among the cards seen (none at 64 and above) and,
-// for 1..52, its card's rank letter and high-card points. One load per card instead of a
-// shift by a variable count, and the letter and points from the same place.
+// for 1..52, its card's face. One load per card instead of a shift by a variable count, and
+// the card's letter, points and suit from the same place.
 struct CardEntry {
     std::uint64_t bit = 0;
-    char letter = 0;
-    std::uint8_t points = 0;
-    std::uint8_t suit = 0;
+    CardFace face;
 };
 constexpr std::array<CardEntry, 100> CardEntries = [] {
     std::array<CardEntry, 100> entries{};
     for (std::size_t n = 0; n < 64; ++n) entries[n].bit = std::uint64_t{1} << n;
-    for (int card = 1; card <= CardsPerDeal; ++card) {
-        CardEntry& entry = entries[static_cast<std::size_t>(card)];
-        entry.letter = cardLetter(card);
-        entry.points = static_cast<std::uint8_t>(highCardPoints(entry.letter));
-        entry.suit = static_cast<std::uint8_t>(suitOf(card));
-    }
+    for (std::size_t card = 1; card <= CardsPerDeal; ++card) entries[card].face = CardFaces[card];
     return entries;
 }();
 
@@ -138,8 +131,8 @@ bool ValidBoardLine::readWholeDeal() {
             const CardEntry& entry = CardEntries[cards[i]];
             seen |= entry.bit;
             // After the gaps of its own suit and the suits before it.
-            letters_[HandWithGapsLength * hand + i + entry.suit + 1u] = entry.letter;
-            points += entry.points;
+            letters_[HandWithGapsLength * hand + i + entry.face.suit + 1u] = entry.face.letter;
+            points += entry.face.points;
         }
         points_[hand] = static_cast<std::uint8_t>(points);
     }
