@@ -14,6 +14,7 @@
 #include "common/io_error.h"
 #include "common/paths.h"
 #include "common/private_file.h"
+#include "common/resolved_paths.h"
 #include "common/staged_files.h"
 
 namespace quorvex {
@@ -38,18 +39,6 @@ struct Journal {
 bool existsAsAnything(const std::string& path) {
     std::error_code error;
     return fs::exists(fs::symlink_status(path, error));
-}
-
-// The folder with its links resolved, so the journal holds paths that any later run, from
-// any working folder, finds.
-std::string absoluteFolder(const std::string& folder) {
-    std::error_code error;
-    const fs::path resolved = fs::weakly_canonical(fs::absolute(folder, error), error);
-    return error ? folder : resolved.lexically_normal().string();
-}
-
-std::string absolutePath(const std::string& path) {
-    return joinPath(absoluteFolder(folderOf(path)), fs::path(path).filename().string());
 }
 
 // Each field as "<length>:<bytes>\n", so any byte a path may hold reads back unchanged.
@@ -129,13 +118,16 @@ void syncFolders(const Journal& journal) {
     for (const std::string& folder : foldersOf(journal)) fileCalls().syncFolder(folder);
 }
 
+// The journal holds paths with their folders' links resolved, which any later run, from any
+// working folder, finds.
 Journal planOf(const std::vector<StagedFile>& files) {
     Journal journal;
     std::set<std::string> folders;
+    ResolvedPaths resolved;
     for (const StagedFile& file : files) {
-        const std::string finalPath = absolutePath(file.finalPath);
+        const std::string finalPath = resolved.path(file.finalPath);
         folders.insert(folderOf(finalPath));
-        journal.moves.push_back({finalPath, absolutePath(file.temporaryPath),
+        journal.moves.push_back({finalPath, resolved.path(file.temporaryPath),
                                  existsAsAnything(finalPath) ? asidePathOf(finalPath) : std::string()});
     }
     for (const std::string& folder : folders)
@@ -239,7 +231,8 @@ void finishInterruptedPublishing(const std::string& folder, const std::vector<st
         return;
     }
     std::set<std::string> held;
-    for (const std::string& locked : lockedFolders) held.insert(absoluteFolder(locked));
+    ResolvedPaths resolved;
+    for (const std::string& locked : lockedFolders) held.insert(resolved.folder(locked));
     std::vector<std::unique_ptr<FolderLock>> locks;
     for (const std::string& other : foldersOf(*journal))
         if (!held.contains(other) && fs::is_directory(other, error))

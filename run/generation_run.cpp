@@ -12,6 +12,7 @@
 #include "common/name_text.h"
 #include "common/path_limits.h"
 #include "common/paths.h"
+#include "common/resolved_paths.h"
 #include "common/text_file.h"
 #include "engine/deal_stream.h"
 #include "entropy/entropy_log.h"
@@ -64,15 +65,7 @@ bool existsAsAnything(const std::string& path) {
 class FileKeys {
 public:
     std::string keyOf(const std::string& path) {
-        const fs::path fsPath(path);
-        const std::string folder = folderOf(path);
-        auto known = folders_.find(folder);
-        if (known == folders_.end()) {
-            std::error_code error;
-            fs::path resolved = fs::weakly_canonical(fs::absolute(folder, error), error);
-            known = folders_.emplace(folder, resolved.lexically_normal().string()).first;
-        }
-        std::string key = joinPath(known->second, fsPath.filename().string());
+        std::string key = resolved_.path(path);
 #ifdef _WIN32
         std::transform(key.begin(), key.end(), key.begin(), asciiLower);
 #endif
@@ -81,7 +74,7 @@ public:
     std::string folderKeyOf(const std::string& folder) { return keyOf(joinPath(folder, "x")); }
 
 private:
-    std::map<std::string, std::string> folders_;
+    ResolvedPaths resolved_;
 };
 
 // Every board of the main deal file with its number within its set.
