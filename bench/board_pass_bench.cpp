@@ -39,44 +39,48 @@ void BM_CheckBoardLine(benchmark::State& state) {
 }
 BENCHMARK(BM_CheckBoardLine);
 
-// Appends each board's record as the writers do, into a block emptied once it passes 64 KiB.
-template <class Append>
-void appendRecords(benchmark::State& state, Append append) {
-    std::string block;
-    for (auto _ : state)
+// Writes each board's record as the writers do, into a block started again once it passes
+// 64 KiB.
+template <class Write>
+void writeRecords(benchmark::State& state, std::size_t room, Write write) {
+    std::vector<char> block((1 << 16) + room);
+    for (auto _ : state) {
+        char* at = block.data();
         for (std::size_t board = 0; board < boards().size(); ++board) {
-            append(board, boards()[board], block);
-            if (block.size() >= 1 << 16) block.clear();
+            at = write(board, boards()[board], at);
+            if (at >= block.data() + (1 << 16)) at = block.data();
         }
+    }
     benchmark::DoNotOptimize(block.data());
     state.SetItemsProcessed(state.iterations() * Boards);
 }
 
 void BM_DupRecord(benchmark::State& state) {
-    appendRecords(state, [](std::size_t, const ValidBoardLine& board, std::string& out) {
-        appendDupRecord(board, 1000, out);
+    writeRecords(state, DupRecordLength, [](std::size_t, const ValidBoardLine& board, char* at) {
+        return writeDupRecord(board, 1000, at);
     });
 }
 BENCHMARK(BM_DupRecord);
 
 void BM_BriRecord(benchmark::State& state) {
-    appendRecords(state, [](std::size_t, const ValidBoardLine& board, std::string& out) {
-        appendBriRecord(board, out);
+    writeRecords(state, BriDgeRecordLength, [](std::size_t, const ValidBoardLine& board, char* at) {
+        return writeBriRecord(board, at);
     });
 }
 BENCHMARK(BM_BriRecord);
 
 void BM_DgeRecord(benchmark::State& state) {
-    appendRecords(state, [](std::size_t, const ValidBoardLine& board, std::string& out) {
-        appendDgeRecord(board, out);
+    writeRecords(state, BriDgeRecordLength, [](std::size_t, const ValidBoardLine& board, char* at) {
+        return writeDgeRecord(board, at);
     });
 }
 BENCHMARK(BM_DgeRecord);
 
 void BM_DeepFinesseLines(benchmark::State& state) {
-    appendRecords(state, [](std::size_t index, const ValidBoardLine& board, std::string& out) {
-        appendDeepFinesseBoardLines(static_cast<unsigned>(index % 1000 + 1), board, out);
-    });
+    writeRecords(state, DeepFinesseBoardLinesRoom,
+                 [](std::size_t index, const ValidBoardLine& board, char* at) {
+                     return writeDeepFinesseBoardLines(static_cast<unsigned>(index % 1000 + 1), board, at);
+                 });
 }
 BENCHMARK(BM_DeepFinesseLines);
 

@@ -96,29 +96,32 @@ TextFileReader::TextFileReader(const std::string& path) : path_(path), file_(ope
 TextFileReader::~TextFileReader() { std::fclose(file_); }
 
 bool TextFileReader::fillBuffer() {
-    buffer_.erase(0, pos_);
+    // The unread bytes move to the front; the buffer only ever grows (for a line longer than
+    // it), so its bytes are set once, not before every read.
+    const std::size_t kept = end_ - pos_;
+    std::memmove(buffer_.data(), buffer_.data() + pos_, kept);
     pos_ = 0;
-    const std::size_t kept = buffer_.size();
-    buffer_.resize(kept + ReadBlockSize);
+    if (buffer_.size() < kept + ReadBlockSize) buffer_.resize(kept + ReadBlockSize);
     errno = 0;
     const std::size_t got = std::fread(buffer_.data() + kept, 1, ReadBlockSize, file_);
-    buffer_.resize(kept + got);
+    end_ = kept + got;
     if (got == 0 && std::ferror(file_)) throw ioErrorFromErrno(errno != 0 ? errno : EIO, path_);
     return got > 0;
 }
 
-bool TextFileReader::atEnd() { return pos_ == buffer_.size() && !fillBuffer(); }
+bool TextFileReader::atEnd() { return pos_ == end_ && !fillBuffer(); }
 
 std::string_view TextFileReader::nextLine() {
-    std::size_t end;
-    while ((end = buffer_.find('\n', pos_)) == std::string::npos) {
+    const char* lineEnd;
+    while (!(lineEnd = static_cast<const char*>(std::memchr(buffer_.data() + pos_, '\n', end_ - pos_)))) {
         if (!fillBuffer()) {  // last line without a line end
-            std::string_view line(buffer_.data() + pos_, buffer_.size() - pos_);
-            pos_ = buffer_.size();
+            std::string_view line(buffer_.data() + pos_, end_ - pos_);
+            pos_ = end_;
             if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
             return line;
         }
     }
+    const auto end = static_cast<std::size_t>(lineEnd - buffer_.data());
     std::size_t stop = end;
     if (stop > pos_ && buffer_[stop - 1] == '\r') --stop;
     const std::string_view line(buffer_.data() + pos_, stop - pos_);

@@ -66,7 +66,8 @@ private:
     std::string path_;
     std::FILE* file_ = nullptr;
     std::string buffer_;
-    std::size_t pos_ = 0;
+    std::size_t pos_ = 0;  // the unread bytes are [pos_, end_)
+    std::size_t end_ = 0;
 };
 
 }  // namespace quorvex

@@ -46,9 +46,10 @@ public:
     std::string_view lettersWithSuitGaps() const { return {letters_.data(), HandCount * HandWithGapsLength}; }
 
     // Where the gap before `suit` of `hand` stands in lettersWithSuitGaps().
-    std::size_t suitGap(std::size_t hand, std::size_t suit) const {
-        return HandWithGapsLength * hand + cardsBeforeSuit(hand, suit) + suit;
-    }
+    std::size_t suitGap(std::size_t hand, std::size_t suit) const { return gaps_[SuitCount * hand + suit]; }
+    // All sixteen gaps, hand by hand and suit by suit, for a writer to copy at once.
+    static constexpr std::size_t GapCount = HandCount * SuitCount;
+    const std::array<std::uint8_t, GapCount>& suitGaps() const { return gaps_; }
 
     // The rank letters of `hand`'s holding in `suit`, highest first. At least 13 bytes are
     // readable from its start, so a writer may copy a holding as one fixed-width block and
@@ -67,6 +68,7 @@ private:
     // The letters with their suits' gaps (left 0), then slack for holdings read 13 bytes wide.
     std::array<char, HandCount * HandWithGapsLength + RanksPerSuit> letters_{};
     std::array<std::uint8_t, HandCount> points_{};
+    std::array<std::uint8_t, GapCount> gaps_{};
 };
 
 }  // namespace quorvex

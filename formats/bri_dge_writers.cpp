@@ -1,31 +1,44 @@
 #include "formats/bri_dge_writers.h"
 
+#include <algorithm>
+
 #include "formats/hand_text.h"
 #include "formats/record_files.h"
 
 namespace quorvex {
 
-void appendBriRecord(const ValidBoardLine& board, std::string& out) {
-    const std::size_t start = out.size();
-    out += board.text().substr(0, ThreeHandsDigitsLength);
-    out.append(BriBlankCount, ' ');
-    out.resize(start + BriDgeRecordLength, '\0');
+namespace {
+
+// The zero bytes that end a record whose text ends at `at`.
+char* zerosToRecordEnd(char* recordStart, char* at) {
+    char* const end = recordStart + BriDgeRecordLength;
+    std::fill(at, end, '\0');
+    return end;
 }
 
-void appendDgeRecord(const ValidBoardLine& board, std::string& out) {
-    const std::size_t start = out.size();
-    appendMarkedHandTexts(board, out);
-    out.resize(start + BriDgeRecordLength, '\0');
+}  // namespace
+
+char* writeBriRecord(const ValidBoardLine& board, char* at) {
+    char* const text = std::copy_n(board.text().data(), ThreeHandsDigitsLength, at);
+    return zerosToRecordEnd(at, std::fill_n(text, BriBlankCount, ' '));
+}
+
+char* writeDgeRecord(const ValidBoardLine& board, char* at) {
+    return zerosToRecordEnd(at, writeMarkedHandTexts(board, at));
 }
 
 std::unique_ptr<SetFileFormat> briSetFileFormat(const ConversionSettings&) {
-    return recordSetFileFormat(BriExtension, [](const ValidBoardLine& board, const MainDealHeader&, unsigned,
-                                                std::string& record) { appendBriRecord(board, record); });
+    return recordSetFileFormat(BriExtension, BriDgeRecordLength,
+                               [](const ValidBoardLine& board, const MainDealHeader&, unsigned, char* at) {
+                                   return writeBriRecord(board, at);
+                               });
 }
 
 std::unique_ptr<SetFileFormat> dgeSetFileFormat(const ConversionSettings&) {
-    return recordSetFileFormat(DgeExtension, [](const ValidBoardLine& board, const MainDealHeader&, unsigned,
-                                                std::string& record) { appendDgeRecord(board, record); });
+    return recordSetFileFormat(DgeExtension, BriDgeRecordLength,
+                               [](const ValidBoardLine& board, const MainDealHeader&, unsigned, char* at) {
+                                   return writeDgeRecord(board, at);
+                               });
 }
 
 void WriteBriFiles(const ConversionSettings& settings, StagedFiles& files) {

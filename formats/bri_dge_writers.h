@@ -15,11 +15,11 @@ inline constexpr std::string_view DgeExtension = ".dge";
 inline constexpr std::size_t BriDgeRecordLength = 128;
 inline constexpr std::size_t BriBlankCount = 32;  // after the card numbers of a .bri record
 
-// Appends North's, East's and South's card numbers (78 digits), 32 blanks, 18 zero bytes.
-void appendBriRecord(const ValidBoardLine& board, std::string& out);
-
-// Appends the four marked hand texts (68 bytes), 60 zero bytes.
-void appendDgeRecord(const ValidBoardLine& board, std::string& out);
+// Write a record of BriDgeRecordLength bytes from `at` and return where it ends:
+// North's, East's and South's card numbers (78 digits), 32 blanks, 18 zero bytes;
+char* writeBriRecord(const ValidBoardLine& board, char* at);
+// the four marked hand texts (68 bytes), 60 zero bytes.
+char* writeDgeRecord(const ValidBoardLine& board, char* at);
 
 // The format for the shared reading of the main deal file (see writeSetFiles).
 std::unique_ptr<SetFileFormat> briSetFileFormat(const ConversionSettings& settings);

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <charconv>
-#include <string>
 
 #include "engine/cards.h"
 #include "formats/hand_text.h"
@@ -12,15 +11,6 @@
 namespace quorvex {
 
 namespace {
-
-// The columns (counted from 1) where the hands start: North and West at 39, East at 22 and
-// South at 56.
-constexpr std::size_t NorthWestColumn = 39, EastColumn = 22, SouthColumn = 56;
-constexpr std::string_view LastLines = "\r\nLead: Any\r\n\r\n";
-// The longest five lines: each hand text at its column (every text before a column is
-// shorter than the room it has), three line ends and the last lines.
-constexpr std::size_t LongestBoardLines = (NorthWestColumn - 1) + (SouthColumn - 1) + (NorthWestColumn - 1) +
-                                          3 * LongestDeepFinesseHandText + 2 * 2 + LastLines.size();
 
 char* put(char* at, std::string_view text) { return std::copy(text.begin(), text.end(), at); }
 
@@ -33,28 +23,25 @@ char* putHandAtColumn(char* line, char* at, std::size_t column, const ValidBoard
 
 }  // namespace
 
-void appendDeepFinesseBoardLines(unsigned boardNumber, const ValidBoardLine& board, std::string& out) {
-    appendWithSlack(out, LongestBoardLines, [boardNumber, &board](char* at) {
-        char* line = at;
-        at = put(at, "Deal: ");
-        at = std::to_chars(at, at + 10, boardNumber).ptr;  // at most 10 digits, before column 39
-        at = putHandAtColumn(line, at, NorthWestColumn, board, North);
-        line = at = put(at, "\r\n");
-        at = put(at, "Contract: 3NT");
-        at = putHandAtColumn(line, at, EastColumn, board, East);
-        at = putHandAtColumn(line, at, SouthColumn, board, South);
-        line = at = put(at, "\r\n");
-        at = put(at, "OnLead: East");
-        at = putHandAtColumn(line, at, NorthWestColumn, board, West);
-        return put(at, LastLines);
-    });
+char* writeDeepFinesseBoardLines(unsigned boardNumber, const ValidBoardLine& board, char* at) {
+    char* line = at;
+    at = put(at, "Deal: ");
+    at = std::to_chars(at, at + 10, boardNumber).ptr;  // at most 10 digits, before column 39
+    at = putHandAtColumn(line, at, DeepFinesseNorthWestColumn, board, North);
+    line = at = put(at, "\r\n");
+    at = put(at, "Contract: 3NT");
+    at = putHandAtColumn(line, at, DeepFinesseEastColumn, board, East);
+    at = putHandAtColumn(line, at, DeepFinesseSouthColumn, board, South);
+    line = at = put(at, "\r\n");
+    at = put(at, "OnLead: East");
+    at = putHandAtColumn(line, at, DeepFinesseNorthWestColumn, board, West);
+    return put(at, DeepFinesseLastLines);
 }
 
 std::unique_ptr<SetFileFormat> deepFinesseSetFileFormat(const ConversionSettings&) {
-    return recordSetFileFormat(DeepFinesseExtension, [](const ValidBoardLine& board, const MainDealHeader&,
-                                                        unsigned boardNumber, std::string& lines) {
-        appendDeepFinesseBoardLines(boardNumber, board, lines);
-    });
+    return recordSetFileFormat(DeepFinesseExtension, DeepFinesseBoardLinesRoom,
+                               [](const ValidBoardLine& board, const MainDealHeader&, unsigned boardNumber,
+                                  char* at) { return writeDeepFinesseBoardLines(boardNumber, board, at); });
 }
 
 void WriteDeepFinesseFiles(const ConversionSettings& settings, StagedFiles& files) {

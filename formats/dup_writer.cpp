@@ -1,33 +1,34 @@
 #include "formats/dup_writer.h"
 
 #include <algorithm>
-
-#include "formats/hand_text.h"
-#include "formats/record_files.h"
+#include <charconv>
 
 namespace quorvex {
 
 namespace {
 constexpr std::size_t LargestSetSize = 999;
+static_assert(DupSetSizeFieldLength == 3, "the largest set size fills the field");
 }  // namespace
 
-std::string dupSetSizeField(std::size_t boardsPerSet) {
-    std::string field = std::to_string(std::min<std::size_t>(boardsPerSet, LargestSetSize));
-    field.resize(DupRecordLength - ThreeHandsDigitsLength - MarkedHandTextsLength - DupMarker.size(), ' ');
+std::array<char, DupSetSizeFieldLength> dupSetSizeField(std::size_t boardsPerSet) {
+    std::array<char, DupSetSizeFieldLength> field;
+    field.fill(' ');
+    std::to_chars(field.data(), field.data() + field.size(), std::min(boardsPerSet, LargestSetSize));
     return field;
 }
 
-void appendDupRecord(const ValidBoardLine& board, std::uint16_t boardsPerSet, std::string& out) {
-    out += board.text().substr(0, ThreeHandsDigitsLength);
-    appendMarkedHandTexts(board, out);
-    out += DupMarker;
-    out += dupSetSizeField(boardsPerSet);
+char* writeDupRecord(const ValidBoardLine& board, std::uint16_t boardsPerSet, char* at) {
+    at = std::copy_n(board.text().data(), ThreeHandsDigitsLength, at);
+    at = writeMarkedHandTexts(board, at);
+    at = std::copy(DupMarker.begin(), DupMarker.end(), at);
+    const std::array<char, DupSetSizeFieldLength> field = dupSetSizeField(boardsPerSet);
+    return std::copy(field.begin(), field.end(), at);
 }
 
 std::unique_ptr<SetFileFormat> dupSetFileFormat(const ConversionSettings&) {
-    return recordSetFileFormat(
-        DupExtension, [](const ValidBoardLine& board, const MainDealHeader& header, unsigned,
-                         std::string& record) { appendDupRecord(board, header.boardsPerSet, record); });
+    return recordSetFileFormat(DupExtension, DupRecordLength,
+                               [](const ValidBoardLine& board, const MainDealHeader& header, unsigned,
+                                  char* at) { return writeDupRecord(board, header.boardsPerSet, at); });
 }
 
 void WriteDupFiles(const ConversionSettings& settings, StagedFiles& files) {

@@ -21,12 +21,17 @@ char* copyHolding(char* at, std::string_view holding) {
 
 }  // namespace
 
-void appendMarkedHandTexts(const ValidBoardLine& board, std::string& out) {
-    const std::size_t start = out.size();
-    out += board.lettersWithSuitGaps();
-    for (std::size_t hand = 0; hand < HandCount; ++hand)
-        for (std::size_t suit = 0; suit < SuitCount; ++suit)
-            out[start + board.suitGap(hand, suit)] = SuitMarks[suit];
+char* writeMarkedHandTexts(const ValidBoardLine& board, char* at) {
+    std::memcpy(at, board.lettersWithSuitGaps().data(), MarkedHandTextsLength);
+    // The gaps are taken into two registers first: a byte stored through `at` might, for all
+    // the compiler knows, change them, and it would read each one again after every mark.
+    std::array<std::uint64_t, 2> gaps;
+    static_assert(sizeof gaps == sizeof board.suitGaps());
+    std::memcpy(gaps.data(), board.suitGaps().data(), sizeof gaps);
+#pragma GCC unroll 16
+    for (std::size_t gap = 0; gap < ValidBoardLine::GapCount; ++gap)
+        at[(gaps[gap / 8] >> (8 * (gap % 8))) & 0xFF] = SuitMarks[gap % SuitCount];
+    return at + MarkedHandTextsLength;
 }
 
 char* writeDeepFinesseHandText(const ValidBoardLine& board, int hand, char* at) {
@@ -47,11 +52,6 @@ char* writeDeepFinesseHandText(const ValidBoardLine& board, int hand, char* at) 
         at = std::max(end, at + 1);
     }
     return at;
-}
-
-void appendDeepFinesseHandText(const ValidBoardLine& board, int hand, std::string& out) {
-    appendWithSlack(out, LongestDeepFinesseHandText,
-                    [&board, hand](char* at) { return writeDeepFinesseHandText(board, hand, at); });
 }
 
 }  // namespace quorvex

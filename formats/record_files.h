@@ -18,14 +18,16 @@ namespace quorvex {
 // each, as the board line holds them; West holds the rest.
 inline constexpr std::size_t ThreeHandsDigitsLength = 3 * CardsPerHand * 2;
 
-// Appends the record of `board`, board `boardNumber` (from 1) of its set, to `record`.
-using RecordOfBoard = void (*)(const ValidBoardLine& board, const MainDealHeader& header,
-                               unsigned boardNumber, std::string& record);
+// Writes the record of `board`, board `boardNumber` (from 1) of its set, from `at` and
+// returns where it ends; it may use the format's longest record's room whatever its length.
+using RecordOfBoard = char* (*)(const ValidBoardLine& board, const MainDealHeader& header,
+                                unsigned boardNumber, char* at);
 
 // The format of files with the extension holding the record of each board in turn, one
-// file per set. Records are gathered into blocks of at least a file's buffer, which go to
-// the file as they are (no copy into the file's own buffer); closing the file reports any
-// failure.
-std::unique_ptr<SetFileFormat> recordSetFileFormat(std::string_view extension, RecordOfBoard record);
+// file per set, where no record uses more than `longestRecord` bytes of room. Records are
+// written straight into blocks of at least a file's buffer, which go to the file as they are
+// (no copy into the file's own buffer); closing the file reports any failure.
+std::unique_ptr<SetFileFormat> recordSetFileFormat(std::string_view extension, std::size_t longestRecord,
+                                                   RecordOfBoard record);
 
 }  // namespace quorvex

@@ -1,6 +1,6 @@
 #include "formats/set_file_writer.h"
 
-#include <deque>
+#include <memory>
 
 #include "formats/set_file_name.h"
 
@@ -25,22 +25,24 @@ void writeSetFiles(const ConversionSettings& settings, std::span<SetFileFormat* 
         for (unsigned set = header.firstSetNumber; set < header.firstSetNumber + header.setCount; ++set)
             temporaryPaths.push_back(files.stage(
                 SetFileName(settings.outputFolder, settings.baseFileName, set, format->extension())));
-    std::deque<FileWriter> outs;
+    std::vector<std::unique_ptr<FileWriter>> outs;  // a set's files, one per format
+    outs.reserve(formats.size());
     for (unsigned index = 0; index < header.setCount; ++index) {
         const unsigned set = header.firstSetNumber + index;
         for (std::size_t format = 0; format < formats.size(); ++format) {
-            outs.emplace_back(temporaryPaths[format * header.setCount + index], FileWriter::Mode::New);
-            formats[format]->startFile(outs.back(), header, set);
+            outs.push_back(std::make_unique<FileWriter>(temporaryPaths[format * header.setCount + index],
+                                                        FileWriter::Mode::New));
+            formats[format]->startFile(*outs.back(), header, set);
         }
         for (unsigned board = 1; board <= header.boardsPerSet; ++board) {
             const ValidBoardLine line = readBoardLine(reader);
             for (std::size_t format = 0; format < formats.size(); ++format)
-                formats[format]->writeBoard(outs[format], header, board, line);
+                formats[format]->writeBoard(*outs[format], header, board, line);
             if (alsoEachBoard) alsoEachBoard(line);
         }
         for (std::size_t format = 0; format < formats.size(); ++format) {
-            formats[format]->finishFile(outs[format], header);
-            outs[format].close();
+            formats[format]->finishFile(*outs[format], header);
+            outs[format]->close();
         }
         outs.clear();
         advanceProgress(settings.progress, filesBefore + (index + 1u) * formats.size());

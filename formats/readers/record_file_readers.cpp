@@ -64,7 +64,8 @@ ByHandDeal dupDeal(std::string_view record, std::size_t recordCount) {
         throw BoardDefect("the card numbers and the hand texts show different deals");
     constexpr std::size_t TailStart = ThreeHandsDigitsLength + MarkedHandTextsLength;
     expectFill(record, TailStart, DupMarker, "\"" + std::string(DupMarker) + "\"");
-    expectFill(record, TailStart + DupMarker.size(), dupSetSizeField(recordCount),
+    const std::array<char, DupSetSizeFieldLength> setSize = dupSetSizeField(recordCount);
+    expectFill(record, TailStart + DupMarker.size(), {setSize.data(), setSize.size()},
                "the set size " + std::to_string(recordCount) + " of the file's records");
     return deal;
 }

@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include "appended_text.h"
 #include "conversion_fixture.h"
+#include "written_text.h"
 
 namespace quorvex {
 namespace {
@@ -15,8 +15,8 @@ using testing::OneVoidEachDeal;
 using testing::RoundRobinDeal;
 
 std::string deepFinesseBoardLines(unsigned boardNumber, const ValidBoardLine& board) {
-    return testing::appendedText(
-        [&](std::string& out) { appendDeepFinesseBoardLines(boardNumber, board, out); });
+    return testing::writtenText(DeepFinesseBoardLinesRoom,
+                                [&](char* at) { return writeDeepFinesseBoardLines(boardNumber, board, at); });
 }
 
 TEST(deepFinesseBoardLines, PutTheHandsAtTheirColumns) {

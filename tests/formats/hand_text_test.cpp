@@ -4,6 +4,7 @@
 
 #include "conversion_fixture.h"
 #include "engine/split_hand.h"
+#include "written_text.h"
 
 namespace quorvex {
 namespace {
@@ -33,15 +34,18 @@ TEST(MarkVoids, OnlyEmptyHoldingsBecomeADash) {
 }
 
 std::string markedTexts(const std::string& line) {
-    std::string text = "x";
-    appendMarkedHandTexts(ValidBoardLine(line), text);
-    return text.substr(1);
+    const ValidBoardLine board(line);
+    return testing::writtenText(MarkedHandTextsLength,
+                                [&](char* at) { return writeMarkedHandTexts(board, at); });
 }
 
 std::array<std::string, 4> deepFinesseTexts(const std::string& line) {
+    const ValidBoardLine board(line);
     std::array<std::string, 4> texts;
-    for (std::size_t hand = 0; hand < 4; ++hand)
-        appendDeepFinesseHandText(ValidBoardLine(line), hand, texts[hand]);
+    for (int hand = 0; hand < 4; ++hand)
+        texts[static_cast<std::size_t>(hand)] =
+            testing::writtenText(LongestDeepFinesseHandText + RanksPerSuit,
+                                 [&](char* at) { return writeDeepFinesseHandText(board, hand, at); });
     return texts;
 }
 

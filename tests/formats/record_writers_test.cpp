@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
-#include "appended_text.h"
 #include "conversion_fixture.h"
 #include "formats/bri_dge_writers.h"
 #include "formats/dup_writer.h"
+#include "written_text.h"
 
 namespace quorvex {
 namespace {
@@ -65,15 +65,16 @@ const std::string OneSuitEachMarked =
     "\x05"
     "AKQJT98765432";
 
-// The records as the writers append them, behind whatever the buffer already holds.
+// The records as the writers write them, each within its fixed length.
 std::string dupRecord(const ValidBoardLine& board, std::uint16_t boardsPerSet) {
-    return testing::appendedText([&](std::string& out) { appendDupRecord(board, boardsPerSet, out); });
+    return testing::writtenText(DupRecordLength,
+                                [&](char* at) { return writeDupRecord(board, boardsPerSet, at); });
 }
 std::string briRecord(const ValidBoardLine& board) {
-    return testing::appendedText([&](std::string& out) { appendBriRecord(board, out); });
+    return testing::writtenText(BriDgeRecordLength, [&](char* at) { return writeBriRecord(board, at); });
 }
 std::string dgeRecord(const ValidBoardLine& board) {
-    return testing::appendedText([&](std::string& out) { appendDgeRecord(board, out); });
+    return testing::writtenText(BriDgeRecordLength, [&](char* at) { return writeDgeRecord(board, at); });
 }
 
 TEST(dupRecord, HoldsThreeHandsAsNumbersFourAsMarkedTextsAndTheSetSize) {
