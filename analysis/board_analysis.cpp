@@ -76,11 +76,15 @@ void BoardTally::add(const ValidBoardLine& board) {
         const std::size_t first = CardsPerHand * seat;
         points_[seat] += board.points(seat);
         SuitLengths lengths{};
+#pragma GCC unroll 4
         for (std::size_t suit = 0; suit < SuitCount; ++suit) {
             lengths[suit] = static_cast<unsigned>(board.suitLength(seat, suit));
-            // Few suits are singletons: a branch the processor predicts well.
-            if (lengths[suit] == 1)
-                ++singletons_[faceOf(board.card(first + board.cardsBeforeSuit(seat, suit))).rankIndex];
+            // Counted without a branch, which one suit in twelve would send the wrong way: any
+            // other suit adds 0 at the rank of the card where it starts (a void at the hand's
+            // end, at its last card).
+            const std::size_t start =
+                std::min<std::size_t>(board.cardsBeforeSuit(seat, suit), CardsPerHand - 1);
+            singletons_[faceOf(board.card(first + start)).rankIndex] += lengths[suit] == 1;
         }
         ++shapes_[shapeIndexOfHand(lengths[Spades], lengths[Hearts], lengths[Diamonds])];  // 13 cards
     }

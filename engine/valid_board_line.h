@@ -62,13 +62,15 @@ private:
     bool readWholeDeal();
     void findFirstDefect(std::string_view line) const;
 
-    std::array<char, BoardLineLength> digits_{};
-    std::array<std::uint8_t, 52> cards_{};  // read once: every writer asks for every card
-    std::array<std::array<std::uint8_t, 5>, 4> cardsBefore_{};
+    // Every member but the letters is written whole by a line that passes, so only the
+    // letters' gaps and slack are set beforehand.
+    std::array<char, BoardLineLength> digits_;
+    std::array<std::uint8_t, 52> cards_;  // read once: every writer asks for every card
+    std::array<std::array<std::uint8_t, 5>, 4> cardsBefore_;
     // The letters with their suits' gaps (left 0), then slack for holdings read 13 bytes wide.
     std::array<char, HandCount * HandWithGapsLength + RanksPerSuit> letters_{};
-    std::array<std::uint8_t, HandCount> points_{};
-    std::array<std::uint8_t, GapCount> gaps_{};
+    std::array<std::uint8_t, HandCount> points_;
+    std::array<std::uint8_t, GapCount> gaps_;
 };
 
 }  // namespace quorvex

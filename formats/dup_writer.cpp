@@ -10,19 +10,17 @@ constexpr std::size_t LargestSetSize = 999;
 static_assert(DupSetSizeFieldLength == 3, "the largest set size fills the field");
 }  // namespace
 
-std::array<char, DupSetSizeFieldLength> dupSetSizeField(std::size_t boardsPerSet) {
-    std::array<char, DupSetSizeFieldLength> field;
-    field.fill(' ');
-    std::to_chars(field.data(), field.data() + field.size(), std::min(boardsPerSet, LargestSetSize));
-    return field;
+char* writeDupSetSizeField(std::size_t boardsPerSet, char* at) {
+    char* const end = at + DupSetSizeFieldLength;
+    std::fill(std::to_chars(at, end, std::min(boardsPerSet, LargestSetSize)).ptr, end, ' ');
+    return end;
 }
 
 char* writeDupRecord(const ValidBoardLine& board, std::uint16_t boardsPerSet, char* at) {
     at = std::copy_n(board.text().data(), ThreeHandsDigitsLength, at);
     at = writeMarkedHandTexts(board, at);
     at = std::copy(DupMarker.begin(), DupMarker.end(), at);
-    const std::array<char, DupSetSizeFieldLength> field = dupSetSizeField(boardsPerSet);
-    return std::copy(field.begin(), field.end(), at);
+    return writeDupSetSizeField(boardsPerSet, at);
 }
 
 std::unique_ptr<SetFileFormat> dupSetFileFormat(const ConversionSettings&) {

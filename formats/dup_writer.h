@@ -1,6 +1,5 @@
 #pragma once
 // The Duplimate .dup file: one 156-byte record per board, no separators.
-#include <array>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -24,7 +23,8 @@ inline constexpr std::size_t DupSetSizeFieldLength =
 // The set size field that ends a record: left-aligned, blank-padded to the record's end.
 // The machine reads fixed 156-byte records, so a set size above 999 (test mode only) is
 // written 999.
-std::array<char, DupSetSizeFieldLength> dupSetSizeField(std::size_t boardsPerSet);
+// Writes the DupSetSizeFieldLength bytes from `at` and returns where they end.
+char* writeDupSetSizeField(std::size_t boardsPerSet, char* at);
 
 // Writes a record of DupRecordLength bytes from `at` and returns where it ends: North's,
 // East's and South's card numbers (78 digits), the four marked hand texts, "YN1  1 " and

@@ -64,8 +64,9 @@ ByHandDeal dupDeal(std::string_view record, std::size_t recordCount) {
         throw BoardDefect("the card numbers and the hand texts show different deals");
     constexpr std::size_t TailStart = ThreeHandsDigitsLength + MarkedHandTextsLength;
     expectFill(record, TailStart, DupMarker, "\"" + std::string(DupMarker) + "\"");
-    const std::array<char, DupSetSizeFieldLength> setSize = dupSetSizeField(recordCount);
-    expectFill(record, TailStart + DupMarker.size(), {setSize.data(), setSize.size()},
+    char setSize[DupSetSizeFieldLength];
+    writeDupSetSizeField(recordCount, setSize);
+    expectFill(record, TailStart + DupMarker.size(), {setSize, DupSetSizeFieldLength},
                "the set size " + std::to_string(recordCount) + " of the file's records");
     return deal;
 }
