@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <cstring>
 
 #include "engine/cards.h"
 #include "formats/hand_text.h"
@@ -14,28 +15,30 @@ namespace {
 
 char* put(char* at, std::string_view text) { return std::copy(text.begin(), text.end(), at); }
 
-// `hand` from `column` of the line that starts at `line`, after blanks from `at`.
-char* putHandAtColumn(char* line, char* at, std::size_t column, const ValidBoardLine& board, int hand) {
-    char* const start = std::max(at, line + column - 1);
-    std::fill(at, start, ' ');
-    return writeDeepFinesseHandText(board, hand, start);
+// Blanks up to `column` from `line`, then `label` at the line's start: a fixed count of
+// blanks is a few stores where a count that depends on the label would be a call.
+char* startLine(char* line, std::size_t column, std::string_view label) {
+    std::memset(line, ' ', column - 1);
+    put(line, label);
+    return line + column - 1;
 }
 
 }  // namespace
 
 char* writeDeepFinesseBoardLines(unsigned boardNumber, const ValidBoardLine& board, char* at) {
-    char* line = at;
-    at = put(at, "Deal: ");
-    at = std::to_chars(at, at + 10, boardNumber).ptr;  // at most 10 digits, before column 39
-    at = putHandAtColumn(line, at, DeepFinesseNorthWestColumn, board, North);
-    line = at = put(at, "\r\n");
-    at = put(at, "Contract: 3NT");
-    at = putHandAtColumn(line, at, DeepFinesseEastColumn, board, East);
-    at = putHandAtColumn(line, at, DeepFinesseSouthColumn, board, South);
-    line = at = put(at, "\r\n");
-    at = put(at, "OnLead: East");
-    at = putHandAtColumn(line, at, DeepFinesseNorthWestColumn, board, West);
-    return put(at, DeepFinesseLastLines);
+    constexpr std::string_view DealLabel = "Deal: ";
+    char* column = startLine(at, DeepFinesseNorthWestColumn, DealLabel);
+    std::to_chars(at + DealLabel.size(), column, boardNumber);  // at most 10 digits, before column 39
+    at = put(writeDeepFinesseHandText(board, North, column), "\r\n");
+    char* const line = at;
+    column = startLine(line, DeepFinesseSouthColumn, "Contract: 3NT");
+    at = writeDeepFinesseHandText(board, East, line + DeepFinesseEastColumn - 1);
+    // East may have written 13 bytes past its end, up to South's first: blanks again there,
+    // and South over any that reach it.
+    std::memset(at, ' ', RanksPerSuit);
+    at = put(writeDeepFinesseHandText(board, South, column), "\r\n");
+    column = startLine(at, DeepFinesseNorthWestColumn, "OnLead: East");
+    return put(writeDeepFinesseHandText(board, West, column), DeepFinesseLastLines);
 }
 
 std::unique_ptr<SetFileFormat> deepFinesseSetFileFormat(const ConversionSettings&) {
