@@ -38,19 +38,26 @@ busy_of() { cat "$work/busy-$1"; }
 parts_of() { read -r user system <"$work/time-$1"; echo "$user s user + $system s system"; }
 median() { printf '%s\n' "$@" | sort -n | awk '{v[NR] = $1} END {print v[int((NR + 1) / 2)]}'; }
 least() { printf '%s\n' "$@" | sort -n | head -1; }
-# "<median ratio> (least: <ratio of the least figures>)" of two lists given as "a b c" "d e f".
+# "<median ratio> (least: <ratio of the least figures>)" of converting to the floor, from
+# lists given as "a b c": the round-by-round differences of converting, the runs with the
+# formats, the runs with the main deal file only, and the floor. Noise only ever adds time,
+# so the least figures are the steadiest; converting's least is the least run with the
+# formats less the least run without (the least difference would take a round whose run
+# without them was slowed).
 ratios() {
-  read -ra ours <<<"$1"
-  read -ra floor <<<"$2"
-  echo "$(echo "scale=2; $(median "${ours[@]}") / $(median "${floor[@]}")" | bc)" \
-    "(least: $(echo "scale=2; $(least "${ours[@]}") / $(least "${floor[@]}")" | bc))"
+  read -ra differences <<<"$1"
+  read -ra with <<<"$2"
+  read -ra without <<<"$3"
+  read -ra floor <<<"$4"
+  echo "$(echo "scale=2; $(median "${differences[@]}") / $(median "${floor[@]}")" | bc)" \
+    "(least: $(echo "scale=2; ($(least "${with[@]}") - $(least "${without[@]}")) / $(least "${floor[@]}")" | bc))"
 }
 
 # The commands take turns, and each one's files are deleted as soon as it has been timed:
 # on a virtual machine the kernel's share of a command grows several times when it writes
 # into memory the guest has not used for a while (freed memory goes back to the host within
 # seconds), so each command reuses the memory the one before it has just freed.
-main=() all=() converting=() split=() durable=() busy_converting=() busy_split=()
+main=() all=() converting=() split=() durable=() busy_main=() busy_all=() busy_converting=() busy_split=()
 for r in $(seq "$runs"); do
   mkdir "$work/main" "$work/all" "$work/split"
   main+=("$(cpu_of "main$r" "${run[@]}" --formats none --out "$work/main")")
@@ -58,7 +65,9 @@ for r in $(seq "$runs"); do
   all+=("$(cpu_of "all$r" "${run[@]}" --formats dlm,dup,bri,dge,df --report "$work/all/report.txt" \
     --out "$work/all")")
   converting+=("$(echo "${all[-1]} - ${main[-1]}" | bc)")
-  busy_converting+=("$(echo "$(busy_of "all$r") - $(busy_of "main$r")" | bc)")
+  busy_main+=("$(busy_of "main$r")")
+  busy_all+=("$(busy_of "all$r")")
+  busy_converting+=("$(echo "${busy_all[-1]} - ${busy_main[-1]}" | bc)")
   if [ "$r" = 1 ]; then
     files=$(find "$work/all" -type f ! -name YourID.qvw | wc -l)
     bytes=$(find "$work/all" -type f ! -name YourID.qvw -exec cat {} + | tee "$work/bytes" | wc -c)
@@ -85,5 +94,5 @@ echo "  split of the same bytes into $files files: ${split[*]} (first: $(parts_o
 echo "  split and sync of those files:             ${durable[*]}"
 echo "  the machine's, converting:                 ${busy_converting[*]}"
 echo "  the machine's, split and sync:             ${busy_split[*]}"
-echo "converting / (split + sync), the commands' CPU: $(ratios "${converting[*]}" "${durable[*]}") (goal: at most 1.5)"
-echo "converting / (split + sync), the machine's CPU: $(ratios "${busy_converting[*]}" "${busy_split[*]}")"
+echo "converting / (split + sync), the commands' CPU: $(ratios "${converting[*]}" "${all[*]}" "${main[*]}" "${durable[*]}") (goal: at most 1.5)"
+echo "converting / (split + sync), the machine's CPU: $(ratios "${busy_converting[*]}" "${busy_all[*]}" "${busy_main[*]}" "${busy_split[*]}")"

@@ -9,12 +9,24 @@ namespace quorvex {
 
 namespace {
 
+char* put(char* at, std::string_view text) { return std::copy(text.begin(), text.end(), at); }
+
 // Board numbers in keys have two digits: 01 .. 99.
-std::string twoDigits(unsigned number) {
-    return std::string{static_cast<char>('0' + number / 10), static_cast<char>('0' + number % 10)};
+char* putTwoDigits(char* at, unsigned number) {
+    *at++ = static_cast<char>('0' + number / 10);
+    *at++ = static_cast<char>('0' + number % 10);
+    return at;
 }
 
-std::string duplicatesLine(unsigned boardNumber) { return "Duplicates " + twoDigits(boardNumber) + "=0"; }
+// The two lines of one board number, each ending in CR LF:
+// "Duplicates BB=0", then "Board BB=" + letters + checksum.
+constexpr std::size_t BoardLinesLength = 17 + DlmBoardLineLength + 2;
+void writeBoardLines(FileWriter& out, unsigned boardNumber, std::string_view letters) {
+    std::array<char, BoardLinesLength> lines;
+    char* at = putTwoDigits(put(lines.data(), "Duplicates "), boardNumber);
+    at = put(writeDlmBoardLine(boardNumber, letters, put(at, "=0\r\n")), "\r\n");
+    out.write({lines.data(), static_cast<std::size_t>(at - lines.data())});
+}
 
 class DlmFormat final : public SetFileFormat {
 public:
@@ -37,15 +49,13 @@ public:
     void writeBoard(FileWriter& out, const MainDealHeader&, unsigned boardNumber,
                     const ValidBoardLine& board) override {
         if (boardNumber > DlmBoardCount) return;  // the machine takes 99 boards at most
-        out.writeLine(duplicatesLine(boardNumber));
-        out.writeLine(dlmBoardLine(boardNumber, DlmBoardLetters(CardOwners(board))));
+        const std::array<char, DlmLetterCount> letters = DlmBoardLetters(CardOwners(board));
+        writeBoardLines(out, boardNumber, {letters.data(), letters.size()});
     }
 
     void finishFile(FileWriter& out, const MainDealHeader&) override {
-        for (unsigned boardNumber = boardsWritten_ + 1; boardNumber <= DlmBoardCount; ++boardNumber) {
-            out.writeLine(duplicatesLine(boardNumber));
-            out.writeLine(dlmBoardLine(boardNumber, FillerBoard));
-        }
+        for (unsigned boardNumber = boardsWritten_ + 1; boardNumber <= DlmBoardCount; ++boardNumber)
+            writeBoardLines(out, boardNumber, FillerBoard);
     }
 
 private:
@@ -62,22 +72,27 @@ std::array<std::uint8_t, CardsPerDeal> CardOwners(const ValidBoardLine& board) {
     return owners;
 }
 
-std::string DlmBoardLetters(const std::array<std::uint8_t, CardsPerDeal>& owners) {
-    std::string letters(DlmLetterCount, ' ');
+std::array<char, DlmLetterCount> DlmBoardLetters(const std::array<std::uint8_t, CardsPerDeal>& owners) {
+    std::array<char, DlmLetterCount> letters;
     for (std::size_t pair = 0; pair < letters.size(); ++pair)
         letters[pair] = static_cast<char>('a' + 4 * owners[2 * pair] + owners[2 * pair + 1]);
     return letters;
 }
 
-std::string dlmChecksumText(unsigned boardNumber, std::string_view letters) {
+std::array<char, 3> dlmChecksum(unsigned boardNumber, std::string_view letters) {
     unsigned checksum = boardNumber;
     for (char letter : letters) checksum ^= static_cast<unsigned char>(letter);
-    return static_cast<char>('0' + checksum / 100) + twoDigits(checksum % 100);
+    std::array<char, 3> digits;
+    digits[0] = static_cast<char>('0' + checksum / 100);
+    putTwoDigits(digits.data() + 1, checksum % 100);
+    return digits;
 }
 
-std::string dlmBoardLine(unsigned boardNumber, std::string_view letters) {
-    return "Board " + twoDigits(boardNumber) + '=' + std::string(letters) +
-           dlmChecksumText(boardNumber, letters);
+char* writeDlmBoardLine(unsigned boardNumber, std::string_view letters, char* at) {
+    at = put(putTwoDigits(put(at, "Board "), boardNumber), "=");
+    at = put(at, letters);
+    const std::array<char, 3> checksum = dlmChecksum(boardNumber, letters);
+    return std::copy(checksum.begin(), checksum.end(), at);
 }
 
 std::unique_ptr<SetFileFormat> dlmSetFileFormat(const ConversionSettings&) {

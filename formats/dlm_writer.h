@@ -30,13 +30,15 @@ std::array<std::uint8_t, CardsPerDeal> CardOwners(const ValidBoardLine& board);
 
 // Cards taken in pairs (1,2), (3,4) .. (51,52): each pair becomes the letter
 // 'a' + 4 x owner of the first + owner of the second.
-std::string DlmBoardLetters(const std::array<std::uint8_t, CardsPerDeal>& owners);
+std::array<char, DlmLetterCount> DlmBoardLetters(const std::array<std::uint8_t, CardsPerDeal>& owners);
 
 // The three-digit checksum of a board: its number XOR every letter code.
-std::string dlmChecksumText(unsigned boardNumber, std::string_view letters);
+std::array<char, 3> dlmChecksum(unsigned boardNumber, std::string_view letters);
 
-// "Board BB=" + letters + checksum, for board numbers 1..99.
-std::string dlmBoardLine(unsigned boardNumber, std::string_view letters);
+// Writes "Board BB=" + letters + checksum from `at`, for board numbers 1..99, and returns
+// where it ends: DlmBoardLineLength bytes for a board's letters.
+inline constexpr std::size_t DlmBoardLineLength = 9 + DlmLetterCount + 3;
+char* writeDlmBoardLine(unsigned boardNumber, std::string_view letters, char* at);
 
 // The format for the shared reading of the main deal file (see writeSetFiles).
 std::unique_ptr<SetFileFormat> dlmSetFileFormat(const ConversionSettings& settings);

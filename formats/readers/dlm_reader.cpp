@@ -66,9 +66,11 @@ std::string_view checkedLetters(unsigned boardNumber, std::string_view text) {
     const std::string_view written = text.substr(DlmLetterCount);
     if (!decimalNumberOf(written, 3))
         throw BoardDefect("the checksum " + excerpt(written) + " is not three digits");
-    const std::string expected = dlmChecksumText(boardNumber, letters);
+    const std::array<char, 3> checksum = dlmChecksum(boardNumber, letters);
+    const std::string_view expected(checksum.data(), checksum.size());
     if (written != expected)
-        throw BoardDefect("the checksum is " + std::string(written) + ", the letters give " + expected);
+        throw BoardDefect("the checksum is " + std::string(written) + ", the letters give " +
+                          std::string(expected));
     return letters;
 }
 

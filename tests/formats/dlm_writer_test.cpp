@@ -4,6 +4,7 @@
 
 #include "common/product.h"
 #include "conversion_fixture.h"
+#include "written_text.h"
 
 namespace quorvex {
 namespace {
@@ -14,7 +15,15 @@ using testing::OneSuitEachDeal;
 using testing::OneVoidEachDeal;
 using testing::RoundRobinDeal;
 
-std::string lettersOf(const std::string& line) { return DlmBoardLetters(CardOwners(ValidBoardLine(line))); }
+std::string lettersOf(const std::string& line) {
+    const std::array<char, DlmLetterCount> letters = DlmBoardLetters(CardOwners(ValidBoardLine(line)));
+    return {letters.begin(), letters.end()};
+}
+
+std::string dlmBoardLine(unsigned boardNumber, std::string_view letters) {
+    return testing::writtenText(DlmBoardLineLength,
+                                [&](char* at) { return writeDlmBoardLine(boardNumber, letters, at); });
+}
 
 // Text lines of a file whose every line ends in CR LF.
 std::vector<std::string> linesOf(const std::string& text) {
