@@ -119,7 +119,8 @@ void syncFolders(const Journal& journal) {
 }
 
 // The journal holds paths with their folders' links resolved, which any later run, from any
-// working folder, finds.
+// working folder, finds. A final name held by a folder, a link or a device is refused here,
+// before the first rename, named as the caller gave it.
 Journal planOf(const std::vector<StagedFile>& files) {
     Journal journal;
     std::set<std::string> folders;
@@ -127,8 +128,14 @@ Journal planOf(const std::vector<StagedFile>& files) {
     for (const StagedFile& file : files) {
         const std::string finalPath = resolved.path(file.finalPath);
         folders.insert(folderOf(finalPath));
-        journal.moves.push_back({finalPath, resolved.path(file.temporaryPath),
-                                 existsAsAnything(finalPath) ? asidePathOf(finalPath) : std::string()});
+        bool exists = false;
+        try {
+            exists = renameTargetExists(finalPath);
+        } catch (const EInOutError& error) {
+            throw EInOutError(error.code(), error.what(), file.finalPath);
+        }
+        journal.moves.push_back(
+            {finalPath, resolved.path(file.temporaryPath), exists ? asidePathOf(finalPath) : std::string()});
     }
     for (const std::string& folder : folders)
         journal.journals.push_back(joinPath(folder, PublishJournalFileName));
@@ -190,7 +197,13 @@ EInOutError namingTheFinalFile(const EInOutError& error) {
 }  // namespace
 
 void publishAllOrNothing(const std::vector<StagedFile>& files) {
-    const Journal journal = planOf(files);
+    Journal journal;
+    try {
+        journal = planOf(files);
+    } catch (const EInOutError&) {
+        for (const StagedFile& file : files) fileCalls().remove(file.temporaryPath);
+        throw;
+    }
     try {
         writeJournals(journal);
         for (const Move& move : journal.moves)

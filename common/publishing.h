@@ -23,7 +23,8 @@ struct StagedFile {
 };
 
 // Renames every staged file onto its final name, in the order given, all or nothing as
-// above. Raises the first failure's EInOutError naming the final file it concerns. The
+// above; a final name held by a folder, a link or a device is refused before the first
+// rename. Raises the first failure's EInOutError naming the final file it concerns. The
 // temporary files are its own from the start: renamed on success, removed after a
 // failure once the old files are back, and left to the next run with the journal when
 // even that fails (the next run needs them to tell how far the publishing came).

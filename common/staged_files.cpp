@@ -61,10 +61,11 @@ std::string finalPathOf(const std::string& path) {
     return path;
 }
 
-void checkRenameTarget(const std::string& path) {
+bool renameTargetExists(const std::string& path) {
     std::error_code error;
     const auto status = std::filesystem::symlink_status(path, error);
-    if (!std::filesystem::exists(status) || std::filesystem::is_regular_file(status)) return;
+    if (!std::filesystem::exists(status)) return false;
+    if (std::filesystem::is_regular_file(status)) return true;
     if (std::filesystem::is_symlink(status))
         throw EInOutError(io_code::AccessDenied, error_text::LinkNotFollowed, path);
     throw EInOutError(
@@ -96,8 +97,6 @@ std::string StagedFiles::stage(const std::string& finalPath) {
 }
 
 void StagedFiles::publish() {
-    // A final name held by a folder, a link or a device is refused before the first rename.
-    for (const StagedFile& file : staged_) checkRenameTarget(file.finalPath);
     const InterruptsDeferred deferred;
     // From here on the temporary files are publishing's to rename, remove or keep.
     published_ = true;

@@ -22,9 +22,11 @@ std::string asidePathOf(const std::string& finalPath);
 // Errors name the file the director knows, not its temporary name.
 std::string finalPathOf(const std::string& path);
 
-// Raises EInOutError naming `path` when something other than a regular file (a folder, a
-// symbolic link, a device) holds the name a file would be renamed onto.
-void checkRenameTarget(const std::string& path);
+// Whether anything holds the name a file would be renamed onto; raises EInOutError naming
+// `path` when that is something other than a regular file (a folder, a symbolic link, a
+// device). One look at the name answers both.
+bool renameTargetExists(const std::string& path);
+inline void checkRenameTarget(const std::string& path) { renameTargetExists(path); }
 
 // Removes every temporary file of the name above in `folder`. Only a run that holds the
 // folder's lock may call it: no other run can then be writing there.

@@ -137,7 +137,8 @@ void GenerationRun::checkAndLock() {
     if (dealing_) written.push_back(mainDealFile_);
     for (const std::string& path : written) {
         checkPathFits(temporaryPathOf(path));
-        checkRenameTarget(path);
+        // Without leave to replace them, the outputs are looked at once, under the lock, below.
+        if (settings_.replaceExisting || path == mainDealFile_) checkRenameTarget(path);
     }
 
     // No file twice: the report onto the main deal file, a set file, the log or a lock file.
@@ -172,6 +173,7 @@ void GenerationRun::checkAndLock() {
 
     if (!settings_.replaceExisting) {
         const std::vector<std::string> existing = existingRunFiles(settings_);
+        for (const std::string& path : existing) checkRenameTarget(path);  // a folder or link refused as such
         if (!existing.empty()) throw EFilesExist(existing.front(), existing.size());
     }
 }
