@@ -1,8 +1,7 @@
 #include "common/path_limits.h"
 
-#include <filesystem>
-
 #include "common/io_error.h"
+#include "common/paths.h"
 
 #ifndef _WIN32
 #include <unistd.h>
@@ -27,11 +26,11 @@ std::size_t nameLimit(const std::string& folder) {
 
 }  // namespace
 
-void checkPathFits(const std::string& path) {
-    const std::filesystem::path fsPath(path);
-    const std::string folder = fsPath.parent_path().string();
-    const std::string name = fsPath.filename().string();
-    if (path.size() > PathLimit || name.size() > nameLimit(folder.empty() ? "." : folder))
+void PathLimits::check(const std::string& path) {
+    const FolderAndName parts = splitPath(path);
+    auto limit = nameLimits_.find(parts.folder);
+    if (limit == nameLimits_.end()) limit = nameLimits_.emplace(parts.folder, nameLimit(parts.folder)).first;
+    if (path.size() > PathLimit || parts.name.size() > limit->second)
         throw ioErrorOfCode(io_code::PathNotFound, path);
 }
 

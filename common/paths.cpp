@@ -1,6 +1,7 @@
 #include "common/paths.h"
 
 #include <filesystem>
+#include <utility>
 
 #include "common/error_texts.h"
 #include "common/io_error.h"
@@ -16,10 +17,13 @@ std::string joinPath(std::string_view folder, std::string_view name) {
     return path;
 }
 
-std::string folderOf(const std::string& path) {
-    const std::string folder = std::filesystem::path(path).parent_path().string();
-    return folder.empty() ? "." : folder;
+FolderAndName splitPath(const std::string& path) {
+    const std::filesystem::path given(path);
+    std::string folder = given.parent_path().string();
+    return {folder.empty() ? "." : std::move(folder), given.filename().string()};
 }
+
+std::string folderOf(const std::string& path) { return splitPath(path).folder; }
 
 void checkFolderExists(const std::string& folder) {
     std::error_code error;

@@ -15,6 +15,13 @@ inline constexpr char PathSeparator = '/';
 // (a drive root): the file system accepts the doubled separator.
 std::string joinPath(std::string_view folder, std::string_view name);
 
+// The folder that holds `path` ("." for a bare file name) and the file's name in it.
+struct FolderAndName {
+    std::string folder;
+    std::string name;
+};
+FolderAndName splitPath(const std::string& path);
+
 // The folder that holds `path`: "." for a bare file name.
 std::string folderOf(const std::string& path);
 

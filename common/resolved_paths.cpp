@@ -19,7 +19,8 @@ const std::string& ResolvedPaths::folder(const std::string& folder) {
 }
 
 std::string ResolvedPaths::path(const std::string& path) {
-    return joinPath(folder(folderOf(path)), fs::path(path).filename().string());
+    const FolderAndName parts = splitPath(path);
+    return joinPath(folder(parts.folder), parts.name);
 }
 
 }  // namespace quorvex

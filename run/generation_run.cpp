@@ -133,10 +133,11 @@ void GenerationRun::checkAndLock() {
 
     // A conversion's main deal file only ever has its temporary name.
     std::vector<std::string> written = outputs;
-    checkPathFits(temporaryPathOf(mainDealFile_));
+    PathLimits limits;
+    limits.check(temporaryPathOf(mainDealFile_));
     if (dealing_) written.push_back(mainDealFile_);
     for (const std::string& path : written) {
-        checkPathFits(temporaryPathOf(path));
+        limits.check(temporaryPathOf(path));
         // Without leave to replace them, the outputs are looked at once, under the lock, below.
         if (settings_.replaceExisting || path == mainDealFile_) checkRenameTarget(path);
     }
