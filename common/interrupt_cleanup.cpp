@@ -2,6 +2,7 @@
 
 #include <cstring>
 #include <mutex>
+#include <vector>
 
 #ifndef _WIN32
 #include <signal.h>
@@ -95,27 +96,37 @@ std::string interruptName(int signal) {
     return "signal " + std::to_string(signal);
 }
 
-void removeOnInterrupt(const std::string& path) {
-    auto* file = new Registered{path};
+void removeOnInterrupt(const std::string& path) { removeOnInterrupt(std::span(&path, 1)); }
+
+void keepOnInterrupt(const std::string& path) { keepOnInterrupt(std::span(&path, 1)); }
+
+void removeOnInterrupt(std::span<const std::string> paths) {
+    std::vector<Registered*> files;
+    files.reserve(paths.size());
+    for (const std::string& path : paths) files.push_back(new Registered{path});
     const std::lock_guard lock(registryMutex);
     const InterruptsDeferred deferred;
-    file->next = registered;
-    registered = file;
+    for (Registered* file : files) {
+        file->next = registered;
+        registered = file;
+    }
 }
 
-void keepOnInterrupt(const std::string& path) {
-    Registered* removed = nullptr;
+// Files are mostly kept in the reverse order of their registration, each then found first.
+void keepOnInterrupt(std::span<const std::string> paths) {
+    std::vector<Registered*> removed;
     {
         const std::lock_guard lock(registryMutex);
         const InterruptsDeferred deferred;
-        for (Registered** link = &registered; *link; link = &(*link)->next)
-            if ((*link)->path == path) {
-                removed = *link;
-                *link = removed->next;
-                break;
-            }
+        for (const std::string& path : paths)
+            for (Registered** link = &registered; *link; link = &(*link)->next)
+                if ((*link)->path == path) {
+                    removed.push_back(*link);
+                    *link = removed.back()->next;
+                    break;
+                }
     }
-    delete removed;
+    for (Registered* file : removed) delete file;
 }
 
 }  // namespace quorvex

@@ -4,6 +4,7 @@
 // temporary files and lock files) and end the process as the signal would have. On
 // Windows no handler is installed; a run cut short there leaves temporary files that the
 // next run in the folder removes.
+#include <span>
 #include <string>
 #include <thread>
 #include <utility>
@@ -14,6 +15,9 @@ void installInterruptCleanup();
 
 void removeOnInterrupt(const std::string& path);
 void keepOnInterrupt(const std::string& path);
+// The same for many files at once, with the signals held back once: a run has thousands.
+void removeOnInterrupt(std::span<const std::string> paths);
+void keepOnInterrupt(std::span<const std::string> paths);
 
 // Holds the interrupting signals back on this thread while a run publishes its files, so
 // an interrupt cannot leave some files published and the others removed; a signal that

@@ -41,8 +41,13 @@ bool isRunName(const std::string& name, std::string_view suffix) {
 
 bool isTemporaryName(const std::string& name) { return isRunName(name, TemporarySuffix); }
 
+// ".<process id><suffix>", put after a final path.
+std::string runSuffix(std::string_view suffix) {
+    return '.' + std::to_string(processId()) + std::string(suffix);
+}
+
 std::string runPathOf(const std::string& finalPath, std::string_view suffix) {
-    return finalPath + '.' + std::to_string(processId()) + std::string(suffix);
+    return finalPath + runSuffix(suffix);
 }
 
 }  // namespace
@@ -81,26 +86,41 @@ void removeLeftoverTemporaries(const std::string& folder) {
     }
 }
 
+// The temporary paths of the staged files, the last staged first.
+std::vector<std::string> StagedFiles::temporaryPathsLastFirst() const {
+    std::vector<std::string> paths;
+    paths.reserve(staged_.size());
+    for (auto file = staged_.rbegin(); file != staged_.rend(); ++file) paths.push_back(file->temporaryPath);
+    return paths;
+}
+
 StagedFiles::~StagedFiles() {
     if (published_) return;
-    for (auto file = staged_.rbegin(); file != staged_.rend(); ++file) {
-        fileCalls().remove(file->temporaryPath);
-        keepOnInterrupt(file->temporaryPath);
-    }
+    const std::vector<std::string> paths = temporaryPathsLastFirst();
+    for (const std::string& path : paths) fileCalls().remove(path);
+    keepOnInterrupt(paths);
 }
 
 std::string StagedFiles::stage(const std::string& finalPath) {
-    StagedFile file{finalPath, temporaryPathOf(finalPath)};
-    removeOnInterrupt(file.temporaryPath);
-    staged_.push_back(std::move(file));
-    return staged_.back().temporaryPath;
+    return stage(std::span(&finalPath, 1)).front();
+}
+
+std::vector<std::string> StagedFiles::stage(std::span<const std::string> finalPaths) {
+    std::vector<std::string> temporaryPaths;
+    temporaryPaths.reserve(finalPaths.size());
+    const std::string suffix = runSuffix(TemporarySuffix);  // as temporaryPathOf, asked once
+    for (const std::string& finalPath : finalPaths) temporaryPaths.push_back(finalPath + suffix);
+    removeOnInterrupt(temporaryPaths);
+    for (std::size_t index = 0; index < finalPaths.size(); ++index)
+        staged_.push_back({finalPaths[index], temporaryPaths[index]});
+    return temporaryPaths;
 }
 
 void StagedFiles::publish() {
     const InterruptsDeferred deferred;
     // From here on the temporary files are publishing's to rename, remove or keep.
     published_ = true;
-    for (auto file = staged_.rbegin(); file != staged_.rend(); ++file) keepOnInterrupt(file->temporaryPath);
+    keepOnInterrupt(temporaryPathsLastFirst());
     publishAllOrNothing(staged_);
 }
 

@@ -4,6 +4,7 @@
 // Until then the final names are untouched; a run that fails removes its temporary files,
 // and the temporary files of a run that was killed carry a recognisable name that the next
 // run in the folder removes. Any writer joins by staging its files here.
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -41,6 +42,8 @@ public:
 
     // Registers `finalPath` and returns the temporary path to create it under (as a new file).
     std::string stage(const std::string& finalPath);
+    // The same for many files, in order.
+    std::vector<std::string> stage(std::span<const std::string> finalPaths);
 
     // Renames every temporary file onto its final name, in the order staged, all or nothing,
     // and syncs their folders. Every file must have been closed (and so synced) before.
@@ -54,6 +57,8 @@ public:
     void adopt(StagedFiles& other);
 
 private:
+    std::vector<std::string> temporaryPathsLastFirst() const;
+
     std::vector<StagedFile> staged_;
     bool published_ = false;
 };

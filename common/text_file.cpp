@@ -11,7 +11,7 @@ namespace quorvex {
 
 namespace {
 
-constexpr std::size_t ReadBlockSize = std::size_t{1} << 16;
+constexpr std::size_t ReadBlockSize = std::size_t{1} << 18;
 
 std::FILE* openFile(const std::string& path, const char* mode) {
     errno = 0;

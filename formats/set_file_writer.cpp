@@ -19,12 +19,13 @@ void writeSetFiles(const ConversionSettings& settings, std::span<SetFileFormat* 
     const std::size_t filesBefore = files.count();
     // Every name is staged before the first file is written, so the order of the staged
     // files (and of the files a run reports) stays format by format.
-    std::vector<std::string> temporaryPaths;
-    temporaryPaths.reserve(formats.size() * header.setCount);
+    std::vector<std::string> finalPaths;
+    finalPaths.reserve(formats.size() * header.setCount);
     for (SetFileFormat* format : formats)
         for (unsigned set = header.firstSetNumber; set < header.firstSetNumber + header.setCount; ++set)
-            temporaryPaths.push_back(files.stage(
-                SetFileName(settings.outputFolder, settings.baseFileName, set, format->extension())));
+            finalPaths.push_back(
+                SetFileName(settings.outputFolder, settings.baseFileName, set, format->extension()));
+    const std::vector<std::string> temporaryPaths = files.stage(finalPaths);
     std::vector<std::unique_ptr<FileWriter>> outs;  // a set's files, one per format
     outs.reserve(formats.size());
     for (unsigned index = 0; index < header.setCount; ++index) {

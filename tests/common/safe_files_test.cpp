@@ -17,6 +17,7 @@
 #ifndef _WIN32
 #include <signal.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include "file_size_limit.h"
@@ -224,6 +225,32 @@ TEST(Interrupts, OtherThreadsNeverTakeThemAndOneHeldBackCanBeTakenInstead) {
     ASSERT_EQ(kill(getpid(), SIGTERM), 0);
     EXPECT_EQ(deferred.takePending(), SIGTERM);
     EXPECT_EQ(deferred.takePending(), 0);
+}
+
+// Files registered and kept many at a time, kept in any order: an interrupt removes exactly
+// the files still registered, and the process ends as the signal would have ended it.
+TEST(Interrupts, RemoveWhatIsStillRegisteredWhenRegisteredAndKeptInBatches) {
+    TempFolder folder;
+    const std::vector<std::string> files = {folder.file("a"), folder.file("b"), folder.file("c"),
+                                            folder.file("d"), folder.file("e")};
+    for (const std::string& file : files) writeFile(file, "x");
+    const pid_t child = fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        installInterruptCleanup();
+        removeOnInterrupt(files);
+        const std::vector<std::string> kept = {files[3], files[0], files[2]};
+        keepOnInterrupt(kept);
+        raise(SIGTERM);
+        _exit(0);
+    }
+    int status = 0;
+    ASSERT_EQ(waitpid(child, &status, 0), child);
+    ASSERT_TRUE(WIFSIGNALED(status));
+    EXPECT_EQ(WTERMSIG(status), SIGTERM);
+    for (std::size_t index = 0; index < files.size(); ++index)
+        EXPECT_EQ(std::filesystem::exists(files[index]), index == 0 || index == 2 || index == 3)
+            << files[index];
 }
 #endif
 
