@@ -8,6 +8,7 @@
 #include "analysis/shape_keys.h"
 #include "common/range_error.h"
 #include "common/text_file.h"
+#include "common/unroll.h"
 #include "engine/card_faces.h"
 #include "engine/high_card_points.h"
 #include "engine/main_deal_file.h"
@@ -76,7 +77,7 @@ void BoardTally::add(const ValidBoardLine& board) {
         const std::size_t first = CardsPerHand * seat;
         points_[seat] += board.points(seat);
         SuitLengths lengths{};
-#pragma GCC unroll 4
+        QUORVEX_UNROLL(4)
         for (std::size_t suit = 0; suit < SuitCount; ++suit) {
             lengths[suit] = static_cast<unsigned>(board.suitLength(seat, suit));
             // Counted without a branch, which one suit in twelve would send the wrong way: any

@@ -4,6 +4,8 @@
 #include <cstring>
 #include <string_view>
 
+#include "common/unroll.h"
+
 namespace quorvex {
 
 // The marked texts are the board's letters with the marks put in their gaps. A Deep Finesse
@@ -28,7 +30,7 @@ char* writeMarkedHandTexts(const ValidBoardLine& board, char* at) {
     std::array<std::uint64_t, 2> gaps;
     static_assert(sizeof gaps == sizeof board.suitGaps());
     std::memcpy(gaps.data(), board.suitGaps().data(), sizeof gaps);
-#pragma GCC unroll 16
+    QUORVEX_UNROLL(16)
     for (std::size_t gap = 0; gap < ValidBoardLine::GapCount; ++gap)
         at[(gaps[gap / 8] >> (8 * (gap % 8))) & 0xFF] = SuitMarks[gap % SuitCount];
     return at + MarkedHandTextsLength;
