@@ -25,6 +25,11 @@ FolderAndName splitPath(const std::string& path) {
 
 std::string folderOf(const std::string& path) { return splitPath(path).folder; }
 
+bool existsAsAnything(const std::string& path) {
+    std::error_code error;
+    return std::filesystem::exists(std::filesystem::symlink_status(path, error));
+}
+
 void checkFolderExists(const std::string& folder) {
     std::error_code error;
     const auto status = std::filesystem::status(folder, error);

@@ -25,6 +25,9 @@ FolderAndName splitPath(const std::string& path);
 // The folder that holds `path`: "." for a bare file name.
 std::string folderOf(const std::string& path);
 
+// Whether anything (a file, a folder, a link, even a dangling one) has the name `path`.
+bool existsAsAnything(const std::string& path);
+
 // Raises EInOutError naming `folder` unless it is a folder: "The folder does not exist",
 // "Not a folder" or a loop of links.
 void checkFolderExists(const std::string& folder);

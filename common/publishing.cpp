@@ -36,11 +36,6 @@ struct Journal {
     std::vector<Move> moves;
 };
 
-bool existsAsAnything(const std::string& path) {
-    std::error_code error;
-    return fs::exists(fs::symlink_status(path, error));
-}
-
 // Each field as "<length>:<bytes>\n", so any byte a path may hold reads back unchanged.
 void appendField(std::string& text, std::string_view field) {
     text += std::to_string(field.size());

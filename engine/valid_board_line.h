@@ -70,6 +70,8 @@ private:
     // The letters with their suits' gaps (left 0), then slack for holdings read 13 bytes wide.
     std::array<char, HandCount * HandWithGapsLength + RanksPerSuit> letters_{};
     std::array<std::uint8_t, HandCount> points_;
+    // The gaps follow from cardsBefore_, but the writers ask for them on every board: kept
+    // ready, they cost one store per hand here instead of a sum at every mark.
     std::array<std::uint8_t, GapCount> gaps_;
 };
 

@@ -6,6 +6,7 @@
 
 #include "engine/cards.h"
 #include "formats/hand_text.h"
+#include "formats/put_text.h"
 #include "formats/record_files.h"
 #include "formats/set_file_writer.h"
 
@@ -13,13 +14,11 @@ namespace quorvex {
 
 namespace {
 
-char* put(char* at, std::string_view text) { return std::copy(text.begin(), text.end(), at); }
-
 // Blanks up to `column` from `line`, then `label` at the line's start: a fixed count of
 // blanks is a few stores where a count that depends on the label would be a call.
 char* startLine(char* line, std::size_t column, std::string_view label) {
     std::memset(line, ' ', column - 1);
-    put(line, label);
+    putText(line, label);
     return line + column - 1;
 }
 
@@ -29,16 +28,16 @@ char* writeDeepFinesseBoardLines(unsigned boardNumber, const ValidBoardLine& boa
     constexpr std::string_view DealLabel = "Deal: ";
     char* column = startLine(at, DeepFinesseNorthWestColumn, DealLabel);
     std::to_chars(at + DealLabel.size(), column, boardNumber);  // at most 10 digits, before column 39
-    at = put(writeDeepFinesseHandText(board, North, column), "\r\n");
+    at = putText(writeDeepFinesseHandText(board, North, column), "\r\n");
     char* const line = at;
     column = startLine(line, DeepFinesseSouthColumn, "Contract: 3NT");
     at = writeDeepFinesseHandText(board, East, line + DeepFinesseEastColumn - 1);
     // East may have written 13 bytes past its end, up to South's first: blanks again there,
     // and South over any that reach it.
     std::memset(at, ' ', RanksPerSuit);
-    at = put(writeDeepFinesseHandText(board, South, column), "\r\n");
+    at = putText(writeDeepFinesseHandText(board, South, column), "\r\n");
     column = startLine(at, DeepFinesseNorthWestColumn, "OnLead: East");
-    return put(writeDeepFinesseHandText(board, West, column), DeepFinesseLastLines);
+    return putText(writeDeepFinesseHandText(board, West, column), DeepFinesseLastLines);
 }
 
 std::unique_ptr<SetFileFormat> deepFinesseSetFileFormat(const ConversionSettings&) {

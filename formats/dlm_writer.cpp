@@ -3,13 +3,12 @@
 #include <algorithm>
 
 #include "common/product.h"
+#include "formats/put_text.h"
 #include "formats/set_file_writer.h"
 
 namespace quorvex {
 
 namespace {
-
-char* put(char* at, std::string_view text) { return std::copy(text.begin(), text.end(), at); }
 
 // Board numbers in keys have two digits: 01 .. 99.
 char* putTwoDigits(char* at, unsigned number) {
@@ -20,11 +19,13 @@ char* putTwoDigits(char* at, unsigned number) {
 
 // The two lines of one board number, each ending in CR LF:
 // "Duplicates BB=0", then "Board BB=" + letters + checksum.
-constexpr std::size_t BoardLinesLength = 17 + DlmBoardLineLength + 2;
+constexpr std::string_view DuplicatesKey = "Duplicates ", DuplicatesValue = "=0\r\n", LineEnd = "\r\n";
+constexpr std::size_t BoardLinesLength =
+    DuplicatesKey.size() + 2 + DuplicatesValue.size() + DlmBoardLineLength + LineEnd.size();
 void writeBoardLines(FileWriter& out, unsigned boardNumber, std::string_view letters) {
     std::array<char, BoardLinesLength> lines;
-    char* at = putTwoDigits(put(lines.data(), "Duplicates "), boardNumber);
-    at = put(writeDlmBoardLine(boardNumber, letters, put(at, "=0\r\n")), "\r\n");
+    char* at = putTwoDigits(putText(lines.data(), DuplicatesKey), boardNumber);
+    at = putText(writeDlmBoardLine(boardNumber, letters, putText(at, DuplicatesValue)), LineEnd);
     out.write({lines.data(), static_cast<std::size_t>(at - lines.data())});
 }
 
@@ -89,8 +90,8 @@ std::array<char, 3> dlmChecksum(unsigned boardNumber, std::string_view letters) 
 }
 
 char* writeDlmBoardLine(unsigned boardNumber, std::string_view letters, char* at) {
-    at = put(putTwoDigits(put(at, "Board "), boardNumber), "=");
-    at = put(at, letters);
+    at = putText(putTwoDigits(putText(at, "Board "), boardNumber), "=");
+    at = putText(at, letters);
     const std::array<char, 3> checksum = dlmChecksum(boardNumber, letters);
     return std::copy(checksum.begin(), checksum.end(), at);
 }

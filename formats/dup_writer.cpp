@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <charconv>
 
+#include "formats/put_text.h"
+
 namespace quorvex {
 
 namespace {
@@ -19,7 +21,7 @@ char* writeDupSetSizeField(std::size_t boardsPerSet, char* at) {
 char* writeDupRecord(const ValidBoardLine& board, std::uint16_t boardsPerSet, char* at) {
     at = std::copy_n(board.text().data(), ThreeHandsDigitsLength, at);
     at = writeMarkedHandTexts(board, at);
-    at = std::copy(DupMarker.begin(), DupMarker.end(), at);
+    at = putText(at, DupMarker);
     return writeDupSetSizeField(boardsPerSet, at);
 }
 

@@ -20,10 +20,9 @@ inline constexpr std::string_view DupMarker = "YN1  1 ";  // after the marked ha
 inline constexpr std::size_t DupSetSizeFieldLength =
     DupRecordLength - ThreeHandsDigitsLength - MarkedHandTextsLength - DupMarker.size();
 
-// The set size field that ends a record: left-aligned, blank-padded to the record's end.
-// The machine reads fixed 156-byte records, so a set size above 999 (test mode only) is
-// written 999.
-// Writes the DupSetSizeFieldLength bytes from `at` and returns where they end.
+// Writes the set size field that ends a record from `at` (DupSetSizeFieldLength bytes) and
+// returns where it ends: left-aligned, blank-padded to the record's end. The machine reads
+// fixed 156-byte records, so a set size above 999 (test mode only) is written 999.
 char* writeDupSetSizeField(std::size_t boardsPerSet, char* at);
 
 // Writes a record of DupRecordLength bytes from `at` and returns where it ends: North's,

@@ -55,11 +55,6 @@ std::vector<std::string> outputFiles(const RunSettings& settings) {
     return files;
 }
 
-bool existsAsAnything(const std::string& path) {
-    std::error_code error;
-    return fs::exists(fs::symlink_status(path, error));
-}
-
 // One spelling per file: the folder with its links resolved, then the name. Windows
 // compares names without regard to case.
 class FileKeys {
